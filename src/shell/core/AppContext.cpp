@@ -1,0 +1,142 @@
+#include "AppContext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
+
+AppContext::AppContext(const QString &settingsFolder, const QString &programFolder_, Services services)
+    : programFolder(programFolder_), m_services(services), m_log(QString(), &CurrentUser, nullptr, nullptr)
+{
+    static SystemClock systemClock;
+    if (!m_services.clock)
+        m_services.clock = &systemClock;
+    if (!m_services.progress)
+        m_services.progress = &m_nullProgress;
+    QDir().mkpath(settingsFolder);
+    INIPath = QDir(settingsFolder).filePath(QStringLiteral("reelbase.ini"));
+    m_ini.setPath(INIPath);
+    m_log = ErrorLog(QDir(settingsFolder).filePath(QStringLiteral("examErr.log")), &CurrentUser, m_services.clock,
+                     m_services.prompts);
+}
+
+QString AppContext::defaultSettingsFolder(const QString &programFolder)
+{
+    if (QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("reelbase.ini"))))
+        return programFolder;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (folder.isEmpty())
+        folder = QDir::home().filePath(QStringLiteral(".config/Cinelog"));
+    return folder;
+}
+
+void AppContext::GetUser()
+{
+    guard(QStringLiteral("GetUser"), [this] {
+        QString name;
+        if (const passwd *pw = getpwuid(getuid()); pw && pw->pw_name)
+            name = QString::fromLocal8Bit(pw->pw_name);
+        if (name.isEmpty())
+            name = qEnvironmentVariable("USER");
+        CurrentUser = name.trimmed().toLower();
+    });
+}
+
+bool AppContext::guard(const QString &label, const std::function<void()> &f, bool showMessage) noexcept
+{
+    try {
+        f();
+        return true;
+    } catch (const CinelogError &e) {
+        LogError(e.description(), e.number(), label, showMessage);
+    } catch (const std::bad_alloc &) {
+        LogError(QStringLiteral("Out of memory"), 7, label, showMessage);
+    } catch (const std::exception &e) {
+        LogError(QString::fromUtf8(e.what()), 51, label, showMessage);
+    } catch (...) {
+        LogError(QStringLiteral("Internal error"), 51, label, showMessage);
+    }
+    return false;
+}
+
+// Reports are offered for saving in the user's documents folder: the program's own folder is not
+// writable on this platform.
+static QString defaultPdfFolder(const AppContext &ctx)
+{
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty())
+        docs = ctx.programFolder;
+    return QDir(docs).absolutePath() + QLatin1Char('/');
+}
+
+void DoDefaults(AppContext &ctx)
+{
+    static const int reelbase[16] = {630, 4605, 4605, 2475, 1125, 915, 960, 825, 1215, 750, 810, 825, 1155, 585, 5280, 1440};
+    static const int searchList[16] = {500, 3210, 1900, 1500, 1500, 1500, 825, 1305, 1155, 1000, 1000, 1100, 570, 900, 700, 1500};
+    static const int movieLoans[6] = {500, 855, 2730, 1575, 1485, 1440};
+    IniFile &ini = ctx.ini();
+    ctx.guard(QStringLiteral("DoDefaults"), [&] {
+        ini.beginBatch();
+        auto put = [&](const char *section, const QString &key, const QString &value) {
+            ini.write(QString::fromLatin1(section), key, value);
+        };
+        for (int i = 0; i < 16; ++i)
+            put("Reelbase", QString::number(i + 1), QString::number(reelbase[i]));
+        put("Reelbase", QStringLiteral("Width"), QStringLiteral("12045"));
+        put("Reelbase", QStringLiteral("Height"), QStringLiteral("9435"));
+        for (int i = 0; i < 16; ++i)
+            put("SearchList", QString::number(i + 1), QString::number(searchList[i]));
+        put("SearchList", QStringLiteral("Width"), QStringLiteral("12045"));
+        put("SearchList", QStringLiteral("Height"), QStringLiteral("9435"));
+        for (int i = 0; i < 6; ++i)
+            put("MovieLoans", QString::number(i + 1), QString::number(movieLoans[i]));
+        put("Options", QStringLiteral("Autoload"), QStringLiteral("1"));
+        put("Options", QStringLiteral("PDFFolder"), defaultPdfFolder(ctx));
+        put("frmLoans", QStringLiteral("Show"), QStringLiteral("Movies Loaned Out"));
+        if (!ini.endBatch())
+            throw CinelogError(ErrorNumber::PermissionDenied,
+                               QStringLiteral("Permission denied: ") + ctx.INIPath);
+    });
+}
+
+namespace RecentList {
+
+QStringList read(const AppContext &ctx)
+{
+    QStringList out;
+    for (int i = 1; i <= 5; ++i)
+        out << ctx.ReadINI(QStringLiteral("DBLists"), QStringLiteral("db%1").arg(i));
+    return out;
+}
+
+void WriteDBList(AppContext &ctx, const QString &theDB)
+{
+    const QString section = QStringLiteral("DBLists");
+    auto key = [](int i) { return QStringLiteral("db%1").arg(i); };
+    QString old[5];
+    for (int i = 1; i <= 4; ++i)
+        old[i] = ctx.ReadINI(section, key(i));
+    IniFile &ini = ctx.ini();
+    ini.beginBatch();
+    ini.write(section, key(1), theDB);
+    // Only the first entry that still exists (an unset one counts as existing) and differs from the
+    // new path decides where the shift starts; entries after it move up without being tested.
+    int k = 0;
+    for (int i = 1; i <= 4 && k == 0; ++i) {
+        bool exists = old[i].isEmpty() || QFileInfo::exists(old[i]);
+        if (exists && old[i] != theDB)
+            k = i;
+    }
+    if (k > 0) {
+        int target = 2;
+        for (int i = k; i <= 4; ++i)
+            ini.write(section, key(target++), old[i]);
+        while (target <= 5)
+            ini.write(section, key(target++), QString());
+    }
+    ini.endBatch();
+}
+
+} // namespace RecentList

@@ -1,0 +1,421 @@
+#include "Catalogue.h"
+
+#include "AppContext.h"
+#include "Schema.h"
+#include "SqliteFunctions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUuid>
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+std::atomic<int> g_connectionCounter{0};
+
+QString newConnectionName(const char *purpose)
+{
+    return QStringLiteral("cinelog-%1-%2").arg(QString::fromLatin1(purpose)).arg(++g_connectionCounter);
+}
+
+bool hasSqliteHeader(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+QStringList columnNames(QSqlDatabase &db, const QString &table)
+{
+    QStringList out;
+    const QSqlRecord r = db.record(table);
+    for (int i = 0; i < r.count(); ++i)
+        out << r.fieldName(i);
+    return out;
+}
+
+bool hasTable(QSqlDatabase &db, const QString &table)
+{
+    // Exact, case-sensitive test of the table's name.
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    q.addBindValue(table);
+    Catalogue::check(q);
+    q.exec();
+    Catalogue::check(q);
+    while (q.next())
+        if (q.value(0).toString() == table)
+            return true;
+    return false;
+}
+
+void execOn(QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+{
+    QSqlQuery q(db);
+    if (!q.prepare(sql))
+        throw Catalogue::errorOf(q.lastError());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw Catalogue::errorOf(q.lastError());
+}
+
+// Durability for a document file: a rollback journal keeps a closed catalogue one self-contained
+// file that users can copy, and synchronous=FULL makes each committed change survive a power cut.
+void applyConnectionSettings(QSqlDatabase &db)
+{
+    execOn(db, QStringLiteral("PRAGMA journal_mode = DELETE"));
+    execOn(db, QStringLiteral("PRAGMA synchronous = FULL"));
+    execOn(db, QStringLiteral("PRAGMA foreign_keys = OFF"));
+}
+
+class ConnectionGuard
+{
+public:
+    explicit ConnectionGuard(QString name) : m_name(std::move(name)) {}
+    ~ConnectionGuard()
+    {
+        if (QSqlDatabase::contains(m_name)) {
+            {
+                QSqlDatabase db = QSqlDatabase::database(m_name, false);
+                if (db.isOpen())
+                    db.close();
+            }
+            QSqlDatabase::removeDatabase(m_name);
+        }
+    }
+    const QString &name() const { return m_name; }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
+QVariant NullIfEmpty(const QString &value)
+{
+    if (value.isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    return value;
+}
+
+TitleOrder titleOrderFor(const QString &title)
+{
+    if (title.startsWith(QLatin1String("The ")))
+        return {title, title.mid(4)};
+    if (title.endsWith(QLatin1String(", The"))) {
+        const QString shortened = title.left(title.size() - 5);
+        return {QStringLiteral("The ") + shortened, shortened};
+    }
+    return {title, title};
+}
+
+Catalogue::Catalogue(AppContext &ctx) : m_ctx(ctx) {}
+
+Catalogue::~Catalogue()
+{
+    close();
+}
+
+CinelogError Catalogue::errorOf(const QSqlError &e)
+{
+    bool ok = false;
+    qint64 code = e.nativeErrorCode().toLongLong(&ok);
+    if (!ok || code == 0)
+        code = ErrorNumber::Database;
+    QString text = e.databaseText();
+    if (text.isEmpty())
+        text = e.text();
+    if (text.isEmpty())
+        text = QStringLiteral("Database error");
+    return CinelogError(code, text);
+}
+
+void Catalogue::check(const QSqlQuery &q)
+{
+    if (q.lastError().isValid())
+        throw errorOf(q.lastError());
+}
+
+bool Catalogue::isOpen() const
+{
+    return m_db.isValid() && m_db.isOpen();
+}
+
+void Catalogue::close()
+{
+    if (m_connectionName.isEmpty())
+        return;
+    if (m_db.isOpen())
+        m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+    m_txDepth = 0;
+}
+
+QSqlDatabase &Catalogue::MovieConn()
+{
+    if (!isOpen())
+        throw CinelogError(ErrorNumber::ObjectNotSet, QStringLiteral("No catalogue is open."));
+    return m_db;
+}
+
+QSqlDatabase Catalogue::openConnection(const QString &path, const QString &connectionName, bool create)
+{
+    if (!create) {
+        QFileInfo fi(path);
+        if (!fi.exists())
+            throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+        if (!fi.isFile())
+            throw CinelogError(ErrorNumber::PathNotFound, QStringLiteral("'%1' is not a file.").arg(path));
+        if (!hasSqliteHeader(path))
+            throw CinelogError(ErrorNumber::Database, QStringLiteral("Unrecognized database format '%1'.").arg(path));
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open()) {
+        CinelogError e = errorOf(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw e;
+    }
+    registerCatalogueFunctions(db);
+    return db;
+}
+
+void Catalogue::verifyCatalogueFile(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
+        throw errorOf(q.lastError());
+    const int appId = q.value(0).toInt();
+    if (appId == Schema::ApplicationId)
+        return;
+    // A catalogue made without the mark (by hand or by an older tool) is accepted when it has the
+    // movie table; any other database is not a catalogue.
+    if (appId == 0 && hasTable(db, QStringLiteral("Movies")))
+        return;
+    throw CinelogError(ErrorNumber::Database,
+                       QStringLiteral("Unrecognized database format '%1': it is not a Cinelog catalogue.").arg(db.databaseName()));
+}
+
+void Catalogue::openAt(const QString &path)
+{
+    close();
+    const QString name = newConnectionName("main");
+    QSqlDatabase db = openConnection(path, name);
+    try {
+        verifyCatalogueFile(db);
+        applyConnectionSettings(db);
+    } catch (...) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw;
+    }
+    m_db = db;
+    m_connectionName = name;
+}
+
+QSqlQuery Catalogue::exec(const QString &sql, std::initializer_list<QVariant> values)
+{
+    return exec(sql, QVariantList(values));
+}
+
+QSqlQuery Catalogue::exec(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(MovieConn());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw errorOf(q.lastError());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw errorOf(q.lastError());
+    return q;
+}
+
+QVariant Catalogue::scalar(const QString &sql, std::initializer_list<QVariant> values)
+{
+    QSqlQuery q = exec(sql, values);
+    if (q.next())
+        return q.value(0);
+    return QVariant();
+}
+
+void Catalogue::begin()
+{
+    if (m_txDepth == 0)
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+    else
+        exec(QStringLiteral("SAVEPOINT cinelog_%1").arg(m_txDepth));
+    ++m_txDepth;
+}
+
+void Catalogue::commit()
+{
+    --m_txDepth;
+    if (m_txDepth == 0)
+        exec(QStringLiteral("COMMIT"));
+    else
+        exec(QStringLiteral("RELEASE SAVEPOINT cinelog_%1").arg(m_txDepth));
+}
+
+void Catalogue::rollback()
+{
+    if (m_txDepth <= 0 || !isOpen())
+        return;
+    --m_txDepth;
+    QSqlQuery q(m_db);
+    if (m_txDepth == 0)
+        q.exec(QStringLiteral("ROLLBACK"));
+    else {
+        q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT cinelog_%1").arg(m_txDepth));
+        q.exec(QStringLiteral("RELEASE SAVEPOINT cinelog_%1").arg(m_txDepth));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Creating
+
+static void createSchema(QSqlDatabase &db, ProgressSink *progress, bool includeAddedOnOpen)
+{
+    execOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
+    execOn(db, QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
+    execOn(db, QStringLiteral("BEGIN"));
+    int step = 0;
+    for (const QString &table : Schema::tables()) {
+        execOn(db, Schema::createTableStatement(table, includeAddedOnOpen));
+        if (progress && table != QLatin1String("UserList") && table != QLatin1String("Episodes"))
+            progress->UpdateProgress(step++);
+        if (progress)
+            progress->letEventsRun();
+    }
+    for (const QString &s : Schema::indexStatements())
+        execOn(db, s);
+    execOn(db, QStringLiteral("COMMIT"));
+}
+
+bool Catalogue::CreateDB(QString &path)
+{
+    Prompts &prompts = m_ctx.prompts();
+    if (QFileInfo::exists(path)) {
+        if (!prompts.question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
+                                  + QStringLiteral("Are you sure you want to overwrite it?"),
+                              QStringLiteral("Create Database"), Prompts::Icon::Critical))
+            return false;
+        if (QDir::cleanPath(QFileInfo(path).absoluteFilePath()) == QDir::cleanPath(QFileInfo(DBPath).absoluteFilePath()))
+            close();
+        if (!QFile::remove(path)) {
+            prompts.message(QStringLiteral("Permission denied: ") + path, QStringLiteral("Error 70 CreateDB"),
+                            Prompts::Icon::Critical);
+            return false;
+        }
+    }
+    if (!path.endsWith(QLatin1String(".cnlg")))
+        path += QStringLiteral(".cnlg");
+
+    ProgressSink &progress = m_ctx.progress();
+    progress.ShowProgress(QStringLiteral("Creating Cinelog..."), 0, 7);
+    bool created = false;
+    bool ok = false;
+    try {
+        if (QFileInfo::exists(path))
+            throw CinelogError(ErrorNumber::FileAlreadyExists, QStringLiteral("File already exists"));
+        const QString name = newConnectionName("create");
+        ConnectionGuard guard(name);
+        QSqlDatabase db = openConnection(path, name, true);
+        created = true;
+        applyConnectionSettings(db);
+        createSchema(db, &progress, false);
+        db.close();
+        ok = true;
+    } catch (const CinelogError &e) {
+        prompts.message(e.description(), QStringLiteral("Error %1 CreateDB").arg(e.number()), Prompts::Icon::Critical);
+    }
+    // A half-made catalogue is of no use to anyone: remove it rather than leave it behind.
+    if (!ok && created)
+        QFile::remove(path);
+    progress.UpdateProgress(7);
+    return ok;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+bool Catalogue::DBConn()
+{
+    bool ok = m_ctx.guard(QStringLiteral("DBConn"), [this] {
+        openAt(DBPath);
+        if (isOldFormat()) {
+            m_ctx.prompts().message(QStringLiteral("I have to convert your database to the new format!"),
+                                    QStringLiteral("Database Must Be Converted"), Prompts::Icon::Information);
+            ConvertDB();
+            openAt(DBPath);
+        }
+        CheckDB();
+        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastDB"), DBPath);
+        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastFolder"), QFileInfo(DBPath).absolutePath());
+    });
+    if (!ok)
+        close();
+    return ok;
+}
+
+bool Catalogue::isOldFormat()
+{
+    return columnNames(m_db, QStringLiteral("Movies")).contains(QStringLiteral("Actor1"));
+}
+
+void Catalogue::CheckDB()
+{
+    m_ctx.guard(QStringLiteral("CheckDB"), [this] {
+        auto splash = [this](const QString &text) { m_ctx.showStatus(text); };
+        for (const Schema::Column &c : Schema::addedOnOpen()) {
+            const QString table = QString::fromLatin1(c.table);
+            const QString column = QString::fromLatin1(c.name);
+            if (columnNames(m_db, table).contains(column))
+                continue;
+            splash(QStringLiteral("Adding ") + column + QStringLiteral(" to the database..."));
+            transaction([&] {
+                exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, Schema::columnDefinition(c)));
+                if (column == QLatin1String("UserRating") || column == QLatin1String("EpisodeDisc")
+                    || column == QLatin1String("onlineID") || column == QLatin1String("web")) {
+                    exec(QStringLiteral("UPDATE Movies SET %1 = 0 WHERE %1 IS NULL OR %1 = ''").arg(column));
+                } else if (column == QLatin1String("OrderBy")) {
+                    QSqlQuery rows = exec(QStringLiteral("SELECT ID, Title FROM Movies"));
+                    QSqlQuery upd(m_db);
+                    upd.prepare(QStringLiteral("UPDATE Movies SET Title = ?, OrderBy = ? WHERE ID = ?"));
+                    while (rows.next()) {
+                        const QString title = rows.value(1).toString();
+                        const TitleOrder to = titleOrderFor(title);
+                        // Only a changed title is written back; a Null title stays Null.
+                        upd.addBindValue(to.title == title ? rows.value(1) : QVariant(to.title));
+                        upd.addBindValue(NullIfEmpty(to.orderBy));
+                        upd.addBindValue(rows.value(0));
+                        if (!upd.exec())
+                            throw errorOf(upd.lastError());
+                    }
+                }
+            });
+        }
+        if (!hasTable(m_db, QStringLiteral("Episodes"))) {
+            splash(QStringLiteral("Adding the new Episodes Table to the database..."));
+            exec(Schema::createTableStatement(QStringLiteral("Episodes"), true));
+        }
+        for (const QString &s : Schema::indexStatements())
+            exec(s);
+        if (scalar(QStringLiteral("PRAGMA application_id")).toInt() != Schema::ApplicationId)
+            exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
+        if (scalar(QStringLiteral("PRAGMA user_version")).toInt() < Schema::SchemaVersion)
+            exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
+    });
+}

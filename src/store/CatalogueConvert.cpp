@@ -1,0 +1,213 @@
+#include "AppContext.h"
+#include "Catalogue.h"
+#include "Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include <cstdio>
+
+namespace {
+
+QString text(const QSqlQuery &q, const char *column)
+{
+    const QVariant v = q.value(QString::fromLatin1(column));
+    return v.isNull() ? QString() : v.toString();
+}
+
+QSqlQuery run(QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw Catalogue::errorOf(q.lastError());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw Catalogue::errorOf(q.lastError());
+    return q;
+}
+
+qint64 count(QSqlDatabase &db, const QString &table)
+{
+    QSqlQuery q = run(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+bool hasColumn(QSqlDatabase &db, const QString &table, const QString &column)
+{
+    return db.record(table).indexOf(column) >= 0;
+}
+
+// Copies the one name column of a pick-list table, in one transaction.
+void copyNames(QSqlDatabase &from, QSqlDatabase &to, const QString &table, const QString &column,
+               const QString &message, ProgressSink &progress)
+{
+    const qint64 n = count(from, table);
+    if (n == 0)
+        return;
+    progress.ShowProgress(message, 0, int(std::min<qint64>(n, INT_MAX)));
+    run(to, QStringLiteral("BEGIN"));
+    QSqlQuery rows = run(from, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
+    QSqlQuery ins(to);
+    ins.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column));
+    qint64 i = 0;
+    while (rows.next()) {
+        progress.UpdateProgress(++i);
+        ins.addBindValue(NullIfEmpty(rows.value(0).isNull() ? QString() : rows.value(0).toString()));
+        if (!ins.exec())
+            throw Catalogue::errorOf(ins.lastError());
+    }
+    run(to, QStringLiteral("COMMIT"));
+    if (i < n)
+        progress.UpdateProgress(n);
+}
+
+} // namespace
+
+// Old catalogues keep each movie's cast in the columns Actor1 to Actor4 of the movie row. The new
+// catalogue is built beside the old one and takes its place only once it is complete.
+void Catalogue::ConvertDB()
+{
+    const QString oldPath = DBPath;
+    QString newPath = oldPath.endsWith(QLatin1String(".cnlg")) ? oldPath.left(oldPath.size() - 5) + QStringLiteral("_new.cnlg")
+                                                               : oldPath + QStringLiteral("_new.cnlg");
+    ProgressSink &progress = m_ctx.progress();
+
+    bool convertIntoExisting = false;
+    if (QFileInfo::exists(newPath)) {
+        // The user may keep an earlier half-finished conversion; answering No converts into it.
+        convertIntoExisting = true;
+    }
+    close();
+    if (!convertIntoExisting || m_ctx.prompts().question(
+            QStringLiteral("This question database already exists.") + QLatin1Char('\r')
+                + QStringLiteral("Are you sure you want to overwrite it?"),
+            QStringLiteral("Create Database"), Prompts::Icon::Critical)) {
+        if (convertIntoExisting && !QFile::remove(newPath))
+            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + newPath);
+        if (!CreateDB(newPath))
+            throw CinelogError(ErrorNumber::InvalidProcedureCall,
+                               QStringLiteral("The converted catalogue could not be created: ") + newPath);
+    }
+    DBPath = newPath;
+
+    const QString oldName = connectionName() + QStringLiteral("-convert-old");
+    const QString newName = connectionName() + QStringLiteral("-convert-new");
+    auto drop = [](const QString &name) {
+        if (QSqlDatabase::contains(name)) {
+            {
+                QSqlDatabase db = QSqlDatabase::database(name, false);
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(name);
+        }
+    };
+    try {
+        QSqlDatabase oldDb = openConnection(oldPath, oldName);
+        QSqlDatabase newDb = openConnection(newPath, newName);
+        run(newDb, QStringLiteral("INSERT INTO DBInfo (DBVer) VALUES (?)"), {QStringLiteral("1.1")});
+
+        copyNames(oldDb, newDb, QStringLiteral("Actors"), QStringLiteral("Actor"), QStringLiteral("Doing Actors (thats funny!!)..."), progress);
+        copyNames(oldDb, newDb, QStringLiteral("Directors"), QStringLiteral("Director"), QStringLiteral("Doing Directors (Even Funnier!!)..."), progress);
+        copyNames(oldDb, newDb, QStringLiteral("Genres"), QStringLiteral("Genre"), QStringLiteral("Genres..."), progress);
+
+        const qint64 movies = count(oldDb, QStringLiteral("Movies"));
+        if (movies > 0) {
+            progress.ShowProgress(QStringLiteral("Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
+            run(newDb, QStringLiteral("BEGIN"));
+            const bool hasOrderBy = hasColumn(oldDb, QStringLiteral("Movies"), QStringLiteral("OrderBy"));
+            QSqlQuery rows = run(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy")
+                                                   : QStringLiteral("SELECT * FROM Movies"));
+            QSqlQuery ins(newDb);
+            ins.prepare(QStringLiteral("INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
+                                       "ReleaseYear, RunningTime, NumDiscs) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            QSqlQuery findActor(newDb);
+            findActor.prepare(QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"));
+            QSqlQuery link(newDb);
+            link.prepare(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"));
+            static const char *const fields[] = {"Director", "Genre1", "Genre2", "Genre3", "Medium", "Format",
+                                                 "Rating", "ReleaseYear", "RunningTime", "NumDiscs"};
+            qint64 i = 0;
+            while (rows.next()) {
+                progress.UpdateProgress(++i);
+                ins.addBindValue(text(rows, "Title"));
+                for (const char *f : fields)
+                    ins.addBindValue(NullIfEmpty(text(rows, f)));
+                if (!ins.exec())
+                    throw errorOf(ins.lastError());
+                const QVariant movieId = ins.lastInsertId();
+                for (const char *col : {"Actor1", "Actor2", "Actor3", "Actor4"}) {
+                    const QString name = text(rows, col);
+                    if (name.isEmpty())
+                        continue;
+                    findActor.addBindValue(name);
+                    if (!findActor.exec())
+                        throw errorOf(findActor.lastError());
+                    // A cast name missing from the actor list is dropped.
+                    if (findActor.next()) {
+                        link.addBindValue(movieId);
+                        link.addBindValue(findActor.value(0));
+                        if (!link.exec())
+                            throw errorOf(link.lastError());
+                    }
+                    findActor.finish();
+                }
+            }
+            run(newDb, QStringLiteral("COMMIT"));
+        }
+
+        const qint64 loans = count(oldDb, QStringLiteral("LoanOut"));
+        if (loans > 0) {
+            progress.ShowProgress(QStringLiteral("Updating Loans..."), 0, int(std::min<qint64>(loans, INT_MAX)));
+            run(newDb, QStringLiteral("BEGIN"));
+            QSqlQuery rows = run(oldDb, QStringLiteral("SELECT * FROM LoanOut"));
+            QSqlQuery findMovie(newDb);
+            findMovie.prepare(QStringLiteral("SELECT ID FROM Movies WHERE Title = ? ORDER BY ID LIMIT 1"));
+            QSqlQuery ins(newDb);
+            ins.prepare(QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut, DateIn) VALUES (?, ?, ?, ?, ?)"));
+            qint64 i = 0;
+            while (rows.next()) {
+                progress.UpdateProgress(++i);
+                const QString title = text(rows, "MovieTitle");
+                findMovie.addBindValue(title);
+                if (!findMovie.exec())
+                    throw errorOf(findMovie.lastError());
+                const QVariant movieId = findMovie.next() ? findMovie.value(0) : QVariant(QMetaType::fromType<int>());
+                findMovie.finish();
+                ins.addBindValue(movieId);
+                ins.addBindValue(NullIfEmpty(title));
+                ins.addBindValue(NullIfEmpty(text(rows, "LoanedTo")));
+                ins.addBindValue(NullIfEmpty(text(rows, "DateOut")));
+                ins.addBindValue(NullIfEmpty(text(rows, "DateIn")));
+                if (!ins.exec())
+                    throw errorOf(ins.lastError());
+            }
+            run(newDb, QStringLiteral("COMMIT"));
+        }
+
+        QSqlQuery integrity = run(newDb, QStringLiteral("PRAGMA integrity_check"));
+        if (!integrity.next() || integrity.value(0).toString() != QLatin1String("ok"))
+            throw CinelogError(ErrorNumber::Database, QStringLiteral("The converted catalogue failed its integrity check."));
+        integrity.finish();
+    } catch (...) {
+        drop(oldName);
+        drop(newName);
+        throw;
+    }
+    drop(oldName);
+    drop(newName);
+
+    // rename() replaces the old file in one step: at every moment either the old or the new
+    // catalogue is at the old path.
+    if (std::rename(QFile::encodeName(newPath).constData(), QFile::encodeName(oldPath).constData()) != 0)
+        throw CinelogError(ErrorNumber::PermissionDenied,
+                           QStringLiteral("The converted catalogue could not replace '%1'.").arg(oldPath));
+
+    m_ctx.prompts().message(QStringLiteral("Update Complete.  Now we'll load the updated database..."),
+                            QStringLiteral("Update Complete!"), Prompts::Icon::Information);
+    DBPath = oldPath;
+}

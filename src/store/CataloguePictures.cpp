@@ -1,0 +1,79 @@
+#include "AppContext.h"
+#include "Catalogue.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+bool Catalogue::SavePictureToDB(int movieId, const QString &fileName)
+{
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+        return false;
+    bool stored = false;
+    m_ctx.guard(QStringLiteral("SavePictureToDB"), [&] {
+        QFile f(fileName);
+        if (f.size() > MaxCoverBytes)
+            throw CinelogError(ErrorNumber::InvalidPicture,
+                               QStringLiteral("The picture file is too large to store as a cover (%1 MB at most).")
+                                   .arg(MaxCoverBytes / (1024 * 1024)));
+        if (!f.open(QIODevice::ReadOnly))
+            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + fileName);
+        const QByteArray bytes = f.readAll();
+        if (bytes.isEmpty())
+            throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The picture file is empty: ") + fileName);
+        stored = savePictureBytes(movieId, bytes);
+    });
+    return stored;
+}
+
+bool Catalogue::savePictureBytes(int movieId, const QByteArray &bytes)
+{
+    if (bytes.size() > MaxCoverBytes)
+        throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The picture is too large to store as a cover."));
+    QSqlQuery q = exec(QStringLiteral("UPDATE Movies SET CoverData = ? WHERE ID = ?"), {bytes, movieId});
+    if (q.numRowsAffected() < 1)
+        throw CinelogError(3021, QStringLiteral("No movie with ID %1.").arg(movieId));
+    return true;
+}
+
+QByteArray Catalogue::coverBytes(int movieId)
+{
+    QSqlQuery q = exec(QStringLiteral("SELECT CoverData FROM Movies WHERE ID = ?"), {movieId});
+    if (!q.next())
+        throw CinelogError(3021, QStringLiteral("No movie with ID %1.").arg(movieId));
+    return q.value(0).toByteArray();
+}
+
+bool Catalogue::hasCover(int movieId)
+{
+    return scalar(QStringLiteral("SELECT length(CoverData) > 0 FROM Movies WHERE ID = ?"), {movieId}).toBool();
+}
+
+static bool decode(const QByteArray &bytes, QImage &out)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // A stored cover is a single picture of sensible size; refuse absurd dimensions before decoding.
+    reader.setAllocationLimit(256);
+    return reader.read(&out);
+}
+
+bool Catalogue::LoadPictureFromDB(QImage &target, int movieId)
+{
+    bool loaded = false;
+    m_ctx.guard(QStringLiteral("LoadPictureFromDB"), [&] {
+        const QByteArray bytes = coverBytes(movieId);
+        if (bytes.isEmpty())
+            throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The movie has no cover picture."));
+        QImage img;
+        // Some stored covers end with one zero byte after the picture data.
+        if (!decode(bytes, img) && !(bytes.endsWith('\0') && decode(bytes.left(bytes.size() - 1), img)))
+            throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+        target = img;
+        loaded = true;
+    });
+    return loaded;
+}

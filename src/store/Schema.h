@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+// The catalogue's tables and columns, as data: CreateDB, CheckDB and the tests all read this table.
+namespace Schema {
+
+enum class Type { AutoNumber, LongInteger, Text, Memo, Date, LongBytes };
+
+struct Column {
+    const char *table;
+    const char *name;
+    Type type;
+    bool nullable;        // accepts Null
+    bool allowEmptyText;  // a text column accepts empty text
+    const char *defaultValue; // nullptr: none
+    const char *description;
+    int addedOnOpen;      // 0: a base column; n > 0: added by the open-time check as its n-th step
+};
+
+// Every column in table order (tables in creation order).
+const std::vector<Column> &columns();
+// Table names in creation order: DBInfo, Actors, Directors, Genres, LoanOut, MovActLink, Movies, UserList, Episodes.
+const std::vector<QString> &tables();
+std::vector<Column> columnsOf(const QString &table, bool includeAddedOnOpen = true);
+// The open-time additions, in the order the check adds them.
+std::vector<Column> addedOnOpen();
+
+// SQL text for one column's definition, e.g. "Title TEXT CHECK (length(Title) <= 255)".
+QString columnDefinition(const Column &c);
+QString createTableStatement(const QString &table, bool includeAddedOnOpen);
+
+// Indexes the program's own statements rely on, created with IF NOT EXISTS.
+const std::vector<QString> &indexStatements();
+
+constexpr int TextLimit = 255;
+// "CINE" as a number: marks a SQLite file as a Cinelog catalogue.
+constexpr int ApplicationId = 0x43494E45;
+constexpr int SchemaVersion = 2;
+
+} // namespace Schema

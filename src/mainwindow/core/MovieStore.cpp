@@ -1,0 +1,266 @@
+#include "MovieStore.h"
+
+#include "Catalogue.h"
+
+#include <QSqlQuery>
+#include <functional>
+
+namespace {
+
+QString text(const QSqlQuery &q, int i)
+{
+    const QVariant v = q.value(i);
+    return v.isNull() ? QString() : v.toString();
+}
+
+QStringList names(Catalogue &cat, const QString &sql)
+{
+    QStringList out;
+    QSqlQuery q = cat.exec(sql);
+    while (q.next())
+        out << text(q, 0);
+    return out;
+}
+
+// Distinct stored values in the order they first appear.
+QStringList firstAppearance(Catalogue &cat, const QString &column, bool skipEmpty)
+{
+    QStringList out;
+    const QString cond = skipEmpty ? QStringLiteral(" WHERE %1 IS NOT NULL AND %1 <> ''").arg(column) : QString();
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT %1 FROM Movies%2 GROUP BY %1 ORDER BY MIN(ID)").arg(column, cond));
+    while (q.next())
+        out << text(q, 0);
+    return out;
+}
+
+} // namespace
+
+QString CleanReport::message() const
+{
+    QString report;
+    report += QStringLiteral("Cleaned: ") + QString::number(actors.size()) + QStringLiteral(" unused Actors:") + QLatin1Char('\r');
+    for (const QString &a : actors)
+        report += QStringLiteral("   ") + a + QLatin1Char('\r');
+    report += QLatin1Char('\r');
+    report += QString::number(directors.size()) + QStringLiteral(" unused Directors:") + QLatin1Char('\r');
+    for (const QString &d : directors)
+        report += QStringLiteral("   ") + d + QLatin1Char('\r');
+    report += QLatin1Char('\r');
+    return report;
+}
+
+bool MovieStore::load(int id, MovieRecord &m)
+{
+    QSqlQuery q = m_cat.exec(QStringLiteral(
+        "SELECT ID, Title, OrderBy, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, NumDiscs, ReleaseYear, "
+        "RunningTime, URL, UserRating, EpisodeDisc, length(CoverData) > 0 FROM Movies WHERE ID = ?"), {id});
+    if (!q.next())
+        return false;
+    m.id = q.value(0).toInt();
+    QString *fields[] = {&m.title, &m.orderBy, &m.director, &m.genre1, &m.genre2, &m.genre3, &m.medium,
+                         &m.format, &m.rating, &m.numDiscs, &m.releaseYear, &m.runningTime, &m.url};
+    for (int i = 0; i < 13; ++i)
+        *fields[i] = text(q, i + 1);
+    m.userRating = q.value(14).toInt();
+    m.episodeDisc = q.value(15).toInt() != 0;
+    m.hasCover = q.value(16).toBool();
+    return true;
+}
+
+int MovieStore::save(const MovieRecord &m)
+{
+    int id = m.id;
+    m_cat.transaction([&] {
+        const QVariantList values = {NullIfEmpty(m.title), NullIfEmpty(m.director), NullIfEmpty(m.genre1),
+                                     NullIfEmpty(m.genre2), NullIfEmpty(m.genre3), NullIfEmpty(m.medium),
+                                     NullIfEmpty(m.format), NullIfEmpty(m.rating), NullIfEmpty(m.releaseYear),
+                                     NullIfEmpty(m.runningTime), NullIfEmpty(m.numDiscs), m.userRating,
+                                     NullIfEmpty(m.url), NullIfEmpty(m.orderBy), m.episodeDisc ? 1 : 0};
+        if (id == 0) {
+            QSqlQuery q = m_cat.exec(QStringLiteral(
+                "INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, ReleaseYear, "
+                "RunningTime, NumDiscs, UserRating, URL, OrderBy, EpisodeDisc) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"), values);
+            id = q.lastInsertId().toInt();
+        } else {
+            QVariantList v = values;
+            v << id;
+            QSqlQuery q = m_cat.exec(QStringLiteral(
+                "UPDATE Movies SET Title = ?, Director = ?, Genre1 = ?, Genre2 = ?, Genre3 = ?, Medium = ?, Format = ?, "
+                "Rating = ?, ReleaseYear = ?, RunningTime = ?, NumDiscs = ?, UserRating = ?, URL = ?, OrderBy = ?, "
+                "EpisodeDisc = ? WHERE ID = ?"), v);
+            if (q.numRowsAffected() < 1)
+                throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
+        }
+        m_cat.exec(QStringLiteral("UPDATE LoanOut SET MovieTitle = ? WHERE MovieID = ?"), {NullIfEmpty(m.title), id});
+    });
+    return id;
+}
+
+void MovieStore::remove(int id)
+{
+    m_cat.transaction([&] {
+        m_cat.exec(QStringLiteral("DELETE FROM Movies WHERE ID = ?"), {id});
+        m_cat.exec(QStringLiteral("DELETE FROM LoanOut WHERE MovieID = ?"), {id});
+        m_cat.exec(QStringLiteral("DELETE FROM MovActLink WHERE MovID = ?"), {id});
+    });
+}
+
+int MovieStore::copy(int id)
+{
+    int newId = 0;
+    m_cat.transaction([&] {
+        static const char *const cols = "Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, ReleaseYear, "
+                                        "RunningTime, NumDiscs, URL, OrderBy";
+        QSqlQuery src = m_cat.exec(QStringLiteral("SELECT %1, UserRating FROM Movies WHERE ID = ?").arg(QLatin1String(cols)), {id});
+        if (!src.next())
+            throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
+        QVariantList values;
+        for (int i = 0; i < 13; ++i)
+            values << NullIfEmpty(text(src, i));
+        values << src.value(13);
+        QSqlQuery ins = m_cat.exec(QStringLiteral("INSERT INTO Movies (%1, UserRating) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                       .arg(QLatin1String(cols)), values);
+        newId = ins.lastInsertId().toInt();
+        m_cat.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) "
+                                  "SELECT ?, ActID, PlayingAs FROM MovActLink WHERE MovID = ? ORDER BY rowid"), {newId, id});
+    });
+    return newId;
+}
+
+void MovieStore::setUserRating(int id, int rating)
+{
+    m_cat.exec(QStringLiteral("UPDATE Movies SET UserRating = ? WHERE ID = ?"), {rating, id});
+}
+
+QString MovieStore::openLoanBorrower(int id)
+{
+    QSqlQuery q = m_cat.exec(QStringLiteral("SELECT LoanedTo FROM LoanOut WHERE MovieID = ? AND (DateIn IS NULL OR DateIn = '') "
+                                            "ORDER BY ID LIMIT 1"), {id});
+    return q.next() ? text(q, 0) : QString();
+}
+
+QList<CastMember> MovieStore::cast(int movieId)
+{
+    QList<CastMember> out;
+    // A link to an actor that no longer exists is not shown.
+    QSqlQuery q = m_cat.exec(QStringLiteral("SELECT a.ID, a.Actor, l.PlayingAs FROM MovActLink l JOIN Actors a ON a.ID = l.ActID "
+                                            "WHERE l.MovID = ? ORDER BY l.rowid"), {movieId});
+    while (q.next())
+        out.append({q.value(0).toInt(), text(q, 1), text(q, 2)});
+    return out;
+}
+
+int MovieStore::addOrUpdateCast(int movieId, const QString &actor, const QString &role, bool &updated)
+{
+    int actorId = 0;
+    updated = false;
+    m_cat.transaction([&] {
+        QVariant existing = m_cat.scalar(QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"), {actor});
+        if (existing.isValid()) {
+            actorId = existing.toInt();
+            if (!role.isEmpty()) {
+                QSqlQuery q = m_cat.exec(QStringLiteral("UPDATE MovActLink SET PlayingAs = ? WHERE MovID = ? AND ActID = ?"),
+                                         {role, movieId, actorId});
+                if (q.numRowsAffected() > 0) {
+                    updated = true;
+                    return;
+                }
+            }
+        } else {
+            QSqlQuery ins = m_cat.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {NullIfEmpty(actor)});
+            actorId = ins.lastInsertId().toInt();
+        }
+        m_cat.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)"),
+                   {movieId, actorId, NullIfEmpty(role)});
+    });
+    return actorId;
+}
+
+void MovieStore::removeCast(int movieId, int actorId)
+{
+    m_cat.exec(QStringLiteral("DELETE FROM MovActLink WHERE MovID = ? AND ActID = ?"), {movieId, actorId});
+}
+
+bool MovieStore::ensureName(const QString &table, const QString &column, const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    if (m_cat.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(table, column), {name}).isValid())
+        return false;
+    m_cat.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column), {name});
+    return true;
+}
+
+bool MovieStore::ensureDirector(const QString &name) { return ensureName(QStringLiteral("Directors"), QStringLiteral("Director"), name); }
+bool MovieStore::ensureGenre(const QString &name) { return ensureName(QStringLiteral("Genres"), QStringLiteral("Genre"), name); }
+bool MovieStore::ensureActor(const QString &name) { return ensureName(QStringLiteral("Actors"), QStringLiteral("Actor"), name); }
+
+QStringList MovieStore::genres() { return names(m_cat, QStringLiteral("SELECT Genre FROM Genres ORDER BY Genre")); }
+QStringList MovieStore::directors() { return names(m_cat, QStringLiteral("SELECT Director FROM Directors ORDER BY Director")); }
+QStringList MovieStore::actors() { return names(m_cat, QStringLiteral("SELECT Actor FROM Actors ORDER BY Actor")); }
+
+QStringList MovieStore::ratings()
+{
+    QStringList out = {QString(), QStringLiteral("G"), QStringLiteral("PG"), QStringLiteral("PG-13"), QStringLiteral("R"),
+                       QStringLiteral("NC-17"), QStringLiteral("Unrated")};
+    const QStringList fixed = out;
+    for (const QString &r : firstAppearance(m_cat, QStringLiteral("Rating"), false))
+        if (!fixed.contains(r) && !out.contains(r))
+            out << r;
+    return out;
+}
+
+QStringList MovieStore::mediums()
+{
+    QStringList out = firstAppearance(m_cat, QStringLiteral("Medium"), true);
+    for (const char *fixed : {"DVD", "VHS"})
+        if (!out.contains(QLatin1String(fixed)))
+            out << QString::fromLatin1(fixed);
+    return out;
+}
+
+QStringList MovieStore::formats()
+{
+    QStringList out = firstAppearance(m_cat, QStringLiteral("Format"), true);
+    for (const char *fixed : {"Fullscreen", "Widescreen"})
+        if (!out.contains(QLatin1String(fixed)))
+            out << QString::fromLatin1(fixed);
+    return out;
+}
+
+CleanReport MovieStore::clean(const std::function<void(int, int)> &progress)
+{
+    CleanReport report;
+    m_cat.transaction([&] {
+        QList<QPair<int, QString>> actors, directors;
+        QSqlQuery a = m_cat.exec(QStringLiteral("SELECT ID, Actor, EXISTS (SELECT 1 FROM MovActLink WHERE ActID = Actors.ID) "
+                                                "FROM Actors ORDER BY ID"));
+        QList<int> unusedActors;
+        while (a.next()) {
+            actors.append({a.value(0).toInt(), text(a, 1)});
+            if (!a.value(2).toBool())
+                unusedActors << int(actors.size() - 1);
+        }
+        QSqlQuery d = m_cat.exec(QStringLiteral("SELECT ID, Director, EXISTS (SELECT 1 FROM Movies WHERE Movies.Director = Directors.Director) "
+                                                "FROM Directors ORDER BY ID"));
+        QList<int> unusedDirectors;
+        while (d.next()) {
+            directors.append({d.value(0).toInt(), text(d, 1)});
+            if (!d.value(2).toBool())
+                unusedDirectors << int(directors.size() - 1);
+        }
+        const int total = int(actors.size() + directors.size());
+        for (int i : unusedActors) {
+            m_cat.exec(QStringLiteral("DELETE FROM Actors WHERE ID = ?"), {actors[i].first});
+            report.actors << actors[i].second;
+        }
+        for (int i : unusedDirectors) {
+            m_cat.exec(QStringLiteral("DELETE FROM Directors WHERE ID = ?"), {directors[i].first});
+            report.directors << directors[i].second;
+        }
+        if (progress)
+            progress(total, total);
+    });
+    return report;
+}

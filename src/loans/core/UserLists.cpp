@@ -1,0 +1,45 @@
+#include "UserLists.h"
+
+#include "Catalogue.h"
+
+namespace UserLists {
+
+QString proposedName(Catalogue &cat, const QString &userId)
+{
+    return cat
+        .scalar(QStringLiteral("SELECT Name FROM UserList WHERE UserID = ? AND Name IS NOT NULL ORDER BY ID LIMIT 1"),
+                {userId})
+        .toString();
+}
+
+int addEntry(Catalogue &cat, int movieId, const QString &movieTitle, const QString &userId, const QString &listName)
+{
+    QSqlQuery q = cat.exec(QStringLiteral("INSERT INTO UserList (MovID, MovieTitle, UserID, Name) VALUES (?, ?, ?, ?)"),
+                           {movieId, NullIfEmpty(movieTitle), NullIfEmpty(userId), NullIfEmpty(listName)});
+    return q.lastInsertId().toInt();
+}
+
+QStringList names(Catalogue &cat)
+{
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT Name FROM UserList WHERE Name IS NOT NULL GROUP BY Name ORDER BY Name"));
+    QStringList out;
+    while (q.next())
+        out << q.value(0).toString();
+    return out;
+}
+
+QList<UserListEntry> entries(Catalogue &cat, const QString &listName)
+{
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT ID, MovID, MovieTitle FROM UserList WHERE Name = ? ORDER BY ID"), {listName});
+    QList<UserListEntry> out;
+    while (q.next())
+        out << UserListEntry{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString()};
+    return out;
+}
+
+void removeMovie(Catalogue &cat, const QString &listName, int movieId)
+{
+    cat.exec(QStringLiteral("DELETE FROM UserList WHERE MovID = ? AND Name = ?"), {movieId, listName});
+}
+
+} // namespace UserLists

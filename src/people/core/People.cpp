@@ -1,0 +1,120 @@
+#include "People.h"
+
+#include "Catalogue.h"
+
+namespace People {
+
+QString kindText(Kind k)
+{
+    return k == Kind::Actors ? QStringLiteral("Actors") : QStringLiteral("Directors");
+}
+
+bool kindFromText(const QString &text, Kind &k)
+{
+    if (text == QLatin1String("Actors"))
+        k = Kind::Actors;
+    else if (text == QLatin1String("Directors"))
+        k = Kind::Directors;
+    else
+        return false;
+    return true;
+}
+
+namespace {
+struct Names {
+    QString table;
+    QString column;
+};
+Names namesOf(Kind k)
+{
+    // Fixed identifiers only; every value is bound.
+    return k == Kind::Actors ? Names{QStringLiteral("Actors"), QStringLiteral("Actor")}
+                             : Names{QStringLiteral("Directors"), QStringLiteral("Director")};
+}
+}
+
+QList<Person> list(Catalogue &cat, Kind kind, const QString &letter)
+{
+    const Names n = namesOf(kind);
+    QString sql = QStringLiteral("SELECT ID, %1, URL FROM %2").arg(n.column, n.table);
+    QVariantList values;
+    const QString prefix = letter.trimmed();
+    if (!prefix.isEmpty()) {
+        QString escaped = prefix;
+        escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+        sql += QStringLiteral(" WHERE %1 LIKE ? ESCAPE '\\'").arg(n.column);
+        values << escaped + QLatin1Char('%');
+    }
+    sql += QStringLiteral(" ORDER BY %1, ID").arg(n.column);
+    QSqlQuery q = cat.exec(sql, values);
+    QList<Person> out;
+    while (q.next())
+        out << Person{q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()};
+    return out;
+}
+
+QStringList associatedMovies(Catalogue &cat, Kind kind, int personId, const QString &name)
+{
+    QStringList out;
+    if (kind == Kind::Actors) {
+        QSqlQuery q = cat.exec(QStringLiteral("SELECT l.MovID, l.PlayingAs, m.ID, m.Title FROM MovActLink l "
+                                              "LEFT JOIN Movies m ON m.ID = l.MovID WHERE l.ActID = ? ORDER BY l.rowid"),
+                               {personId});
+        while (q.next()) {
+            if (q.value(2).isNull())
+                out << QStringLiteral("--- Assicated Movie ID: ") + q.value(0).toString() + QStringLiteral(" Not Found ---");
+            else
+                out << q.value(3).toString() + QStringLiteral(" - ") + q.value(1).toString();
+        }
+    } else {
+        QSqlQuery q = cat.exec(QStringLiteral("SELECT Title FROM Movies WHERE Director = ? ORDER BY ID"), {name});
+        while (q.next())
+            out << q.value(0).toString();
+    }
+    return out;
+}
+
+void save(Catalogue &cat, Kind kind, int personId, const QString &name, const QString &url)
+{
+    const Names n = namesOf(kind);
+    QSqlQuery q = cat.exec(QStringLiteral("UPDATE %1 SET %2 = ?, URL = ? WHERE ID = ?").arg(n.table, n.column),
+                           {NullIfEmpty(name), url, personId});
+    if (q.numRowsAffected() < 1)
+        throw CinelogError(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+                                                "Requested operation requires a current record."));
+}
+
+void remove(Catalogue &cat, Kind kind, int personId)
+{
+    const Names n = namesOf(kind);
+    cat.transaction([&] {
+        cat.exec(QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(n.table), {personId});
+        if (kind == Kind::Actors)
+            cat.exec(QStringLiteral("DELETE FROM MovActLink WHERE ActID = ?"), {personId});
+    });
+}
+
+QUrl siteUrl(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return QUrl();
+    // Tolerant parsing percent-encodes blanks and other characters an address may not carry.
+    QUrl url = QUrl::fromUserInput(t);
+    if (!url.isValid() || url.host().isEmpty())
+        return QUrl();
+    return url;
+}
+
+QUrl imdbNameSearch(const QString &name)
+{
+    const QString query = QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(name))
+                          + QStringLiteral(";nm=on;mx=20");
+    QUrl url(QStringLiteral("https://www.imdb.com/find"));
+    url.setQuery(query, QUrl::StrictMode);
+    return url;
+}
+
+} // namespace People

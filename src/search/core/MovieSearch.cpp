@@ -1,0 +1,246 @@
+#include "MovieSearch.h"
+
+#include "Catalogue.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+int SearchCriteria::activeCount() const
+{
+    int n = 0;
+    for (const QString *s : {&title, &director, &actor, &genre, &format, &rating, &medium})
+        if (!s->isEmpty())
+            ++n;
+    if (stars > 0)
+        ++n;
+    return n;
+}
+
+namespace {
+
+QString cellText(const QVariant &v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
+
+// A cell is bold when its stored value equals a searched text exactly; a null never equals, and an
+// empty search text marks nothing.
+bool equalsExactly(const QVariant &value, const QString &searched)
+{
+    return !searched.isEmpty() && !value.isNull() && value.toString() == searched;
+}
+
+const char *operatorOf(StarsComparison c)
+{
+    switch (c) {
+    case StarsComparison::Equal:
+        return "=";
+    case StarsComparison::AtMost:
+        return "<=";
+    case StarsComparison::Less:
+        return "<";
+    case StarsComparison::Greater:
+        return ">";
+    case StarsComparison::AtLeast:
+        return ">=";
+    }
+    return "=";
+}
+
+// The first actor of that name, as the cast links refer to it. Names compare without letter case.
+const QString FirstActorId = QStringLiteral("(SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1)");
+
+} // namespace
+
+QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
+{
+    if (!c.hasCriteria())
+        return {};
+
+    QStringList where;
+    QVariantList values;
+
+    // Containment keeps the user's own % and _ wildcards; the text itself is bound, so quotes in it
+    // are just characters.
+    auto textCriterion = [&](const char *column, const QString &value) {
+        if (value.isEmpty())
+            return;
+        const QString col = QString::fromLatin1(column);
+        where << (c.exactMatch ? col + QStringLiteral(" = ?") : col + QStringLiteral(" LIKE '%' || ? || '%'"));
+        values << value;
+    };
+    auto equalCriterion = [&](const char *column, const QString &value) {
+        if (value.isEmpty())
+            return;
+        where << QString::fromLatin1(column) + QStringLiteral(" = ?");
+        values << value;
+    };
+    auto genreCriterion = [&](const QString &genre) {
+        where << QStringLiteral("(Genre1 = ? OR Genre2 = ? OR Genre3 = ?)");
+        values << genre << genre << genre;
+    };
+
+    textCriterion("Title", c.title);
+    textCriterion("Director", c.director);
+    equalCriterion("Format", c.format);
+    equalCriterion("Rating", c.rating);
+    equalCriterion("Medium", c.medium);
+    if (c.stars > 0) {
+        where << QStringLiteral("UserRating %1 ?").arg(QLatin1String(operatorOf(c.starsComparison)));
+        values << c.stars;
+    }
+    if (!c.genre.isEmpty()) {
+        genreCriterion(c.genre);
+        if (!c.secondGenre.isEmpty())
+            genreCriterion(c.secondGenre);
+    }
+    if (!c.actor.isEmpty()) {
+        if (c.secondActor.isEmpty()) {
+            where << QStringLiteral("ID IN (SELECT MovID FROM MovActLink WHERE ActID = %1)").arg(FirstActorId);
+            values << c.actor;
+        } else {
+            // Both actors: more than one cast row of the movie names either of them, so an actor
+            // linked twice (two parts) also passes. A second name that is not in the catalogue stands
+            // for no actor (ID 0); a first name that is not there finds nothing.
+            where << QStringLiteral("ID IN (SELECT l.MovID FROM MovActLink l"
+                                    " JOIN (SELECT %1 AS a1, IFNULL(%1, 0) AS a2) k"
+                                    " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
+                                    " GROUP BY l.MovID HAVING COUNT(*) > 1)")
+                         .arg(FirstActorId);
+            values << c.actor << c.secondActor;
+        }
+    }
+
+    const QString sql = QStringLiteral("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
+                                       "ReleaseYear, RunningTime, NumDiscs, UserRating FROM Movies WHERE ")
+                        + where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY OrderBy, ID");
+    QSqlQuery q = m_catalogue.exec(sql, values);
+
+    QList<FoundMovie> found;
+    int idWidth = 0;
+    while (q.next()) {
+        FoundMovie m;
+        m.id = q.value(0).toInt();
+        m.text[FoundMovie::ID] = QString::number(m.id);
+        idWidth = std::max(idWidth, int(m.text[FoundMovie::ID].size()));
+        for (int col = FoundMovie::Title; col <= FoundMovie::Stars; ++col)
+            m.text[col] = cellText(q.value(col));
+        m.text[FoundMovie::Time] += QStringLiteral(" mins");
+
+        m.bold[FoundMovie::Title] = equalsExactly(q.value(FoundMovie::Title), c.title);
+        m.bold[FoundMovie::Director] = equalsExactly(q.value(FoundMovie::Director), c.director);
+        for (int col : {FoundMovie::Genre1, FoundMovie::Genre2, FoundMovie::Genre3})
+            m.bold[col] = equalsExactly(q.value(col), c.genre) || equalsExactly(q.value(col), c.secondGenre);
+        m.bold[FoundMovie::Medium] = equalsExactly(q.value(FoundMovie::Medium), c.medium);
+        m.bold[FoundMovie::Format] = equalsExactly(q.value(FoundMovie::Format), c.format);
+        m.bold[FoundMovie::Rating] = equalsExactly(q.value(FoundMovie::Rating), c.rating);
+        found.append(std::move(m));
+    }
+    for (FoundMovie &m : found)
+        m.text[FoundMovie::ID] = m.text[FoundMovie::ID].rightJustified(idWidth, QLatin1Char('0'));
+    return found;
+}
+
+static QStringList column0(QSqlQuery q)
+{
+    QStringList out;
+    while (q.next())
+        out << cellText(q.value(0));
+    return out;
+}
+
+QStringList MovieSearch::directors()
+{
+    return column0(m_catalogue.exec(QStringLiteral("SELECT Director FROM Directors ORDER BY Director")));
+}
+
+QStringList MovieSearch::actors()
+{
+    return column0(m_catalogue.exec(QStringLiteral("SELECT Actor FROM Actors ORDER BY Actor")));
+}
+
+QStringList MovieSearch::genres()
+{
+    return column0(m_catalogue.exec(QStringLiteral("SELECT Genre FROM Genres ORDER BY Genre")));
+}
+
+QStringList MovieSearch::firstSpellings(const QString &column)
+{
+    // Values group without letter case; each group shows the spelling of its first movie.
+    return column0(m_catalogue.exec(QStringLiteral("SELECT %1 FROM Movies WHERE ID IN (SELECT MIN(ID) FROM Movies "
+                                                   "WHERE %1 IS NOT NULL AND %1 <> '' GROUP BY %1) ORDER BY ID")
+                                        .arg(column)));
+}
+
+QStringList MovieSearch::media()
+{
+    return firstSpellings(QStringLiteral("Medium"));
+}
+
+QStringList MovieSearch::formats()
+{
+    return firstSpellings(QStringLiteral("Format"));
+}
+
+QStringList MovieSearch::ratings()
+{
+    QStringList out{QString()};
+    const bool anyMovie = m_catalogue.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Movies)")).toBool();
+    if (!anyMovie) {
+        out << QStringLiteral("G") << QStringLiteral("PG") << QStringLiteral("PG-13") << QStringLiteral("R")
+            << QStringLiteral("NC-17") << QStringLiteral("XXX") << QStringLiteral("Unrated");
+        return out;
+    }
+    const QStringList used = firstSpellings(QStringLiteral("Rating"));
+    out << used;
+    if (!used.contains(QStringLiteral("XXX")))
+        out << QStringLiteral("XXX");
+    return out;
+}
+
+QStringList MovieSearch::castOf(int movieId)
+{
+    return column0(m_catalogue.exec(QStringLiteral("SELECT a.Actor FROM MovActLink l JOIN Actors a ON a.ID = l.ActID "
+                                                   "WHERE l.MovID = ? ORDER BY l.rowid"),
+                                    {movieId}));
+}
+
+QString MovieSearch::movieUrl(int movieId)
+{
+    return cellText(m_catalogue.scalar(QStringLiteral("SELECT URL FROM Movies WHERE ID = ?"), {movieId}));
+}
+
+int MovieSearch::starsFromEntry(const QString &entry)
+{
+    if (entry.isEmpty())
+        return 0;
+    const int d = entry.at(0).digitValue();
+    return (d >= 1 && d <= 7) ? d : 0;
+}
+
+std::optional<StarsComparison> MovieSearch::comparisonFromText(const QString &text)
+{
+    for (StarsComparison c : {StarsComparison::Equal, StarsComparison::AtMost, StarsComparison::Less,
+                              StarsComparison::Greater, StarsComparison::AtLeast})
+        if (text == QLatin1String(operatorOf(c)))
+            return c;
+    return std::nullopt;
+}
+
+QString MovieSearch::textOf(StarsComparison c)
+{
+    return QString::fromLatin1(operatorOf(c));
+}
+
+QStringList MovieSearch::starEntries()
+{
+    QStringList out;
+    for (int n = 1; n <= 7; ++n)
+        out << QString::number(n) + (n == 1 ? QStringLiteral(" Star") : QStringLiteral(" Stars"));
+    return out;
+}
+
+QStringList MovieSearch::comparisonEntries()
+{
+    return {QStringLiteral("="), QStringLiteral("<="), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">=")};
+}

@@ -3,15 +3,43 @@
 #include "MainWindowLink.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
 
 class AppContext;
 class Catalogue;
 class MovieListModel;
+class MovieStore;
+class StarRating;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolBar;
+class QToolButton;
 class QTreeView;
-class frmSplash;
+class QTreeWidget;
+struct MovieRecord;
 
-// The main window: the movie list beside the detail editor, with the program's menus and toolbar.
+// Windows of other parts of the program that the main window opens. The application fills these
+// in; a missing one leaves its command without effect.
+struct MainWindowHooks {
+    std::function<void()> search, loans, userLists, actorsDirectors, importWorkbook, download, upload;
+    std::function<void()> printTitles, printDetails;
+    std::function<void(int movieId)> uploadMovie;
+    std::function<bool(int movieId, const QString &title)> loanOut;
+    std::function<void(int movieId, const QString &title)> addToUserList;
+    std::function<void(const QString &title)> coverSearch;
+    // Episodes window: shown for an episode disc, hidden otherwise.
+    std::function<void(int movieId, const QString &title)> showEpisodes;
+    std::function<void()> hideEpisodes;
+};
+
+// The main window: the movie list above the movie editor, with the program's menus and toolbar.
 class frmMain : public QMainWindow, public MainWindowLink
 {
     Q_OBJECT
@@ -19,10 +47,11 @@ public:
     frmMain(AppContext &ctx, Catalogue &catalogue, QWidget *parent = nullptr);
     ~frmMain() override;
 
+    MainWindowHooks hooks;
+
     // Start-up steps run before the window is first shown.
     void Form_Load();
 
-    // Minimum size in twips.
     static constexpr int MinWidthTwips = 13710;
     static constexpr int MinHeightTwips = 6270;
 
@@ -44,24 +73,117 @@ public:
     QString currentTitle() const override;
     QWidget *widget() override { return this; }
 
+    // Commands.
+    void mnuNew_Click();
+    void mnuSave_Click();
+    void mnuDelete_Click();
+    void mnuSaveCoverFile_Click();
+    void mnuNewDB_Click();
+    void mnuOpenDB_Click();
+    void mnuFiles_Click(int index);
+    void mnuCleanDB_Click();
+    void mnuCompactDB_Click();
+    void mnuCopyMovie_Click();
+    void mnuAbout_Click();
+    void mnuOptions_Click();
+    void mnuMovieTitle_Click();
+    void mnuNetflixTitle_Click();
+    void mnuDirector_Click();
+    void mnuNetflixDirector_Click();
+    void mnuIMDBActor_Click();
+    void mnuNetflixActor_Click();
+    void cmdURL_Click();
+    void cmdAddActor_Click();
+    void cmdRemoveActor_Click();
+    void imgCover_DblClick();
+    void flash1_FSCommand(const QString &command, const QString &args);
+    void lvMovies_ColumnClick(int column);
+    void lvMovies_Click();
+    void GetDBList();
+    void WriteDBList(const QString &theDB);
+
+    // Web look-up addresses.
+    static QUrl imdbFind(const QString &text, const char *kind);
+    static QUrl netflixSearch(const QString &text);
+    // The name part of a cast row: the text before the first " as ".
+    static QString castName(const QString &rowText);
+
+    // Applies the enable/disable rules to every command; runs whenever one of their inputs changes.
+    void applyStates();
     void updateCaption();
 
+    // Editor state visible to tests.
+    int selectedListIndex() const { return m_selectedListIndex; }
+    int selectedActorId() const { return m_selectedActorId; }
+    int currentUserRating() const { return m_currentUserRating; }
+    bool lastSorted() const { return m_lastSorted; }
+    int sortColumn() const { return m_sortKey; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    MovieListModel *movieModel() const { return m_model; }
+    QAction *action(const QString &objectName) const;
+
+    // Controls, named as the program's code refers to them.
     QTreeView *lvMovies;
     QLabel *lblNumMovs;
+    QLineEdit *txtTitle, *txtOrderBy, *txtNumDiscs, *txtRealYear, *txtRunningTime, *txtURL, *txtActorPlays;
+    QComboBox *cmdDir, *cmbMedium, *cmbFormat, *cmbRating, *cmbActor;
+    QComboBox *cmbGenre[3];
+    QPushButton *cmdURL, *cmdAddActor, *cmdRemoveActor;
+    StarRating *flash1;
+    QLabel *imgCover, *lblDoubleClick, *lblAs;
+    QCheckBox *chkEpisodeDisc;
+    QTreeWidget *lstActors;
+    QGroupBox *frameActrors, *framGenre;
+    QToolBar *tb1;
+    QMenu *mnuHidden, *mnuHidActor, *mnuPrint, *mnuWebSearch;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildEditor();
+    void buildMenus();
+    void buildToolbar();
     void splashStep(const QString &text);
     void Form_Unload();
+    void markChanged();
+    void fillCast();
+    void showCover(bool hasCover);
+    void setEpisodeWindow(bool show);
+    void selectRowOfCurrentMovie();
+    MovieRecord editorRecord() const;
+    void refreshAfterOpen(bool withRatings);
+    void setComboItems(QComboBox *box, const QStringList &items, bool keepText);
+    void addNameOnLeave(QComboBox *box, int kind);
+    void titleLostFocus();
+    void openUrl(const QUrl &url);
+    void showListPopup(const QPoint &globalPos);
+    void showActorPopup(const QPoint &globalPos);
+    void lstActors_Click();
+    QString selectedCastText() const;
+    bool catalogueChosen() const;
 
     AppContext &m_ctx;
     Catalogue &m_catalogue;
+    MovieStore *m_store;
     MovieListModel *m_model;
     int m_currentMovieId = 0;
     int m_selectedListIndex = 0;
     bool m_isNewMovie = false;
     bool m_isSaved = true;
+    int m_currentUserRating = 0;
+    int m_selectedActorId = 0;
+    int m_selectedActorIndex = 0;
+    // The list's own sort state and the remembered one.
+    int m_sortKey = 0;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    int m_lastSortKey = 0;
+    Qt::SortOrder m_lastSortOrder = Qt::AscendingOrder;
+    bool m_lastSorted = false;
+    bool m_loading = false;
+    QString m_moviePaths[6];
+    QAction *m_mnuFiles[6] = {};
+    QAction *m_break03 = nullptr;
+    QImage *m_cover = nullptr;
 };

@@ -1,0 +1,54 @@
+#include "CatalogueMaintenance.h"
+
+#include "Catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <cstdio>
+
+void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
+{
+    const QString path = catalogue.DBPath;
+    const QFileInfo info(path);
+    const QString folder = scratchFolder.isEmpty() ? info.absolutePath() : scratchFolder;
+
+    // A private, unique name in the same folder, so the final rename stays on one file system.
+    QTemporaryFile scratch(QDir(folder).filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".compact-XXXXXX")));
+    scratch.setAutoRemove(true);
+    if (!scratch.open())
+        throw CinelogError(ErrorNumber::PermissionDenied,
+                           QStringLiteral("The catalogue could not be compacted: no room for a working copy in ") + folder);
+    scratch.close();
+    const QString scratchPath = scratch.fileName();
+
+    catalogue.exec(QStringLiteral("VACUUM INTO ?"), {scratchPath});
+    {
+        const QString name = QStringLiteral("cinelog-compact-check");
+        {
+            QSqlDatabase copy = Catalogue::openConnection(scratchPath, name);
+            QSqlQuery q(copy);
+            const bool ok = q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next()
+                            && q.value(0).toString() == QLatin1String("ok");
+            q.finish();
+            copy.close();
+            if (!ok) {
+                QSqlDatabase::removeDatabase(name);
+                throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted copy of the catalogue failed its check."));
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    // Keep the file's permissions.
+    QFile::setPermissions(scratchPath, QFile::permissions(path));
+    catalogue.close();
+    if (std::rename(QFile::encodeName(scratchPath).constData(), QFile::encodeName(path).constData()) != 0) {
+        catalogue.DBConn();
+        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted catalogue could not replace ") + path);
+    }
+    scratch.setAutoRemove(false);
+    if (!catalogue.DBConn())
+        throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted catalogue could not be opened again."));
+}

@@ -1,0 +1,352 @@
+#include "MainWindowLink.h"
+#include "SearchFixture.h"
+#include "SearchResultModel.h"
+#include "WidgetTestSupport.h"
+#include "WindowUtil.h"
+#include "frmSearch.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeView>
+#include <memory>
+
+namespace {
+
+// Records what the search window asks of the main window.
+class RecordingMainWindow : public MainWindowLink
+{
+public:
+    QStringList calls;
+    void ListMovies(const QString &message) override { calls << QStringLiteral("ListMovies ") + message; }
+    void GetGenres() override {}
+    void GetDirectors() override {}
+    void GetActors() override {}
+    void GetRatings() override {}
+    void GetFormats() override {}
+    void GetMediums() override {}
+    void CheckSaved() override { calls << QStringLiteral("CheckSaved"); }
+    void ShowMovieData() override { calls << QStringLiteral("ShowMovieData"); }
+    void showMovie(int movieId) override { calls << QStringLiteral("showMovie %1").arg(movieId); }
+    void reloadCover() override {}
+    int CurrentMovieID() const override { return 0; }
+    bool IsNewMovie() const override { return false; }
+    bool IsSaved() const override { return true; }
+    QString currentTitle() const override { return {}; }
+    QWidget *widget() override { return nullptr; }
+};
+
+QStringList itemsOf(QComboBox *c)
+{
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i)
+        out << c->itemText(i);
+    return out;
+}
+
+} // namespace
+
+class frmSearchTest : public QObject
+{
+    Q_OBJECT
+
+    struct Window {
+        WidgetTestContext t;
+        Catalogue cat{t.ctx()};
+        RecordingMainWindow main;
+        std::unique_ptr<frmSearch> w;
+    };
+
+    std::unique_ptr<Window> open(bool filled = true)
+    {
+        auto s = std::make_unique<Window>();
+        if (!SearchFixture::open(s->cat, s->t.path(QStringLiteral("films.cnlg"))))
+            return nullptr;
+        if (filled)
+            SearchFixture::fill(s->cat);
+        s->w = std::make_unique<frmSearch>(s->t.ctx(), s->cat, s->main);
+        s->w->Form_Load();
+        s->w->show();
+        return s;
+    }
+
+    static void check(QCheckBox *ck, bool on)
+    {
+        if (ck->isChecked() != on)
+            QTest::mouseClick(ck, Qt::LeftButton, {}, QPoint(8, ck->height() / 2));
+        QCOMPARE(ck->isChecked(), on);
+    }
+
+    // Searches by title containment through the window.
+    static void searchTitle(frmSearch &w, const QString &title)
+    {
+        check(w.ckTitle, true);
+        w.txtTitle->setText(title);
+        QTest::mouseClick(w.cmdSearch, Qt::LeftButton);
+    }
+
+private slots:
+    void uncheckingACriterionEmptiesItsInput()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        struct Pair {
+            QCheckBox *ck;
+            QWidget *input;
+            std::function<void()> fill;
+            std::function<QString()> text;
+        };
+        auto combo = [](QComboBox *c) {
+            return Pair{nullptr, c, [c] { c->setCurrentIndex(c->count() - 1); }, [c] { return c->currentText(); }};
+        };
+        std::vector<Pair> pairs = {
+            {w.ckTitle, w.txtTitle, [&] { w.txtTitle->setText(QStringLiteral("Alien")); }, [&] { return w.txtTitle->text(); }},
+        };
+        for (auto [ck, c] : {std::pair{w.ckDir, w.cmbDirector}, std::pair{w.ckActor, w.cmbActor[0]},
+                             std::pair{w.ckGenre, w.cmbGenre[0]}, std::pair{w.ckFormat, w.cmbFormat},
+                             std::pair{w.ckRating, w.cmbRating}, std::pair{w.ckMedium, w.cmbMedium}}) {
+            Pair p = combo(c);
+            p.ck = ck;
+            pairs.push_back(p);
+        }
+        for (const Pair &p : pairs) {
+            const QByteArray name = p.ck->objectName().toUtf8();
+            QVERIFY2(!p.input->isEnabled(), name);
+            QVERIFY2(p.text().isEmpty(), name);
+            check(p.ck, true);
+            QVERIFY2(p.input->isEnabled(), name);
+            p.fill();
+            QVERIFY2(!p.text().isEmpty(), name);
+            check(p.ck, false);
+            QVERIFY2(!p.input->isEnabled(), name);
+            QVERIFY2(p.text().isEmpty(), name);
+            check(p.ck, true);
+            QVERIFY2(p.input->isEnabled() && p.text().isEmpty(), name);
+        }
+        // The stars keep their choice; they only follow the box's enablement.
+        check(w.chkStars, true);
+        w.ComStars->setCurrentIndex(3);
+        check(w.chkStars, false);
+        QVERIFY(!w.ComStars->isEnabled() && !w.ComStarsValue->isEnabled());
+        QCOMPARE(w.ComStars->currentText(), QStringLiteral("3 Stars"));
+        QCOMPARE(w.ComStarsValue->currentText(), QStringLiteral("="));
+    }
+
+    void secondBoxesFollowTheFirst()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        struct Case {
+            QCheckBox *ck;
+            QComboBox *first, *second;
+            QLabel *label;
+        };
+        for (const Case &c : {Case{w.ckActor, w.cmbActor[0], w.cmbActor[1], w.lblReferenceWith},
+                              Case{w.ckGenre, w.cmbGenre[0], w.cmbGenre[1], w.lblReferenceGenre}}) {
+            const QByteArray name = c.ck->objectName().toUtf8();
+            check(c.ck, true);
+            QVERIFY2(!c.second->isEnabled() && !c.label->isEnabled(), name);
+            c.first->setCurrentIndex(2);
+            QVERIFY2(c.second->isEnabled() && c.label->isEnabled(), name);
+            c.second->setCurrentIndex(3);
+            QVERIFY2(!c.second->currentText().isEmpty(), name);
+            // Emptying the first box empties and disables the second.
+            c.first->setCurrentIndex(c.first->itemText(0).isEmpty() ? 0 : -1);
+            QVERIFY2(!c.second->isEnabled() && c.second->currentText().isEmpty(), name);
+            c.first->setCurrentIndex(2);
+            c.second->setCurrentIndex(3);
+            check(c.ck, false);
+            QVERIFY2(c.first->currentText().isEmpty() && c.second->currentText().isEmpty(), name);
+            QVERIFY2(!c.first->isEnabled() && !c.second->isEnabled() && !c.label->isEnabled(), name);
+        }
+        // Exact Match goes with the title and director boxes.
+        QVERIFY(!w.chkExactMatch->isEnabled());
+        check(w.ckDir, true);
+        QVERIFY(w.chkExactMatch->isEnabled());
+    }
+
+    void pickListsOfAnEmptyAndAFilledCatalogue()
+    {
+        {
+            auto s = open(false);
+            QVERIFY(s);
+            QCOMPARE(itemsOf(s->w->cmbRating), QStringList({QString(), QStringLiteral("G"), QStringLiteral("PG"),
+                                                            QStringLiteral("PG-13"), QStringLiteral("R"),
+                                                            QStringLiteral("NC-17"), QStringLiteral("XXX"),
+                                                            QStringLiteral("Unrated")}));
+            QCOMPARE(s->w->cmbMedium->count(), 0);
+            QCOMPARE(s->w->cmbFormat->count(), 0);
+        }
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        QCOMPARE(itemsOf(w.cmbRating), QStringList({QString(), QStringLiteral("R"), QStringLiteral("PG-13"),
+                                                    QStringLiteral("PG"), QStringLiteral("XXX")}));
+        QCOMPARE(w.cmbActor[0]->itemText(0), QString());
+        QCOMPARE(itemsOf(w.cmbActor[0]), itemsOf(w.cmbActor[1]));
+        QCOMPARE(w.cmbActor[0]->count(), 8);
+        QCOMPARE(itemsOf(w.ComStars).mid(0, 3), QStringList({QString(), QStringLiteral("1 Star"), QStringLiteral("2 Stars")}));
+        QCOMPARE(itemsOf(w.ComStarsValue), QStringList({QStringLiteral("="), QStringLiteral("<="), QStringLiteral("<"),
+                                                        QStringLiteral(">"), QStringLiteral(">=")}));
+    }
+
+    void searchFillsTheListAndTellsWhatWasFound()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        QAbstractItemModelTester tester(w.lvMovies->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        // A checked title box with no text is no criterion and is switched off.
+        check(w.ckTitle, true);
+        QTest::mouseClick(w.cmdSearch, Qt::LeftButton);
+        QCOMPARE(s->t.prompts.messages(), QStringList({QStringLiteral("You must have critiera to search by!")}));
+        QCOMPARE(s->t.prompts.titles(), QStringList({QStringLiteral("ID-10-T Error")}));
+        QVERIFY(!w.ckTitle->isChecked());
+        s->t.prompts.clear();
+
+        searchTitle(w, QStringLiteral("Alien"));
+        QVERIFY(s->t.prompts.shown().isEmpty());
+        QCOMPARE(w.lblTotals->text(), QStringLiteral("Total Movies Found: 2"));
+        QAbstractItemModel *m = w.lvMovies->model();
+        QCOMPARE(m->data(m->index(0, 1)).toString(), QStringLiteral("Alien"));
+        QVERIFY(m->data(m->index(0, 1), Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!m->data(m->index(1, 1), Qt::FontRole).value<QFont>().bold());
+        QVERIFY(w.lstActors->isEnabled());
+
+        // The cast of the selected movie.
+        w.lvMovies->setCurrentIndex(m->index(1, 0));
+        QCOMPARE(w.lstActors->count(), 2);
+        QCOMPARE(w.lstActors->item(1)->text(), QStringLiteral("Sigourney Weaver"));
+
+        searchTitle(w, QStringLiteral("Zardoz"));
+        QCOMPARE(m->rowCount(), 0);
+        QCOMPARE(w.lstActors->count(), 0);
+        QCOMPARE(w.lblTotals->text(), QStringLiteral("Total Movies Found: 0"));
+        QCOMPARE(s->t.prompts.messages(), QStringList({QStringLiteral("No movies found with this search criteria.")}));
+        QCOMPARE(s->t.prompts.titles(), QStringList({QStringLiteral("No Movies Found")}));
+    }
+
+    void everyColumnClickReversesTheOrder()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        check(w.ckGenre, true);
+        w.cmbGenre[0]->setCurrentText(QStringLiteral("Comedy"));
+        QTest::mouseClick(w.cmdSearch, Qt::LeftButton);
+        QAbstractItemModel *m = w.lvMovies->model();
+        QCOMPARE(m->rowCount(), 4);
+        auto firstTitle = [m] { return m->data(m->index(0, 1)).toString(); };
+        QCOMPARE(firstTitle(), QStringLiteral("100% Wolf"));
+        QHeaderView *h = w.lvMovies->header();
+        auto clickColumn = [h](int col) {
+            QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(col) + 5, h->height() / 2));
+        };
+        clickColumn(1);
+        QCOMPARE(firstTitle(), QStringLiteral("Say \"Cheese\""));
+        clickColumn(1);
+        QCOMPARE(firstTitle(), QStringLiteral("100% Wolf"));
+        // Another column reverses again: now descending by director.
+        clickColumn(2);
+        QCOMPARE(m->data(m->index(0, 2)).toString(), QStringLiteral("Steven Soderbergh"));
+    }
+
+    void editMovieHandsTheMovieToTheMainWindow()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        searchTitle(w, QStringLiteral("Alien"));
+        w.lvMovies->setCurrentIndex(w.lvMovies->model()->index(1, 0));
+        child<QAction>(&w, "mnuEditMovie")->trigger();
+        QCOMPARE(s->main.calls, QStringList({QStringLiteral("CheckSaved"), QStringLiteral("showMovie 2")}));
+    }
+
+    void popupHooksGetTheSelectedMovie()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        QVERIFY(!w.mnuLoanOut->isEnabled());
+        QStringList got;
+        w.setLoanOutHandler([&](int id, const QString &title) { got << QStringLiteral("loan %1 %2").arg(id).arg(title); });
+        w.setAddToListHandler([&](int id, const QString &title) { got << QStringLiteral("list %1 %2").arg(id).arg(title); });
+        int printed = 0;
+        w.setPrintHandler([&](frmSearch &) { ++printed; });
+        QVERIFY(!w.cmdPrint->isEnabled());
+        searchTitle(w, QStringLiteral("Ocean"));
+        QVERIFY(w.cmdPrint->isEnabled());
+        w.lvMovies->setCurrentIndex(w.lvMovies->model()->index(0, 0));
+        w.mnuLoanOut->trigger();
+        w.mnuUserList->trigger();
+        QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
+        QCOMPARE(got, QStringList({QStringLiteral("loan 4 Ocean's Eleven"), QStringLiteral("list 4 Ocean's Eleven")}));
+        QCOMPARE(printed, 1);
+        // The main list is refreshed after a loan so it shows it.
+        QCOMPARE(s->main.calls, QStringList({QStringLiteral("ListMovies Updating the Movie List...")}));
+    }
+
+    void doubleClickOpensOnlyARealWebLink()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        searchTitle(w, QStringLiteral("Alien"));
+        QTreeView *v = w.lvMovies;
+        auto doubleClickRow = [v](int row) {
+            const QRect r = v->visualRect(v->model()->index(row, 1));
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, r.center());
+        };
+        doubleClickRow(1); // Aliens: "http://" only
+        QVERIFY(s->t.urls.opened.isEmpty());
+        doubleClickRow(0);
+        QCOMPARE(s->t.urls.opened.size(), 1);
+        QCOMPARE(s->t.urls.opened.first().toString(QUrl::FullyEncoded), QStringLiteral("https://example.org/alien?a=1%20b"));
+
+        s->cat.exec(QStringLiteral("UPDATE Movies SET URL = ? WHERE ID = 1"), {QStringLiteral("file:///etc/passwd")});
+        doubleClickRow(0);
+        QCOMPARE(s->t.urls.opened.size(), 1);
+    }
+
+    void sizeAndColumnWidthsAreRemembered()
+    {
+        auto s = open();
+        QVERIFY(s);
+        frmSearch &w = *s->w;
+        const int wide = twipsToPixels(12000), high = twipsToPixels(9000);
+        w.resize(wide, high);
+        w.lvMovies->header()->resizeSection(1, 321);
+        w.close();
+        AppContext &ctx = s->t.ctx();
+        QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("Width")).toInt(), pixelsToTwips(wide));
+        QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("2")).toInt(), pixelsToTwips(321));
+        QVERIFY(!ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("13")).isEmpty());
+
+        frmSearch again(ctx, s->cat, s->main);
+        again.Form_Load();
+        QCOMPARE(again.size(), QSize(wide, high));
+        QVERIFY(qAbs(again.lvMovies->header()->sectionSize(1) - 321) <= 1);
+
+        // A missing width opens the window at its larger default, never below the minimum.
+        ctx.WriteINI(QStringLiteral("SearchList"), QStringLiteral("Width"), QString());
+        ctx.WriteINI(QStringLiteral("SearchList"), QStringLiteral("Height"), QStringLiteral("100"));
+        frmSearch third(ctx, s->cat, s->main);
+        third.Form_Load();
+        QCOMPARE(third.width(), twipsToPixels(11115));
+        QVERIFY(third.height() >= twipsToPixels(frmSearch::MinHeightTwips));
+    }
+};
+
+QTEST_MAIN(frmSearchTest)
+#include "frmSearchTest.moc"

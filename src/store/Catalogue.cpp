@@ -299,8 +299,7 @@ static void createSchema(QSqlDatabase &db, ProgressSink *progress, bool includeA
         if (progress)
             progress->letEventsRun();
     }
-    for (const QString &s : Schema::indexStatements())
-        execOn(db, s);
+    // Indexes come with the open-time check, once every column they cover exists.
     execOn(db, QStringLiteral("COMMIT"));
 }
 

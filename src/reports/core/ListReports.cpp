@@ -1,0 +1,265 @@
+#include "ReportParts.h"
+#include "ReportPictures.h"
+#include "Reports.h"
+
+#include "AppContext.h"
+#include "Catalogue.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QSqlQuery>
+
+namespace report {
+
+namespace parts {
+
+Section pageFooter(int dateLeft, const QString &webAddressLabel)
+{
+    Section s{QStringLiteral("PageFooter"), 360, {}, {}};
+    s.controls << Control::field(QStringLiteral("fldTodaysDate"), QStringLiteral("TodaysDate"), dateLeft, 90, 2700, 270)
+               << Control::label(QStringLiteral("lblPage"), QStringLiteral("Page"), 90, 90, 450, 270)
+               << Control::pageNumber(QStringLiteral("fldPageNum"), 540, 90, 360, 270)
+               << Control::label(QStringLiteral("lblOf"), QStringLiteral("of"), 900, 90, 270, 270)
+               << Control::pageCount(QStringLiteral("fldPageCnt"), 1170, 90, 540, 270);
+    // Between the page numbers and the date, so it never runs into either.
+    Control web = Control::label(webAddressLabel, ProductWebAddress, 1800, 90, 3060, 270, 8);
+    web.alignment = Qt::AlignHCenter | Qt::AlignTop;
+    s.controls << web;
+    return s;
+}
+
+Control logo(const QString &name)
+{
+    return Control::image(name, pictures::logo(), 90, 90, 1170, 1170);
+}
+
+} // namespace parts
+
+QString catalogueNameOf(const QString &dbPath)
+{
+    const QString file = QFileInfo(dbPath).fileName();
+    if (file.endsWith(QStringLiteral(".cnlg"), Qt::CaseInsensitive))
+        return file.left(file.size() - 5);
+    return QFileInfo(dbPath).completeBaseName();
+}
+
+QString todaysDateText(AppContext &ctx)
+{
+    return QLocale().toString(ctx.clock().today(), QStringLiteral("MMMM dd, yyyy"));
+}
+
+namespace {
+
+QString text(const QSqlQuery &q, const char *column)
+{
+    return q.value(QString::fromLatin1(column)).toString();
+}
+
+// ---------------------------------------------------------------------------------------------
+// arMovieList
+
+ReportDefinition movieListDefinition()
+{
+    ReportDefinition d;
+    d.name = QStringLiteral("arMovieList");
+    d.caption = QStringLiteral("Movie List");
+    d.pageHeader = Section{QStringLiteral("PageHeader"), 1665, {}, {}};
+    d.pageHeader.controls << parts::logo(QStringLiteral("Image1"))
+                          << Control::label(QStringLiteral("lblName"), QString(), 1350, 90, 9270, 450, 18, true)
+                          << Control::label(QStringLiteral("lblFile"), QString(), 1350, 540, 9270, 270)
+                          << Control::label(QStringLiteral("lblNumMovies"), QString(), 1350, 810, 2430, 270)
+                          << Control::label(QStringLiteral("lblMovie"), QStringLiteral("Movie Titles"), 90, 1350, 5220, 180, 8, true)
+                          << Control::line(QStringLiteral("Line1"), 180, 1620, 10710, 1620);
+    d.detail = Section{QStringLiteral("Detail"), 630, {}, {}};
+    Control title = Control::field(QStringLiteral("fldMovTitle"), QStringLiteral("MovTitle1"), 180, 90, 5130, 180, 8, true);
+    title.canGrow = true;
+    Control orderBy = Control::field(QStringLiteral("fldOrderBy"), QStringLiteral("OrderedBy"), 540, 270, 4770, 180, 8);
+    orderBy.canGrow = true;
+    d.detail.controls << title << orderBy;
+    d.pageFooter = parts::pageFooter(4950, QStringLiteral("Label1"));
+    return d;
+}
+
+class MovieListSource : public ReportDataSource
+{
+public:
+    MovieListSource(AppContext &ctx, Catalogue &cat) : m_ctx(ctx), m_cat(cat) {}
+
+    void DataInitialize(ReportRun &run) override
+    {
+        for (const char *f : {"MovTitle1", "OrderedBy", "TodaysDate"})
+            run.addField(QString::fromLatin1(f));
+        const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
+        m_rows = m_cat.exec(QStringLiteral("SELECT Title, OrderBy FROM Movies ORDER BY OrderBy"));
+        run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
+        run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
+    }
+
+    void ReportStart(ReportRun &run) override
+    {
+        run.control(QStringLiteral("lblName")).text = catalogueNameOf(m_cat.DBPath);
+        run.control(QStringLiteral("lblFile")).text = m_cat.DBPath;
+    }
+
+    void FetchData(ReportRun &run, bool &eof) override
+    {
+        if (!m_rows.isActive() || !m_rows.next()) {
+            eof = true;
+            return;
+        }
+        const QString title = text(m_rows, "Title");
+        const QString orderBy = text(m_rows, "OrderBy");
+        run.setField(QStringLiteral("MovTitle1"), title);
+        Control &fld = run.control(QStringLiteral("fldOrderBy"));
+        fld.visible = orderBy != title;
+        run.setField(QStringLiteral("OrderedBy"),
+                     fld.visible ? QStringLiteral("[Ordered By: ") + orderBy + QStringLiteral("]") : QString());
+    }
+
+    void ReportEnd(ReportRun &) override { m_rows = QSqlQuery(); }
+
+private:
+    AppContext &m_ctx;
+    Catalogue &m_cat;
+    QSqlQuery m_rows;
+};
+
+// ---------------------------------------------------------------------------------------------
+// arLoans
+
+ReportDefinition loansDefinition()
+{
+    ReportDefinition d;
+    d.name = QStringLiteral("arLoans");
+    d.caption = QStringLiteral("Loaned Movies");
+    d.pageHeader = Section{QStringLiteral("PageHeader"), 1395, {}, {}};
+    d.pageHeader.controls << parts::logo(QStringLiteral("Image1"))
+                          << Control::label(QStringLiteral("lblName"), QStringLiteral("Movie Loans"), 1350, 90, 9270, 450, 18, true)
+                          << Control::line(QStringLiteral("Line1"), 90, 1350, 10620, 1350);
+    d.detail = Section{QStringLiteral("Detail"), 720, {}, {}};
+    Control movie = Control::field(QStringLiteral("fldMovie"), QStringLiteral("MovieTitle"), 90, 90, 10530, 270, 10, true);
+    movie.canGrow = true;
+    d.detail.controls << movie
+                      << Control::field(QStringLiteral("fldLoanedTo"), QStringLiteral("LoanedTo"), 630, 450, 2610, 180, 8)
+                      << Control::field(QStringLiteral("fldDates"), QStringLiteral("LoanDates"), 3420, 450, 7200, 180, 8)
+                      << Control::line(QStringLiteral("Line2"), 90, 720, 10620, 720);
+    d.pageFooter = parts::pageFooter(7560, QStringLiteral("Label1"));
+    return d;
+}
+
+class LoansSource : public ReportDataSource
+{
+public:
+    LoansSource(AppContext &ctx, LoansReportParams params) : m_ctx(ctx), m_params(std::move(params)) {}
+
+    void DataInitialize(ReportRun &run) override
+    {
+        for (const char *f : {"TodaysDate", "MovieTitle", "LoanedTo", "LoanDates"})
+            run.addField(QString::fromLatin1(f));
+        run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
+        Control &name = run.control(QStringLiteral("lblName"));
+        name.text = QStringLiteral("Movie Loans");
+        if (m_params.showLoansForUser && !m_params.userName.isEmpty())
+            name.text = QStringLiteral("Movie Loans for ") + m_params.userName;
+        m_counter = 0;
+    }
+
+    void ReportStart(ReportRun &) override {}
+
+    void FetchData(ReportRun &run, bool &eof) override
+    {
+        if (m_counter >= m_params.rows.size()) {
+            eof = true;
+            return;
+        }
+        const LoanRow &row = m_params.rows[m_counter++];
+        run.setField(QStringLiteral("MovieTitle"), row.movieName + QStringLiteral(" | Movie ID: ") + row.movieId);
+        run.setField(QStringLiteral("LoanedTo"), row.loanedTo);
+        run.setField(QStringLiteral("LoanDates"), QStringLiteral("Date Out: ") + row.dateLoaned
+                                                      + QStringLiteral(" Returned: ") + row.dateReturned);
+    }
+
+private:
+    AppContext &m_ctx;
+    LoansReportParams m_params;
+    qsizetype m_counter = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// arUsersList
+
+ReportDefinition usersListDefinition()
+{
+    ReportDefinition d;
+    d.name = QStringLiteral("arUsersList");
+    d.caption = QStringLiteral("Users List");
+    d.pageHeader = Section{QStringLiteral("PageHeader"), 900, {}, {}};
+    d.pageHeader.controls << Control::label(QStringLiteral("lblName"), QString(), 90, 90, 10530, 360, 14, true)
+                          << Control::label(QStringLiteral("lblFile"), QString(), 90, 450, 10530, 270)
+                          << Control::line(QStringLiteral("Line1"), 180, 810, 10530, 810);
+    d.detail = Section{QStringLiteral("Detail"), 2880, {}, {}};
+    Control title = Control::field(QStringLiteral("fldMovieTitle"), QStringLiteral("MovieTitle"), 360, 90, 10260, 270, 10);
+    title.canGrow = true;
+    d.detail.controls << title;
+    d.pageFooter = Section{QStringLiteral("PageFooter"), 360, {}, {}};
+    Control web = Control::label(QStringLiteral("Label1"), ProductWebAddress, 90, 90, 10530, 270, 8);
+    web.alignment = Qt::AlignHCenter | Qt::AlignTop;
+    d.pageFooter.controls << web;
+    return d;
+}
+
+class UsersListSource : public ReportDataSource
+{
+public:
+    UsersListSource(Catalogue &cat, UsersListReportParams params) : m_cat(cat), m_params(std::move(params)) {}
+
+    void DataInitialize(ReportRun &run) override
+    {
+        run.addField(QStringLiteral("MovieTitle"));
+        m_rows = m_cat.exec(QStringLiteral("SELECT MovieTitle FROM UserList WHERE Name = ? ORDER BY MovieTitle"),
+                            {m_params.listName});
+    }
+
+    void ReportStart(ReportRun &run) override
+    {
+        run.control(QStringLiteral("lblName")).text = QStringLiteral("Movie List for ") + m_params.listName;
+        run.control(QStringLiteral("lblFile")).text = m_cat.DBPath;
+    }
+
+    void FetchData(ReportRun &run, bool &eof) override
+    {
+        if (!m_rows.isActive() || !m_rows.next()) {
+            eof = true;
+            return;
+        }
+        run.setField(QStringLiteral("MovieTitle"), text(m_rows, "MovieTitle"));
+    }
+
+    void ReportEnd(ReportRun &) override { m_rows = QSqlQuery(); }
+
+private:
+    Catalogue &m_cat;
+    UsersListReportParams m_params;
+    QSqlQuery m_rows;
+};
+
+} // namespace
+
+ReportJob arMovieList(AppContext &ctx, Catalogue &cat)
+{
+    ReportJob job{movieListDefinition(), std::make_unique<MovieListSource>(ctx, cat), {}, QStringLiteral("Save Movie List Report")};
+    return job;
+}
+
+ReportJob arLoans(AppContext &ctx, Catalogue &, const LoansReportParams &params)
+{
+    return ReportJob{loansDefinition(), std::make_unique<LoansSource>(ctx, params), {}, QStringLiteral("Save Loan Report")};
+}
+
+ReportJob arUsersList(AppContext &, Catalogue &cat, const UsersListReportParams &params)
+{
+    return ReportJob{usersListDefinition(), std::make_unique<UsersListSource>(cat, params), {},
+                     QStringLiteral("Save Movie Details Report")};
+}
+
+} // namespace report

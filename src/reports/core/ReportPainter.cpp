@@ -1,0 +1,102 @@
+#include "ReportPainter.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace report {
+
+QPageSize pageSizeOf(const PageSetup &page)
+{
+    return QPageSize(page.a4 ? QPageSize::A4 : QPageSize::Letter);
+}
+
+namespace {
+
+// The largest rectangle of the picture's proportions inside box, centred.
+QRectF fitted(const QSize &picture, const QRectF &box)
+{
+    if (picture.isEmpty())
+        return box;
+    QSizeF s = QSizeF(picture).scaled(box.size(), Qt::KeepAspectRatio);
+    return QRectF(box.left() + (box.width() - s.width()) / 2, box.top() + (box.height() - s.height()) / 2,
+                  s.width(), s.height());
+}
+
+} // namespace
+
+void paintPage(QPainter &painter, const Page &page)
+{
+    for (const PlacedItem &item : page.items) {
+        switch (item.kind) {
+        case PlacedItem::Kind::Line:
+            painter.setPen(QPen(Qt::black, 15)); // about 3/4 point
+            painter.drawLine(item.line);
+            break;
+        case PlacedItem::Kind::Image: {
+            const QImage img = item.picture.toImage();
+            if (!img.isNull())
+                painter.drawImage(fitted(img.size(), item.rect), img);
+            break;
+        }
+        case PlacedItem::Kind::Text:
+            if (item.text.isEmpty())
+                break;
+            painter.setPen(Qt::black);
+            painter.setFont(item.font);
+            painter.save();
+            painter.setClipRect(item.rect);
+            painter.drawText(item.rect, int(item.alignment) | Qt::TextWordWrap, item.text);
+            painter.restore();
+            break;
+        }
+    }
+}
+
+void paintDocument(const ReportDocument &doc, QPagedPaintDevice &device, int fromPage, int toPage)
+{
+    if (fromPage <= 0)
+        fromPage = 1;
+    if (toPage <= 0 || toPage > doc.pageCount())
+        toPage = doc.pageCount();
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(device.logicalDpiX() / double(TwipsPerInch), device.logicalDpiY() / double(TwipsPerInch));
+    for (int n = fromPage; n <= toPage; ++n) {
+        if (n > fromPage)
+            device.newPage();
+        paintPage(painter, doc.pages[n - 1]);
+    }
+    painter.end();
+}
+
+bool writePdf(const ReportDocument &doc, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(doc.caption);
+        writer.setCreator(QStringLiteral("Cinelog"));
+        writer.setPageSize(pageSizeOf(doc.page));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(TwipsPerInch);
+        paintDocument(doc, writer);
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace report

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ReportDefinition.h"
+
+// Pieces the program's reports share.
+namespace report::parts {
+
+// The common page footer: today's date at dateLeft, "Page n of m", the web address.
+Section pageFooter(int dateLeft, const QString &webAddressLabel);
+
+// The product logo in a page header.
+Control logo(const QString &name);
+
+} // namespace report::parts

@@ -1,0 +1,376 @@
+#include "Catalogue.h"
+#include "GTestSupport.h"
+#include "ReportPainter.h"
+#include "ReportTestSupport.h"
+#include "Reports.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+
+using namespace report;
+
+namespace {
+
+class RecordingProgress : public ProgressSink
+{
+public:
+    void ShowProgress(const QString &message, int minimum, int maximum) override
+    {
+        calls << QStringLiteral("show %1 %2..%3").arg(message).arg(minimum).arg(maximum);
+        max = maximum;
+        open = true;
+    }
+    void UpdateProgress(qint64 value) override
+    {
+        last = value;
+        if (value == max)
+            open = false;
+    }
+    QStringList calls;
+    qint64 max = 0, last = -1;
+    bool open = false;
+};
+
+struct Movie {
+    QString title;
+    QVariant orderBy;
+    QVariant userRating = 0;
+    QString genre1 = {}, genre2 = {}, genre3 = {};
+};
+
+class ReportsTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { ensureGuiApplication(); }
+
+    void SetUp() override
+    {
+        tc.ctx().setProgress(&progress);
+        QString path = tc.path(QStringLiteral("Home.cnlg"));
+        ASSERT_TRUE(cat.CreateDB(path)) << tc.prompts.messages().join(QLatin1Char('\n')).toStdString();
+        cat.DBPath = path;
+        ASSERT_TRUE(cat.DBConn());
+        progress.calls.clear();
+    }
+    void TearDown() override { tc.ctx().setProgress(nullptr); }
+
+    int addMovie(const Movie &m)
+    {
+        cat.exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy, UserRating, Director, Rating, Medium, Format, "
+                                "ReleaseYear, RunningTime, NumDiscs, Genre1, Genre2, Genre3) "
+                                "VALUES (?, ?, ?, 'Ridley Scott', 'R', 'DVD', 'Wide', '1979', '117', '1', ?, ?, ?)"),
+                 {m.title, m.orderBy.isValid() ? m.orderBy : QVariant(m.title), m.userRating, NullIfEmpty(m.genre1),
+                  NullIfEmpty(m.genre2), NullIfEmpty(m.genre3)});
+        return cat.scalar(QStringLiteral("SELECT max(ID) FROM Movies")).toInt();
+    }
+    int addActor(const QString &name)
+    {
+        cat.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {name});
+        return cat.scalar(QStringLiteral("SELECT max(ID) FROM Actors")).toInt();
+    }
+    void link(int movie, int actor)
+    {
+        cat.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"), {movie, actor});
+    }
+    void setCover(int movie)
+    {
+        QImage img(300, 400, QImage::Format_RGB32);
+        img.fill(Qt::darkBlue);
+        QByteArray bytes;
+        QBuffer b(&bytes);
+        b.open(QIODevice::WriteOnly);
+        img.save(&b, "PNG");
+        cat.savePictureBytes(movie, bytes);
+    }
+
+    // The page items of the movie block whose title is title.
+    static QHash<QString, QString> block(const ReportDocument &doc, const QString &title)
+    {
+        QHash<QString, QString> out;
+        bool inBlock = false;
+        for (const auto &[page, item] : allItems(doc)) {
+            if (item->control == QLatin1String("fldMovieTitle"))
+                inBlock = item->text == title;
+            if (inBlock && item->section != QLatin1String("PageFooter") && item->section != QLatin1String("PageHeader"))
+                out.insert(item->control, item->kind == PlacedItem::Kind::Image ? QStringLiteral("<picture>") : item->text);
+            if (inBlock && item->control == QLatin1String("Line2"))
+                inBlock = false;
+        }
+        return out;
+    }
+
+    static QString stars(const QHash<QString, QString> &b)
+    {
+        QString s;
+        for (int n = 1; n <= 7; ++n) {
+            const bool filled = b.contains(QStringLiteral("imgStar%1").arg(n));
+            const bool empty = b.contains(QStringLiteral("imgStarB%1").arg(n));
+            s += filled && empty ? QLatin1Char('!') : filled ? QLatin1Char('*') : empty ? QLatin1Char('o') : QLatin1Char('-');
+        }
+        return s;
+    }
+
+    QString writeAndRead(const ReportDocument &doc, const QString &name)
+    {
+        const QString pdf = tc.path(name);
+        QString error;
+        EXPECT_TRUE(writePdf(doc, pdf, &error)) << error.toStdString();
+        return pdfText(pdf);
+    }
+
+    GTestContext tc;
+    RecordingProgress progress;
+    Catalogue cat{tc.ctx()};
+};
+
+TEST(ReportNames, CatalogueNameIsTheFileNameWithoutItsExtension)
+{
+    const struct {
+        const char *path, *name;
+    } cases[] = {
+        {"/home/ann/Movies/Home.cnlg", "Home"},
+        {"/home/ann/My.Films.cnlg", "My.Films"},
+        {"/data/Shared.CNLG", "Shared"},
+        {"/data/films.db", "films"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(catalogueNameOf(QString::fromUtf8(c.path)), QString::fromUtf8(c.name)) << c.path;
+}
+
+TEST(ReportNames, SearchSummaryNamesTheCheckedCriteriaInOrder)
+{
+    SearchCriteria title;
+    title.title = {true, QStringLiteral("star")};
+    title.stars = {true, QStringLiteral("4 Stars")};
+    title.starsComparison = QStringLiteral(">=");
+    EXPECT_EQ(searchCriteriaSummary(title, 12),
+              QStringLiteral("Search Criteria: Title = star, User Rating is Greater than or Equal to 4 Stars.\n"
+                             "Movies Found: 12"));
+
+    SearchCriteria all;
+    all.title = {false, QStringLiteral("ignored, not checked")};
+    all.actor = {true, QStringLiteral("Sigourney Weaver")};
+    all.format = {true, QString()}; // checked but empty: left out
+    all.medium = {true, QStringLiteral("DVD")};
+    all.director = {true, QStringLiteral("Ridley Scott")};
+    all.genre = {true, QStringLiteral("Horror")};
+    all.rating = {true, QStringLiteral("R")};
+    all.stars = {true, QStringLiteral("2 Stars")};
+    all.starsComparison = QStringLiteral("<");
+    EXPECT_EQ(searchCriteriaSummary(all, 1),
+              QStringLiteral("Search Criteria: Actor = Sigourney Weaver, Medium = DVD, Director = Ridley Scott, "
+                             "Genre = Horror, Rating = R, User Rating is Less than 2 Stars.\nMovies Found: 1"));
+
+    EXPECT_EQ(searchCriteriaSummary(SearchCriteria{}, 0), QStringLiteral("Search Criteria: .\nMovies Found: 0"));
+}
+
+TEST_F(ReportsTest, MovieListHeaderAndOrderedByLines)
+{
+    addMovie({QStringLiteral("Alien"), QStringLiteral("Alien")});
+    addMovie({QStringLiteral("The Abyss"), QStringLiteral("Abyss")});
+    addMovie({QStringLiteral("Brazil"), QStringLiteral("")});
+    addMovie({QStringLiteral("Zardoz"), QVariant(QMetaType::fromType<QString>())}); // OrderBy Null
+
+    ReportJob job = arMovieList(tc.ctx(), cat);
+    const ReportDocument doc = job.run(tc.ctx());
+    ASSERT_EQ(doc.pageCount(), 1);
+    const Page &page = doc.pages[0];
+    EXPECT_EQ(page.textsOf(QStringLiteral("lblName")), QStringList{QStringLiteral("Home")});
+    EXPECT_EQ(page.textsOf(QStringLiteral("lblFile")), QStringList{cat.DBPath});
+    EXPECT_EQ(page.textsOf(QStringLiteral("lblNumMovies")), QStringList{QStringLiteral("Number of Movies: 4")});
+    EXPECT_EQ(page.textsOf(QStringLiteral("fldTodaysDate")), QStringList{QStringLiteral("December 09, 2025")});
+    EXPECT_EQ(page.textsOf(QStringLiteral("fldPageNum")), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(page.textsOf(QStringLiteral("fldPageCnt")), QStringList{QStringLiteral("1")});
+
+    // In sort-key order; the sort key is shown only where it differs from the title.
+    QStringList lines;
+    for (const PlacedItem &i : page.items)
+        if (i.section == QLatin1String("Detail"))
+            lines << i.text;
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("Zardoz"), QStringLiteral("[Ordered By: ]"),
+                                  QStringLiteral("Brazil"), QStringLiteral("[Ordered By: ]"),
+                                  QStringLiteral("The Abyss"), QStringLiteral("[Ordered By: Abyss]"),
+                                  QStringLiteral("Alien")}))
+        << lines.join(QLatin1Char('|')).toStdString();
+
+    const QString text = writeAndRead(doc, QStringLiteral("movies.pdf"));
+    for (const char *expected : {"Home", "Number of Movies: 4", "Movie Titles", "[Ordered By: Abyss]", "Page", "of",
+                                 "December 09, 2025"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+}
+
+TEST_F(ReportsTest, LoansHeaderAndLines)
+{
+    const struct {
+        bool filter;
+        const char *user;
+        const char *header;
+    } cases[] = {
+        {true, "Dana", "Movie Loans for Dana"},
+        {false, "Dana", "Movie Loans"},
+        {true, "", "Movie Loans"},
+    };
+    LoansReportParams params;
+    params.rows << LoanRow{QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("Alien"), QStringLiteral("Dana"),
+                           QStringLiteral("3/14/2025"), QString()}
+                << LoanRow{QStringLiteral("4"), QStringLiteral("7"), QStringLiteral("Brazil"), QStringLiteral("Lee"),
+                           QStringLiteral("1/2/2025"), QStringLiteral("1/9/2025")};
+    for (const auto &c : cases) {
+        params.showLoansForUser = c.filter;
+        params.userName = QString::fromUtf8(c.user);
+        ReportJob job = arLoans(tc.ctx(), cat, params);
+        const ReportDocument doc = job.run(tc.ctx());
+        EXPECT_EQ(doc.textsOf(QStringLiteral("lblName")), QStringList{QString::fromUtf8(c.header)}) << c.header;
+    }
+    ReportJob job = arLoans(tc.ctx(), cat, params);
+    const ReportDocument doc = job.run(tc.ctx());
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldMovie")),
+              (QStringList{QStringLiteral("Alien | Movie ID: 12"), QStringLiteral("Brazil | Movie ID: 7")}));
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldLoanedTo")), (QStringList{QStringLiteral("Dana"), QStringLiteral("Lee")}));
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldDates")),
+              (QStringList{QStringLiteral("Date Out: 3/14/2025 Returned: "),
+                           QStringLiteral("Date Out: 1/2/2025 Returned: 1/9/2025")}));
+
+    const QString text = writeAndRead(doc, QStringLiteral("loans.pdf"));
+    for (const char *expected : {"Movie Loans", "Alien | Movie ID: 12", "Date Out: 3/14/2025 Returned:", "Lee"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+}
+
+TEST_F(ReportsTest, UsersListPrintsOnlyThatPersonsTitlesEvenWithAQuoteInTheName)
+{
+    const QString quoted = QStringLiteral("Bob \"the\" Builder");
+    for (const auto &[name, title] : {std::pair{quoted, QStringLiteral("Zulu")}, std::pair{quoted, QStringLiteral("Alien")},
+                                      std::pair{QStringLiteral("Ann"), QStringLiteral("Brazil")}})
+        cat.exec(QStringLiteral("INSERT INTO UserList (MovID, MovieTitle, Name) VALUES (1, ?, ?)"), {title, name});
+
+    ReportJob job = arUsersList(tc.ctx(), cat, UsersListReportParams{quoted});
+    const ReportDocument doc = job.run(tc.ctx());
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblName")), QStringList{QStringLiteral("Movie List for ") + quoted});
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblFile")), QStringList{cat.DBPath});
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldMovieTitle")), (QStringList{QStringLiteral("Alien"), QStringLiteral("Zulu")}));
+    EXPECT_TRUE(tc.logLines().isEmpty()) << tc.logLines().join(QLatin1Char('\n')).toStdString();
+
+    const QString text = writeAndRead(doc, QStringLiteral("list.pdf"));
+    for (const char *expected : {"Movie List for Bob \"the\" Builder", "Alien", "Zulu"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Brazil")));
+}
+
+TEST_F(ReportsTest, DetailsShowStarsGenresCoverAndCast)
+{
+    const struct {
+        const char *title;
+        QVariant rating;
+        const char *stars;
+    } starCases[] = {
+        {"Rated Zero", 0, "ooooooo"},
+        {"Rated Three", 3, "***oooo"},
+        {"Rated Seven", 7, "*******"},
+        {"Rated Null", QVariant(QMetaType::fromType<int>()), "-------"},
+        {"Rated Nine", 9, "-------"},
+    };
+    for (const auto &c : starCases)
+        addMovie({QString::fromUtf8(c.title), QString::fromUtf8(c.title), c.rating});
+
+    const int drama = addMovie({QStringLiteral("Genres Gap"), {}, 0, QStringLiteral("Drama"), QString(), QStringLiteral("Comedy")});
+    addMovie({QStringLiteral("Genres Late"), {}, 0, QString(), QStringLiteral("Horror"), QString()});
+    setCover(drama);
+    const int ann = addActor(QStringLiteral("Ann Actor"));
+    const int bob = addActor(QStringLiteral("Bob Actor"));
+    const int gone = addActor(QStringLiteral("Gone Actor"));
+    link(drama, bob);
+    link(drama, gone);
+    link(drama, ann);
+    cat.exec(QStringLiteral("DELETE FROM Actors WHERE ID = ?"), {gone});
+
+    ReportJob job = arMovieDetailsALL(tc.ctx(), cat);
+    const ReportDocument doc = job.run(tc.ctx());
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblName")).value(0), QStringLiteral("Home - Movie Details"));
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblNumMovies")).value(0), QStringLiteral("Number of Movies: 7"));
+
+    for (const auto &c : starCases)
+        EXPECT_EQ(stars(block(doc, QString::fromUtf8(c.title))), QString::fromUtf8(c.stars)) << c.title;
+
+    const auto gap = block(doc, QStringLiteral("Genres Gap"));
+    EXPECT_EQ(gap.value(QStringLiteral("fldGenres")), QStringLiteral("Drama, Comedy"));
+    EXPECT_EQ(gap.value(QStringLiteral("imgCover")), QStringLiteral("<picture>"));
+    EXPECT_EQ(gap.value(QStringLiteral("fldActor")), QStringLiteral("Bob Actor, Ann Actor"));
+    EXPECT_EQ(gap.value(QStringLiteral("fldRunningTime")), QStringLiteral("117 min"));
+    EXPECT_EQ(gap.value(QStringLiteral("fldDirector")), QStringLiteral("Ridley Scott"));
+
+    const auto late = block(doc, QStringLiteral("Genres Late"));
+    EXPECT_EQ(late.value(QStringLiteral("fldGenres")), QStringLiteral(", Horror"));
+    EXPECT_FALSE(late.contains(QStringLiteral("imgCover")));
+    ASSERT_TRUE(late.contains(QStringLiteral("fldActor"))) << "a movie without cast still has its (empty) cast line";
+    EXPECT_EQ(late.value(QStringLiteral("fldActor")), QString());
+    EXPECT_EQ(late.value(QStringLiteral("lblActors")), QStringLiteral("Actors:"));
+
+    EXPECT_EQ(progress.calls, QStringList{QStringLiteral("show Getting Movie Details... 0..7")});
+    EXPECT_EQ(progress.last, 7);
+    EXPECT_FALSE(progress.open);
+    EXPECT_TRUE(tc.logLines().isEmpty()) << tc.logLines().join(QLatin1Char('\n')).toStdString();
+
+    const QString text = writeAndRead(doc, QStringLiteral("details.pdf"));
+    for (const char *expected : {"Home - Movie Details", "Genres Gap", "Drama, Comedy", "Bob Actor, Ann Actor",
+                                 "User Rating:", "117 min"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+}
+
+TEST_F(ReportsTest, TwoMoviesWithTheSameTitleEachGetTheirOwnDetails)
+{
+    addMovie({QStringLiteral("Hamlet"), QStringLiteral("Hamlet"), 2});
+    addMovie({QStringLiteral("Hamlet"), QStringLiteral("Hamlet"), 5});
+    ReportJob job = arMovieDetailsALL(tc.ctx(), cat);
+    const ReportDocument doc = job.run(tc.ctx());
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldMovieTitle")), (QStringList{QStringLiteral("Hamlet"), QStringLiteral("Hamlet")}));
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldActor")).size(), 2);
+}
+
+TEST_F(ReportsTest, AnEmptyCatalogueGivesAReportWithoutRowsAndClosesItsProgress)
+{
+    ReportJob job = arMovieDetailsALL(tc.ctx(), cat);
+    const ReportDocument doc = job.run(tc.ctx());
+    EXPECT_EQ(doc.pageCount(), 1);
+    EXPECT_TRUE(doc.textsOf(QStringLiteral("fldMovieTitle")).isEmpty());
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblNumMovies")), QStringList{QStringLiteral("Number of Movies: 0")});
+    EXPECT_EQ(progress.calls, QStringList{QStringLiteral("show Getting Movie Details... 0..0")});
+    EXPECT_FALSE(progress.open);
+}
+
+TEST_F(ReportsTest, SearchReportFollowsTheListOrderAndSkipsADeletedMovie)
+{
+    const int a = addMovie({QStringLiteral("Alien"), {}, 4});
+    const int b = addMovie({QStringLiteral("Brazil"), {}, 5});
+    const int c = addMovie({QStringLiteral("Cube"), {}, 6});
+    const int deleted = addMovie({QStringLiteral("Deleted"), {}, 6});
+    cat.exec(QStringLiteral("DELETE FROM Movies WHERE ID = ?"), {deleted});
+
+    MovieDetailsSearchParams params;
+    params.movieIds = {c, deleted, a, b}; // as the user sorted the list
+    params.criteria.title = {true, QStringLiteral("star")};
+    params.criteria.stars = {true, QStringLiteral("4 Stars")};
+    params.criteria.starsComparison = QStringLiteral(">=");
+    ReportJob job = arMovieDetailsSearch(tc.ctx(), cat, params);
+    const ReportDocument doc = job.run(tc.ctx());
+
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblName")).value(0), QStringLiteral("Home - Movie Details by Search"));
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldSearch")).value(0),
+              QStringLiteral("Search Criteria: Title = star, User Rating is Greater than or Equal to 4 Stars.\n"
+                             "Movies Found: 4"));
+    EXPECT_EQ(doc.textsOf(QStringLiteral("fldMovieTitle")),
+              (QStringList{QStringLiteral("Cube"), QStringLiteral("Alien"), QStringLiteral("Brazil")}));
+    const QStringList log = tc.logLines();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].contains(QStringLiteral("arMovieDetailsSearch - ActiveReport_FetchData"))) << log[0].toStdString();
+    EXPECT_EQ(progress.calls, QStringList{QStringLiteral("show Generating Search Report... 0..4")});
+    EXPECT_FALSE(progress.open);
+
+    const QString text = writeAndRead(doc, QStringLiteral("search.pdf"));
+    for (const char *expected : {"Home - Movie Details by Search",
+                                 "Search Criteria: Title = star, User Rating is Greater than or Equal to 4 Stars.",
+                                 "Movies Found: 4", "Cube", "Brazil"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+}
+
+} // namespace

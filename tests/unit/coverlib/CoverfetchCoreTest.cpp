@@ -285,8 +285,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, PagingTest,
 
 TEST_F(CoverfetchCoreTest, EveryPageOwnsTenSlots)
 {
-    // Page 1 sends twelve results: the two extra ones must not land in page 2's slots.
-    serve(1, makePage(QStringLiteral("19"), QStringLiteral("2"), results(1, 12)).xml());
+    // Page 1 sends twenty results: the extra ten must not land in page 2's slots.
+    serve(1, makePage(QStringLiteral("19"), QStringLiteral("2"), results(1, 20)).xml());
     serve(2, makePage(QStringLiteral("19"), QStringLiteral("2"), results(2, 7)).xml());
 
     EXPECT_EQ(query(25), 200);
@@ -442,6 +442,8 @@ TEST_F(CoverfetchCoreTest, NonNumericPageCountEnds500)
 
 TEST_F(CoverfetchCoreTest, CancelWhilePageTwoIsPendingAbortsTheRequest)
 {
+    // Far beyond the test's own time limit: only Cancel can end this wait.
+    core->setTimeout(600000);
     serve(1, makePage(QStringLiteral("30"), QStringLiteral("3"), results(1, 10)).xml());
     serve(2, Reply::never());
     QObject::connect(&server, &LocalHttpServer::requestReceived, &server, [&](const LocalHttpServer::Request &r) {

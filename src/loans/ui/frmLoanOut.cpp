@@ -62,6 +62,7 @@ frmLoanOut::frmLoanOut(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     txtLoanDate->setText(Loans::formatLoanDate(m_ctx.clock().today()));
     GetBorrowers();
     updateCommands();
+    txtLoanedTo->setFocus();
 }
 
 void frmLoanOut::setMovie(int movieId, const QString &title, const QString &presetBorrower)

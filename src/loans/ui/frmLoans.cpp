@@ -66,7 +66,7 @@ frmLoans::frmLoans(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     lvLoans->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvLoans->setSelectionMode(QAbstractItemView::SingleSelection);
     lvLoans->header()->setSectionsClickable(true);
-    lvLoans->header()->setStretchLastSection(false);
+    lvLoans->header()->setStretchLastSection(true);
     const int widths[6] = {600, 700, 3000, 1800, 1300, 1300};
     for (int i = 0; i < 6; ++i)
         lvLoans->header()->resizeSection(i, twipsToPixels(widths[i]));
@@ -127,6 +127,10 @@ void frmLoans::Form_Load()
         cmbShow->addItem(Loans::filterText(f));
     cmbShow->setCurrentIndex(0);
     restoreColumnWidths(lvLoans->header(), m_ctx.ini(), Section);
+    int w = 0, h = 0;
+    if (readTwips(m_ctx.ini(), QStringLiteral("frmLoans"), QStringLiteral("Width"), w)
+        && readTwips(m_ctx.ini(), QStringLiteral("frmLoans"), QStringLiteral("Height"), h))
+        resize(w, h);
     Loans::Filter remembered;
     if (Loans::filterFromText(m_ctx.ReadINI(QStringLiteral("frmLoans"), QStringLiteral("Show")), remembered))
         cmbShow->setCurrentIndex(int(remembered));
@@ -263,6 +267,8 @@ void frmLoans::Form_Unload()
     m_unloaded = true;
     storeColumnWidths(lvLoans->header(), m_ctx.ini(), Section);
     m_ctx.WriteINI(QStringLiteral("frmLoans"), QStringLiteral("Show"), cmbShow->currentText());
+    m_ctx.WriteINI(QStringLiteral("frmLoans"), QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
+    m_ctx.WriteINI(QStringLiteral("frmLoans"), QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
     if (m_loansChanged)
         m_main.ListMovies(QStringLiteral("Refreshing Movie List..."));
 }

@@ -69,6 +69,10 @@ frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, MainWindowLink &
     layout->addWidget(lvMovies, 1);
     layout->addLayout(buttons);
     resize(twipsToPixels(5000), twipsToPixels(5200));
+    int w = 0, h = 0;
+    if (readTwips(m_ctx.ini(), QStringLiteral("frmUserList"), QStringLiteral("Width"), w)
+        && readTwips(m_ctx.ini(), QStringLiteral("frmUserList"), QStringLiteral("Height"), h))
+        resize(w, h);
 
     connect(cmbUserList, &QComboBox::currentIndexChanged, this, &frmUserList::cmbUserList_Click);
     connect(lvMovies->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -167,5 +171,7 @@ void frmUserList::updateCommands()
 
 void frmUserList::closeEvent(QCloseEvent *event)
 {
+    m_ctx.WriteINI(QStringLiteral("frmUserList"), QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
+    m_ctx.WriteINI(QStringLiteral("frmUserList"), QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
     event->accept();
 }

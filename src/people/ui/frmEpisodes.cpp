@@ -39,8 +39,8 @@ frmEpisodes::frmEpisodes(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     lvEpisodes->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvEpisodes->setSelectionMode(QAbstractItemView::SingleSelection);
     lvEpisodes->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvEpisodes->header()->resizeSection(0, twipsToPixels(2800));
-    lvEpisodes->header()->resizeSection(1, twipsToPixels(1100));
+    lvEpisodes->header()->resizeSection(0, twipsToPixels(2600));
+    lvEpisodes->header()->resizeSection(1, twipsToPixels(1400));
     lvEpisodes->header()->resizeSection(2, twipsToPixels(900));
 
     txtTitle = new QLineEdit(this);

@@ -376,7 +376,9 @@ bool Catalogue::isOldFormat()
 
 void Catalogue::CheckDB()
 {
-    m_ctx.guard(QStringLiteral("CheckDB"), [this] {
+    // The whole check is one transaction: a catalogue is brought up to date completely or, after a
+    // failure, left as it was for the next open to try again.
+    m_ctx.guard(QStringLiteral("CheckDB"), [this] { transaction([this] {
         auto splash = [this](const QString &text) { m_ctx.showStatus(text); };
         for (const Schema::Column &c : Schema::addedOnOpen()) {
             const QString table = QString::fromLatin1(c.table);
@@ -384,7 +386,7 @@ void Catalogue::CheckDB()
             if (columnNames(m_db, table).contains(column))
                 continue;
             splash(QStringLiteral("Adding ") + column + QStringLiteral(" to the database..."));
-            transaction([&] {
+            {
                 exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, Schema::columnDefinition(c)));
                 if (column == QLatin1String("UserRating") || column == QLatin1String("EpisodeDisc")
                     || column == QLatin1String("onlineID") || column == QLatin1String("web")) {
@@ -404,7 +406,7 @@ void Catalogue::CheckDB()
                             throw errorOf(upd.lastError());
                     }
                 }
-            });
+            }
         }
         if (!hasTable(m_db, QStringLiteral("Episodes"))) {
             splash(QStringLiteral("Adding the new Episodes Table to the database..."));
@@ -416,5 +418,5 @@ void Catalogue::CheckDB()
             exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
         if (scalar(QStringLiteral("PRAGMA user_version")).toInt() < Schema::SchemaVersion)
             exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
-    });
+    }); });
 }

@@ -69,6 +69,15 @@ bool MovieStore::load(int id, MovieRecord &m)
 
 int MovieStore::save(const MovieRecord &m)
 {
+    // Refused before anything is written, with the field named, rather than by the engine.
+    const std::pair<const char *, const QString *> limited[] = {
+        {"Title", &m.title}, {"Order By", &m.orderBy}, {"Director", &m.director}, {"Genre 1", &m.genre1},
+        {"Genre 2", &m.genre2}, {"Genre 3", &m.genre3}, {"Medium", &m.medium}, {"Format", &m.format},
+        {"Rating", &m.rating}, {"Year of Release", &m.releaseYear}, {"Running Time", &m.runningTime},
+        {"# in Set", &m.numDiscs}};
+    for (const auto &[name, value] : limited)
+        if (value->size() > 255)
+            throw CinelogError(3163, QStringLiteral("%1 is too long: at most 255 characters can be stored.").arg(QLatin1String(name)));
     int id = m.id;
     m_cat.transaction([&] {
         const QVariantList values = {NullIfEmpty(m.title), NullIfEmpty(m.director), NullIfEmpty(m.genre1),

@@ -6,6 +6,7 @@
 #include "Reports.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -107,6 +108,11 @@ void MovieDetailsAllToPdf(benchmark::State &state)
         pages = doc.pageCount();
         if (!report::writePdf(doc, pdf))
             state.SkipWithError("the PDF could not be written");
+    }
+    // To look at the result: CINELOG_BENCH_PDF=/some/file.pdf
+    if (const QString keep = qEnvironmentVariable("CINELOG_BENCH_PDF"); !keep.isEmpty()) {
+        QFile::remove(keep);
+        QFile::copy(pdf, keep);
     }
     state.counters["pages"] = pages;
     state.counters["pdf_MB"] = QFileInfo(pdf).size() / 1e6;

@@ -32,28 +32,28 @@ Section movieGroupHeader(int height)
     s.controls << title
                << Control::label(QStringLiteral("Label1"), QStringLiteral("Ordered By:"), 450, 360, 990, 180, 8)
                << Control::field(QStringLiteral("fldOrderBy"), QStringLiteral("OrderBy"), 1440, 360, 9180, 180, 8)
-               << Control::label(QStringLiteral("lblDirector"), QStringLiteral("Director:"), 360, 630, 900, 270, 9, true)
+               << Control::label(QStringLiteral("lblDirector"), QStringLiteral("Director:"), 360, 630, 900, 270, 8)
                << Control::field(QStringLiteral("fldDirector"), QStringLiteral("Director"), 1260, 630, 2790, 270)
-               << Control::label(QStringLiteral("lblRating"), QStringLiteral("Rated:"), 4140, 630, 720, 270, 9, true)
+               << Control::label(QStringLiteral("lblRating"), QStringLiteral("Rated:"), 4140, 630, 720, 270, 8)
                << Control::field(QStringLiteral("fldRating"), QStringLiteral("Rating"), 4860, 630, 990, 270)
-               << Control::label(QStringLiteral("lblTime"), QStringLiteral("Running Time:"), 5940, 630, 1530, 270, 9, true)
+               << Control::label(QStringLiteral("lblTime"), QStringLiteral("Running Time:"), 5940, 630, 1530, 270, 8)
                << Control::field(QStringLiteral("fldRunningTime"), QStringLiteral("RunningTime"), 7470, 630, 810, 270)
-               << Control::label(QStringLiteral("lblMedium"), QStringLiteral("Medium:"), 360, 900, 900, 270, 9, true)
+               << Control::label(QStringLiteral("lblMedium"), QStringLiteral("Medium:"), 360, 900, 900, 270, 8)
                << Control::field(QStringLiteral("fldMedium"), QStringLiteral("Medium"), 1260, 900, 1350, 270)
-               << Control::label(QStringLiteral("lblFormat"), QStringLiteral("Format:"), 2700, 900, 810, 270, 9, true)
+               << Control::label(QStringLiteral("lblFormat"), QStringLiteral("Format:"), 2700, 900, 810, 270, 8)
                << Control::field(QStringLiteral("fldFormat"), QStringLiteral("Format"), 3510, 900, 1350, 270)
-               << Control::label(QStringLiteral("lblRelease"), QStringLiteral("Release Year:"), 5040, 900, 1350, 270, 9, true)
+               << Control::label(QStringLiteral("lblRelease"), QStringLiteral("Release Year:"), 5040, 900, 1350, 270, 8)
                << Control::field(QStringLiteral("fldReleaseYear"), QStringLiteral("ReleaseYear"), 6480, 900, 540, 270)
-               << Control::label(QStringLiteral("lblDiscs"), QStringLiteral("Num of Discs:"), 360, 1170, 1440, 270, 9, true)
+               << Control::label(QStringLiteral("lblDiscs"), QStringLiteral("Num of Discs:"), 360, 1170, 1440, 270, 8)
                << Control::field(QStringLiteral("fldNumDiscs"), QStringLiteral("NumDiscs"), 1800, 1170, 720, 270)
-               << Control::label(QStringLiteral("lblUserRating"), QStringLiteral("User Rating:"), 2610, 1170, 1350, 270, 9, true);
+               << Control::label(QStringLiteral("lblUserRating"), QStringLiteral("User Rating:"), 2610, 1170, 1350, 270, 8);
     for (int i = 0; i < 7; ++i)
         s.controls << Control::image(starName(true, i + 1), pictures::filledStar(), StarLefts[i], 1170, 270, 270);
     for (int i = 0; i < 7; ++i)
         s.controls << Control::image(starName(false, i + 1), pictures::emptyStar(), StarLefts[i], 1170, 270, 270);
-    s.controls << Control::label(QStringLiteral("lblGenres"), QStringLiteral("Genres:"), 360, 1440, 810, 270, 9, true)
+    s.controls << Control::label(QStringLiteral("lblGenres"), QStringLiteral("Genres:"), 360, 1440, 810, 270, 8)
                << Control::field(QStringLiteral("fldGenres"), QStringLiteral("Genres"), 1170, 1440, 3870, 270)
-               << Control::label(QStringLiteral("lblActors"), QStringLiteral("Actors:"), 360, 1800, 1800, 270, 9, true);
+               << Control::label(QStringLiteral("lblActors"), QStringLiteral("Actors:"), 360, 1800, 1800, 270, 8);
     Control cover = Control::image(QStringLiteral("imgCover"), QImage(), 9180, 90, 1440, 1890);
     cover.visible = false;
     s.controls << cover;

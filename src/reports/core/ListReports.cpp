@@ -16,11 +16,13 @@ namespace parts {
 Section pageFooter(int dateLeft, const QString &webAddressLabel)
 {
     Section s{QStringLiteral("PageFooter"), 360, {}, {}};
-    s.controls << Control::field(QStringLiteral("fldTodaysDate"), QStringLiteral("TodaysDate"), dateLeft, 90, 2700, 270)
-               << Control::label(QStringLiteral("lblPage"), QStringLiteral("Page"), 90, 90, 450, 270)
+    s.controls << Control::field(QStringLiteral("fldTodaysDate"), QStringLiteral("TodaysDate"), dateLeft, 90, 2700, 270, 8)
+               << Control::label(QStringLiteral("lblPage"), QStringLiteral("Page"), 90, 90, 450, 270, 8)
                << Control::pageNumber(QStringLiteral("fldPageNum"), 540, 90, 360, 270)
-               << Control::label(QStringLiteral("lblOf"), QStringLiteral("of"), 900, 90, 270, 270)
+               << Control::label(QStringLiteral("lblOf"), QStringLiteral("of"), 900, 90, 270, 270, 8)
                << Control::pageCount(QStringLiteral("fldPageCnt"), 1170, 90, 540, 270);
+    for (Control &c : s.controls)
+        c.pointSize = 8;
     // Between the page numbers and the date, so it never runs into either.
     Control web = Control::label(webAddressLabel, ProductWebAddress, 1800, 90, 3060, 270, 8);
     web.alignment = Qt::AlignHCenter | Qt::AlignTop;

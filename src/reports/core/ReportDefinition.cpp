@@ -88,7 +88,9 @@ Control Control::image(const QString &name, const QImage &image, int left, int t
 
 QFont Control::font() const
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    // The layouts were drawn for Arial's widths: prefer it or its metric twin, else a sans serif.
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pointSize * TwipsPerPoint);
     f.setBold(bold);

@@ -49,7 +49,8 @@ void paintPage(QPainter &painter, const Page &page)
             painter.setFont(item.font);
             painter.save();
             painter.setClipRect(item.rect);
-            painter.drawText(item.rect, int(item.alignment) | Qt::TextWordWrap, item.text);
+            // Only growing fields wrap; any other text keeps to its one line, cut at the control's edge.
+            painter.drawText(item.rect, int(item.alignment) | (item.wrap ? int(Qt::TextWordWrap) : 0), item.text);
             painter.restore();
             break;
         }

@@ -1,0 +1,275 @@
+#include "WorkbookImport.h"
+
+#include "Catalogue.h"
+#include "CinelogError.h"
+#include "Services.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <atomic>
+
+namespace ImportField {
+QString label(int field)
+{
+    static const char *const labels[Count] = {"Movie Title:", "Director:", "Actor 1:", "Actor 2:", "Actor 3:",
+                                              "Actor 4:", "Genre 1:", "Genre 2:", "Genre 3:", "Medium (DVD or Video):",
+                                              "Format (Wide/Full Screen):", "Rating:", "Release Year:",
+                                              "Running Time (in minutes):", "Num of Discs/Tapes:"};
+    return field >= 0 && field < Count ? QString::fromLatin1(labels[field]) : QString();
+}
+}
+
+namespace {
+
+// Longest text a catalogue text column holds.
+constexpr int TextLimit = 255;
+
+const char *const MovieColumns[ImportField::Count] = {"Title", "Director", nullptr, nullptr, nullptr, nullptr,
+                                                       "Genre1", "Genre2", "Genre3", "Medium", "Format",
+                                                       "Rating", "ReleaseYear", "RunningTime", "NumDiscs"};
+
+QString canonical(const QString &path)
+{
+    const QFileInfo fi(path);
+    const QString c = fi.canonicalFilePath();
+    return c.isEmpty() ? fi.absoluteFilePath() : c;
+}
+
+// Where a value came from, for the message when it cannot be stored.
+struct CellPlace {
+    int row;
+    int field;
+    int column;
+    QString describe() const
+    {
+        QString label = ImportField::label(field);
+        label.chop(1); // the colon
+        return QStringLiteral("Row %1, column %2 (%3)").arg(row).arg(columnLetters(column), label);
+    }
+};
+
+[[noreturn]] void failAt(const CellPlace &at, const QString &what, qint64 number = ErrorNumber::Database)
+{
+    throw CinelogError(number, at.describe() + QStringLiteral(": ") + what);
+}
+
+QSqlQuery prepared(QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw Catalogue::errorOf(q.lastError());
+    return q;
+}
+
+class Importer
+{
+public:
+    Importer(QSqlDatabase &db, const SheetData &sheet, const FieldLinks &links, ProgressSink &progress)
+        : m_db(db), m_sheet(sheet), m_links(links), m_progress(progress)
+    {
+        const QSqlRecord movies = db.record(QStringLiteral("Movies"));
+        if (movies.isEmpty())
+            throw CinelogError(ErrorNumber::Database, QStringLiteral("The target file has no Movies table: it is not a catalogue."));
+        m_hasOrderBy = movies.contains(QStringLiteral("OrderBy"));
+        m_hasPlayingAs = db.record(QStringLiteral("MovActLink")).contains(QStringLiteral("PlayingAs"));
+
+        QStringList cols, marks;
+        for (int f = 0; f < ImportField::Count; ++f)
+            if (MovieColumns[f] && m_links[f] > 0) {
+                cols << QString::fromLatin1(MovieColumns[f]);
+                m_movieFields << f;
+            }
+        if (m_hasOrderBy && m_links[ImportField::Title] > 0)
+            cols << QStringLiteral("OrderBy");
+        for (qsizetype i = 0; i < cols.size(); ++i)
+            marks << QStringLiteral("?");
+        m_insertMovie = cols.isEmpty() ? prepared(db, QStringLiteral("INSERT INTO Movies DEFAULT VALUES"))
+                                       : prepared(db, QStringLiteral("INSERT INTO Movies (%1) VALUES (%2)")
+                                                          .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+        m_findDirector = prepared(db, QStringLiteral("SELECT 1 FROM Directors WHERE Director = ? LIMIT 1"));
+        m_addDirector = prepared(db, QStringLiteral("INSERT INTO Directors (Director) VALUES (?)"));
+        m_findGenre = prepared(db, QStringLiteral("SELECT 1 FROM Genres WHERE Genre = ? LIMIT 1"));
+        m_addGenre = prepared(db, QStringLiteral("INSERT INTO Genres (Genre) VALUES (?)"));
+        m_findActor = prepared(db, QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"));
+        m_addActor = prepared(db, QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"));
+        m_link = prepared(db, m_hasPlayingAs ? QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)")
+                                             : QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"));
+    }
+
+    ImportSummary run()
+    {
+        const int lastRow = m_sheet.GetLastRow();
+        for (int row = 2; row <= lastRow; ++row) {
+            m_progress.UpdateProgress(row);
+            importRow(row);
+            m_progress.letEventsRun();
+        }
+        return m_summary;
+    }
+
+private:
+    QString cellFor(int row, int field) const
+    {
+        return m_links[field] > 0 ? m_sheet.cell(row, m_links[field]) : QString();
+    }
+
+    void importRow(int row)
+    {
+        // Check every linked value before writing any of the row, so the message names the cell.
+        for (int f = 0; f < ImportField::Count; ++f) {
+            const QString v = cellFor(row, f);
+            if (v.size() > TextLimit)
+                failAt({row, f, m_links[f]}, QStringLiteral("the text has %1 characters; the catalogue holds at most %2.")
+                                                 .arg(v.size())
+                                                 .arg(TextLimit),
+                       ErrorNumber::Overflow);
+        }
+
+        QString title = cellFor(row, ImportField::Title);
+        for (int f : m_movieFields) {
+            QString v = cellFor(row, f);
+            if (f == ImportField::Title)
+                v = titleOrderFor(v).title;
+            m_insertMovie.addBindValue(NullIfEmpty(v));
+        }
+        if (m_hasOrderBy && m_links[ImportField::Title] > 0)
+            m_insertMovie.addBindValue(NullIfEmpty(titleOrderFor(title).orderBy));
+        if (!m_insertMovie.exec())
+            throw CinelogError(Catalogue::errorOf(m_insertMovie.lastError()).number(),
+                               QStringLiteral("Row %1: %2").arg(row).arg(Catalogue::errorOf(m_insertMovie.lastError()).description()));
+        const QVariant movieId = m_insertMovie.lastInsertId();
+
+        const QString director = cellFor(row, ImportField::Director);
+        if (!director.isEmpty())
+            m_summary.directorsAdded += addName(m_findDirector, m_addDirector, director, {row, ImportField::Director, m_links[ImportField::Director]});
+        for (int f = ImportField::Genre1; f <= ImportField::Genre3; ++f) {
+            const QString genre = cellFor(row, f);
+            if (!genre.isEmpty())
+                m_summary.genresAdded += addName(m_findGenre, m_addGenre, genre, {row, f, m_links[f]});
+        }
+        QSet<int> cast;
+        for (int f = ImportField::Actor1; f <= ImportField::Actor4; ++f) {
+            const QString actor = cellFor(row, f);
+            if (actor.isEmpty())
+                continue;
+            const CellPlace at{row, f, m_links[f]};
+            const int actorId = actorIdFor(actor, at);
+            if (cast.contains(actorId))
+                continue; // the same actor twice in a row is one cast member
+            cast.insert(actorId);
+            m_link.addBindValue(movieId);
+            m_link.addBindValue(actorId);
+            if (m_hasPlayingAs)
+                m_link.addBindValue(QVariant(QMetaType::fromType<QString>()));
+            if (!m_link.exec())
+                failAt(at, Catalogue::errorOf(m_link.lastError()).description());
+        }
+        ++m_summary.movies;
+    }
+
+    // Adds a name to a pick list unless the list has it; returns 1 when added.
+    int addName(QSqlQuery &find, QSqlQuery &add, const QString &name, const CellPlace &at)
+    {
+        find.addBindValue(name);
+        if (!find.exec())
+            failAt(at, Catalogue::errorOf(find.lastError()).description());
+        const bool found = find.next();
+        find.finish();
+        if (found)
+            return 0;
+        add.addBindValue(name);
+        if (!add.exec())
+            failAt(at, Catalogue::errorOf(add.lastError()).description());
+        return 1;
+    }
+
+    int actorIdFor(const QString &name, const CellPlace &at)
+    {
+        m_findActor.addBindValue(name);
+        if (!m_findActor.exec())
+            failAt(at, Catalogue::errorOf(m_findActor.lastError()).description());
+        if (m_findActor.next()) {
+            const int id = m_findActor.value(0).toInt();
+            m_findActor.finish();
+            return id;
+        }
+        m_findActor.finish();
+        m_addActor.addBindValue(name);
+        if (!m_addActor.exec())
+            failAt(at, Catalogue::errorOf(m_addActor.lastError()).description());
+        ++m_summary.actorsAdded;
+        return m_addActor.lastInsertId().toInt();
+    }
+
+    QSqlDatabase &m_db;
+    const SheetData &m_sheet;
+    const FieldLinks &m_links;
+    ProgressSink &m_progress;
+    bool m_hasOrderBy = false, m_hasPlayingAs = false;
+    QList<int> m_movieFields;
+    QSqlQuery m_insertMovie, m_findDirector, m_addDirector, m_findGenre, m_addGenre, m_findActor, m_addActor, m_link;
+    ImportSummary m_summary;
+};
+
+std::atomic<int> g_importConnections{0};
+
+} // namespace
+
+bool WorkbookImport::isOpenCatalogue(Catalogue &openCatalogue, const QString &targetPath)
+{
+    return openCatalogue.isOpen() && !openCatalogue.DBPath.isEmpty() && canonical(openCatalogue.DBPath) == canonical(targetPath);
+}
+
+ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &links, Catalogue &openCatalogue,
+                                  const QString &targetPath, ProgressSink &progress)
+{
+    const int lastRow = sheet.GetLastRow();
+    progress.ShowProgress(QStringLiteral("Importing Excel Data..."), 0, lastRow);
+    ImportSummary summary;
+    try {
+        if (isOpenCatalogue(openCatalogue, targetPath)) {
+            openCatalogue.transaction([&] {
+                Importer importer(openCatalogue.MovieConn(), sheet, links, progress);
+                summary = importer.run();
+            });
+        } else {
+            const QString name = QStringLiteral("cinelog-import-%1").arg(++g_importConnections);
+            try {
+                QSqlDatabase db = Catalogue::openConnection(targetPath, name);
+                Catalogue::verifyCatalogueFile(db);
+                QSqlQuery begin(db);
+                if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+                    throw Catalogue::errorOf(begin.lastError());
+                try {
+                    {
+                        Importer importer(db, sheet, links, progress);
+                        summary = importer.run();
+                    }
+                    QSqlQuery commit(db);
+                    if (!commit.exec(QStringLiteral("COMMIT")))
+                        throw Catalogue::errorOf(commit.lastError());
+                } catch (...) {
+                    QSqlQuery rollback(db);
+                    rollback.exec(QStringLiteral("ROLLBACK"));
+                    throw;
+                }
+                db.close();
+            } catch (...) {
+                if (QSqlDatabase::contains(name))
+                    QSqlDatabase::removeDatabase(name);
+                throw;
+            }
+            QSqlDatabase::removeDatabase(name);
+        }
+    } catch (...) {
+        progress.UpdateProgress(lastRow);
+        throw;
+    }
+    progress.UpdateProgress(lastRow);
+    return summary;
+}

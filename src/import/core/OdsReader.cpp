@@ -15,7 +15,7 @@ const QString ContentPart = QStringLiteral("content.xml");
 
 // The displayed text of a cell: its paragraphs joined by line breaks, with <text:s> spaces,
 // tabs and line breaks expanded; notes (office:annotation) are left out.
-QString readCellParagraphs(QXmlStreamReader &xml, qint64 maxChars)
+QString readCellParagraphs(QXmlStreamReader &xml, qint64 maxChars, const QString &path)
 {
     QString out;
     int depth = 1, paragraphs = 0, annotation = 0;
@@ -47,7 +47,8 @@ QString readCellParagraphs(QXmlStreamReader &xml, qint64 maxChars)
             out += xml.text();
         }
         if (out.size() > maxChars)
-            throw CinelogError(ErrorNumber::Overflow, QStringLiteral("A cell of the workbook holds too much text."));
+            throw CinelogError(ErrorNumber::Overflow,
+                               workbookMessage(path, QStringLiteral("has a cell with more than %1 characters; it is damaged.").arg(maxChars)));
     }
     return out;
 }
@@ -136,7 +137,7 @@ private:
             const QXmlStreamAttributes a = xml.attributes();
             const qint64 colRepeat = std::max<qint64>(1, a.value(TableNs, QLatin1String("number-columns-repeated")).toLongLong());
             const QString type = a.value(OfficeNs, QLatin1String("value-type")).toString();
-            const QString shown = readCellParagraphs(xml, 32767);
+            const QString shown = readCellParagraphs(xml, 32767, m_path);
             QString text;
             if (type == QLatin1String("float")) {
                 bool ok = false;

@@ -123,9 +123,11 @@ private:
         // Check every linked value before writing any of the row, so the message names the cell.
         for (int f = 0; f < ImportField::Count; ++f) {
             const QString v = cellFor(row, f);
-            if (v.size() > TextLimit)
+            // The catalogue counts characters, not UTF-16 units.
+            const qsizetype length = v.size() > TextLimit ? v.toUcs4().size() : v.size();
+            if (length > TextLimit)
                 failAt({row, f, m_links[f]}, QStringLiteral("the text has %1 characters; the catalogue holds at most %2.")
-                                                 .arg(v.size())
+                                                 .arg(length)
                                                  .arg(TextLimit),
                        ErrorNumber::Overflow);
         }
@@ -146,11 +148,11 @@ private:
 
         const QString director = cellFor(row, ImportField::Director);
         if (!director.isEmpty())
-            m_summary.directorsAdded += addName(m_findDirector, m_addDirector, director, {row, ImportField::Director, m_links[ImportField::Director]});
+            m_summary.directorsAdded += addName(m_findDirector, m_addDirector, m_knownDirectors, director, {row, ImportField::Director, m_links[ImportField::Director]});
         for (int f = ImportField::Genre1; f <= ImportField::Genre3; ++f) {
             const QString genre = cellFor(row, f);
             if (!genre.isEmpty())
-                m_summary.genresAdded += addName(m_findGenre, m_addGenre, genre, {row, f, m_links[f]});
+                m_summary.genresAdded += addName(m_findGenre, m_addGenre, m_knownGenres, genre, {row, f, m_links[f]});
         }
         QSet<int> cast;
         for (int f = ImportField::Actor1; f <= ImportField::Actor4; ++f) {
@@ -173,8 +175,13 @@ private:
     }
 
     // Adds a name to a pick list unless the list has it; returns 1 when added.
-    int addName(QSqlQuery &find, QSqlQuery &add, const QString &name, const CellPlace &at)
+    int addName(QSqlQuery &find, QSqlQuery &add, QSet<QString> &known, const QString &name, const CellPlace &at)
     {
+        // Names met before in this import are known to be in the list (the same spelling always
+        // finds the same row), which spares a look-up for every repeated name.
+        if (known.contains(name))
+            return 0;
+        known.insert(name);
         find.addBindValue(name);
         if (!find.exec())
             failAt(at, Catalogue::errorOf(find.lastError()).description());
@@ -189,6 +196,15 @@ private:
     }
 
     int actorIdFor(const QString &name, const CellPlace &at)
+    {
+        if (const auto it = m_actorIds.constFind(name); it != m_actorIds.cend())
+            return *it;
+        const int id = lookUpOrAddActor(name, at);
+        m_actorIds.insert(name, id);
+        return id;
+    }
+
+    int lookUpOrAddActor(const QString &name, const CellPlace &at)
     {
         m_findActor.addBindValue(name);
         if (!m_findActor.exec())
@@ -214,6 +230,8 @@ private:
     QList<int> m_movieFields;
     QSqlQuery m_insertMovie, m_findDirector, m_addDirector, m_findGenre, m_addGenre, m_findActor, m_addActor, m_link;
     ImportSummary m_summary;
+    QSet<QString> m_knownDirectors, m_knownGenres;
+    QHash<QString, int> m_actorIds;
 };
 
 std::atomic<int> g_importConnections{0};

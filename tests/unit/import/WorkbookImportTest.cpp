@@ -246,6 +246,36 @@ TEST_F(ImportTest, FailingRowAppendsNothingAndIsNamed)
     main->exec(QStringLiteral("INSERT INTO Genres (Genre) VALUES (?)"), {QStringLiteral("Drama")});
 }
 
+// The limit is in characters: a title of 255 characters outside the basic plane fits.
+TEST_F(ImportTest, TextLimitCountsCharacters)
+{
+    auto main = newCatalogue(QStringLiteral("main.cnlg"));
+    const QString clapper = QStringLiteral("\U0001F3AC");
+    struct Case {
+        int characters;
+        bool fits;
+    } cases[] = {{255, true}, {256, false}};
+    for (const Case &c : cases) {
+        const QString csv = t.path(QStringLiteral("wide%1.csv").arg(c.characters));
+        {
+            QFile f(csv);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("Title\n" + clapper.repeated(c.characters).toUtf8() + "\n");
+        }
+        FieldLinks links{};
+        links[ImportField::Title] = 1;
+        bool imported = true;
+        try {
+            WorkbookImport::run(openWorkbook(csv)->readSheet(0), links, *main, main->DBPath, progress);
+        } catch (const CinelogError &e) {
+            imported = false;
+            EXPECT_TRUE(e.description().startsWith(QStringLiteral("Row 2, column A (Movie Title):"))) << e.what();
+        }
+        EXPECT_EQ(imported, c.fits) << c.characters;
+    }
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT Title FROM Movies")).toString(), clapper.repeated(255));
+}
+
 TEST_F(ImportTest, TargetThatIsNotACatalogueIsRefused)
 {
     auto main = newCatalogue(QStringLiteral("main.cnlg"));

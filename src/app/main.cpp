@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "AppWiring.h"
 #include "Catalogue.h"
 #include "QtPrompts.h"
 #include "frmMain.h"
@@ -52,6 +53,10 @@ int main(int argc, char *argv[])
     auto *splash = new frmSplash(ctx);
     splash->lblDoingWhat->setText(QStringLiteral("Starting Up..."));
     splash->show();
+    ctx.setStatusHook([](const QString &text) {
+        if (frmSplash *s = frmSplash::instance())
+            s->setDoingWhat(text);
+    });
     QCoreApplication::processEvents();
 
     if (!QFileInfo::exists(ctx.INIPath)) {
@@ -63,6 +68,7 @@ int main(int argc, char *argv[])
     Catalogue catalogue(ctx);
     frmMain mainWindow(ctx, catalogue);
     progress.setMainWindow(&mainWindow);
+    wireMainWindow(ctx, catalogue, mainWindow);
     mainWindow.Form_Load();
     mainWindow.show();
 

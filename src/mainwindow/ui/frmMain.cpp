@@ -259,6 +259,10 @@ void frmMain::buildEditor()
     castLayout->addWidget(txtActorPlays, 1, 2);
     castLayout->addWidget(cmdAddActor, 1, 3);
     castLayout->addWidget(cmdRemoveActor, 1, 4);
+    castLayout->setColumnStretch(0, 3);
+    castLayout->setColumnStretch(2, 2);
+    cmdAddActor->setMaximumWidth(32);
+    cmdRemoveActor->setMaximumWidth(32);
     row->addWidget(frameActrors, 2);
 
     // What marks the movie as changed: the user's own edits of its fields.
@@ -652,6 +656,8 @@ void frmMain::Form_Unload()
         }
         storeColumnWidths(lvMovies->header(), ini, QStringLiteral("Reelbase"));
         ini.endBatch();
+        if (hooks.closing)
+            hooks.closing();
         m_catalogue.close();
     });
 }

@@ -37,6 +37,8 @@ struct MainWindowHooks {
     // Episodes window: shown for an episode disc, hidden otherwise.
     std::function<void(int movieId, const QString &title)> showEpisodes;
     std::function<void()> hideEpisodes;
+    // Runs when the main window closes, before the catalogue is closed.
+    std::function<void()> closing;
 };
 
 // The main window: the movie list above the movie editor, with the program's menus and toolbar.

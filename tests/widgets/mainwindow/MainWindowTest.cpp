@@ -50,6 +50,16 @@ struct Fixture {
         w->mnuNew_Click();
     }
 
+    ~Fixture()
+    {
+        // CINELOG_GRAB_DIR=<folder> keeps a picture of each test's window for a look by eye.
+        const QString dir = qEnvironmentVariable("CINELOG_GRAB_DIR");
+        if (!dir.isEmpty() && w) {
+            w->show();
+            w->grab().save(QDir(dir).filePath(QString::fromLatin1(QTest::currentTestFunction()) + QStringLiteral(".png")));
+        }
+    }
+
     MovieListModel *model() const { return w->movieModel(); }
     QStringList column(int c) const
     {

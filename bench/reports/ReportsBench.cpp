@@ -34,6 +34,7 @@ public:
     QString chooseFolder(const QString &, const QString &) override { return {}; }
 };
 
+#ifndef CINELOG_HAVE_CATALOGUE_GENERATOR
 QByteArray coverBytes(int n)
 {
     QImage img(400, 560, QImage::Format_RGB32);
@@ -65,6 +66,8 @@ void fillCatalogue(Catalogue &cat)
         }
     });
 }
+
+#endif
 
 struct Setup {
     QTemporaryDir dir;

@@ -193,4 +193,36 @@ TEST_F(ReportEngineTest, ASourceThatNeverEndsButAlwaysFailsStillEnds)
     EXPECT_FALSE(tc.logLines().isEmpty());
 }
 
+TEST_F(ReportEngineTest, PaperFollowsTheLocaleAndSectionsStartInsideTheMargins)
+{
+    const struct {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        bool a4;
+    } cases[] = {
+        {QLocale::English, QLocale::UnitedStates, false},
+        {QLocale::French, QLocale::Canada, false},
+        {QLocale::German, QLocale::Germany, true},
+        {QLocale::English, QLocale::UnitedKingdom, true},
+    };
+    const QLocale saved;
+    for (const auto &c : cases) {
+        QLocale::setDefault(QLocale(c.language, c.territory));
+        const PageSetup page = PageSetup::forLocale();
+        EXPECT_EQ(page.a4, c.a4) << QLocale().name().toStdString();
+        EXPECT_EQ(page.paper, c.a4 ? QSize(11906, 16838) : QSize(12240, 15840));
+    }
+    QLocale::setDefault(saved);
+
+    RowsSource source({{QString(), QStringLiteral("only")}});
+    ReportDefinition def = listDefinition();
+    def.page = PageSetup::isoA4();
+    const ReportDocument doc = runReport(tc.ctx(), def, source);
+    ASSERT_EQ(doc.pageCount(), 1);
+    const Page &page = doc.pages[0];
+    EXPECT_EQ(page.itemsOf(QStringLiteral("lblTitle")).value(0)->rect.topLeft(), QPointF(360 + 90, 720 + 90));
+    EXPECT_EQ(page.itemsOf(QStringLiteral("fldText")).value(0)->rect.top(), 720 + 1000);
+    EXPECT_EQ(page.itemsOf(QStringLiteral("fldPageNum")).value(0)->rect.top(), 16838 - 360 - 360 + 90);
+}
+
 } // namespace

@@ -103,8 +103,10 @@ void writeXlsx(const QString &path)
             "<sheet name=\"Movies\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>");
     addPart(zip, QStringLiteral("xl/_rels/workbook.xml.rels"),
             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-            "<Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/>"
-            "<Relationship Id=\"rId2\" Target=\"sharedStrings.xml\"/></Relationships>");
+            "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+            "Target=\"worksheets/sheet1.xml\"/>"
+            "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings\" "
+            "Target=\"sharedStrings.xml\"/></Relationships>");
     addPart(zip, QStringLiteral("xl/worksheets/sheet1.xml"), sheet);
     addPart(zip, QStringLiteral("xl/sharedStrings.xml"), sstXml);
     zip.close();

@@ -202,15 +202,20 @@ private:
             throwIfXmlError(xml, m_path, wbPart);
         }
         QHash<QString, QString> targets;
+        QString sharedTarget, stylesTarget;
         const QString relPart = QStringLiteral("xl/_rels/workbook.xml.rels");
         QXmlStreamReader xml(m_zip.read(relPart));
         while (!xml.atEnd()) {
             xml.readNext();
-            if (xml.isStartElement() && xml.name() == QLatin1String("Relationship"))
-                targets.insert(xml.attributes().value(QLatin1String("Id")).toString(),
-                               xml.attributes().value(QLatin1String("Target")).toString());
-            else if (xml.isStartElement() && xml.name() == QLatin1String("Relationships"))
-                continue;
+            if (xml.isStartElement() && xml.name() == QLatin1String("Relationship")) {
+                const QString target = xml.attributes().value(QLatin1String("Target")).toString();
+                targets.insert(xml.attributes().value(QLatin1String("Id")).toString(), target);
+                // The shared-string table is found by its kind; its file name is free.
+                if (xml.attributes().value(QLatin1String("Type")).endsWith(QLatin1String("/sharedStrings")))
+                    sharedTarget = target;
+                else if (xml.attributes().value(QLatin1String("Type")).endsWith(QLatin1String("/styles")))
+                    stylesTarget = target;
+            }
         }
         throwIfXmlError(xml, m_path, relPart);
         for (const QString &id : relIds) {
@@ -224,15 +229,18 @@ private:
                 target = QStringLiteral("xl/") + target;
             m_parts << target;
         }
-        m_sharedPart = QStringLiteral("xl/sharedStrings.xml");
-        for (auto it = targets.cbegin(); it != targets.cend(); ++it)
-            if (it.value().endsWith(QLatin1String("sharedStrings.xml")))
-                m_sharedPart = it.value().startsWith(QLatin1Char('/')) ? it.value().mid(1) : QStringLiteral("xl/") + it.value();
+        const auto partOf = [](const QString &target, const char *fallback) {
+            if (target.isEmpty())
+                return QString::fromLatin1(fallback);
+            return target.startsWith(QLatin1Char('/')) ? target.mid(1) : QStringLiteral("xl/") + target;
+        };
+        m_sharedPart = partOf(sharedTarget, "xl/sharedStrings.xml");
+        m_stylesPart = partOf(stylesTarget, "xl/styles.xml");
     }
 
     void readStyles()
     {
-        const QString part = QStringLiteral("xl/styles.xml");
+        const QString part = m_stylesPart;
         if (!m_zip.has(part))
             return;
         QHash<int, QString> customFormats;
@@ -282,7 +290,7 @@ private:
     ZipParts m_zip;
     QStringList m_names;
     QStringList m_parts;
-    QString m_sharedPart;
+    QString m_sharedPart, m_stylesPart;
     QStringList m_shared;
     bool m_sharedStringsRead = false;
     QList<int> m_styleDate; // per cell style: -1, or the SerialKind it shows

@@ -145,9 +145,10 @@ def write_csv(path, rows, delimiter, bom, trailing):
 
 
 def zip_parts(path, parts, compression=zipfile.ZIP_DEFLATED):
+    # A fixed time stamp keeps the hand-made files the same from one run to the next.
     with zipfile.ZipFile(path, "w", compression) as z:
         for name, data in parts:
-            z.writestr(name, data)
+            z.writestr(zipfile.ZipInfo(name, date_time=(2020, 1, 1, 0, 0, 0)), data, compress_type=compression)
 
 
 XLSX_FRAME = [
@@ -156,6 +157,39 @@ XLSX_FRAME = [
     ("xl/_rels/workbook.xml.rels", '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/></Relationships>'),
 ]
 SHEET_HEAD = '<?xml version="1.0" encoding="UTF-8"?><worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+
+
+def write_excel_style():
+    """A workbook laid out as Excel itself saves one: texts in the shared-string table (one of them
+    in formatted runs with a phonetic guide), the 1904 date system, built-in date and time styles,
+    a formula's cached text, an error value and cells without a reference."""
+    workbook = ('<?xml version="1.0" encoding="UTF-8"?><workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+                'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><workbookPr date1904="1"/>'
+                '<sheets><sheet name="Shared" sheetId="1" r:id="rId7"/></sheets></workbook>')
+    rels = ('<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+            '<Relationship Id="rId7" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="/xl/worksheets/data.xml"/>'
+            '<Relationship Id="rId9" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="strings.xml"/>'
+            '<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="look.xml"/>'
+            '</Relationships>')
+    strings = ('<?xml version="1.0" encoding="UTF-8"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+               '<si><t>Title</t></si><si><t>Bought</t></si>'
+               '<si><r><rPr><b/></rPr><t>Seven </t></r><r><t xml:space="preserve">Samurai</t></r><rPh sb="0" eb="1"><t>shichinin</t></rPh></si>'
+               '<si><t>Time</t></si></sst>')
+    styles = ('<?xml version="1.0" encoding="UTF-8"?><styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+              '<cellXfs count="3"><xf numFmtId="0"/><xf numFmtId="14"/><xf numFmtId="20"/></cellXfs></styleSheet>')
+    sheet = (SHEET_HEAD + '<sheetData>'
+             '<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c><c r="C1" t="s"><v>3</v></c><c t="inlineStr"><is><t>Kind</t></is></c></row>'
+             '<row><c t="s"><v>2</v></c><c s="1"><v>36296</v></c><c s="2"><v>0.75</v></c><c t="b"><v>1</v></c></row>'
+             '<row r="3"><c r="A3" t="str"><f>UPPER("ran")</f><v>RAN</v></c><c r="B3" s="1"><v>0</v></c><c r="D3" t="e"><v>#N/A</v></c></row>'
+             '</sheetData></worksheet>')
+    zip_parts(os.path.join(HERE, "excel-style.xlsx"), [
+        ("[Content_Types].xml", XLSX_FRAME[0][1]),
+        ("xl/workbook.xml", workbook),
+        ("xl/_rels/workbook.xml.rels", rels),
+        ("xl/strings.xml", strings),
+        ("xl/look.xml", styles),
+        ("xl/worksheets/data.xml", sheet),
+    ])
 
 
 def write_hostile():
@@ -208,6 +242,7 @@ def main():
     write_csv(os.path.join(HERE, "heading-only.csv"), HEADING_ONLY, ",", False, 0)
     write_xlsx(os.path.join(HERE, "booleans.xlsx"), [("Booleans", BOOLS, 0)])
     write_ods(os.path.join(HERE, "booleans.ods"), [("Booleans", BOOLS, 0)])
+    write_excel_style()
     write_hostile()
 
 

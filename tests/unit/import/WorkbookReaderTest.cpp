@@ -117,6 +117,21 @@ TEST(WorkbookReader, NumbersDatesAndTextReadAsShown)
     }
 }
 
+// Laid out as Excel saves: shared texts (one in formatted runs with a phonetic guide), the 1904
+// date system, built-in date and time styles, a formula's text, an error, cells without references.
+TEST(WorkbookReader, ExcelLayoutReadsAsShown)
+{
+    const SheetData s = readNamed(importData("excel-style.xlsx"), QStringLiteral("Shared"));
+    EXPECT_EQ(s.headings(), QStringList({"Title", "Bought", "Time", "Kind"}));
+    const QStringList row2 = {"Seven Samurai", "2003-05-17", "18:00:00", "TRUE"};
+    const QStringList row3 = {"RAN", "1904-01-01", "", "#N/A"};
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(s.cell(2, c), row2.at(c - 1)) << c;
+        EXPECT_EQ(s.cell(3, c), row3.at(c - 1)) << c;
+    }
+    EXPECT_EQ(s.GetLastRow(), 3);
+}
+
 TEST(CellText, SerialDaysBecomeCatalogueDates)
 {
     using K = CellText::SerialKind;

@@ -34,13 +34,13 @@ void MovieListModel::clear()
 
 void MovieListModel::fill(Catalogue &catalogue, const std::function<void(qint64, qint64)> &progress)
 {
-    // One statement for the whole list: each movie with the borrower of its first open loan.
+    // One statement for the whole list: each movie with the borrower of its first open loan, found
+    // through the index on LoanOut.MovieID.
     QSqlQuery q = catalogue.exec(QStringLiteral(
         "SELECT m.ID, m.Title, m.OrderBy, m.Director, m.Genre1, m.Genre2, m.Genre3, m.Medium, m.Format, m.Rating, "
-        "m.ReleaseYear, m.RunningTime, m.NumDiscs, m.UserRating, m.URL, l.LoanedTo, l.ID IS NOT NULL "
-        "FROM Movies m LEFT JOIN (SELECT MovieID, LoanedTo, ID FROM LoanOut WHERE ID IN "
-        "  (SELECT MIN(ID) FROM LoanOut WHERE DateIn IS NULL OR DateIn = '' GROUP BY MovieID)) l ON l.MovieID = m.ID "
-        "ORDER BY m.OrderBy, m.ID"));
+        "m.ReleaseYear, m.RunningTime, m.NumDiscs, m.UserRating, m.URL, "
+        "(SELECT ifnull(LoanedTo, '') FROM LoanOut WHERE MovieID = m.ID AND (DateIn IS NULL OR DateIn = '') "
+        "ORDER BY ID LIMIT 1) FROM Movies m ORDER BY m.OrderBy, m.ID"));
     std::vector<Row> rows;
     // Repeated values (directors, genres, media, ratings) share one string.
     QHash<QString, QString> shared;
@@ -66,9 +66,10 @@ void MovieListModel::fill(Catalogue &catalogue, const std::function<void(qint64,
         r.text[ColNumDiscs] = intern(q.value(12));
         r.text[ColStars] = intern(q.value(13));
         r.text[ColURL] = intern(q.value(14));
-        r.loaned = q.value(16).toBool();
+        // The borrower of the movie's first open loan; Null when it is not lent.
+        r.loaned = !q.value(15).isNull();
         if (r.loaned)
-            r.loanedTo = plain(q.value(15));
+            r.loanedTo = q.value(15).toString();
         rows.push_back(std::move(r));
         if (progress && (rows.size() & 0x3FFF) == 0)
             progress(qint64(rows.size()), -1);

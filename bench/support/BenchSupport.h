@@ -1,0 +1,50 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+// Shared pieces of the benchmark programs: a program context that answers every question with Yes
+// and prints messages, and generated catalogues kept between runs.
+namespace bench {
+
+class BenchContext
+{
+public:
+    BenchContext();
+    ~BenchContext();
+    AppContext &ctx() { return *m_ctx; }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Prompts> m_prompts;
+    std::unique_ptr<UrlOpener> m_urls;
+    std::unique_ptr<AppContext> m_ctx;
+};
+
+// A generated catalogue of that many movies, made once and kept in the build's bench-data folder
+// (or $CINELOG_BENCH_DATA). Read-only use only: copy it (copyOf) before changing it.
+QString catalogue(int movies);
+// A fresh copy of the cached catalogue at dest.
+QString copyOf(int movies, const QString &dest);
+
+// The raw SQLite C API on a file, for the physical limit of a read.
+class RawDb
+{
+public:
+    explicit RawDb(const QString &path);
+    ~RawDb();
+    sqlite3 *handle() const { return m_db; }
+    // Steps through every row of sql, touching every column as text; returns the row count.
+    long long readAll(const char *sql);
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+} // namespace bench

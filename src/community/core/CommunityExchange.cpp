@@ -1,0 +1,316 @@
+#include "CommunityExchange.h"
+
+#include "Catalogue.h"
+#include "CommunityConnection.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <optional>
+
+namespace CommunityExchange {
+
+namespace {
+
+bool blank(const QVariant &v)
+{
+    return v.isNull() || v.toString().isEmpty();
+}
+
+// Text for a column that keeps empty text as Null.
+QVariant text(const QVariant &v)
+{
+    return NullIfEmpty(v.isNull() ? QString() : v.toString());
+}
+
+QVariant number(const QVariant &v)
+{
+    if (blank(v))
+        return QVariant(QMetaType::fromType<int>());
+    bool ok = false;
+    const int n = v.toString().trimmed().toInt(&ok);
+    return ok ? QVariant(n) : QVariant(QMetaType::fromType<int>());
+}
+
+// "col = ?" for a value, or a test for blank when the value is empty (Null and empty text are the
+// same to the user). Only fixed column names are composed.
+QString equalsOrBlank(const char *column, const QVariant &value, QVariantList &binds)
+{
+    const QString c = QString::fromLatin1(column);
+    if (blank(value))
+        return QStringLiteral("(%1 IS NULL OR %1 = '')").arg(c);
+    binds << value.toString();
+    return c + QStringLiteral(" = ?");
+}
+
+struct Person {
+    QString name;
+    QVariant url;
+};
+
+struct CastMember {
+    Person actor;
+    QVariant playingAs;
+};
+
+struct Episode {
+    QVariant title, epsNum, discNum;
+};
+
+struct RemoteMovie {
+    QSqlRecord fields;
+    std::optional<Person> director;
+    QList<CastMember> cast;
+    QList<Episode> episodes;
+};
+
+const QString MovieColumns = QStringLiteral(
+    "Title, Director, Genre1, Genre2, Genre3, ReleaseYear, RunningTime, NumDiscs, URL, OrderBy, EpisodeDisc");
+
+RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
+{
+    RemoteMovie r;
+    QSqlQuery m = remote.exec(QStringLiteral("SELECT ") + MovieColumns + QStringLiteral(" FROM Movies WHERE ID = ?"),
+                              {remoteId});
+    if (!m.next())
+        throw CinelogError(ErrorNumber::InvalidProcedureCall,
+                           QStringLiteral("The community record %1 no longer exists.").arg(remoteId));
+    r.fields = m.record();
+    const QString director = r.fields.value(QStringLiteral("Director")).toString();
+    if (!director.isEmpty()) {
+        QSqlQuery d = remote.exec(
+            QStringLiteral("SELECT Director, URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1"), {director});
+        if (d.next())
+            r.director = Person{d.value(0).toString(), d.value(1)};
+    }
+    // A link whose actor record is missing, or an actor without a name, has nothing to copy.
+    QSqlQuery c = remote.exec(QStringLiteral("SELECT a.Actor, a.URL, l.PlayingAs FROM MovActLink l "
+                                             "JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ? ORDER BY l.ID"),
+                              {remoteId});
+    while (c.next()) {
+        if (!c.value(0).toString().isEmpty())
+            r.cast << CastMember{{c.value(0).toString(), c.value(1)}, c.value(2)};
+    }
+    if (r.fields.value(QStringLiteral("EpisodeDisc")).toString() == QLatin1String("1")) {
+        QSqlQuery e = remote.exec(
+            QStringLiteral("SELECT Title, epsNum, discNum FROM Episodes WHERE MovID = ? ORDER BY episodeID"), {remoteId});
+        while (e.next())
+            r.episodes << Episode{e.value(0), e.value(1), e.value(2)};
+    }
+    return r;
+}
+
+// The catalogue's ID of the actor of that name, added when missing; a blank web link is filled.
+int localActor(Catalogue &cat, const Person &p)
+{
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT ID, URL FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"), {p.name});
+    if (q.next()) {
+        const int id = q.value(0).toInt();
+        if (blank(q.value(1)) && !blank(p.url))
+            cat.exec(QStringLiteral("UPDATE Actors SET URL = ? WHERE ID = ?"), {p.url.toString(), id});
+        return id;
+    }
+    QSqlQuery add = cat.exec(QStringLiteral("INSERT INTO Actors (Actor, URL) VALUES (?, ?)"), {p.name, text(p.url)});
+    return add.lastInsertId().toInt();
+}
+
+}
+
+void downloadMovie(Catalogue &cat, CommunityConnection &remote, int remoteId, int localMovieId)
+{
+    // Read everything first, in one consistent view of the community database; the catalogue is
+    // only touched once the whole record is here.
+    RemoteMovie r;
+    remote.transaction([&] { r = readRemote(remote, remoteId); });
+
+    cat.transaction([&] {
+        if (!cat.scalar(QStringLiteral("SELECT ID FROM Movies WHERE ID = ?"), {localMovieId}).isValid())
+            throw CinelogError(ErrorNumber::InvalidProcedureCall,
+                               QStringLiteral("The movie to fill in is no longer in the catalogue."));
+        const QSqlRecord &f = r.fields;
+        const auto v = [&](const char *column) { return f.value(QString::fromLatin1(column)); };
+        const QString director = v("Director").toString();
+        if (!director.isEmpty()) {
+            cat.exec(QStringLiteral("UPDATE Movies SET Director = ? WHERE ID = ?"), {director, localMovieId});
+            if (r.director) {
+                QSqlQuery d = cat.exec(
+                    QStringLiteral("SELECT ID, URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1"), {director});
+                if (d.next()) {
+                    if (blank(d.value(1)) && !blank(r.director->url))
+                        cat.exec(QStringLiteral("UPDATE Directors SET URL = ? WHERE ID = ?"),
+                                 {r.director->url.toString(), d.value(0)});
+                } else {
+                    cat.exec(QStringLiteral("INSERT INTO Directors (Director, URL) VALUES (?, ?)"),
+                             {r.director->name, text(r.director->url)});
+                }
+            }
+        }
+        cat.exec(QStringLiteral("UPDATE Movies SET Title = ?, Genre1 = ?, Genre2 = ?, Genre3 = ?, ReleaseYear = ?, "
+                                "RunningTime = ?, NumDiscs = ?, URL = ?, OrderBy = ?, EpisodeDisc = ?, onlineID = ?, "
+                                "web = 1 WHERE ID = ?"),
+                 {text(v("Title")), text(v("Genre1")), text(v("Genre2")), text(v("Genre3")), text(v("ReleaseYear")),
+                  text(v("RunningTime")), text(v("NumDiscs")), text(v("URL")), text(v("OrderBy")),
+                  number(v("EpisodeDisc")), remoteId, localMovieId});
+
+        for (const CastMember &k : r.cast) {
+            const int actorId = localActor(cat, k.actor);
+            QSqlQuery link = cat.exec(
+                QStringLiteral("SELECT PlayingAs FROM MovActLink WHERE MovID = ? AND ActID = ? LIMIT 1"),
+                {localMovieId, actorId});
+            if (link.next()) {
+                if (blank(link.value(0)) && !blank(k.playingAs))
+                    cat.exec(QStringLiteral("UPDATE MovActLink SET PlayingAs = ? WHERE MovID = ? AND ActID = ? "
+                                            "AND (PlayingAs IS NULL OR PlayingAs = '')"),
+                             {k.playingAs.toString(), localMovieId, actorId});
+            } else {
+                cat.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)"),
+                         {localMovieId, actorId, text(k.playingAs)});
+            }
+        }
+
+        if (!r.episodes.isEmpty()
+            && !cat.scalar(QStringLiteral("SELECT 1 FROM Episodes WHERE MovID = ? LIMIT 1"), {localMovieId}).isValid()) {
+            for (const Episode &e : r.episodes)
+                cat.exec(QStringLiteral("INSERT INTO Episodes (MovID, Title, epsNum, discNum) VALUES (?, ?, ?, ?)"),
+                         {localMovieId, text(e.title), number(e.epsNum), number(e.discNum)});
+        }
+    });
+}
+
+int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const QString &uploadedBy,
+                const std::function<void(UploadStage)> &reached)
+{
+    const auto report = [&](UploadStage s) {
+        if (reached)
+            reached(s);
+    };
+
+    // The catalogue side is read in one transaction so the movie, its cast and its episodes agree.
+    QSqlRecord l;
+    QList<CastMember> cast;
+    std::optional<Person> director;
+    QList<Episode> episodes;
+    cat.transaction([&] {
+        QSqlQuery m = cat.exec(QStringLiteral("SELECT ") + MovieColumns + QStringLiteral(" FROM Movies WHERE ID = ?"),
+                               {movieId});
+        if (!m.next())
+            throw CinelogError(ErrorNumber::InvalidProcedureCall,
+                               QStringLiteral("Movie %1 is no longer in the catalogue.").arg(movieId));
+        l = m.record();
+        QSqlQuery c = cat.exec(QStringLiteral("SELECT a.Actor, a.URL, l.PlayingAs FROM MovActLink l "
+                                              "JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ? ORDER BY l.rowid"),
+                               {movieId});
+        while (c.next())
+            if (!c.value(0).toString().isEmpty())
+                cast << CastMember{{c.value(0).toString(), c.value(1)}, c.value(2)};
+        const QString name = l.value(QStringLiteral("Director")).toString();
+        if (!name.isEmpty()) {
+            // A director typed into a movie but missing from the pick list still goes up, without a link.
+            QSqlQuery d = cat.exec(QStringLiteral("SELECT URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1"),
+                                   {name});
+            director = Person{name, d.next() ? d.value(0) : QVariant()};
+        }
+        if (l.value(QStringLiteral("EpisodeDisc")).toString() == QLatin1String("1")) {
+            QSqlQuery e = cat.exec(
+                QStringLiteral("SELECT Title, epsNum, discNum FROM Episodes WHERE MovID = ? ORDER BY episodeID"), {movieId});
+            while (e.next())
+                episodes << Episode{e.value(0), e.value(1), e.value(2)};
+        }
+    });
+    const auto v = [&](const char *column) { return l.value(QString::fromLatin1(column)); };
+
+    int n = 0;
+    remote.transaction([&] {
+        QVariantList binds;
+        // Two statements: the order of the bound values follows the order of the placeholders.
+        QString where = equalsOrBlank("Title", v("Title"), binds);
+        where += QStringLiteral(" AND ") + equalsOrBlank("ReleaseYear", v("ReleaseYear"), binds);
+        QSqlQuery r = remote.exec(QStringLiteral("SELECT ID, Director, ReleaseYear, RunningTime, URL FROM Movies WHERE ")
+                                      + where + QStringLiteral(" ORDER BY ID LIMIT 1 FOR UPDATE"),
+                                  binds);
+        if (r.next()) {
+            n = r.value(0).toInt();
+            static const char *const fillable[] = {"Director", "ReleaseYear", "RunningTime", "URL"};
+            QStringList sets;
+            QVariantList values;
+            for (int i = 0; i < 4; ++i) {
+                if (blank(r.value(i + 1)) && !blank(v(fillable[i]))) {
+                    sets << QString::fromLatin1(fillable[i]) + QStringLiteral(" = ?");
+                    values << v(fillable[i]).toString();
+                }
+            }
+            if (!sets.isEmpty()) {
+                values << n;
+                remote.exec(QStringLiteral("UPDATE Movies SET ") + sets.join(QStringLiteral(", "))
+                                + QStringLiteral(" WHERE ID = ?"),
+                            values);
+            }
+        } else {
+            n = remote.insert(QStringLiteral("INSERT INTO Movies (") + MovieColumns
+                                  + QStringLiteral(", UploadedBy) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                              {text(v("Title")), text(v("Director")), text(v("Genre1")), text(v("Genre2")),
+                               text(v("Genre3")), text(v("ReleaseYear")), text(v("RunningTime")), text(v("NumDiscs")),
+                               text(v("URL")), text(v("OrderBy")), number(v("EpisodeDisc")), text(uploadedBy)});
+        }
+        report(UploadStage::MovieRecord);
+
+        for (const CastMember &k : cast) {
+            int m = 0;
+            QSqlQuery a = remote.exec(
+                QStringLiteral("SELECT ID, URL FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1 FOR UPDATE"), {k.actor.name});
+            if (a.next()) {
+                m = a.value(0).toInt();
+                if (blank(a.value(1)) && !blank(k.actor.url))
+                    remote.exec(QStringLiteral("UPDATE Actors SET URL = ? WHERE ID = ?"), {k.actor.url.toString(), m});
+            } else {
+                m = remote.insert(QStringLiteral("INSERT INTO Actors (Actor, URL) VALUES (?, ?)"),
+                                  {k.actor.name, text(k.actor.url)});
+            }
+            QSqlQuery link = remote.exec(
+                QStringLiteral("SELECT ID, PlayingAs FROM MovActLink WHERE MovID = ? AND ActID = ? ORDER BY ID LIMIT 1"),
+                {n, m});
+            if (link.next()) {
+                if (blank(link.value(1)) && !blank(k.playingAs))
+                    remote.exec(QStringLiteral("UPDATE MovActLink SET PlayingAs = ? WHERE ID = ?"),
+                                {k.playingAs.toString(), link.value(0)});
+            } else {
+                remote.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)"),
+                            {n, m, text(k.playingAs)});
+            }
+        }
+        report(UploadStage::Cast);
+
+        if (director) {
+            QSqlQuery d = remote.exec(
+                QStringLiteral("SELECT ID, URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
+                {director->name});
+            if (d.next()) {
+                if (blank(d.value(1)) && !blank(director->url))
+                    remote.exec(QStringLiteral("UPDATE Directors SET URL = ? WHERE ID = ?"),
+                                {director->url.toString(), d.value(0)});
+            } else {
+                remote.exec(QStringLiteral("INSERT INTO Directors (Director, URL) VALUES (?, ?)"),
+                            {director->name, text(director->url)});
+            }
+        }
+        report(UploadStage::Director);
+
+        if (!episodes.isEmpty()) {
+            QSqlQuery has = remote.exec(QStringLiteral("SELECT 1 FROM Episodes WHERE MovID = ? LIMIT 1"), {n});
+            if (!has.next()) {
+                for (const Episode &e : episodes)
+                    remote.exec(QStringLiteral("INSERT INTO Episodes (MovID, Title, epsNum, discNum) VALUES (?, ?, ?, ?)"),
+                                {n, text(e.title), number(e.epsNum), number(e.discNum)});
+            }
+        }
+        report(UploadStage::Episodes);
+    });
+
+    // Marked only once the community has the whole movie: a failure above leaves the catalogue as it
+    // was, and uploading again finds the record by title and year.
+    cat.exec(QStringLiteral("UPDATE Movies SET onlineID = ?, web = 1 WHERE ID = ?"), {n, movieId});
+    report(UploadStage::Marked);
+    return n;
+}
+
+}

@@ -1,0 +1,580 @@
+#include "frmCoverSearch.h"
+
+#include "AppContext.h"
+#include "Catalogue.h"
+#include "CoverFileName.h"
+#include "MainWindowLink.h"
+#include "PictureDownloader.h"
+#include "ThumbnailTip.h"
+#include "WindowUtil.h"
+#include "clsToolTip.h"
+#include "frmPreview.h"
+#include "frmProgress.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Name = QStringLiteral("frmCoverSearch");
+const QString SettingsSection = QStringLiteral("CoverSearch");
+const QString Warning = QStringLiteral("Warning");
+constexpr qint64 MaxThumbnailBytes = 2 * 1024 * 1024;
+
+QString label(const char *handler)
+{
+    return Name + QStringLiteral(" - ") + QLatin1String(handler);
+}
+
+bool decodePicture(const QByteArray &bytes, QImage &out)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(256);
+    return reader.read(&out) && !out.isNull();
+}
+
+QIcon thumbnailIcon(const QImage &picture)
+{
+    const int side = frmCoverSearch::ThumbnailSize;
+    QImage canvas(side, side, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    const QImage scaled = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter p(&canvas);
+    p.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
+    p.end();
+    return QIcon(QPixmap::fromImage(canvas));
+}
+
+} // namespace
+
+frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+                               CoverfetchCoreFactory &factory, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , objToolTip(new clsToolTip(this))
+    , m_ctx(ctx)
+    , m_catalogue(catalogue)
+    , m_main(mainWindow)
+{
+    setObjectName(Name);
+    setWindowTitle(QStringLiteral(" Cover Search"));
+
+    imlThumbnails = new QStandardItemModel(this);
+    imlThumbnails->setObjectName(QStringLiteral("imlThumbnails"));
+    lvwThumbnails = new QListView(this);
+    lvwThumbnails->setObjectName(QStringLiteral("lvwThumbnails"));
+    lvwThumbnails->setModel(imlThumbnails);
+    lvwThumbnails->setViewMode(QListView::IconMode);
+    lvwThumbnails->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
+    lvwThumbnails->setGridSize(QSize(ThumbnailSize + 16, ThumbnailSize + 16));
+    lvwThumbnails->setMovement(QListView::Static);
+    lvwThumbnails->setResizeMode(QListView::Adjust);
+    lvwThumbnails->setUniformItemSizes(true);
+    lvwThumbnails->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvwThumbnails->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwThumbnails->setMouseTracking(true);
+    lvwThumbnails->viewport()->installEventFilter(this);
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdNewSearch = new QPushButton(QStringLiteral("New Search"), this);
+    cmdNewSearch->setObjectName(QStringLiteral("cmdNewSearch"));
+    cmdPreview = new QPushButton(QStringLiteral("&Preview"), this);
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    cmdSave = new QPushButton(QStringLiteral("&Use Selected"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    for (QPushButton *b : {cmdClose, cmdNewSearch, cmdPreview, cmdSave})
+        b->setMinimumWidth(twipsToPixels(1095));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdClose);
+    buttons->addWidget(cmdNewSearch);
+    buttons->addStretch();
+    buttons->addWidget(cmdPreview);
+    buttons->addWidget(cmdSave);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(lvwThumbnails, 1);
+    layout->addLayout(buttons);
+
+    // The window offers "About" on its context menu (a tool window has no system menu).
+    auto *about = new QAction(QStringLiteral("&About"), this);
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] {
+        m_ctx.prompts().information(QStringLiteral("Cinelog Cover Search") + QLatin1Char('\r') + m_ctx.VersionText
+                                        + QLatin1Char('\r') + QStringLiteral("Finds cover pictures with the CoverfetchCore plug-in."),
+                                    QStringLiteral("About Cover Search"));
+    });
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    m_progress = new frmProgress(this);
+    m_progress->onCancel = [this] { cmdCancel_Click(); };
+
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdNewSearch, &QPushButton::clicked, this, &frmCoverSearch::cmdNewSearch_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmCoverSearch::cmdPreview_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmCoverSearch::cmdSave_Click);
+    connect(lvwThumbnails, &QListView::doubleClicked, this, &frmCoverSearch::cmdPreview_Click);
+
+    setMinimumSize(twipsToPixels(6150), twipsToPixels(4575));
+    resize(560, 430);
+
+    objCVFCore = factory.createClsMain();
+    objCVFCore->setEventSink(this);
+
+    m_ctx.guard(label("Form_Load"), [this] {
+        int left = x(), top = y(), width = this->width(), height = this->height();
+        bool moved = readTwips(m_ctx.ini(), Name, QStringLiteral("Left"), left);
+        moved = readTwips(m_ctx.ini(), Name, QStringLiteral("Top"), top) || moved;
+        readTwips(m_ctx.ini(), Name, QStringLiteral("Width"), width);
+        readTwips(m_ctx.ini(), Name, QStringLiteral("Height"), height);
+        resize(width, height);
+        if (moved)
+            move(left, top);
+
+        const QString base = m_ctx.ReadINI(SettingsSection, QStringLiteral("BaseAddress")).trimmed();
+        if (!base.isEmpty())
+            objCVFCore->setBaseAddress(QUrl(base, QUrl::StrictMode));
+        bool ok = false;
+        const int timeout = m_ctx.ReadINI(SettingsSection, QStringLiteral("TimeoutMs")).trimmed().toInt(&ok);
+        if (ok && timeout > 0)
+            m_timeoutMs = timeout;
+        objCVFCore->setTimeout(m_timeoutMs);
+    });
+}
+
+frmCoverSearch::~frmCoverSearch()
+{
+    endBusyCursor();
+    if (objCVFCore)
+        objCVFCore->setEventSink(nullptr);
+}
+
+bool frmCoverSearch::belongsTo(const AppContext &ctx, const Catalogue &catalogue, const MainWindowLink &mainWindow) const
+{
+    return &ctx == &m_ctx && &catalogue == &m_catalogue && &mainWindow == &m_main;
+}
+
+QStringList frmCoverSearch::keys() const
+{
+    QStringList out;
+    for (int r = 0; r < imlThumbnails->rowCount(); ++r)
+        out << imlThumbnails->item(r)->data(KeyRole).toString();
+    return out;
+}
+
+std::unique_ptr<PictureDownloader> frmCoverSearch::newDownloader(qint64 maxBytes) const
+{
+    auto dl = std::make_unique<PictureDownloader>();
+    dl->setTimeout(m_timeoutMs);
+    dl->setMaxBytes(maxBytes);
+    return dl;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Searching
+
+void frmCoverSearch::Query(const QString &keywords, const QString &domain, const QString &mediaType, int pages)
+{
+    if (m_searching)
+        return;
+    QString words = keywords;
+    QString market = domain;
+    QString media = mediaType;
+    int pageCount = pages;
+    Prompts &prompts = m_ctx.prompts();
+    m_ctx.guard(QStringLiteral("Query"), [&] {
+        for (;;) {
+            const QString fix = QStringLiteral(" Please rectify this problem and try again.");
+            if (words.isEmpty()) {
+                prompts.warning(QStringLiteral("You did not enter any keywords for the query.") + fix, Warning);
+                return;
+            }
+            if (market.isEmpty()) {
+                prompts.warning(QStringLiteral("You did not select an AWS server for the query.") + fix, Warning);
+                return;
+            }
+            if (media.isEmpty()) {
+                prompts.warning(QStringLiteral("You did not enter a media type for the query.") + fix, Warning);
+                return;
+            }
+            m_searching = true;
+            m_closedWhileSearching = false;
+            qint32 status = 0;
+            try {
+                status = objCVFCore->Query(words, Coverfetch::DefaultSubscriptionID, market, media, pageCount);
+            } catch (...) {
+                m_searching = false;
+                throw;
+            }
+            m_searching = false;
+            if (status == 200 || status == 600 || m_closedWhileSearching)
+                return;
+            if (!prompts.question(QStringLiteral("Couldn't find any covers for ") + m_main.currentTitle() + QStringLiteral(".\r\r")
+                                      + QStringLiteral("Do you want to enter a new title to search by?"),
+                                  QStringLiteral("No Covers Found"), Prompts::Icon::Question)) {
+                close();
+                return;
+            }
+            words = prompts.inputText(QStringLiteral("Enter a new Movie Title to search for:"), QStringLiteral("Cover Search"),
+                                      m_main.currentTitle())
+                        .value_or(QString());
+            market = Coverfetch::DefaultLocaleURL;
+            media = QStringLiteral("DVD");
+            pageCount = m_ctx.CoverPagesLimit;
+        }
+    });
+}
+
+void frmCoverSearch::WorkStarted()
+{
+    m_ctx.guard(label("objCVFCore_WorkStarted"), [this] {
+        DisableControls();
+        if (!m_busyCursor) {
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+            m_busyCursor = true;
+        }
+        lngCancel = 0;
+        m_blnDataAvailable = false;
+        objToolTip->Destroy();
+        m_lngHoverItem = 0;
+        imlThumbnails->clear();
+        m_progress->setMarquee(true);
+        m_progress->show();
+    });
+}
+
+void frmCoverSearch::ProgressDataAvailable()
+{
+    m_ctx.guard(label("objCVFCore_ProgressDataAvailable"), [this] {
+        m_blnDataAvailable = true;
+        m_progress->setMarquee(false);
+    });
+}
+
+void frmCoverSearch::Progress(qint32 lngCurrentPage, qint32 lngTotalNumberOfPages)
+{
+    m_ctx.guard(label("objCVFCore_Progress"), [&] {
+        if (m_blnDataAvailable && lngTotalNumberOfPages > 0)
+            m_progress->pgbProgress->setValue(int(qint64(lngCurrentPage) * 50 / lngTotalNumberOfPages));
+    });
+}
+
+void frmCoverSearch::Done(qint32 lngStatusCode)
+{
+    m_ctx.guard(label("objCVFCore_Done"), [&] {
+        if (lngStatusCode == 200)
+            loadThumbnails();
+    });
+    endBusyCursor();
+    m_ctx.guard(label("EnableControls"), [this] { EnableControls(); });
+    m_progress->hide();
+}
+
+void frmCoverSearch::loadThumbnails()
+{
+    const qint32 count = objCVFCore->Item(0).lngLargeImageHeight;
+    if (count <= 0)
+        return;
+    std::unique_ptr<PictureDownloader> downloader = newDownloader(MaxThumbnailBytes);
+    m_thumbnails = downloader.get();
+    qint32 processed = 0;
+    QString firstFailure;
+    bool failed = false;
+    auto step = [&] {
+        ++processed;
+        m_progress->pgbProgress->setValue(int(qint64(processed) * 50 / count) + 50);
+    };
+    connect(downloader.get(), &PictureDownloader::finished, this, [&](const PictureDownloader::Result &result) {
+        step();
+        QImage picture;
+        if (result.ok() && decodePicture(result.bytes, picture)) {
+            addThumbnail(result.id, picture);
+        } else {
+            failed = true;
+            if (firstFailure.isEmpty())
+                firstFailure = result.url.toString();
+        }
+    });
+    for (qint32 n = 1; n <= count; ++n) {
+        const QString url = objCVFCore->Item(n).strSmallImageURL;
+        if (url.isEmpty())
+            step();
+        else
+            downloader->enqueue(n, QUrl(url, QUrl::TolerantMode));
+    }
+    downloader->waitForAll();
+    m_thumbnails = nullptr;
+    if (failed) {
+        // One message for the first picture that failed, however many did, then the summary.
+        m_ctx.prompts().message(QStringLiteral("Failed to load the thumbnail \"") + firstFailure + QStringLiteral("\"."),
+                                QStringLiteral("Cinelog"), Prompts::Icon::None);
+        m_ctx.prompts().warning(QStringLiteral("Some thumbnails could not be downloaded successfully and were therefore ignored."),
+                                Warning);
+    }
+}
+
+void frmCoverSearch::addThumbnail(int slot, const QImage &picture)
+{
+    auto *item = new QStandardItem(thumbnailIcon(picture), QString());
+    item->setData(keyOfSlot(slot), KeyRole);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // Pictures arrive in any order; the list keeps the results' order.
+    int row = imlThumbnails->rowCount();
+    while (row > 0 && slotOfKey(imlThumbnails->item(row - 1)->data(KeyRole).toString()) > slot)
+        --row;
+    imlThumbnails->insertRow(row, item);
+    emit thumbnailAdded(slot);
+}
+
+void frmCoverSearch::cmdCancel_Click()
+{
+    m_ctx.guard(QStringLiteral("frmProgress - cmdCancel_Click"), [this] {
+        objCVFCore->Cancel();
+        lngCancel = 1;
+        if (m_thumbnails)
+            m_thumbnails->abort();
+    });
+}
+
+void frmCoverSearch::endBusyCursor()
+{
+    if (m_busyCursor) {
+        QApplication::restoreOverrideCursor();
+        m_busyCursor = false;
+    }
+}
+
+void frmCoverSearch::DisableControls()
+{
+    m_ctx.guard(label("DisableControls"), [this] {
+        for (QWidget *w : {static_cast<QWidget *>(lvwThumbnails), static_cast<QWidget *>(cmdClose),
+                           static_cast<QWidget *>(cmdNewSearch), static_cast<QWidget *>(cmdPreview), static_cast<QWidget *>(cmdSave)})
+            w->setEnabled(false);
+    });
+}
+
+void frmCoverSearch::EnableControls()
+{
+    for (QWidget *w : {static_cast<QWidget *>(lvwThumbnails), static_cast<QWidget *>(cmdClose),
+                       static_cast<QWidget *>(cmdNewSearch), static_cast<QWidget *>(cmdPreview), static_cast<QWidget *>(cmdSave)})
+        w->setEnabled(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+int frmCoverSearch::selectedSlot() const
+{
+    const QModelIndexList selected = lvwThumbnails->selectionModel()->selectedIndexes();
+    if (imlThumbnails->rowCount() == 0 || selected.isEmpty())
+        return 0;
+    return slotOfKey(selected.first().data(KeyRole).toString());
+}
+
+void frmCoverSearch::cmdNewSearch_Click()
+{
+    QString title;
+    if (!m_ctx.guard(label("cmdNewSearch_Click"), [&] {
+            title = m_ctx.prompts().inputText(QStringLiteral("Enter a Movie title to search for:"), QStringLiteral("Cover Search")).value_or(QString());
+        }))
+        return;
+    if (!title.isEmpty())
+        Query(title, Coverfetch::DefaultLocaleURL, QStringLiteral("DVD"), m_ctx.CoverPagesLimit);
+}
+
+QImage frmCoverSearch::DownloadImage(const QString &url)
+{
+    QImage picture;
+    m_ctx.guard(QStringLiteral("DownloadImage"), [&] {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        const PictureDownloader::Result result = newDownloader(Catalogue::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
+        QApplication::restoreOverrideCursor();
+        if (!result.ok() || !decodePicture(result.bytes, picture)) {
+            picture = QImage();
+            m_ctx.prompts().message(QStringLiteral("Failed to load the thumbnail \"") + url + QStringLiteral("\"."),
+                                    QStringLiteral("Cinelog"), Prompts::Icon::None);
+        }
+    });
+    return picture;
+}
+
+void frmCoverSearch::cmdPreview_Click()
+{
+    m_ctx.guard(label("cmdPreview_Click"), [this] {
+        const int slot = selectedSlot();
+        if (slot == 0)
+            return;
+        const Coverfetch::AWSItem item = objCVFCore->Item(slot);
+        const QImage picture = DownloadImage(item.strLargeImageURL);
+        if (picture.isNull()) {
+            m_ctx.prompts().critical(QStringLiteral("An unknown error occurred while attempting to load the desired image."),
+                                     QStringLiteral("Error"));
+            return;
+        }
+        objToolTip->Destroy();
+        frmPreview preview(m_ctx, this);
+        preview.setPicture(picture);
+        preview.fraPreview->setTitle(QStringLiteral("&Preview (") + QString::number(item.lngLargeImageWidth) + QLatin1Char('x')
+                                     + QString::number(item.lngLargeImageHeight) + QLatin1Char(')'));
+        preview.exec();
+    });
+}
+
+void frmCoverSearch::cmdSave_Click()
+{
+    m_ctx.guard(label("cmdSave_Click"), [this] {
+        const int slot = selectedSlot();
+        if (slot == 0)
+            return;
+        const int movieId = m_main.CurrentMovieID();
+        const QString url = objCVFCore->Item(slot).strLargeImageURL;
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        const PictureDownloader::Result result = newDownloader(Catalogue::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
+        QApplication::restoreOverrideCursor();
+        QImage check;
+        if (!result.ok() || !decodePicture(result.bytes, check)) {
+            // Storing nothing without a word would look like success.
+            m_ctx.prompts().warning(QStringLiteral("The cover could not be downloaded from \"") + url + QStringLiteral("\": ")
+                                        + (result.ok() ? QStringLiteral("the reply is not a picture.") : result.error),
+                                    Warning);
+            return;
+        }
+        // A private folder of our own, removed with everything in it when done.
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            throw CinelogError(75, QStringLiteral("Path/File access error: ") + folder.errorString());
+        QFile file(folder.filePath(coverFileName(m_main.currentTitle())));
+        if (!file.open(QIODevice::WriteOnly)) {
+            // A title too long for a file name still gets its cover.
+            file.setFileName(folder.filePath(QStringLiteral("cover.jpg")));
+            if (!file.open(QIODevice::WriteOnly))
+                throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
+        }
+        if (file.write(result.bytes) != result.bytes.size() || !file.flush())
+            throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
+        file.close();
+        m_catalogue.SavePictureToDB(movieId, file.fileName());
+        m_main.reloadCover();
+    });
+    close();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tooltip, closing
+
+bool frmCoverSearch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lvwThumbnails->viewport()) {
+        if (event->type() == QEvent::MouseMove)
+            lvwThumbnails_MouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+        else if (event->type() == QEvent::Leave)
+            m_lngHoverItem = 0;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmCoverSearch::lvwThumbnails_MouseMove(const QPoint &pos)
+{
+    m_ctx.guard(label("lvwThumbnails_MouseMove"), [&] {
+        const QModelIndex index = lvwThumbnails->indexAt(pos);
+        const int hover = index.isValid() ? index.row() + 1 : 0;
+        if (hover == m_lngHoverItem)
+            return;
+        m_lngHoverItem = hover;
+        if (hover == 0) {
+            objToolTip->Destroy();
+            return;
+        }
+        const QString key = index.data(KeyRole).toString();
+        const Coverfetch::AWSItem item = objCVFCore->Item(slotOfKey(key));
+        objToolTip->setStyle(clsToolTip::Balloon);
+        objToolTip->setTitle(thumbnailTipTitle(key, item));
+        objToolTip->setToolTip(thumbnailTipText(item));
+        objToolTip->Create(lvwThumbnails->viewport());
+    }, false);
+}
+
+void frmCoverSearch::closeEvent(QCloseEvent *event)
+{
+    // Closing while a search runs ends the search; the query returns after this handler.
+    if (m_searching) {
+        m_closedWhileSearching = true;
+        lngCancel = 1;
+        objCVFCore->Cancel();
+        if (m_thumbnails)
+            m_thumbnails->abort();
+        m_progress->hide();
+    }
+    objToolTip->Destroy();
+    m_lngHoverItem = 0;
+    Form_Unload();
+    event->accept();
+}
+
+void frmCoverSearch::Form_Unload()
+{
+    m_ctx.guard(label("Form_Unload"), [this] {
+        m_ctx.WriteINI(Name, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
+        m_ctx.WriteINI(Name, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
+        m_ctx.WriteINI(Name, QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
+        m_ctx.WriteINI(Name, QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+
+frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+                                const QStringList &pluginFolders, const QString &title, QWidget *parent)
+{
+    static QPointer<frmCoverSearch> instance;
+    if (instance && instance->isSearching()) {
+        instance->raise();
+        instance->activateWindow();
+        return instance;
+    }
+    if (instance && !instance->belongsTo(ctx, catalogue, mainWindow))
+        delete instance.data();
+    if (!instance) {
+        CoverfetchCoreFactory *factory = nullptr;
+        QStringList reasons;
+        for (const QString &folder : pluginFolders) {
+            QString why;
+            factory = Coverfetch::findCoverfetchCore(folder, &why);
+            if (factory)
+                break;
+            reasons << why;
+        }
+        if (!factory) {
+            if (reasons.isEmpty())
+                reasons << QStringLiteral("No plug-in folder was given.");
+            ctx.prompts().message(QStringLiteral("The cover search is not available: its plug-in, CoverfetchCore, could not be loaded.")
+                                      + QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
+                                  QStringLiteral("Cover Search"), Prompts::Icon::Critical);
+            return nullptr;
+        }
+        instance = new frmCoverSearch(ctx, catalogue, mainWindow, *factory, parent);
+    }
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+    instance->Query(title, Coverfetch::DefaultLocaleURL, QStringLiteral("DVD"), MenuCoverPages);
+    return instance;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The cover search's progress window: a running marquee until the number of pages is known, then
+// a bar from 0 to 100, and a Cancel button (Esc presses it; so does closing the window).
+class frmProgress : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmProgress(QWidget *owner);
+
+    // Called when the user cancels.
+    std::function<void()> onCancel;
+
+    void setMarquee(bool on);
+    bool marquee() const;
+
+    QProgressBar *pgbProgress;
+    QLabel *lblInformation;
+    QPushButton *cmdCancel;
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void cmdCancel_Click();
+};

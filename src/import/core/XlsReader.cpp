@@ -29,7 +29,7 @@ public:
         if (QFileInfo(path).size() > limits.maxFileBytes)
             throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("is too large to import.")));
         const QByteArray native = QFile::encodeName(path);
-        const int rc = freexl_open(native.constData(), &m_handle);
+        const int rc = freexl_open(native.constData(), &m_handle.h);
         if (rc != FREEXL_OK)
             fail(rc);
         unsigned int count = 0;
@@ -44,12 +44,6 @@ public:
                 fail(r);
             m_names << QString::fromUtf8(name ? name : "");
         }
-    }
-
-    ~XlsReader() override
-    {
-        if (m_handle)
-            freexl_close(m_handle);
     }
 
     QStringList worksheetNames() const override { return m_names; }
@@ -113,7 +107,18 @@ private:
         throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, freexlError(code)));
     }
 
-    const void *m_handle = nullptr;
+    // Closed even when the constructor fails: the library wants that after a failed open too.
+    struct Handle {
+        const void *h = nullptr;
+        Handle() = default;
+        Handle(const Handle &) = delete;
+        ~Handle()
+        {
+            if (h)
+                freexl_close(h);
+        }
+        operator const void *() const { return h; }
+    } m_handle;
     QStringList m_names;
 };
 

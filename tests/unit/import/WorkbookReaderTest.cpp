@@ -5,6 +5,7 @@
 #include "WorkbookReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -234,6 +235,43 @@ TEST(WorkbookReader, DamagedAndHostileFilesEndWithAClearMessage)
             EXPECT_TRUE(e.description().contains(QString::fromLatin1(c.expected))) << c.file << ": " << e.what();
             EXPECT_TRUE(e.description().contains(QString::fromLatin1(c.file))) << "the message names the file: " << e.what();
         }
+    }
+}
+
+// Every cut-short or bit-flipped copy of a good workbook either reads or ends with an error;
+// none crashes the reader.
+TEST(WorkbookReader, CutAndCorruptedCopiesNeverCrash)
+{
+    QTemporaryDir dir;
+    for (const char *file : {"movies.xls", "movies.xlsx", "movies.ods", "excel-style.xlsx"}) {
+        QFile f(importData(file));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray whole = f.readAll();
+        const QString suffix = QFileInfo(QString::fromLatin1(file)).suffix();
+        int failures = 0, variants = 0;
+        for (int step = 1; step < 40; ++step) {
+            QByteArray cut = whole.left(whole.size() * step / 40);
+            QByteArray flipped = whole;
+            const qsizetype at = flipped.size() * step / 40;
+            flipped[at] = char(flipped[at] ^ 0x5A);
+            for (const QByteArray &bytes : {cut, flipped}) {
+                const QString path = dir.filePath(QStringLiteral("v%1.%2").arg(variants++).arg(suffix));
+                QFile out(path);
+                ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+                out.write(bytes);
+                out.close();
+                try {
+                    auto wb = openWorkbook(path);
+                    for (int i = 0; i < wb->worksheetNames().size(); ++i)
+                        wb->readSheet(i);
+                } catch (const CinelogError &e) {
+                    ++failures;
+                    EXPECT_FALSE(e.description().isEmpty());
+                }
+            }
+        }
+        // Cutting a workbook short damages it; most copies must be refused, not silently read.
+        EXPECT_GT(failures, 20) << file;
     }
 }
 

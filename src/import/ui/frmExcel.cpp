@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "MainWindowLink.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -184,15 +185,19 @@ void frmExcel::cmdBrowseTarget_Click()
 
 void frmExcel::cmdImport_Click()
 {
-    if (!canImport())
+    if (m_importing || !canImport())
         return;
     const QString target = targetCatalogue();
     const bool intoOpenCatalogue = WorkbookImport::isOpenCatalogue(m_catalogue, target);
     bool done = false;
+    m_importing = true;
+    setEnabled(false);
     m_ctx.guard(FormName + QStringLiteral(" cmdImport_Click"), [&] {
         WorkbookImport::run(*m_sheet, fieldLinks(), m_catalogue, target, m_ctx.progress());
         done = true;
     });
+    setEnabled(true);
+    m_importing = false;
     if (!done)
         return;
     if (intoOpenCatalogue) {
@@ -202,6 +207,15 @@ void frmExcel::cmdImport_Click()
         m_main.GetGenres();
     }
     close();
+}
+
+void frmExcel::closeEvent(QCloseEvent *event)
+{
+    if (m_importing) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void frmExcel::cmdClose_Click()

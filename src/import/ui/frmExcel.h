@@ -53,6 +53,9 @@ public slots:
     void cmdClose_Click();
     void cmdBrowseTarget_Click();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void updateCommandStates();
     FieldLinks fieldLinks() const;
@@ -64,6 +67,9 @@ private:
     std::optional<SheetData> m_sheet;
     QString strWorkbookFile;
     int intColumnCount = 0;
+    // Set while rows are being imported: events still run then (progress), but the sheet and the
+    // window must stay as they are until the import ends.
+    bool m_importing = false;
 };
 
 // Opens the import window from the main window's command: asks for a workbook first and shows the

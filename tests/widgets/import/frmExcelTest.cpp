@@ -196,6 +196,37 @@ private slots:
         QCOMPARE(link.calls, QStringList({"ListMovies Updating Movie List...", "GetActors", "GetDirectors", "GetGenres"}));
     }
 
+    // Progress lets events run; a click on Close or Import meanwhile must neither close the window
+    // under the running import nor start a second one.
+    void clicksDuringTheImportAreHeldOff()
+    {
+        QPointer<frmExcel> w = openOn("movies.xlsx");
+        QVERIFY(w);
+        w->cmbFieldLink[ImportField::Title]->setCurrentIndex(1);
+        w->setTargetCatalogue(main->DBPath);
+        struct ClickingProgress : ProgressSink {
+            QPointer<frmExcel> window;
+            int tries = 0;
+            void ShowProgress(const QString &, int, int) override {}
+            void UpdateProgress(qint64) override {}
+            void letEventsRun() override
+            {
+                if (!window)
+                    return;
+                ++tries;
+                window->cmdImport_Click();
+                window->close();
+            }
+        } progress;
+        progress.window = w;
+        t->ctx().setProgress(&progress);
+        w->cmdImport_Click();
+        t->ctx().setProgress(nullptr);
+        QVERIFY(progress.tries > 0);
+        QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 5);
+        QTRY_VERIFY(w.isNull()); // closed once the import is done
+    }
+
     void failedImportIsLoggedAndKeepsTheWindow()
     {
         const QString notCatalogue = t->path(QStringLiteral("notes.cnlg"));

@@ -1,27 +1,34 @@
 #include "Catalogue.h"
 
 #include "AppContext.h"
+#include "CatalogueInternal.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
-#include <QUuid>
 #include <atomic>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
-namespace {
+namespace catalogue_detail {
 
-std::atomic<int> g_connectionCounter{0};
+static std::atomic<int> g_connectionCounter{0};
 
 QString newConnectionName(const char *purpose)
 {
     return QStringLiteral("cinelog-%1-%2").arg(QString::fromLatin1(purpose)).arg(++g_connectionCounter);
 }
+
+} // namespace catalogue_detail
+
+using namespace catalogue_detail;
+
+namespace {
 
 bool hasSqliteHeader(const QString &path)
 {
@@ -66,15 +73,6 @@ void execOn(QSqlDatabase &db, const QString &sql, const QVariantList &values = {
         throw Catalogue::errorOf(q.lastError());
 }
 
-// Durability for a document file: a rollback journal keeps a closed catalogue one self-contained
-// file that users can copy, and synchronous=FULL makes each committed change survive a power cut.
-void applyConnectionSettings(QSqlDatabase &db)
-{
-    execOn(db, QStringLiteral("PRAGMA journal_mode = DELETE"));
-    execOn(db, QStringLiteral("PRAGMA synchronous = FULL"));
-    execOn(db, QStringLiteral("PRAGMA foreign_keys = OFF"));
-}
-
 class ConnectionGuard
 {
 public:
@@ -97,6 +95,24 @@ private:
 };
 
 } // namespace
+
+// Durability for a document file: a rollback journal keeps a closed catalogue one self-contained
+// file that users can copy, and synchronous=FULL makes each committed change survive a power cut.
+void catalogue_detail::applyConnectionSettings(QSqlDatabase &db)
+{
+    execOn(db, QStringLiteral("PRAGMA journal_mode = DELETE"));
+    execOn(db, QStringLiteral("PRAGMA synchronous = FULL"));
+    execOn(db, QStringLiteral("PRAGMA foreign_keys = OFF"));
+}
+
+void catalogue_detail::syncFolderOf(const QString &filePath)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(filePath).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
 
 QVariant NullIfEmpty(const QString &value)
 {
@@ -357,7 +373,9 @@ bool Catalogue::DBConn()
         if (isOldFormat()) {
             m_ctx.prompts().message(QStringLiteral("I have to convert your database to the new format!"),
                                     QStringLiteral("Database Must Be Converted"), Prompts::Icon::Information);
-            ConvertDB();
+            // A failed conversion is logged on its own and leaves the old file as it was; DBPath then
+            // names the "_new" catalogue, which is opened and checked as far as it got.
+            m_ctx.guard(QStringLiteral("ConvertDB"), [this] { ConvertDB(); });
             openAt(DBPath);
         }
         CheckDB();
@@ -374,49 +392,102 @@ bool Catalogue::isOldFormat()
     return columnNames(m_db, QStringLiteral("Movies")).contains(QStringLiteral("Actor1"));
 }
 
+namespace {
+
+// Columns added with the fill their existing rows get.
+enum class Fill { Null, ZeroIfEmpty, TitleRule };
+
+Fill fillFor(const Schema::Column &c)
+{
+    const QLatin1String name(c.name);
+    if (name == QLatin1String("OrderBy"))
+        return Fill::TitleRule;
+    if (name == QLatin1String("UserRating") || name == QLatin1String("EpisodeDisc") || name == QLatin1String("onlineID")
+        || name == QLatin1String("web"))
+        return Fill::ZeroIfEmpty;
+    return Fill::Null;
+}
+
+} // namespace
+
+void Catalogue::fillOrderBy()
+{
+    QSqlQuery rows = exec(QStringLiteral("SELECT ID, Title FROM Movies"));
+    QSqlQuery setOrder(m_db), setBoth(m_db);
+    if (!setOrder.prepare(QStringLiteral("UPDATE Movies SET OrderBy = ? WHERE ID = ?")))
+        throw errorOf(setOrder.lastError());
+    if (!setBoth.prepare(QStringLiteral("UPDATE Movies SET Title = ?, OrderBy = ? WHERE ID = ?")))
+        throw errorOf(setBoth.lastError());
+    while (rows.next()) {
+        const QString title = rows.value(1).toString();
+        const TitleOrder to = titleOrderFor(title);
+        // Only a title the rule changes is written back, so a Null title stays Null.
+        QSqlQuery &upd = to.title == title ? setOrder : setBoth;
+        if (&upd == &setBoth)
+            upd.addBindValue(to.title);
+        upd.addBindValue(NullIfEmpty(to.orderBy));
+        upd.addBindValue(rows.value(0));
+        if (!upd.exec())
+            throw errorOf(upd.lastError());
+    }
+}
+
 void Catalogue::CheckDB()
 {
-    // The whole check is one transaction: a catalogue is brought up to date completely or, after a
-    // failure, left as it was for the next open to try again.
-    m_ctx.guard(QStringLiteral("CheckDB"), [this] { transaction([this] {
+    m_ctx.guard(QStringLiteral("CheckDB"), [this] {
+        // Look first: a catalogue that is up to date is not written to at all.
+        std::vector<Schema::Column> missing;
+        for (const Schema::Column &c : Schema::addedOnOpen())
+            if (!columnNames(m_db, QString::fromLatin1(c.table)).contains(QString::fromLatin1(c.name)))
+                missing.push_back(c);
+        const bool needEpisodes = !hasTable(m_db, QStringLiteral("Episodes"));
+        QStringList presentIndexes;
+        QSqlQuery q = exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+        while (q.next())
+            presentIndexes << q.value(0).toString();
+        q = QSqlQuery();
+        bool needIndexes = false;
+        for (const Schema::Index &i : Schema::indexes())
+            needIndexes = needIndexes || !presentIndexes.contains(QLatin1String(i.name));
+        const bool needMark = scalar(QStringLiteral("PRAGMA application_id")).toInt() != Schema::ApplicationId
+            || scalar(QStringLiteral("PRAGMA user_version")).toInt() < Schema::SchemaVersion;
+        if (missing.empty() && !needEpisodes && !needIndexes && !needMark)
+            return;
+
+        // One transaction: the catalogue is brought up to date completely or, after a failure, left as
+        // it was for the next open to try again.
         auto splash = [this](const QString &text) { m_ctx.showStatus(text); };
-        for (const Schema::Column &c : Schema::addedOnOpen()) {
-            const QString table = QString::fromLatin1(c.table);
-            const QString column = QString::fromLatin1(c.name);
-            if (columnNames(m_db, table).contains(column))
-                continue;
-            splash(QStringLiteral("Adding ") + column + QStringLiteral(" to the database..."));
-            {
+        transaction([&] {
+            for (const Schema::Column &c : missing) {
+                const QString table = QString::fromLatin1(c.table);
+                const QString column = QString::fromLatin1(c.name);
+                splash(QStringLiteral("Adding ") + column + QStringLiteral(" to the database..."));
                 exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, Schema::columnDefinition(c)));
-                if (column == QLatin1String("UserRating") || column == QLatin1String("EpisodeDisc")
-                    || column == QLatin1String("onlineID") || column == QLatin1String("web")) {
-                    exec(QStringLiteral("UPDATE Movies SET %1 = 0 WHERE %1 IS NULL OR %1 = ''").arg(column));
-                } else if (column == QLatin1String("OrderBy")) {
-                    QSqlQuery rows = exec(QStringLiteral("SELECT ID, Title FROM Movies"));
-                    QSqlQuery upd(m_db);
-                    upd.prepare(QStringLiteral("UPDATE Movies SET Title = ?, OrderBy = ? WHERE ID = ?"));
-                    while (rows.next()) {
-                        const QString title = rows.value(1).toString();
-                        const TitleOrder to = titleOrderFor(title);
-                        // Only a changed title is written back; a Null title stays Null.
-                        upd.addBindValue(to.title == title ? rows.value(1) : QVariant(to.title));
-                        upd.addBindValue(NullIfEmpty(to.orderBy));
-                        upd.addBindValue(rows.value(0));
-                        if (!upd.exec())
-                            throw errorOf(upd.lastError());
-                    }
+                switch (fillFor(c)) {
+                case Fill::ZeroIfEmpty:
+                    exec(QStringLiteral("UPDATE %1 SET %2 = 0 WHERE %2 IS NULL OR %2 = ''").arg(table, column));
+                    break;
+                case Fill::TitleRule:
+                    fillOrderBy();
+                    break;
+                case Fill::Null:
+                    // The default is for new rows; the rows already there have no value.
+                    if (c.defaultValue)
+                        exec(QStringLiteral("UPDATE %1 SET %2 = NULL").arg(table, column));
+                    break;
                 }
             }
-        }
-        if (!hasTable(m_db, QStringLiteral("Episodes"))) {
-            splash(QStringLiteral("Adding the new Episodes Table to the database..."));
-            exec(Schema::createTableStatement(QStringLiteral("Episodes"), true));
-        }
-        for (const QString &s : Schema::indexStatements())
-            exec(s);
-        if (scalar(QStringLiteral("PRAGMA application_id")).toInt() != Schema::ApplicationId)
-            exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
-        if (scalar(QStringLiteral("PRAGMA user_version")).toInt() < Schema::SchemaVersion)
-            exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
-    }); });
+            if (needEpisodes) {
+                splash(QStringLiteral("Adding the new Episodes Table to the database..."));
+                exec(Schema::createTableStatement(QStringLiteral("Episodes"), true));
+            }
+            for (const QString &s : Schema::indexStatements())
+                exec(s);
+            if (needMark) {
+                exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
+                if (scalar(QStringLiteral("PRAGMA user_version")).toInt() < Schema::SchemaVersion)
+                    exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
+            }
+        });
+    });
 }

@@ -93,7 +93,8 @@ public:
     // Opens path as a second connection of its own (for conversion, import into another catalogue).
     // The caller removes it with QSqlDatabase::removeDatabase after the handle goes out of scope.
     static QSqlDatabase openConnection(const QString &path, const QString &connectionName, bool create = false);
-    // Checks that the file is a Cinelog catalogue (or an empty/new SQLite database); throws otherwise.
+    // Checks that an opened file is a Cinelog catalogue: marked with the program's application_id, or
+    // unmarked (older catalogues) with a Movies table. Throws otherwise; reads only.
     static void verifyCatalogueFile(QSqlDatabase &db);
 
 private:
@@ -101,6 +102,7 @@ private:
     void commit();
     void rollback();
     void CheckDB();
+    void fillOrderBy();
     void ConvertDB();
     bool isOldFormat();
     void openAt(const QString &path);

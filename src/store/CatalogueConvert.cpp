@@ -1,5 +1,6 @@
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CatalogueInternal.h"
 #include "Schema.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QSqlRecord>
 
 #include <cstdio>
+
+using namespace catalogue_detail;
 
 namespace {
 
@@ -73,30 +76,31 @@ void copyNames(QSqlDatabase &from, QSqlDatabase &to, const QString &table, const
 void Catalogue::ConvertDB()
 {
     const QString oldPath = DBPath;
-    QString newPath = oldPath.endsWith(QLatin1String(".cnlg")) ? oldPath.left(oldPath.size() - 5) + QStringLiteral("_new.cnlg")
-                                                               : oldPath + QStringLiteral("_new.cnlg");
+    const QString newPath = oldPath.endsWith(QLatin1String(".cnlg")) ? oldPath.left(oldPath.size() - 5) + QStringLiteral("_new.cnlg")
+                                                                     : oldPath + QStringLiteral("_new.cnlg");
     ProgressSink &progress = m_ctx.progress();
-
-    bool convertIntoExisting = false;
-    if (QFileInfo::exists(newPath)) {
-        // The user may keep an earlier half-finished conversion; answering No converts into it.
-        convertIntoExisting = true;
-    }
     close();
-    if (!convertIntoExisting || m_ctx.prompts().question(
-            QStringLiteral("This question database already exists.") + QLatin1Char('\r')
-                + QStringLiteral("Are you sure you want to overwrite it?"),
-            QStringLiteral("Create Database"), Prompts::Icon::Critical)) {
-        if (convertIntoExisting && !QFile::remove(newPath))
-            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + newPath);
-        if (!CreateDB(newPath))
+    // From here on a failure leaves DBPath naming the new file, never the old one: the old file is
+    // only read until the finished new one replaces it.
+    DBPath = newPath;
+    if (QFileInfo::exists(newPath)) {
+        // The user may keep an earlier half-finished conversion: answering No converts into it.
+        if (m_ctx.prompts().question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
+                                         + QStringLiteral("Are you sure you want to overwrite it?"),
+                                     QStringLiteral("Create Database"), Prompts::Icon::Critical)) {
+            if (!QFile::remove(newPath))
+                throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + newPath);
+        }
+    }
+    if (!QFileInfo::exists(newPath)) {
+        QString created = newPath;
+        if (!CreateDB(created))
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
                                QStringLiteral("The converted catalogue could not be created: ") + newPath);
     }
-    DBPath = newPath;
 
-    const QString oldName = connectionName() + QStringLiteral("-convert-old");
-    const QString newName = connectionName() + QStringLiteral("-convert-new");
+    const QString oldName = newConnectionName("convert-old");
+    const QString newName = newConnectionName("convert-new");
     auto drop = [](const QString &name) {
         if (QSqlDatabase::contains(name)) {
             {
@@ -109,6 +113,8 @@ void Catalogue::ConvertDB()
     try {
         QSqlDatabase oldDb = openConnection(oldPath, oldName);
         QSqlDatabase newDb = openConnection(newPath, newName);
+        verifyCatalogueFile(newDb);
+        applyConnectionSettings(newDb);
         run(newDb, QStringLiteral("INSERT INTO DBInfo (DBVer) VALUES (?)"), {QStringLiteral("1.1")});
 
         copyNames(oldDb, newDb, QStringLiteral("Actors"), QStringLiteral("Actor"), QStringLiteral("Doing Actors (thats funny!!)..."), progress);
@@ -120,7 +126,7 @@ void Catalogue::ConvertDB()
             progress.ShowProgress(QStringLiteral("Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
             run(newDb, QStringLiteral("BEGIN"));
             const bool hasOrderBy = hasColumn(oldDb, QStringLiteral("Movies"), QStringLiteral("OrderBy"));
-            QSqlQuery rows = run(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy")
+            QSqlQuery rows = run(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy, ID")
                                                    : QStringLiteral("SELECT * FROM Movies"));
             QSqlQuery ins(newDb);
             ins.prepare(QStringLiteral("INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
@@ -206,6 +212,7 @@ void Catalogue::ConvertDB()
     if (std::rename(QFile::encodeName(newPath).constData(), QFile::encodeName(oldPath).constData()) != 0)
         throw CinelogError(ErrorNumber::PermissionDenied,
                            QStringLiteral("The converted catalogue could not replace '%1'.").arg(oldPath));
+    syncFolderOf(oldPath);
 
     m_ctx.prompts().message(QStringLiteral("Update Complete.  Now we'll load the updated database..."),
                             QStringLiteral("Update Complete!"), Prompts::Icon::Information);

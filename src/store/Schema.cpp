@@ -1,6 +1,7 @@
 #include "Schema.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace Schema {
 
@@ -160,20 +161,32 @@ QString createTableStatement(const QString &table, bool includeAddedOnOpen)
     return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(table, defs.join(QStringLiteral(",\n  ")));
 }
 
+const std::vector<Index> &indexes()
+{
+    static const std::vector<Index> list = {
+        {"idxMovActLinkMovID", "MovActLink", "MovID"}, {"idxMovActLinkActID", "MovActLink", "ActID"},
+        {"idxLoanOutMovieID", "LoanOut", "MovieID"},   {"idxUserListMovID", "UserList", "MovID"},
+        {"idxEpisodesMovID", "Episodes", "MovID"},     {"idxMoviesOrderBy", "Movies", "OrderBy"},
+        {"idxMoviesTitle", "Movies", "Title"},         {"idxMoviesDirector", "Movies", "Director"},
+        {"idxActorsActor", "Actors", "Actor"},         {"idxDirectorsDirector", "Directors", "Director"},
+    };
+    return list;
+}
+
+QString indexStatement(const Index &index)
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+        .arg(QLatin1String(index.name), QLatin1String(index.table), QLatin1String(index.column));
+}
+
 const std::vector<QString> &indexStatements()
 {
-    static const std::vector<QString> s = {
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxMovActLinkMovID ON MovActLink (MovID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxMovActLinkActID ON MovActLink (ActID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxLoanOutMovieID ON LoanOut (MovieID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxUserListMovID ON UserList (MovID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxEpisodesMovID ON Episodes (MovID)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxMoviesOrderBy ON Movies (OrderBy)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxMoviesTitle ON Movies (Title)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxMoviesDirector ON Movies (Director)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxActorsActor ON Actors (Actor)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDirectorsDirector ON Directors (Director)"),
-    };
+    static const std::vector<QString> s = [] {
+        std::vector<QString> out;
+        for (const Index &i : indexes())
+            out.push_back(indexStatement(i));
+        return out;
+    }();
     return s;
 }
 

@@ -32,8 +32,17 @@ std::vector<Column> addedOnOpen();
 QString columnDefinition(const Column &c);
 QString createTableStatement(const QString &table, bool includeAddedOnOpen);
 
-// Indexes the program's own statements rely on, created with IF NOT EXISTS.
+// Indexes the program's own statements rely on. The open-time check creates them once every column
+// they cover exists; a new catalogue has none until it is first opened.
+struct Index {
+    const char *name;
+    const char *table;
+    const char *column;
+};
+const std::vector<Index> &indexes();
+// "CREATE INDEX IF NOT EXISTS ..." for each of indexes(), in order.
 const std::vector<QString> &indexStatements();
+QString indexStatement(const Index &index);
 
 constexpr int TextLimit = 255;
 // "CINE" as a number: marks a SQLite file as a Cinelog catalogue.

@@ -116,17 +116,32 @@ unicode:
     return sa.compare(sb, Qt::CaseInsensitive);
 }
 
-void registerCatalogueFunctions(QSqlDatabase &db)
+sqlite3 *sqliteHandle(QSqlDatabase &db)
 {
-    QVariant v = db.driver()->handle();
+    const QVariant v = db.isValid() ? db.driver()->handle() : QVariant();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
         throw CinelogError(ErrorNumber::Database, QStringLiteral("The catalogue connection is not a SQLite connection."));
-    sqlite3 *handle = *static_cast<sqlite3 **>(v.data());
+    sqlite3 *handle = *static_cast<sqlite3 *const *>(v.constData());
     if (!handle)
         throw CinelogError(ErrorNumber::Database, QStringLiteral("The catalogue connection is not open."));
-    sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr);
-    sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr,
-                               nullptr, nullptr);
-    sqlite3_create_function_v2(handle, "like", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr,
-                               nullptr, nullptr);
+    return handle;
+}
+
+void registerCatalogueFunctions(sqlite3 *handle)
+{
+    auto check = [handle](int rc) {
+        if (rc != SQLITE_OK)
+            throw CinelogError(rc, QStringLiteral("The catalogue's text comparison could not be installed: ")
+                                       + QString::fromUtf8(sqlite3_errmsg(handle)));
+    };
+    check(sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr));
+    check(sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
+                                     nullptr, nullptr, nullptr));
+    check(sqlite3_create_function_v2(handle, "like", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
+                                     nullptr, nullptr, nullptr));
+}
+
+void registerCatalogueFunctions(QSqlDatabase &db)
+{
+    registerCatalogueFunctions(sqliteHandle(db));
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+// Helpers shared by the store's own source files; not part of its interface.
+
+#include <QString>
+
+class QSqlDatabase;
+
+namespace catalogue_detail {
+
+// A connection name no other connection of the program uses.
+QString newConnectionName(const char *purpose);
+// Rollback journal and full sync on a catalogue connection (see Catalogue.cpp).
+void applyConnectionSettings(QSqlDatabase &db);
+// Makes a rename in the file's folder durable.
+void syncFolderOf(const QString &filePath);
+
+} // namespace catalogue_detail

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// Writes deterministic synthetic catalogues of realistic shape: the same options give the same
+// catalogue, row for row. The file is made by the store itself (CreateDB, then DBConn), so it has
+// the real layout, indexes and marks, and is filled in one transaction.
+namespace CatalogueGenerator {
+
+struct Options {
+    int movies = 1000;
+    // Movies that get a small cover picture; negative: one movie in 50.
+    int covers = -1;
+    quint64 seed = 20251209;
+};
+
+struct Result {
+    QString path; // the file written (CreateDB appends ".cnlg" when the name lacks it)
+    qint64 movies = 0;
+    qint64 actors = 0;
+    qint64 directors = 0;
+    qint64 genres = 0;
+    qint64 castLinks = 0;
+    qint64 openLoans = 0;
+    qint64 returnedLoans = 0;
+    qint64 userListEntries = 0;
+    qint64 episodeDiscs = 0;
+    qint64 episodes = 0;
+    qint64 covers = 0;
+};
+
+// Writes a new catalogue at path; a file already there is replaced. Throws CinelogError on failure.
+// Needs a QCoreApplication (for the SQL driver and picture plugins).
+Result generate(const QString &path, const Options &options);
+
+} // namespace CatalogueGenerator

@@ -1,0 +1,519 @@
+// The cover search and preview windows with the real CoverfetchCore plugin, a real catalogue file
+// and a real HTTP server on 127.0.0.1 serving canned search replies and generated pictures.
+
+#include "Catalogue.h"
+#include "LocalHttpServer.h"
+#include "MainWindowLink.h"
+#include "WidgetTestSupport.h"
+#include "WindowUtil.h"
+#include "clsToolTip.h"
+#include "frmCoverSearch.h"
+#include "frmPreview.h"
+#include "frmProgress.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QtTest>
+
+using Reply = LocalHttpServer::Reply;
+
+namespace {
+
+class FakeMainWindow : public MainWindowLink
+{
+public:
+    void ListMovies(const QString &) override {}
+    void GetGenres() override {}
+    void GetDirectors() override {}
+    void GetActors() override {}
+    void GetRatings() override {}
+    void GetFormats() override {}
+    void GetMediums() override {}
+    void CheckSaved() override {}
+    void ShowMovieData() override {}
+    void showMovie(int) override {}
+    void reloadCover() override { ++coverReloads; }
+    int CurrentMovieID() const override { return movieId; }
+    bool IsNewMovie() const override { return false; }
+    bool IsSaved() const override { return true; }
+    QString currentTitle() const override { return title; }
+    QWidget *widget() override { return nullptr; }
+
+    int movieId = 0;
+    QString title;
+    int coverReloads = 0;
+};
+
+QByteArray png(int width, int height, QColor colour = Qt::darkRed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Runs f on the next modal dialog once it is up.
+void whenModal(std::function<void(QWidget *)> f)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, f] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            f(w);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class CoverSearchWidgetsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WidgetTestContext> t;
+    std::unique_ptr<Catalogue> cat;
+    std::unique_ptr<LocalHttpServer> server;
+    FakeMainWindow main;
+    QPointer<frmCoverSearch> window;
+    QString tempFolder;
+
+    QStringList pluginFolders() const { return {qEnvironmentVariable("CINELOG_PLUGIN_DIR")}; }
+
+    QByteArray canned(const QString &name) const
+    {
+        QFile f(qEnvironmentVariable("CINELOG_TEST_DATA") + QStringLiteral("/coversearch/") + name);
+        if (!f.open(QIODevice::ReadOnly))
+            qFatal("missing test data %s", qPrintable(name));
+        return f.readAll().replace("@BASE@", server->baseUrl().toString().toUtf8());
+    }
+    void serveSearch(const QString &keywords, const QString &file, int page = 1)
+    {
+        server->addRoute(QStringLiteral("/onca/xml"),
+                         {{QStringLiteral("Keywords"), keywords}, {QStringLiteral("ItemPage"), QString::number(page)}},
+                         Reply::xml(canned(file)));
+    }
+    void servePicture(const QString &path, const QByteArray &bytes)
+    {
+        server->addRoute(path, Reply::text(bytes, 200, "image/png"));
+    }
+    // The gaps search for "Alien" with both small pictures.
+    void serveAlien()
+    {
+        serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-gaps.xml"));
+        servePicture(QStringLiteral("/images/S/B0001ALIEN.png"), png(53, 75));
+        servePicture(QStringLiteral("/images/S/B0004ALIEN.png"), png(52, 75, Qt::darkBlue));
+    }
+    frmCoverSearch *search(const QString &title)
+    {
+        main.title = title;
+        window = showCoverSearch(t->ctx(), *cat, main, pluginFolders(), title, nullptr);
+        return window;
+    }
+    QStringList searchRequests(const char *key) const
+    {
+        QStringList out;
+        for (const auto &r : server->requests())
+            if (r.path == QLatin1String("/onca/xml"))
+                out << r.query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
+        return out;
+    }
+    QStringList picturePaths() const
+    {
+        QStringList out;
+        for (const auto &r : server->requests())
+            if (r.path.startsWith(QLatin1String("/images/")))
+                out << r.path;
+        return out;
+    }
+    static bool controlsEnabled(frmCoverSearch *w)
+    {
+        return w->lvwThumbnails->isEnabled() && w->cmdClose->isEnabled() && w->cmdNewSearch->isEnabled()
+            && w->cmdPreview->isEnabled() && w->cmdSave->isEnabled();
+    }
+    static void select(frmCoverSearch *w, const QString &key)
+    {
+        const int row = int(w->keys().indexOf(key));
+        QVERIFY(row >= 0);
+        w->lvwThumbnails->setCurrentIndex(w->imlThumbnails->index(row, 0));
+    }
+
+private slots:
+    void init()
+    {
+        t = std::make_unique<WidgetTestContext>();
+        cat = std::make_unique<Catalogue>(t->ctx());
+        QString path = t->path(QStringLiteral("covers.cnlg"));
+        QVERIFY(cat->CreateDB(path));
+        cat->DBPath = path;
+        QVERIFY(cat->DBConn());
+        main = FakeMainWindow();
+        main.movieId = cat->exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
+                                 {QStringLiteral("Alien"), QStringLiteral("Alien")})
+                           .lastInsertId()
+                           .toInt();
+        server = std::make_unique<LocalHttpServer>();
+        QVERIFY(server->isListening());
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("BaseAddress"), server->baseUrl().toString());
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TimeoutMs"), QStringLiteral("3000"));
+        tempFolder = t->path(QStringLiteral("tmp"));
+        QDir().mkpath(tempFolder);
+        qputenv("TMPDIR", QFile::encodeName(tempFolder));
+    }
+    void cleanup()
+    {
+        delete window.data();
+        qunsetenv("TMPDIR");
+        server.reset();
+        cat.reset();
+        t.reset();
+    }
+
+    void searchShowsThumbnailsOnlyForResultsWithASmallPicture()
+    {
+        serveAlien();
+        frmCoverSearch *w = search(QStringLiteral("Alien"));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral(" Cover Search"));
+        QCOMPARE(w->keys(), (QStringList{QStringLiteral("Result #1"), QStringLiteral("Result #4")}));
+        QCOMPARE(searchRequests("Keywords"), QStringList{QStringLiteral("Alien")});
+        QCOMPARE(searchRequests("SearchIndex"), QStringList{QStringLiteral("DVD")});
+        QCOMPARE(server->requests().first().headers.value("host").startsWith("127.0.0.1"), true);
+        QCOMPARE(picturePaths().size(), 2);
+        QVERIFY(t->prompts.shown().isEmpty());
+        QVERIFY(controlsEnabled(w));
+        QVERIFY(!w->progressWindow()->isVisible());
+        QCOMPARE(w->progressWindow()->pgbProgress->value(), 100);
+        QVERIFY(!w->isSearching());
+        const QIcon icon = w->imlThumbnails->item(1)->icon();
+        QCOMPARE(icon.availableSizes().value(0), QSize(64, 64));
+
+        // The balloon over a thumbnail names the result; empty space takes it away.
+        w->resize(600, 420);
+        QApplication::processEvents();
+        QWidget *viewport = w->lvwThumbnails->viewport();
+        const QRect second = w->lvwThumbnails->visualRect(w->imlThumbnails->index(1, 0));
+        QTest::mouseMove(viewport, second.center());
+        QVERIFY(w->objToolTip->exists());
+        QCOMPARE(w->objToolTip->Title(), QStringLiteral("Information about Result #4 (B0004ALIEN)"));
+        QCOMPARE(w->objToolTip->ToolTip(), QStringLiteral("General Information:\r\n     Title: Alien & Aliens\r\n"
+                                                          "Image Dimensions:\r\n     500x700"));
+        QCOMPARE(w->objToolTip->Style(), int(clsToolTip::Balloon));
+        QTRY_VERIFY(w->objToolTip->window() && w->objToolTip->window()->isVisible());
+        QTest::mouseMove(viewport, QPoint(viewport->width() - 5, viewport->height() - 5));
+        QVERIFY(!w->objToolTip->exists());
+    }
+
+    void failedThumbnailsGiveOneMessageAndTheSummary()
+    {
+        serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-gaps.xml"));
+        server->addRoute(QStringLiteral("/images/S/B0001ALIEN.png"), Reply::text("gone", 404));
+        servePicture(QStringLiteral("/images/S/B0004ALIEN.png"), "this is not a picture");
+        frmCoverSearch *w = search(QStringLiteral("Alien"));
+        QVERIFY(w);
+        QVERIFY(w->keys().isEmpty());
+        const QStringList messages = t->prompts.messages();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages[0].startsWith(QStringLiteral("Failed to load the thumbnail \"") + server->baseUrl().toString()
+                                        + QStringLiteral("/images/S/B000")),
+                 qPrintable(messages[0]));
+        QVERIFY(messages[0].endsWith(QStringLiteral(".png\".")));
+        QCOMPARE(messages[1], QStringLiteral("Some thumbnails could not be downloaded successfully and were therefore ignored."));
+        QCOMPARE(t->prompts.shown()[1].title, QStringLiteral("Warning"));
+        QVERIFY(controlsEnabled(w));
+    }
+
+    void emptyTitleWarnsAndSearchesNothing()
+    {
+        frmCoverSearch *w = search(QString());
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QVERIFY(w->keys().isEmpty());
+        QCOMPARE(t->prompts.messages(),
+                 QStringList{QStringLiteral("You did not enter any keywords for the query. Please rectify this problem and try again.")});
+        QCOMPARE(t->prompts.shown().first().title, QStringLiteral("Warning"));
+        QCOMPARE(t->prompts.shown().first().icon, Prompts::Icon::Warning);
+        QVERIFY(server->requests().isEmpty());
+    }
+
+    void noCoversFound_data()
+    {
+        QTest::addColumn<bool>("searchAgain");
+        QTest::newRow("No closes the window") << false;
+        QTest::newRow("Yes searches for the new title") << true;
+    }
+    void noCoversFound()
+    {
+        QFETCH(bool, searchAgain);
+        serveSearch(QStringLiteral("Zardoz"), QStringLiteral("itemsearch-no-pictures.xml"));
+        serveAlien();
+        if (searchAgain)
+            t->prompts.answerYes().answerText(QStringLiteral("Alien"));
+        else
+            t->prompts.answerNo();
+        frmCoverSearch *w = search(QStringLiteral("Zardoz"));
+        QVERIFY(w);
+        const auto &shown = t->prompts.shown();
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown[0].kind, QStringLiteral("question"));
+        QCOMPARE(shown[0].title, QStringLiteral("No Covers Found"));
+        QCOMPARE(shown[0].text, QStringLiteral("Couldn't find any covers for Zardoz.\r\rDo you want to enter a new title to search by?"));
+        QCOMPARE(w->isVisible(), searchAgain);
+        if (searchAgain) {
+            QCOMPARE(shown[1].kind, QStringLiteral("input"));
+            QCOMPARE(shown[1].text, QStringLiteral("Enter a new Movie Title to search for:"));
+            QCOMPARE(searchRequests("Keywords"), (QStringList{QStringLiteral("Zardoz"), QStringLiteral("Alien")}));
+            QCOMPARE(w->keys(), (QStringList{QStringLiteral("Result #1"), QStringLiteral("Result #4")}));
+        } else {
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(searchRequests("Keywords"), QStringList{QStringLiteral("Zardoz")});
+        }
+    }
+
+    void cancelWhilePagesLoadEndsQuietly_data()
+    {
+        QTest::addColumn<bool>("byClosingTheWindow");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("closing the window") << true;
+    }
+    void cancelWhilePagesLoadEndsQuietly()
+    {
+        QFETCH(bool, byClosingTheWindow);
+        serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-page1-of-3.xml"));
+        server->addRoute(QStringLiteral("/onca/xml"), {{QStringLiteral("ItemPage"), QStringLiteral("2")}}, Reply::never());
+        bool wasBusy = false;
+        bool marqueeOff = false;
+        connect(server.get(), &LocalHttpServer::requestReceived, this, [&](const LocalHttpServer::Request &r) {
+            if (r.query.queryItemValue(QStringLiteral("ItemPage")) != QLatin1String("2"))
+                return;
+            QTimer::singleShot(20, this, [&] {
+                frmCoverSearch *w = window;
+                wasBusy = w->progressWindow()->isVisible() && !controlsEnabled(w) && w->isSearching();
+                marqueeOff = !w->progressWindow()->marquee() && w->progressWindow()->pgbProgress->value() == 33; // page 2 of 3 has begun
+                if (byClosingTheWindow)
+                    w->close();
+                else
+                    QTest::mouseClick(w->progressWindow()->cmdCancel, Qt::LeftButton);
+            });
+        });
+        main.title = QStringLiteral("Alien");
+        window = new frmCoverSearch(t->ctx(), *cat, main, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
+        window->show();
+        window->Query(QStringLiteral("Alien"), Coverfetch::DefaultLocaleURL, QStringLiteral("DVD"), 25);
+        QVERIFY(wasBusy);
+        QVERIFY(marqueeOff);
+        QVERIFY(t->prompts.shown().isEmpty());
+        QVERIFY(window->keys().isEmpty());
+        QVERIFY(picturePaths().isEmpty());
+        QVERIFY(controlsEnabled(window));
+        QVERIFY(!window->progressWindow()->isVisible());
+        QCOMPARE(window->isVisible(), !byClosingTheWindow);
+        QCOMPARE(window->lngCancel, 1);
+        QCOMPARE(searchRequests("ItemPage"), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    }
+
+    void cancelWhileThumbnailsLoadKeepsThoseLoaded()
+    {
+        serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-gaps.xml"));
+        servePicture(QStringLiteral("/images/S/B0001ALIEN.png"), png(53, 75));
+        server->addRoute(QStringLiteral("/images/S/B0004ALIEN.png"), Reply::never());
+        main.title = QStringLiteral("Alien");
+        window = new frmCoverSearch(t->ctx(), *cat, main, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
+        connect(window, &frmCoverSearch::thumbnailAdded, this, [this] {
+            QTimer::singleShot(20, this, [this] { QTest::mouseClick(window->progressWindow()->cmdCancel, Qt::LeftButton); });
+        });
+        window->show();
+        window->Query(QStringLiteral("Alien"), Coverfetch::DefaultLocaleURL, QStringLiteral("DVD"), 25);
+        QCOMPARE(window->keys(), QStringList{QStringLiteral("Result #1")});
+        QVERIFY(t->prompts.shown().isEmpty());
+        QVERIFY(controlsEnabled(window));
+    }
+
+    void useSelected_data()
+    {
+        QTest::addColumn<QString>("selectKey");
+        QTest::addColumn<bool>("largePictureServed");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("selected picture is stored") << QStringLiteral("Result #4") << true << true;
+        QTest::newRow("nothing selected stores nothing") << QString() << true << false;
+        QTest::newRow("failed download stores nothing and says so") << QStringLiteral("Result #4") << false << false;
+    }
+    void useSelected()
+    {
+        QFETCH(QString, selectKey);
+        QFETCH(bool, largePictureServed);
+        QFETCH(bool, stored);
+        serveAlien();
+        const QByteArray large = png(500, 700, Qt::darkGreen);
+        if (largePictureServed)
+            servePicture(QStringLiteral("/images/L/B0004ALIEN.png"), large);
+        const QByteArray before = QByteArray("old cover");
+        cat->savePictureBytes(main.movieId, before);
+        frmCoverSearch *w = search(QStringLiteral("Alien"));
+        QVERIFY(w);
+        main.title = QStringLiteral("Tom & Jerry: The Movie");
+        QCOMPARE(w->keys().size(), 2);
+        if (!selectKey.isEmpty())
+            select(w, selectKey);
+        QTest::mouseClick(w->cmdSave, Qt::LeftButton);
+
+        QVERIFY(!w->isVisible());
+        QCOMPARE(cat->coverBytes(main.movieId), stored ? large : before);
+        QCOMPARE(main.coverReloads, stored ? 1 : 0);
+        QCOMPARE(picturePaths().contains(QStringLiteral("/images/L/B0004ALIEN.png")), !selectKey.isEmpty());
+        if (selectKey.isEmpty() || stored) {
+            QVERIFY(t->prompts.shown().isEmpty());
+        } else {
+            QCOMPARE(t->prompts.messages().size(), 1);
+            QVERIFY(t->prompts.messages().first().startsWith(QStringLiteral("The cover could not be downloaded from \"")));
+        }
+        // The downloaded file does not outlive the command.
+        QCOMPARE(QDir(tempFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    void missingPluginIsExplained()
+    {
+        QTemporaryDir empty;
+        window = showCoverSearch(t->ctx(), *cat, main, {empty.path()}, QStringLiteral("Alien"), nullptr);
+        QVERIFY(!window);
+        QCOMPARE(t->prompts.shown().size(), 1);
+        QCOMPARE(t->prompts.shown().first().icon, Prompts::Icon::Critical);
+        QVERIFY(t->prompts.messages().first().startsWith(
+            QStringLiteral("The cover search is not available: its plug-in, CoverfetchCore, could not be loaded.")));
+        QVERIFY(t->prompts.messages().first().contains(empty.path()));
+    }
+
+    void previewShowsTheLargePictureWithItsSize()
+    {
+        serveAlien();
+        servePicture(QStringLiteral("/images/L/B0004ALIEN.png"), png(500, 700));
+        frmCoverSearch *w = search(QStringLiteral("Alien"));
+        QVERIFY(w);
+        select(w, QStringLiteral("Result #4"));
+        QString caption;
+        QSize picture;
+        whenModal([&](QWidget *dialog) {
+            auto *preview = qobject_cast<frmPreview *>(dialog);
+            QVERIFY(preview);
+            caption = preview->fraPreview->title();
+            picture = preview->imgPreview->size();
+            QTest::keyClick(preview, Qt::Key_Escape);
+        });
+        QTest::mouseClick(w->cmdPreview, Qt::LeftButton);
+        QCOMPARE(caption, QStringLiteral("&Preview (500x700)"));
+        QCOMPARE(picture, QSize(500, 700));
+        QVERIFY(t->prompts.shown().isEmpty());
+        QVERIFY(w->isVisible());
+    }
+
+    void previewScrollRanges()
+    {
+        QCOMPARE(twipsToPixels(15), 1); // the numbers below assume 15 twips per pixel
+        frmPreview preview(t->ctx(), nullptr);
+        preview.show();
+        QCOMPARE(preview.size(), frmPreview::designSize());
+        QCOMPARE(preview.picContainer->size(), QSize(305, 305));
+
+        preview.setPicture(QImage(200, 150, QImage::Format_RGB32));
+        QVERIFY(!preview.vsbVScroll->isEnabled());
+        QVERIFY(!preview.hsbHScroll->isEnabled());
+        QCOMPARE(preview.imgPreview->pos(), QPoint(0, 0));
+
+        preview.setPicture(QImage(500, 700, QImage::Format_RGB32));
+        QVERIFY(preview.vsbVScroll->isEnabled());
+        QVERIFY(preview.hsbHScroll->isEnabled());
+        QCOMPARE(preview.vsbVScroll->minimum(), 0);
+        QCOMPARE(preview.vsbVScroll->maximum(), 5925);
+        QCOMPARE(preview.hsbHScroll->maximum(), 2925);
+        for (QScrollBar *bar : {preview.vsbVScroll, preview.hsbHScroll}) {
+            QCOMPARE(bar->singleStep(), 100);
+            QCOMPARE(bar->pageStep(), 500);
+        }
+        preview.vsbVScroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        preview.hsbHScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(preview.imgPreview->pos(), QPoint(-twipsToPixels(100), -twipsToPixels(500)));
+    }
+
+    void previewWheel_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("startV");
+        QTest::addColumn<int>("startH");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<int>("endV");
+        QTest::addColumn<int>("endH");
+        QTest::newRow("down moves one small step") << QSize(500, 700) << 0 << 0 << -120 << false << 100 << 0;
+        QTest::newRow("a big turn is still one step") << QSize(500, 700) << 0 << 0 << -720 << false << 100 << 0;
+        QTest::newRow("down at the bottom stays") << QSize(500, 700) << 5925 << 0 << -120 << false << 5925 << 0;
+        QTest::newRow("up at the top stays") << QSize(500, 700) << 0 << 0 << 120 << false << 0 << 0;
+        QTest::newRow("up near the top stops at it") << QSize(500, 700) << 50 << 0 << 120 << false << 0 << 0;
+        QTest::newRow("shift scrolls sideways") << QSize(500, 700) << 300 << 0 << -120 << true << 300 << 100;
+        QTest::newRow("shift on a tall picture moves nothing") << QSize(200, 700) << 300 << 0 << -120 << true << 300 << 0;
+    }
+    void previewWheel()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(int, startV);
+        QFETCH(int, startH);
+        QFETCH(int, delta);
+        QFETCH(bool, shift);
+        QFETCH(int, endV);
+        QFETCH(int, endH);
+        frmPreview preview(t->ctx(), nullptr);
+        preview.show();
+        preview.setPicture(QImage(picture, QImage::Format_RGB32));
+        preview.vsbVScroll->setValue(startV);
+        preview.hsbHScroll->setValue(startH);
+        const QPointF at(50, 50);
+        QWheelEvent wheel(at, preview.picContainer->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          shift ? Qt::ShiftModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(preview.picContainer, &wheel);
+        QCOMPARE(preview.vsbVScroll->value(), endV);
+        QCOMPARE(preview.hsbHScroll->value(), endH);
+        QCOMPARE(preview.imgPreview->pos(), QPoint(-twipsToPixels(endH), -twipsToPixels(endV)));
+    }
+
+    void previewClosesWithEnterAndEscAndKeepsItsSize_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void previewClosesWithEnterAndEscAndKeepsItsSize()
+    {
+        QFETCH(int, key);
+        {
+            frmPreview preview(t->ctx(), nullptr);
+            preview.setPicture(QImage(500, 700, QImage::Format_RGB32));
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            preview.resize(480, 520);
+            QTest::keyClick(&preview, Qt::Key(key));
+            QVERIFY(!preview.isVisible());
+        }
+        QCOMPARE(t->ctx().ReadINI(QStringLiteral("frmPreview"), QStringLiteral("Width")), QString::number(pixelsToTwips(480)));
+        frmPreview again(t->ctx(), nullptr);
+        QCOMPARE(again.size(), QSize(480, 520));
+        again.resize(100, 100);
+        QCOMPARE(again.size(), frmPreview::designSize()); // never smaller than its design size
+    }
+};
+
+QTEST_MAIN(CoverSearchWidgetsTest)
+#include "CoverSearchWidgetsTest.moc"

@@ -11,6 +11,7 @@
 #include "frmPreview.h"
 #include "frmProgress.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -384,6 +385,57 @@ private slots:
         }
         // The downloaded file does not outlive the command.
         QCOMPARE(QDir(tempFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    void newSearchAsksForATitle_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("a title searches for it") << true;
+        QTest::newRow("cancelling searches nothing") << false;
+    }
+    void newSearchAsksForATitle()
+    {
+        QFETCH(bool, answered);
+        serveAlien();
+        main.title = QStringLiteral("Alien");
+        window = new frmCoverSearch(t->ctx(), *cat, main, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
+        window->show();
+        if (answered)
+            t->prompts.answerText(QStringLiteral("Alien"));
+        else
+            t->prompts.answerCancel();
+        QTest::mouseClick(window->cmdNewSearch, Qt::LeftButton);
+        QCOMPARE(t->prompts.shown().first().text, QStringLiteral("Enter a Movie title to search for:"));
+        QCOMPARE(t->prompts.shown().first().title, QStringLiteral("Cover Search"));
+        QCOMPARE(t->prompts.shown().size(), 1);
+        QCOMPARE(searchRequests("Keywords"), answered ? QStringList{QStringLiteral("Alien")} : QStringList());
+        QCOMPARE(window->keys().size(), answered ? 2 : 0);
+    }
+
+    void windowKeepsItsPlaceAndSizeAndOffersAbout()
+    {
+        FakeMainWindow other;
+        auto *factory = Coverfetch::findCoverfetchCore(pluginFolders().first());
+        QVERIFY(factory);
+        {
+            frmCoverSearch first(t->ctx(), *cat, main, *factory, nullptr);
+            first.show();
+            first.resize(100, 100);
+            QCOMPARE(first.size(), QSize(twipsToPixels(6150), twipsToPixels(4575)));
+            first.resize(640, 480);
+            first.close();
+        }
+        QCOMPARE(t->ctx().ReadINI(QStringLiteral("frmCoverSearch"), QStringLiteral("Height")), QString::number(pixelsToTwips(480)));
+        frmCoverSearch again(t->ctx(), *cat, other, *factory, nullptr);
+        QCOMPARE(again.size(), QSize(640, 480));
+
+        auto *about = again.findChild<QAction *>(QStringLiteral("mnuAbout"));
+        QVERIFY(about);
+        QCOMPARE(about->text(), QStringLiteral("&About"));
+        QVERIFY(again.actions().contains(about));
+        about->trigger();
+        QCOMPARE(t->prompts.shown().size(), 1);
+        QVERIFY(t->prompts.messages().first().contains(t->ctx().VersionText));
     }
 
     void missingPluginIsExplained()

@@ -46,7 +46,7 @@ public:
     QStringList keys() const;
     static constexpr int KeyRole = Qt::UserRole + 1;
 
-    // Loads the picture at url; on failure tells the user (unless quiet) and gives a null image.
+    // Loads the picture at url; on failure tells the user and gives a null image.
     QImage DownloadImage(const QString &url);
 
     std::unique_ptr<clsMain> objCVFCore;

@@ -142,6 +142,17 @@ class CoverSearchWidgetsTest : public QObject
                 out << r.path;
         return out;
     }
+    void openCatalogueWithAMovie()
+    {
+        QString path = t->path(QStringLiteral("covers.cnlg"));
+        QVERIFY(cat->CreateDB(path));
+        cat->DBPath = path;
+        QVERIFY(cat->DBConn());
+        main.movieId = cat->exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
+                                 {QStringLiteral("Alien"), QStringLiteral("Alien")})
+                           .lastInsertId()
+                           .toInt();
+    }
     static bool controlsEnabled(frmCoverSearch *w)
     {
         return w->lvwThumbnails->isEnabled() && w->cmdClose->isEnabled() && w->cmdNewSearch->isEnabled()
@@ -158,16 +169,9 @@ private slots:
     void init()
     {
         t = std::make_unique<WidgetTestContext>();
+        // Only the tests that store a cover open the catalogue.
         cat = std::make_unique<Catalogue>(t->ctx());
-        QString path = t->path(QStringLiteral("covers.cnlg"));
-        QVERIFY(cat->CreateDB(path));
-        cat->DBPath = path;
-        QVERIFY(cat->DBConn());
         main = FakeMainWindow();
-        main.movieId = cat->exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
-                                 {QStringLiteral("Alien"), QStringLiteral("Alien")})
-                           .lastInsertId()
-                           .toInt();
         server = std::make_unique<LocalHttpServer>();
         QVERIFY(server->isListening());
         t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("BaseAddress"), server->baseUrl().toString());
@@ -254,14 +258,22 @@ private slots:
 
     void noCoversFound_data()
     {
+        QTest::addColumn<QString>("reply");
         QTest::addColumn<bool>("searchAgain");
-        QTest::newRow("No closes the window") << false;
-        QTest::newRow("Yes searches for the new title") << true;
+        QTest::newRow("no pictures, No closes the window") << QStringLiteral("itemsearch-no-pictures.xml") << false;
+        QTest::newRow("no pictures, Yes searches for the new title") << QStringLiteral("itemsearch-no-pictures.xml") << true;
+        QTest::newRow("service error") << QStringLiteral("itemsearch-aws-error.xml") << false;
+        QTest::newRow("unreadable reply") << QString() << false;
     }
     void noCoversFound()
     {
+        QFETCH(QString, reply);
         QFETCH(bool, searchAgain);
-        serveSearch(QStringLiteral("Zardoz"), QStringLiteral("itemsearch-no-pictures.xml"));
+        if (reply.isEmpty())
+            server->addRoute(QStringLiteral("/onca/xml"), {{QStringLiteral("Keywords"), QStringLiteral("Zardoz")}},
+                             Reply::text("Internal error", 500));
+        else
+            serveSearch(QStringLiteral("Zardoz"), reply);
         serveAlien();
         if (searchAgain)
             t->prompts.answerYes().answerText(QStringLiteral("Alien"));
@@ -328,6 +340,26 @@ private slots:
         QCOMPARE(searchRequests("ItemPage"), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
     }
 
+    void reopeningDuringASearchStartsNoSecondSearch()
+    {
+        serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-page1-of-3.xml"));
+        server->addRoute(QStringLiteral("/onca/xml"), {{QStringLiteral("ItemPage"), QStringLiteral("2")}}, Reply::never());
+        frmCoverSearch *reopened = nullptr;
+        connect(server.get(), &LocalHttpServer::requestReceived, this, [&](const LocalHttpServer::Request &r) {
+            if (r.query.queryItemValue(QStringLiteral("ItemPage")) != QLatin1String("2"))
+                return;
+            QTimer::singleShot(20, this, [&] {
+                reopened = showCoverSearch(t->ctx(), *cat, main, pluginFolders(), QStringLiteral("Aliens"), nullptr);
+                if (reopened)
+                    QTest::mouseClick(reopened->progressWindow()->cmdCancel, Qt::LeftButton);
+            });
+        });
+        QVERIFY(search(QStringLiteral("Alien")));
+        QCOMPARE(reopened, window.data());
+        QCOMPARE(searchRequests("Keywords"), (QStringList{QStringLiteral("Alien"), QStringLiteral("Alien")}));
+        QVERIFY(t->prompts.shown().isEmpty());
+    }
+
     void cancelWhileThumbnailsLoadKeepsThoseLoaded()
     {
         serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-gaps.xml"));
@@ -359,6 +391,7 @@ private slots:
         QFETCH(QString, selectKey);
         QFETCH(bool, largePictureServed);
         QFETCH(bool, stored);
+        openCatalogueWithAMovie();
         serveAlien();
         const QByteArray large = png(500, 700, Qt::darkGreen);
         if (largePictureServed)

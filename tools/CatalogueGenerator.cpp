@@ -266,6 +266,11 @@ QString isoDate(const QDate &d)
 
 } // namespace
 
+QString outputPath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".cnlg")) ? path : path + QStringLiteral(".cnlg");
+}
+
 Result generate(const QString &path, const Options &options)
 {
     if (options.movies < 0)
@@ -279,9 +284,9 @@ Result generate(const QString &path, const Options &options)
     Catalogue cat(ctx);
 
     Result result;
-    result.path = path;
-    if (QFile::exists(path) && !QFile::remove(path))
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + path);
+    result.path = outputPath(path);
+    if (QFile::exists(result.path) && !QFile::remove(result.path))
+        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + result.path);
     auto failed = [&](const QString &what) {
         return CinelogError(ErrorNumber::InvalidProcedureCall, what + QLatin1Char(' ') + prompts.said.join(QStringLiteral("; ")));
     };

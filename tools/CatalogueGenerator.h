@@ -15,7 +15,7 @@ struct Options {
 };
 
 struct Result {
-    QString path; // the file written (CreateDB appends ".cnlg" when the name lacks it)
+    QString path; // the file written: outputPath() of the path asked for
     qint64 movies = 0;
     qint64 actors = 0;
     qint64 directors = 0;
@@ -29,7 +29,10 @@ struct Result {
     qint64 covers = 0;
 };
 
-// Writes a new catalogue at path; a file already there is replaced. Throws CinelogError on failure.
+// The file generate() writes for path: path itself, with ".cnlg" appended when it lacks it.
+QString outputPath(const QString &path);
+
+// Writes a new catalogue at outputPath(path); a file already there is replaced. Throws CinelogError on failure.
 // Needs a QCoreApplication (for the SQL driver and picture plugins).
 Result generate(const QString &path, const Options &options);
 

@@ -55,8 +55,9 @@ int main(int argc, char **argv)
     }
     if (out.isEmpty())
         return usage();
-    if (QFile::exists(out) && !force) {
-        std::fprintf(stderr, "make-catalogue: %s exists (use --force to replace it)\n", qPrintable(out));
+    if (QFile::exists(CatalogueGenerator::outputPath(out)) && !force) {
+        std::fprintf(stderr, "make-catalogue: %s exists (use --force to replace it)\n",
+                     qPrintable(CatalogueGenerator::outputPath(out)));
         return 1;
     }
     QElapsedTimer timer;

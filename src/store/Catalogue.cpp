@@ -203,7 +203,14 @@ QSqlDatabase Catalogue::openConnection(const QString &path, const QString &conne
         QSqlDatabase::removeDatabase(connectionName);
         throw e;
     }
-    registerCatalogueFunctions(db);
+    try {
+        registerCatalogueFunctions(db);
+    } catch (...) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw;
+    }
     return db;
 }
 
@@ -302,6 +309,11 @@ void Catalogue::rollback()
 // ---------------------------------------------------------------------------------------------
 // Creating
 
+void Catalogue::CreateEpisodesTable(QSqlDatabase &db)
+{
+    execOn(db, Schema::createTableStatement(QStringLiteral("Episodes"), true));
+}
+
 static void createSchema(QSqlDatabase &db, ProgressSink *progress, bool includeAddedOnOpen)
 {
     execOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
@@ -309,8 +321,12 @@ static void createSchema(QSqlDatabase &db, ProgressSink *progress, bool includeA
     execOn(db, QStringLiteral("BEGIN"));
     int step = 0;
     for (const QString &table : Schema::tables()) {
+        if (table == QLatin1String("Episodes")) {
+            Catalogue::CreateEpisodesTable(db);
+            continue;
+        }
         execOn(db, Schema::createTableStatement(table, includeAddedOnOpen));
-        if (progress && table != QLatin1String("UserList") && table != QLatin1String("Episodes"))
+        if (progress && table != QLatin1String("UserList"))
             progress->UpdateProgress(step++);
         if (progress)
             progress->letEventsRun();
@@ -479,7 +495,7 @@ void Catalogue::CheckDB()
             }
             if (needEpisodes) {
                 splash(QStringLiteral("Adding the new Episodes Table to the database..."));
-                exec(Schema::createTableStatement(QStringLiteral("Episodes"), true));
+                CreateEpisodesTable(m_db);
             }
             for (const QString &s : Schema::indexStatements())
                 exec(s);

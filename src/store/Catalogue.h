@@ -48,6 +48,9 @@ public:
     // created (declined overwrite or failure, which is shown to the user).
     bool CreateDB(QString &path);
 
+    // Appends the Episodes table to the catalogue behind db (a new one, or an older one that lacks it).
+    static void CreateEpisodesTable(QSqlDatabase &db);
+
     // The connection to the open catalogue. Throws when none is open.
     QSqlDatabase &MovieConn();
 

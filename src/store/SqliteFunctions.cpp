@@ -6,7 +6,9 @@
 #include <QSqlDriver>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <sqlite3.h>
+#include <string>
 
 namespace {
 
@@ -20,70 +22,103 @@ int collate(void *, int lenA, const void *a, int lenB, const void *b)
     return compareNoCase(static_cast<const char *>(a), lenA, static_cast<const char *>(b), lenB);
 }
 
-// Folds a whole text for matching: each character compared by its case-folded form.
-QString folded(const unsigned char *text)
+// A text as case-folded code points, so that '_' stands for one character whatever its size.
+void foldInto(std::u32string &out, const unsigned char *text, int len)
 {
-    return QString::fromUtf8(reinterpret_cast<const char *>(text)).toCaseFolded();
+    out.clear();
+    out.reserve(size_t(len));
+    bool ascii = true;
+    for (int i = 0; i < len && ascii; ++i)
+        ascii = !(text[i] & 0x80);
+    if (ascii) {
+        for (int i = 0; i < len; ++i)
+            out.push_back(char32_t(asciiLower(text[i])));
+        return;
+    }
+    const QString s = QString::fromUtf8(reinterpret_cast<const char *>(text), len);
+    for (char32_t c : s.toUcs4())
+        out.push_back(QChar::toCaseFolded(c));
 }
 
 // LIKE with '%' (any run) and '_' (one character), an optional escape character, case-insensitive.
-bool likeMatch(const QString &pattern, const QString &text, QChar escape, bool hasEscape)
+bool likeMatch(const std::u32string &pattern, const std::u32string &text, char32_t escape, bool hasEscape)
 {
-    qsizetype p = 0, t = 0;
-    qsizetype starP = -1, starT = 0;
-    const qsizetype pn = pattern.size(), tn = text.size();
+    size_t p = 0, t = 0;
+    size_t starP = std::u32string::npos, starT = 0;
+    const size_t pn = pattern.size(), tn = text.size();
     while (t < tn) {
         if (p < pn) {
-            QChar pc = pattern.at(p);
+            const char32_t pc = pattern[p];
             if (hasEscape && pc == escape && p + 1 < pn) {
-                if (pattern.at(p + 1) == text.at(t)) {
+                if (pattern[p + 1] == text[t]) {
                     p += 2;
                     ++t;
                     continue;
                 }
-            } else if (pc == QLatin1Char('%')) {
+            } else if (pc == U'%') {
                 starP = p++;
                 starT = t;
                 continue;
-            } else if (pc == QLatin1Char('_') || pc == text.at(t)) {
+            } else if (pc == U'_' || pc == text[t]) {
                 ++p;
                 ++t;
                 continue;
             }
         }
-        if (starP >= 0) {
+        if (starP != std::u32string::npos) {
             p = starP + 1;
             t = ++starT;
             continue;
         }
         return false;
     }
-    while (p < pn && pattern.at(p) == QLatin1Char('%'))
+    while (p < pn && pattern[p] == U'%')
         ++p;
     return p == pn;
+}
+
+void deletePattern(void *p)
+{
+    delete static_cast<std::u32string *>(p);
 }
 
 void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
     const unsigned char *pattern = sqlite3_value_text(argv[0]);
+    const int patternLen = sqlite3_value_bytes(argv[0]);
     const unsigned char *text = sqlite3_value_text(argv[1]);
+    const int textLen = sqlite3_value_bytes(argv[1]);
     if (!pattern || !text) {
         sqlite3_result_null(context);
         return;
     }
-    QChar escape;
+    char32_t escape = 0;
     bool hasEscape = false;
     if (argc == 3) {
         const unsigned char *e = sqlite3_value_text(argv[2]);
-        QString es = e ? QString::fromUtf8(reinterpret_cast<const char *>(e)) : QString();
+        std::u32string es;
+        if (e)
+            foldInto(es, e, sqlite3_value_bytes(argv[2]));
         if (es.size() != 1) {
             sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
             return;
         }
-        escape = es.at(0);
+        escape = es[0];
         hasEscape = true;
     }
-    sqlite3_result_int(context, likeMatch(folded(pattern), folded(text), escape.toCaseFolded(), hasEscape) ? 1 : 0);
+    // The pattern is the same for every row of a statement: fold it once.
+    auto *cached = static_cast<std::u32string *>(sqlite3_get_auxdata(context, 0));
+    std::unique_ptr<std::u32string> made;
+    if (!cached) {
+        made = std::make_unique<std::u32string>();
+        foldInto(*made, pattern, patternLen);
+        cached = made.get();
+    }
+    thread_local std::u32string folded;
+    foldInto(folded, text, textLen);
+    sqlite3_result_int(context, likeMatch(*cached, folded, escape, hasEscape) ? 1 : 0);
+    if (made)
+        sqlite3_set_auxdata(context, 0, made.release(), deletePattern);
 }
 
 } // namespace

@@ -67,6 +67,10 @@ TEST_F(CatalogueText, LikeIgnoresCase)
     EXPECT_EQ(count("SELECT COUNT(*) FROM Actors WHERE Actor LIKE ? ESCAPE '\\'", "100\\%%"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Actors WHERE Actor NOT LIKE ?", "%a%"), 3);
     EXPECT_TRUE(cat.scalar("SELECT NULL LIKE 'a'").isNull());
+    // '_' stands for one character, however many bytes it takes.
+    EXPECT_EQ(cat.scalar("SELECT ? LIKE ?", {QString::fromUtf8("A\U0001F600b"), QStringLiteral("a_B")}).toInt(), 1);
+    EXPECT_EQ(cat.scalar("SELECT ? LIKE ?", {QString::fromUtf8("A\U0001F600b"), QStringLiteral("a__B")}).toInt(), 0);
+    EXPECT_EQ(cat.scalar("SELECT ? LIKE ?", {QString::fromUtf8("Ωmega"), QString::fromUtf8("_MEGA")}).toInt(), 1);
     EXPECT_THROW(cat.scalar("SELECT 'a' LIKE 'a' ESCAPE 'xy'"), CinelogError);
 }
 

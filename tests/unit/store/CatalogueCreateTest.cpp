@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,6 +119,35 @@ TEST_F(StoreTest, CreateDBOverTheOpenCatalogueClosesItFirst)
     ASSERT_TRUE(cat.CreateDB(path));
     EXPECT_FALSE(cat.isOpen());
     EXPECT_EQ(RawDb(path, false, true).value("SELECT COUNT(*) FROM Genres"), "0");
+}
+
+TEST_F(StoreTest, OverwritingACatalogueLeftMidTransactionGivesACleanOne)
+{
+    QString path = opened();
+    cat.close();
+    // Another program dies in the middle of a large change: its rollback journal stays beside the file.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        sqlite3 *db = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &db);
+        sqlite3_exec(db, "PRAGMA cache_size = 2; BEGIN; CREATE TABLE filler (x BLOB);"
+                         "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 300) "
+                         "INSERT INTO filler SELECT randomblob(2000) FROM k;", nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(QFile::exists(path + "-journal"));
+
+    t.prompts.answerYes();
+    ASSERT_TRUE(cat.CreateDB(path));
+    EXPECT_FALSE(QFile::exists(path + "-journal"));
+    cat.DBPath = path;
+    ASSERT_TRUE(cat.DBConn());
+    EXPECT_EQ(cat.scalar("PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'filler'").toInt(), 0);
+    EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM Movies").toInt(), 0);
 }
 
 TEST_F(StoreTest, CreateDBInAMissingFolderFailsWithItsMessage)

@@ -2,18 +2,47 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CommunityCommands.h"
 #include "LoansWindows.h"
+#include "frmCoverSearch.h"
+#include "frmExcel.h"
+#include "MovieSearch.h"
+#include "ReportViewer.h"
+#include "Reports.h"
 #include "WindowUtil.h"
 #include "frmActDir.h"
 #include "frmEpisodes.h"
 #include "frmMain.h"
 #include "frmSearch.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
+
+// Where the cover-source plugins are: beside a build's executable, or in the installed plugin folder.
+static QStringList pluginFolders()
+{
+    const QDir bin(QCoreApplication::applicationDirPath());
+    QStringList folders;
+    const QString fromEnv = qEnvironmentVariable("CINELOG_PLUGIN_DIR");
+    if (!fromEnv.isEmpty())
+        folders << fromEnv;
+    folders << bin.filePath(QStringLiteral("../plugins")) << bin.filePath(QStringLiteral("../") + QStringLiteral(CINELOG_PLUGIN_SUBDIR));
+    return folders;
+}
 
 void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
 {
     MainWindowHooks &h = w.hooks;
+
+    Community::registerCommunityOptions();
+    h.download = [&ctx, &catalogue, &w] { Community::showDownloadResults(ctx, catalogue, w); };
+    h.upload = [&ctx, &catalogue, &w] { Community::showUploadMovies(ctx, catalogue, &w); };
+    h.uploadMovie = [&ctx, &catalogue, &w](int) { Community::mnuUpld_Click(ctx, catalogue, w); };
+    h.importWorkbook = [&ctx, &catalogue, &w] { showImportWindow(ctx, catalogue, w, &w); };
+    h.coverSearch = [&ctx, &catalogue, &w](const QString &title) {
+        showCoverSearch(ctx, catalogue, w, pluginFolders(), title, &w);
+    };
 
     h.loanOut = [&ctx, &catalogue, &w](int movieId, const QString &title) {
         return showLoanOut(ctx, catalogue, movieId, title, QString(), &w);
@@ -25,6 +54,25 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     h.userLists = [&ctx, &catalogue, &w] { showUserLists(ctx, catalogue, w, &w); };
     h.actorsDirectors = [&ctx, &catalogue, &w] { showActorsDirectors(ctx, catalogue, &w); };
 
+    h.printTitles = [&ctx, &catalogue, &w] { showMovieListReport(ctx, catalogue, &w); };
+    h.printDetails = [&ctx, &catalogue, &w] { showMovieDetailsReport(ctx, catalogue, &w); };
+    setLoansPrintHook([&ctx, &catalogue](const LoansPrintRequest &r) {
+        report::LoansReportParams params;
+        const QLocale locale;
+        for (const LoanRow &row : r.rows)
+            params.rows.append({QString::number(row.id), QString::number(row.movieId), row.movieTitle, row.loanedTo,
+                                row.dateOut.isValid() ? locale.toString(row.dateOut, QLocale::ShortFormat) : QString(),
+                                row.dateIn.isValid() ? locale.toString(row.dateIn, QLocale::ShortFormat) : QString()});
+        params.showLoansForUser = r.borrowerFilterOn;
+        params.userName = r.borrower;
+        showLoansReport(ctx, catalogue, params, r.parent);
+    });
+    setUserListPrintHook([&ctx, &catalogue](const QString &listName, QWidget *parent) {
+        report::UsersListReportParams params;
+        params.listName = listName;
+        showUsersListReport(ctx, catalogue, params, parent);
+    });
+
     h.search = [&ctx, &catalogue, &w] {
         frmSearch *s = showSearchWindow(ctx, catalogue, w, &w);
         s->setLoanOutHandler([&ctx, &catalogue, s](int movieId, const QString &title) {
@@ -32,6 +80,25 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
         });
         s->setAddToListHandler([&ctx, &catalogue, s](int movieId, const QString &title) {
             return showAddToUserList(ctx, catalogue, movieId, title, s);
+        });
+        s->setPrintHandler([&ctx, &catalogue](frmSearch &window) {
+            report::MovieDetailsSearchParams params;
+            for (const FoundMovie &m : window.foundMovies())
+                params.movieIds << m.id;
+            const SearchCriteria c = window.criteria();
+            auto item = [](const QString &text) { return report::SearchCriteria::Item{!text.isEmpty(), text}; };
+            params.criteria.title = item(c.title);
+            params.criteria.actor = item(c.actor);
+            params.criteria.format = item(c.format);
+            params.criteria.medium = item(c.medium);
+            params.criteria.director = item(c.director);
+            params.criteria.genre = item(c.genre);
+            params.criteria.rating = item(c.rating);
+            if (c.stars > 0) {
+                params.criteria.stars = item(MovieSearch::starEntries().value(c.stars - 1));
+                params.criteria.starsComparison = MovieSearch::textOf(c.starsComparison);
+            }
+            showMovieDetailsSearchReport(ctx, catalogue, params, &window);
         });
     };
 

@@ -1316,6 +1316,17 @@ static QString startFolder(AppContext &ctx)
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+bool frmMain::openChosenCatalogue(bool withRatings)
+{
+    const bool opened = m_catalogue.DBConn();
+    updateCaption();
+    if (opened)
+        refreshAfterOpen(withRatings);
+    else
+        m_model->clear();
+    return opened;
+}
+
 void frmMain::mnuNewDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain mnuNewDB_Click"), [this] {
@@ -1326,16 +1337,7 @@ void frmMain::mnuNewDB_Click()
             return;
         m_catalogue.DBPath = file;
         m_catalogue.CreateDB(m_catalogue.DBPath);
-        if (m_catalogue.DBConn()) {
-            updateCaption();
-            ListMovies(QStringLiteral("Getting the Movie List..."));
-            GetGenres();
-            GetDirectors();
-            GetActors();
-        } else {
-            updateCaption();
-            m_model->clear();
-        }
+        openChosenCatalogue(false);
         WriteDBList(m_catalogue.DBPath);
         GetDBList();
         m_isNewMovie = true;
@@ -1352,19 +1354,10 @@ void frmMain::mnuOpenDB_Click()
         if (file.isEmpty())
             return;
         m_catalogue.DBPath = file;
-        if (m_catalogue.DBConn()) {
-            updateCaption();
-            ListMovies(QStringLiteral("Getting the Movie List..."));
-            GetGenres();
-            GetDirectors();
-            GetActors();
-        } else {
-            updateCaption();
-            m_model->clear();
-        }
+        const bool opened = openChosenCatalogue(false);
         WriteDBList(m_catalogue.DBPath);
         GetDBList();
-        if (m_catalogue.isOpen()) {
+        if (opened) {
             GetRatings();
             GetFormats();
             GetMediums();
@@ -1381,20 +1374,7 @@ void frmMain::mnuFiles_Click(int index)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_ctx.guard(QStringLiteral("frmMain mnuFiles_Click"), [&] {
         m_catalogue.DBPath = m_moviePaths[index];
-        if (m_catalogue.DBConn()) {
-            updateCaption();
-            ListMovies(QStringLiteral("Getting the Movie List..."));
-            GetGenres();
-            GetDirectors();
-            GetActors();
-            GetRatings();
-            GetFormats();
-            GetMediums();
-            mnuNew_Click();
-        } else {
-            updateCaption();
-            m_model->clear();
-        }
+        openChosenCatalogue(true);
     });
     QApplication::restoreOverrideCursor();
     applyStates();

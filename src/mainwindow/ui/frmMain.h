@@ -156,6 +156,8 @@ private:
     void selectRowOfCurrentMovie();
     MovieRecord editorRecord() const;
     void refreshAfterOpen(bool withRatings);
+    // Opens DBPath; lists its movies and names when that worked, else empties the list.
+    bool openChosenCatalogue(bool withRatings);
     void setComboItems(QComboBox *box, const QStringList &items, bool keepText);
     void addNameOnLeave(QComboBox *box, int kind);
     void titleLostFocus();

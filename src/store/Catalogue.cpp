@@ -481,6 +481,7 @@ void Catalogue::CheckDB()
                 exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, Schema::columnDefinition(c)));
                 switch (fillFor(c)) {
                 case Fill::ZeroIfEmpty:
+                    // sql-identifiers: table and column names from the schema
                     exec(QStringLiteral("UPDATE %1 SET %2 = 0 WHERE %2 IS NULL OR %2 = ''").arg(table, column));
                     break;
                 case Fill::TitleRule:
@@ -489,6 +490,7 @@ void Catalogue::CheckDB()
                 case Fill::Null:
                     // The default is for new rows; the rows already there have no value.
                     if (c.defaultValue)
+                        // sql-identifiers: table and column names from the schema
                         exec(QStringLiteral("UPDATE %1 SET %2 = NULL").arg(table, column));
                     break;
                 }

@@ -36,6 +36,7 @@ QSqlQuery run(QSqlDatabase &db, const QString &sql, const QVariantList &values =
 
 qint64 count(QSqlDatabase &db, const QString &table)
 {
+    // sql-identifiers: a table name from the schema
     QSqlQuery q = run(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
     return q.next() ? q.value(0).toLongLong() : 0;
 }
@@ -54,8 +55,10 @@ void copyNames(QSqlDatabase &from, QSqlDatabase &to, const QString &table, const
         return;
     progress.ShowProgress(message, 0, int(std::min<qint64>(n, INT_MAX)));
     run(to, QStringLiteral("BEGIN"));
+    // sql-identifiers: table and column names from the schema
     QSqlQuery rows = run(from, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
     QSqlQuery ins(to);
+    // sql-identifiers: table and column names from the schema
     ins.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column));
     qint64 i = 0;
     while (rows.next()) {

@@ -70,6 +70,7 @@ const QString MovieColumns = QStringLiteral(
 RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
 {
     RemoteMovie r;
+    // sql-identifiers: the fixed movie column list
     QSqlQuery m = remote.exec(QStringLiteral("SELECT ") + MovieColumns + QStringLiteral(" FROM Movies WHERE ID = ?"),
                               {remoteId});
     if (!m.next())
@@ -191,6 +192,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
     std::optional<Person> director;
     QList<Episode> episodes;
     cat.transaction([&] {
+        // sql-identifiers: the fixed movie column list
         QSqlQuery m = cat.exec(QStringLiteral("SELECT ") + MovieColumns + QStringLiteral(" FROM Movies WHERE ID = ?"),
                                {movieId});
         if (!m.next())
@@ -225,6 +227,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
         // Two statements: the order of the bound values follows the order of the placeholders.
         QString where = equalsOrBlank("Title", v("Title"), binds);
         where += QStringLiteral(" AND ") + equalsOrBlank("ReleaseYear", v("ReleaseYear"), binds);
+        // sql-identifiers: fixed column conditions with placeholders
         QSqlQuery r = remote.exec(QStringLiteral("SELECT ID, Director, ReleaseYear, RunningTime, URL FROM Movies WHERE ")
                                       + where + QStringLiteral(" ORDER BY ID LIMIT 1 FOR UPDATE"),
                                   binds);
@@ -241,11 +244,13 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
             }
             if (!sets.isEmpty()) {
                 values << n;
+                // sql-identifiers: fixed column names with placeholders
                 remote.exec(QStringLiteral("UPDATE Movies SET ") + sets.join(QStringLiteral(", "))
                                 + QStringLiteral(" WHERE ID = ?"),
                             values);
             }
         } else {
+            // sql-identifiers: the fixed movie column list
             n = remote.insert(QStringLiteral("INSERT INTO Movies (") + MovieColumns
                                   + QStringLiteral(", UploadedBy) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                               {text(v("Title")), text(v("Director")), text(v("Genre1")), text(v("Genre2")),

@@ -88,6 +88,7 @@ public:
             cols << QStringLiteral("OrderBy");
         for (qsizetype i = 0; i < cols.size(); ++i)
             marks << QStringLiteral("?");
+        // sql-identifiers: linked column names and their placeholders
         m_insertMovie = cols.isEmpty() ? prepared(db, QStringLiteral("INSERT INTO Movies DEFAULT VALUES"))
                                        : prepared(db, QStringLiteral("INSERT INTO Movies (%1) VALUES (%2)")
                                                           .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));

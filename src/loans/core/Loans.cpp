@@ -90,6 +90,7 @@ QList<LoanRow> loans(Catalogue &cat, Filter filter, const QString &borrower)
         values << borrower;
     }
     if (!where.isEmpty())
+        // sql-identifiers: fixed conditions with placeholders
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     sql += QStringLiteral(" ORDER BY ID");
     QSqlQuery q = cat.exec(sql, values);

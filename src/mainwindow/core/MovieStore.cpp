@@ -26,7 +26,9 @@ QStringList names(Catalogue &cat, const QString &sql)
 QStringList firstAppearance(Catalogue &cat, const QString &column, bool skipEmpty)
 {
     QStringList out;
+    // sql-identifiers: a column name from the schema
     const QString cond = skipEmpty ? QStringLiteral(" WHERE %1 IS NOT NULL AND %1 <> ''").arg(column) : QString();
+    // sql-identifiers: a column name and a fixed condition
     QSqlQuery q = cat.exec(QStringLiteral("SELECT %1 FROM Movies%2 GROUP BY %1 ORDER BY MIN(ID)").arg(column, cond));
     while (q.next())
         out << text(q, 0);
@@ -121,6 +123,7 @@ int MovieStore::copy(int id)
     m_cat.transaction([&] {
         static const char *const cols = "Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, ReleaseYear, "
                                         "RunningTime, NumDiscs, URL, OrderBy";
+        // sql-identifiers: the fixed movie column list
         QSqlQuery src = m_cat.exec(QStringLiteral("SELECT %1, UserRating FROM Movies WHERE ID = ?").arg(QLatin1String(cols)), {id});
         if (!src.next())
             throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
@@ -128,6 +131,7 @@ int MovieStore::copy(int id)
         for (int i = 0; i < 13; ++i)
             values << NullIfEmpty(text(src, i));
         values << src.value(13);
+        // sql-identifiers: the fixed movie column list
         QSqlQuery ins = m_cat.exec(QStringLiteral("INSERT INTO Movies (%1, UserRating) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                        .arg(QLatin1String(cols)), values);
         newId = ins.lastInsertId().toInt();
@@ -195,8 +199,10 @@ bool MovieStore::ensureName(const QString &table, const QString &column, const Q
 {
     if (name.isEmpty())
         return false;
+    // sql-identifiers: pick-list table and column names
     if (m_cat.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(table, column), {name}).isValid())
         return false;
+    // sql-identifiers: pick-list table and column names
     m_cat.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column), {name});
     return true;
 }

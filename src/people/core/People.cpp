@@ -36,6 +36,7 @@ Names namesOf(Kind k)
 QList<Person> list(Catalogue &cat, Kind kind, const QString &letter)
 {
     const Names n = namesOf(kind);
+    // sql-identifiers: table and column names of the kind of person
     QString sql = QStringLiteral("SELECT ID, %1, URL FROM %2").arg(n.column, n.table);
     QVariantList values;
     const QString prefix = letter.trimmed();
@@ -44,6 +45,7 @@ QList<Person> list(Catalogue &cat, Kind kind, const QString &letter)
         escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
             .replace(QLatin1Char('%'), QStringLiteral("\\%"))
             .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+        // sql-identifiers: the name column
         sql += QStringLiteral(" WHERE %1 LIKE ? ESCAPE '\\'").arg(n.column);
         values << escaped + QLatin1Char('%');
     }
@@ -79,6 +81,7 @@ QStringList associatedMovies(Catalogue &cat, Kind kind, int personId, const QStr
 void save(Catalogue &cat, Kind kind, int personId, const QString &name, const QString &url)
 {
     const Names n = namesOf(kind);
+    // sql-identifiers: table and column names of the kind of person
     QSqlQuery q = cat.exec(QStringLiteral("UPDATE %1 SET %2 = ?, URL = ? WHERE ID = ?").arg(n.table, n.column),
                            {NullIfEmpty(name), url, personId});
     if (q.numRowsAffected() < 1)
@@ -90,6 +93,7 @@ void remove(Catalogue &cat, Kind kind, int personId)
 {
     const Names n = namesOf(kind);
     cat.transaction([&] {
+        // sql-identifiers: the table of the kind of person
         cat.exec(QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(n.table), {personId});
         if (kind == Kind::Actors)
             cat.exec(QStringLiteral("DELETE FROM MovActLink WHERE ActID = ?"), {personId});

@@ -286,6 +286,7 @@ public:
         }
         m_progress.advance(int(m_counter));
         const int id = m_params.movieIds[m_counter - 1];
+        // sql-identifiers: the fixed movie column list
         QSqlQuery q = m_cat.exec(MovieColumns + QStringLiteral(" WHERE ID = ?"), {id});
         if (!q.next())
             throw CinelogError(3021, QStringLiteral("The movie with ID %1 is no longer in the catalogue.").arg(id));

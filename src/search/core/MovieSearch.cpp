@@ -66,6 +66,7 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
         if (value.isEmpty())
             return;
         const QString col = QString::fromLatin1(column);
+        // sql-identifiers: a fixed column name
         where << (c.exactMatch ? col + QStringLiteral(" = ?") : col + QStringLiteral(" LIKE '%' || ? || '%'"));
         values << value;
     };
@@ -96,12 +97,14 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
     }
     if (!c.actor.isEmpty()) {
         if (c.secondActor.isEmpty()) {
+            // sql-identifiers: a fixed sub-statement with a placeholder
             where << QStringLiteral("ID IN (SELECT MovID FROM MovActLink WHERE ActID = %1)").arg(FirstActorId);
             values << c.actor;
         } else {
             // Both actors: more than one cast row of the movie names either of them, so an actor
             // linked twice (two parts) also passes. A second name that is not in the catalogue stands
             // for no actor (ID 0); a first name that is not there finds nothing.
+            // sql-identifiers: a fixed sub-statement with placeholders
             where << QStringLiteral("ID IN (SELECT l.MovID FROM MovActLink l"
                                     " JOIN (SELECT %1 AS a1, IFNULL(%1, 0) AS a2) k"
                                     " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
@@ -111,6 +114,7 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
         }
     }
 
+    // sql-identifiers: fixed conditions with placeholders
     const QString sql = QStringLiteral("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
                                        "ReleaseYear, RunningTime, NumDiscs, UserRating FROM Movies WHERE ")
                         + where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY OrderBy, ID");
@@ -167,6 +171,7 @@ QStringList MovieSearch::genres()
 QStringList MovieSearch::firstSpellings(const QString &column)
 {
     // Values group without letter case; each group shows the spelling of its first movie.
+    // sql-identifiers: a column name from the schema
     return column0(m_catalogue.exec(QStringLiteral("SELECT %1 FROM Movies WHERE ID IN (SELECT MIN(ID) FROM Movies "
                                                    "WHERE %1 IS NOT NULL AND %1 <> '' GROUP BY %1) ORDER BY ID")
                                         .arg(column)));

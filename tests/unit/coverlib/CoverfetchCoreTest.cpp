@@ -20,19 +20,6 @@ using Reply = LocalHttpServer::Reply;
 
 namespace {
 
-class QtApplication : public ::testing::Environment
-{
-public:
-    void SetUp() override { m_app = std::make_unique<QCoreApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "coverlib_test";
-    char *m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QCoreApplication> m_app;
-};
-[[maybe_unused]] auto *const qtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 const QString ServiceNs = QStringLiteral("http://webservices.amazon.com/AWSECommerceService/2005-10-05");
 const QString Subscription = QStringLiteral("7TQ3KX90ZPLR4BN2F8HV");

@@ -19,19 +19,6 @@ using Reply = LocalHttpServer::Reply;
 
 namespace {
 
-class QtApplication : public ::testing::Environment
-{
-public:
-    void SetUp() override { m_app = std::make_unique<QCoreApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[24] = "coversearch_core_test";
-    char *m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QCoreApplication> m_app;
-};
-[[maybe_unused]] auto *const qtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 struct FileNameCase
 {

@@ -13,24 +13,6 @@
 
 namespace {
 
-// The database driver is a plugin: the tests run with an application object, as the program does.
-class QtEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "cinelog_import_test";
-        static char *argv[] = {name, nullptr};
-        m_app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QCoreApplication> m_app;
-};
-
-[[maybe_unused]] ::testing::Environment *const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // The "Movies" sheet's columns: A Title, B Director, C-D Actors, E Genre, F Medium, G Year,
 // H Minutes, I Discs.

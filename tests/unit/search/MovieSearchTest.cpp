@@ -7,20 +7,6 @@
 
 namespace {
 
-// The SQL driver plugins need an application object.
-class QtApplication : public ::testing::Environment
-{
-public:
-    void SetUp() override { m_app = std::make_unique<QCoreApplication>(m_argc, m_argv); }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "search_core";
-    char *m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QCoreApplication> m_app;
-};
-const auto *const qtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 class SearchTest : public ::testing::Test
 {

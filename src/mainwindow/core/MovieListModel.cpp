@@ -1,12 +1,74 @@
 #include "MovieListModel.h"
 
 #include "Catalogue.h"
+#include "CinelogError.h"
 #include "MovieStore.h"
+#include "SqliteFunctions.h"
 
 #include <QBrush>
-#include <QHash>
-#include <QSqlQuery>
 #include <algorithm>
+#include <sqlite3.h>
+#include <string>
+
+namespace {
+
+// Rows of texts kept at most; beyond this the held rows are dropped and read again when shown.
+constexpr qsizetype MaxCachedRows = 64 * MovieListModel::PageRows;
+
+// A prepared statement on the catalogue's engine handle, finalized when it goes out of scope.
+class Statement
+{
+public:
+    Statement(sqlite3 *db, const QString &sql) : m_db(db)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    // True while there is a row; throws when the engine reports an error.
+    bool next()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            fail(rc);
+        return false;
+    }
+    int integer(int c) const { return sqlite3_column_int(m_stmt, c); }
+    bool isNull(int c) const { return sqlite3_column_type(m_stmt, c) == SQLITE_NULL; }
+    QString text(int c) const
+    {
+        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, c));
+        return t ? QString::fromUtf8(t, sqlite3_column_bytes(m_stmt, c)) : QString();
+    }
+    const char *raw(int c, int &len) const
+    {
+        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, c));
+        len = sqlite3_column_bytes(m_stmt, c);
+        return t ? t : "";
+    }
+
+private:
+    [[noreturn]] void fail(int rc) const
+    {
+        throw CinelogError(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+    sqlite3 *m_db;
+    sqlite3_stmt *m_stmt = nullptr;
+};
+
+sqlite3 *handleOf(Catalogue &catalogue)
+{
+    return sqliteHandle(catalogue.MovieConn());
+}
+
+} // namespace
 
 const QStringList &MovieListModel::headers()
 {
@@ -28,65 +90,110 @@ QString MovieListModel::timeText(const QString &runningTime)
 void MovieListModel::clear()
 {
     beginResetModel();
-    m_rows.clear();
+    m_ids.clear();
+    m_ids.shrink_to_fit();
+    m_idWidth = 0;
+    m_unpadded.clear();
+    m_changed.clear();
+    m_cache.clear();
     endResetModel();
 }
 
 void MovieListModel::fill(Catalogue &catalogue, const std::function<void(qint64, qint64)> &progress)
 {
-    // One statement for the whole list: each movie with the borrower of its first open loan, found
-    // through the index on LoanOut.MovieID.
-    QSqlQuery q = catalogue.exec(QStringLiteral(
-        "SELECT m.ID, m.Title, m.OrderBy, m.Director, m.Genre1, m.Genre2, m.Genre3, m.Medium, m.Format, m.Rating, "
-        "m.ReleaseYear, m.RunningTime, m.NumDiscs, m.UserRating, m.URL, "
-        "(SELECT ifnull(LoanedTo, '') FROM LoanOut WHERE MovieID = m.ID AND (DateIn IS NULL OR DateIn = '') "
-        "ORDER BY ID LIMIT 1) FROM Movies m ORDER BY m.OrderBy, m.ID"));
-    std::vector<Row> rows;
-    // Repeated values (directors, genres, media, ratings) share one string.
-    QHash<QString, QString> shared;
-    auto intern = [&shared](const QVariant &v) -> QString {
-        if (v.isNull())
-            return QString();
-        QString s = v.toString();
-        auto it = shared.constFind(s);
-        if (it != shared.constEnd())
-            return *it;
-        shared.insert(s, s);
-        return s;
-    };
-    auto plain = [](const QVariant &v) { return v.isNull() ? QString() : v.toString(); };
-    while (q.next()) {
-        Row r;
-        r.id = q.value(0).toInt();
-        r.text[ColTitle] = plain(q.value(1));
-        r.text[ColOrderBy] = plain(q.value(2));
-        for (int c = ColDirector; c <= ColRelease; ++c)
-            r.text[c] = intern(q.value(c));
-        r.text[ColTime] = timeText(plain(q.value(11)));
-        r.text[ColNumDiscs] = intern(q.value(12));
-        r.text[ColStars] = intern(q.value(13));
-        r.text[ColURL] = intern(q.value(14));
-        // The borrower of the movie's first open loan; Null when it is not lent.
-        r.loaned = !q.value(15).isNull();
-        if (r.loaned)
-            r.loanedTo = q.value(15).toString();
-        rows.push_back(std::move(r));
-        if (progress && (rows.size() & 0x3FFF) == 0)
-            progress(qint64(rows.size()), -1);
-    }
-    if (!rows.empty()) {
-        const qsizetype width = QString::number(rows.back().id).size();
-        for (Row &r : rows)
-            r.text[ColID] = QString::number(r.id).rightJustified(width, QLatin1Char('0'));
+    // Only the IDs in Order By order, read along the index on Movies.OrderBy; the texts follow
+    // when the rows are shown.
+    std::vector<int> ids;
+    {
+        Statement q(handleOf(catalogue), QStringLiteral("SELECT ID FROM Movies ORDER BY OrderBy, ID"));
+        while (q.next()) {
+            ids.push_back(q.integer(0));
+            if (progress && (ids.size() & 0xFFFF) == 0)
+                progress(qint64(ids.size()), -1);
+        }
     }
     beginResetModel();
-    m_rows = std::move(rows);
+    m_catalogue = &catalogue;
+    m_ids = std::move(ids);
+    m_idWidth = m_ids.empty() ? 0 : int(QString::number(m_ids.back()).size());
+    m_unpadded.clear();
+    m_changed.clear();
+    m_cache.clear();
     endResetModel();
+}
+
+QString MovieListModel::idText(int id) const
+{
+    if (m_unpadded.contains(id))
+        return QString::number(id);
+    return QString::number(id).rightJustified(m_idWidth, QLatin1Char('0'));
+}
+
+void MovieListModel::fetchPage(int row) const
+{
+    if (!m_catalogue || !m_catalogue->isOpen())
+        return;
+    if (m_cache.size() + PageRows > MaxCachedRows)
+        m_cache.clear();
+    const int first = row - row % PageRows;
+    const int last = std::min(int(m_ids.size()), first + PageRows);
+    QString in;
+    in.reserve(PageRows * 8);
+    for (int r = first; r < last; ++r) {
+        const int id = m_ids[size_t(r)];
+        if (m_cache.contains(id) || m_changed.contains(id))
+            continue;
+        if (!in.isEmpty())
+            in += QLatin1Char(',');
+        in += QString::number(id);
+    }
+    if (in.isEmpty())
+        return;
+    // Each movie with the borrower of its first open loan, found through the index on LoanOut.MovieID.
+    Statement q(handleOf(*m_catalogue),
+                QStringLiteral("SELECT m.ID, m.Title, m.OrderBy, m.Director, m.Genre1, m.Genre2, m.Genre3, m.Medium, "
+                               "m.Format, m.Rating, m.ReleaseYear, m.RunningTime, m.NumDiscs, m.UserRating, m.URL, "
+                               "(SELECT ifnull(LoanedTo, '') FROM LoanOut WHERE MovieID = m.ID AND "
+                               "(DateIn IS NULL OR DateIn = '') ORDER BY ID LIMIT 1) "
+                               "FROM Movies m WHERE m.ID IN (")
+                    + in + QLatin1Char(')'));
+    while (q.next()) {
+        const int id = q.integer(0);
+        Row r;
+        r.text[ColID] = idText(id);
+        for (int c = ColTitle; c < ColumnCount; ++c)
+            r.text[size_t(c)] = q.text(c);
+        r.text[ColTime] = timeText(r.text[ColTime]);
+        // The borrower of the movie's first open loan; Null when it is not lent.
+        r.loaned = !q.isNull(15);
+        if (r.loaned)
+            r.loanedTo = q.text(15);
+        m_cache.insert(id, std::move(r));
+    }
+}
+
+const MovieListModel::Row &MovieListModel::rowAt(int row) const
+{
+    const int id = m_ids[size_t(row)];
+    auto changed = m_changed.constFind(id);
+    if (changed != m_changed.constEnd())
+        return *changed;
+    auto it = m_cache.constFind(id);
+    if (it != m_cache.constEnd())
+        return *it;
+    try {
+        fetchPage(row);
+    } catch (const CinelogError &) {
+        // The catalogue went away under the list: its rows show empty until it is filled again.
+        return m_empty;
+    }
+    it = m_cache.constFind(id);
+    return it != m_cache.constEnd() ? *it : m_empty;
 }
 
 int MovieListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_ids.size());
 }
 
 int MovieListModel::columnCount(const QModelIndex &parent) const
@@ -96,22 +203,23 @@ int MovieListModel::columnCount(const QModelIndex &parent) const
 
 QVariant MovieListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(m_rows.size()) || index.column() >= ColumnCount)
+    if (!index.isValid() || index.row() >= int(m_ids.size()) || index.column() >= ColumnCount)
         return {};
-    const Row &r = m_rows[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return r.text[size_t(index.column())];
+        return rowAt(index.row()).text[size_t(index.column())];
     case Qt::ForegroundRole:
-        if (r.loaned)
+        if (rowAt(index.row()).loaned)
             return QBrush(QColor(255, 0, 0));
         break;
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: {
+        const Row &r = rowAt(index.row());
         if (r.loaned && index.column() > 0)
             return QStringLiteral("Loaned To ") + r.loanedTo;
         break;
+    }
     case MovieIdRole:
-        return r.id;
+        return m_ids[size_t(index.row())];
     default:
         break;
     }
@@ -125,55 +233,147 @@ QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
+// The text a column shows, as an expression on Movies for the engine to order by.
+QString MovieListModel::sortKey(int column) const
+{
+    switch (column) {
+    case ColID: {
+        QString padded = QStringLiteral("printf('%0%1d', ID)").arg(m_idWidth);
+        if (m_unpadded.isEmpty())
+            return padded;
+        QStringList ids;
+        for (int id : m_unpadded)
+            ids << QString::number(id);
+        return QStringLiteral("CASE WHEN ID IN (%1) THEN CAST(ID AS TEXT) ELSE %2 END").arg(ids.join(QLatin1Char(',')), padded);
+    }
+    case ColTime:
+        return QStringLiteral("CASE WHEN ifnull(RunningTime, '') = '' THEN 'NA' ELSE RunningTime || ' min' END");
+    case ColStars:
+        return QStringLiteral("ifnull(CAST(UserRating AS TEXT), '')");
+    default: {
+        static const char *const names[ColumnCount] = {"ID", "Title", "OrderBy", "Director", "Genre1", "Genre2",
+                                                        "Genre3", "Medium", "Format", "Rating", "ReleaseYear",
+                                                        "RunningTime", "NumDiscs", "UserRating", "URL"};
+        return QStringLiteral("ifnull(%1, '')").arg(QLatin1String(names[column]));
+    }
+    }
+}
+
 void MovieListModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= ColumnCount)
+    if (column < 0 || column >= ColumnCount || m_ids.empty() || !m_catalogue || !m_catalogue->isOpen())
         return;
+    // Where each movie stands now, for the order of movies whose texts are equal.
+    int maxId = 0;
+    bool dense = true;
+    for (int id : m_ids) {
+        if (id < 0)
+            dense = false;
+        maxId = std::max(maxId, id);
+    }
+    dense = dense && qint64(maxId) <= 8 * qint64(m_ids.size()) + 65536;
+    std::vector<int> posById;
+    QHash<int, int> posHash;
+    if (dense) {
+        posById.assign(size_t(maxId) + 1, -1);
+        for (size_t i = 0; i < m_ids.size(); ++i)
+            posById[size_t(m_ids[i])] = int(i);
+    } else {
+        posHash.reserve(qsizetype(m_ids.size()));
+        for (size_t i = 0; i < m_ids.size(); ++i)
+            posHash.insert(m_ids[i], int(i));
+    }
+    auto posOf = [&](int id) -> int {
+        if (dense)
+            return id >= 0 && id <= maxId ? posById[size_t(id)] : -1;
+        return posHash.value(id, -1);
+    };
+
+    // The engine orders by the column's text without regard to case (the connection's NOCASE
+    // compares as the list always has); runs of equal texts keep the previous order.
+    std::vector<int> sorted;
+    sorted.reserve(m_ids.size());
+    std::vector<char> seen(m_ids.size(), 0);
+    {
+        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID, %1 FROM Movies ORDER BY 2 COLLATE NOCASE %2")
+                                                .arg(sortKey(column), order == Qt::AscendingOrder ? QStringLiteral("ASC")
+                                                                                                 : QStringLiteral("DESC")));
+        std::string previous;
+        bool first = true;
+        size_t runStart = 0;
+        auto closeRun = [&] {
+            if (sorted.size() - runStart > 1)
+                std::sort(sorted.begin() + std::ptrdiff_t(runStart), sorted.end(),
+                          [&](int a, int b) { return posOf(a) < posOf(b); });
+            runStart = sorted.size();
+        };
+        while (q.next()) {
+            const int id = q.integer(0);
+            const int pos = posOf(id);
+            if (pos < 0 || seen[size_t(pos)])
+                continue; // a movie stored since the list was filled
+            int len = 0;
+            const char *key = q.raw(1, len);
+            if (first || compareNoCase(previous.data(), int(previous.size()), key, len) != 0) {
+                closeRun();
+                previous.assign(key, size_t(len));
+                first = false;
+            }
+            seen[size_t(pos)] = 1;
+            sorted.push_back(id);
+        }
+        closeRun();
+    }
+    // Movies of the list the catalogue no longer holds stay at the end.
+    for (size_t i = 0; i < m_ids.size(); ++i)
+        if (!seen[i])
+            sorted.push_back(m_ids[i]);
+
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<int> ids;
     ids.reserve(size_t(before.size()));
     for (const QModelIndex &i : before)
-        ids.push_back(m_rows[size_t(i.row())].id);
-    const size_t c = size_t(column);
-    // Text order without regard to letter case, as list views sort.
-    auto less = [c](const Row &a, const Row &b) { return a.text[c].compare(b.text[c], Qt::CaseInsensitive) < 0; };
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(m_rows.begin(), m_rows.end(), less);
-    else
-        std::stable_sort(m_rows.begin(), m_rows.end(), [&less](const Row &a, const Row &b) { return less(b, a); });
-    QModelIndexList after;
-    for (qsizetype k = 0; k < before.size(); ++k) {
-        const int row = rowOfMovie(ids[size_t(k)]);
-        after << index(row, before[k].column());
+        ids.push_back(m_ids[size_t(i.row())]);
+    m_ids = std::move(sorted);
+    if (!before.isEmpty()) {
+        QHash<int, int> rowById;
+        for (int id : ids)
+            rowById.insert(id, -1);
+        for (size_t r = 0; r < m_ids.size(); ++r) {
+            auto it = rowById.find(m_ids[r]);
+            if (it != rowById.end())
+                *it = int(r);
+        }
+        QModelIndexList after;
+        for (qsizetype k = 0; k < before.size(); ++k)
+            after << index(rowById.value(ids[size_t(k)]), before[k].column());
+        changePersistentIndexList(before, after);
     }
-    changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int MovieListModel::movieId(int row) const
 {
-    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].id : 0;
+    return row >= 0 && row < int(m_ids.size()) ? m_ids[size_t(row)] : 0;
 }
 
 int MovieListModel::rowOfMovie(int id) const
 {
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        if (m_rows[i].id == id)
-            return int(i);
-    return -1;
+    const auto it = std::find(m_ids.begin(), m_ids.end(), id);
+    return it == m_ids.end() ? -1 : int(it - m_ids.begin());
 }
 
 QString MovieListModel::text(int row, int column) const
 {
-    if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= ColumnCount)
+    if (row < 0 || row >= int(m_ids.size()) || column < 0 || column >= ColumnCount)
         return QString();
-    return m_rows[size_t(row)].text[size_t(column)];
+    return rowAt(row).text[size_t(column)];
 }
 
 bool MovieListModel::isLoaned(int row) const
 {
-    return row >= 0 && row < int(m_rows.size()) && m_rows[size_t(row)].loaned;
+    return row >= 0 && row < int(m_ids.size()) && rowAt(row).loaned;
 }
 
 void MovieListModel::setTexts(Row &r, const MovieRecord &m, bool includeStars)
@@ -198,39 +398,49 @@ void MovieListModel::setTexts(Row &r, const MovieRecord &m, bool includeStars)
 int MovieListModel::appendMovie(const MovieRecord &m, const QString &loanedTo)
 {
     Row r;
-    r.id = m.id;
     r.text[ColID] = QString::number(m.id);
     setTexts(r, m, true);
     r.loaned = !loanedTo.isNull();
     r.loanedTo = loanedTo;
-    const int row = int(m_rows.size());
+    const int row = int(m_ids.size());
     beginInsertRows(QModelIndex(), row, row);
-    m_rows.push_back(std::move(r));
+    m_ids.push_back(m.id);
+    m_unpadded.insert(m.id);
+    m_cache.remove(m.id);
+    m_changed.insert(m.id, std::move(r));
     endInsertRows();
     return row;
 }
 
 void MovieListModel::updateMovie(int row, const MovieRecord &m)
 {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= int(m_ids.size()))
         return;
-    setTexts(m_rows[size_t(row)], m, false);
+    Row r = rowAt(row);
+    setTexts(r, m, false);
+    m_changed.insert(m_ids[size_t(row)], std::move(r));
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 void MovieListModel::setStars(int row, int stars)
 {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= int(m_ids.size()))
         return;
-    m_rows[size_t(row)].text[ColStars] = QString::number(stars);
+    Row r = rowAt(row);
+    r.text[ColStars] = QString::number(stars);
+    m_changed.insert(m_ids[size_t(row)], std::move(r));
     emit dataChanged(index(row, ColStars), index(row, ColStars));
 }
 
 void MovieListModel::removeMovieRow(int row)
 {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= int(m_ids.size()))
         return;
     beginRemoveRows(QModelIndex(), row, row);
-    m_rows.erase(m_rows.begin() + row);
+    const int id = m_ids[size_t(row)];
+    m_ids.erase(m_ids.begin() + row);
+    m_changed.remove(id);
+    m_cache.remove(id);
+    m_unpadded.remove(id);
     endRemoveRows();
 }

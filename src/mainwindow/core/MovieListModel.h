@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -10,7 +12,13 @@ class Catalogue;
 struct MovieRecord;
 
 // The rows of the main movie list: every movie of the catalogue with its fifteen column texts, the
-// movies on loan marked red with the borrower in their tooltip. Columns sort as text.
+// movies on loan marked red with the borrower in their tooltip. Columns sort as text without regard
+// to letter case.
+//
+// Only the movie IDs are held for the whole list, in display order; the texts of a row are read from
+// the catalogue a page at a time when the view (or a caller) first asks for them, and a bounded number
+// of rows is kept. Sorting is done by the catalogue's engine, which compares the same texts the list
+// shows; movies with equal texts keep their previous order.
 class MovieListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -19,6 +27,8 @@ public:
                   ColRating, ColRelease, ColTime, ColNumDiscs, ColStars, ColURL, ColumnCount };
     static const QStringList &headers();
     static constexpr int MovieIdRole = Qt::UserRole + 1;
+    // Rows read from the catalogue at a time.
+    static constexpr int PageRows = 128;
 
     explicit MovieListModel(QObject *parent = nullptr);
 
@@ -48,13 +58,26 @@ public:
     void setStars(int row, int stars);
     void removeMovieRow(int row);
 
+    // How many rows' texts are held at the moment (for tests and measurements).
+    int cachedRows() const { return int(m_cache.size()); }
+
 private:
     struct Row {
-        int id = 0;
         std::array<QString, ColumnCount> text;
         QString loanedTo; // empty: not on loan
         bool loaned = false;
     };
+    const Row &rowAt(int row) const;
+    void fetchPage(int row) const;
+    QString idText(int id) const;
+    QString sortKey(int column) const;
     void setTexts(Row &r, const MovieRecord &m, bool includeStars);
-    std::vector<Row> m_rows;
+
+    Catalogue *m_catalogue = nullptr;
+    std::vector<int> m_ids;        // the movies in display order
+    int m_idWidth = 0;             // zero-padding of the ID texts
+    QSet<int> m_unpadded;          // movies appended since the fill: their ID text is not padded
+    QHash<int, Row> m_changed;     // rows set by appendMovie/updateMovie/setStars, kept until the next fill
+    mutable QHash<int, Row> m_cache; // rows read from the catalogue, by movie ID
+    Row m_empty;
 };

@@ -1,6 +1,6 @@
 #include "AppContext.h"
 #include "Catalogue.h"
-#include "MainWindowLink.h"
+#include "RecordingMainWindow.h"
 #include "WidgetTestSupport.h"
 #include "frmExcel.h"
 
@@ -16,27 +16,6 @@
 namespace {
 
 // Records what the import window asks of the main window.
-class RecordingMainWindow : public MainWindowLink
-{
-public:
-    void ListMovies(const QString &message) override { calls << QStringLiteral("ListMovies ") + message; }
-    void GetGenres() override { calls << QStringLiteral("GetGenres"); }
-    void GetDirectors() override { calls << QStringLiteral("GetDirectors"); }
-    void GetActors() override { calls << QStringLiteral("GetActors"); }
-    void GetRatings() override { calls << QStringLiteral("GetRatings"); }
-    void GetFormats() override { calls << QStringLiteral("GetFormats"); }
-    void GetMediums() override { calls << QStringLiteral("GetMediums"); }
-    void CheckSaved() override { calls << QStringLiteral("CheckSaved"); }
-    void ShowMovieData() override { calls << QStringLiteral("ShowMovieData"); }
-    void showMovie(int) override { calls << QStringLiteral("showMovie"); }
-    void reloadCover() override { calls << QStringLiteral("reloadCover"); }
-    int CurrentMovieID() const override { return 0; }
-    bool IsNewMovie() const override { return false; }
-    bool IsSaved() const override { return true; }
-    QString currentTitle() const override { return QString(); }
-    QWidget *widget() override { return nullptr; }
-    QStringList calls;
-};
 
 QString data(const char *name)
 {

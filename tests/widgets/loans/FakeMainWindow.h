@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindowLink.h"
+#include "RecordingMainWindow.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -8,26 +8,20 @@
 #include <QWidget>
 #include <functional>
 
-// Records what a window asks of the main window.
-class FakeMainWindow : public MainWindowLink
+// The recording main window, with the refresh messages and the save offers counted on their own.
+class FakeMainWindow : public RecordingMainWindow
 {
 public:
-    void ListMovies(const QString &message) override { listMovies << message; }
-    void GetGenres() override {}
-    void GetDirectors() override {}
-    void GetActors() override {}
-    void GetRatings() override {}
-    void GetFormats() override {}
-    void GetMediums() override {}
-    void CheckSaved() override { ++checkSaved; }
-    void ShowMovieData() override {}
-    void showMovie(int) override {}
-    void reloadCover() override {}
-    int CurrentMovieID() const override { return 0; }
-    bool IsNewMovie() const override { return false; }
-    bool IsSaved() const override { return true; }
-    QString currentTitle() const override { return QString(); }
-    QWidget *widget() override { return nullptr; }
+    void ListMovies(const QString &message) override
+    {
+        RecordingMainWindow::ListMovies(message);
+        listMovies << message;
+    }
+    void CheckSaved() override
+    {
+        RecordingMainWindow::CheckSaved();
+        ++checkSaved;
+    }
 
     QStringList listMovies;
     int checkSaved = 0;

@@ -1,4 +1,4 @@
-#include "MainWindowLink.h"
+#include "RecordingMainWindow.h"
 #include "SearchFixture.h"
 #include "SearchResultModel.h"
 #include "WidgetTestSupport.h"
@@ -21,27 +21,6 @@
 namespace {
 
 // Records what the search window asks of the main window.
-class RecordingMainWindow : public MainWindowLink
-{
-public:
-    QStringList calls;
-    void ListMovies(const QString &message) override { calls << QStringLiteral("ListMovies ") + message; }
-    void GetGenres() override {}
-    void GetDirectors() override {}
-    void GetActors() override {}
-    void GetRatings() override {}
-    void GetFormats() override {}
-    void GetMediums() override {}
-    void CheckSaved() override { calls << QStringLiteral("CheckSaved"); }
-    void ShowMovieData() override { calls << QStringLiteral("ShowMovieData"); }
-    void showMovie(int movieId) override { calls << QStringLiteral("showMovie %1").arg(movieId); }
-    void reloadCover() override {}
-    int CurrentMovieID() const override { return 0; }
-    bool IsNewMovie() const override { return false; }
-    bool IsSaved() const override { return true; }
-    QString currentTitle() const override { return {}; }
-    QWidget *widget() override { return nullptr; }
-};
 
 QStringList itemsOf(QComboBox *c)
 {

@@ -8,6 +8,24 @@
 #include <QSqlQuery>
 #include <QTemporaryFile>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// VACUUM INTO does not flush the file it writes. Without this, a power cut soon after the rename
+// could leave the catalogue's name on a file whose contents never reached the disk.
+bool syncToDisk(const QString &path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
 
 void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
 {
@@ -43,12 +61,15 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     }
     // Keep the file's permissions.
     QFile::setPermissions(scratchPath, QFile::permissions(path));
+    if (!syncToDisk(scratchPath, O_RDONLY))
+        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted copy of the catalogue could not be written to the disk."));
     catalogue.close();
     if (std::rename(QFile::encodeName(scratchPath).constData(), QFile::encodeName(path).constData()) != 0) {
         catalogue.DBConn();
         throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted catalogue could not replace ") + path);
     }
     scratch.setAutoRemove(false);
+    syncToDisk(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
     if (!catalogue.DBConn())
         throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted catalogue could not be opened again."));
 }

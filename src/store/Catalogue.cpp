@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <atomic>
@@ -150,6 +151,12 @@ CinelogError Catalogue::errorOf(const QSqlError &e)
         text = e.text();
     if (text.isEmpty())
         text = QStringLiteral("Database error");
+    // Text columns refuse over-long text with a length check; the user is told which field and why
+    // rather than shown the check's own wording.
+    static const QRegularExpression tooLong(QStringLiteral("CHECK constraint failed: length\\((\\w+)\\) <= (\\d+)"));
+    const QRegularExpressionMatch m = tooLong.match(text);
+    if (m.hasMatch())
+        return CinelogError(code, QStringLiteral("%1 is too long: at most %2 characters can be stored.").arg(m.captured(1), m.captured(2)));
     return CinelogError(code, text);
 }
 

@@ -36,6 +36,7 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     MainWindowHooks &h = w.hooks;
 
     Community::registerCommunityOptions();
+    registerCoverSearchOptions();
     h.download = [&ctx, &catalogue, &w] { Community::showDownloadResults(ctx, catalogue, w); };
     h.upload = [&ctx, &catalogue, &w] { Community::showUploadMovies(ctx, catalogue, &w); };
     h.uploadMovie = [&ctx, &catalogue, &w](int) { Community::mnuUpld_Click(ctx, catalogue, w); };

@@ -6,6 +6,7 @@
 #include "MainWindowLink.h"
 #include "PictureDownloader.h"
 #include "ThumbnailTip.h"
+#include "TmdbCoversInterface.h"
 #include "WindowUtil.h"
 #include "clsToolTip.h"
 #include "frmPreview.h"
@@ -66,11 +67,19 @@ QIcon thumbnailIcon(const QImage &picture)
 
 frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
                                CoverfetchCoreFactory &factory, QWidget *parent)
+    : frmCoverSearch(ctx, catalogue, mainWindow, factory.createClsMain(), CoverSource::CoverfetchCore, parent)
+{
+}
+
+frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+                               std::unique_ptr<clsMain> core, CoverSource source, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , objCVFCore(std::move(core))
     , objToolTip(new clsToolTip(this))
     , m_ctx(ctx)
     , m_catalogue(catalogue)
     , m_main(mainWindow)
+    , m_source(source)
 {
     setObjectName(Name);
     setWindowTitle(QStringLiteral(" Cover Search"));
@@ -117,8 +126,11 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindow
     auto *about = new QAction(QStringLiteral("&About"), this);
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] {
+        const QString finds = m_source == CoverSource::Tmdb
+            ? QStringLiteral("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + TmdbAttribution
+            : QStringLiteral("Finds cover pictures with the CoverfetchCore plug-in.");
         m_ctx.prompts().information(QStringLiteral("Cinelog Cover Search") + QLatin1Char('\r') + m_ctx.VersionText
-                                        + QLatin1Char('\r') + QStringLiteral("Finds cover pictures with the CoverfetchCore plug-in."),
+                                        + QLatin1Char('\r') + finds,
                                     QStringLiteral("About Cover Search"));
     });
     addAction(about);
@@ -136,7 +148,6 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindow
     setMinimumSize(twipsToPixels(6150), twipsToPixels(4575));
     resize(560, 430);
 
-    objCVFCore = factory.createClsMain();
     objCVFCore->setEventSink(this);
 
     m_ctx.guard(label("Form_Load"), [this] {
@@ -149,7 +160,9 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindow
         if (moved)
             move(left, top);
 
-        const QString base = m_ctx.ReadINI(SettingsSection, QStringLiteral("BaseAddress")).trimmed();
+        const QString base = m_ctx.ReadINI(SettingsSection, m_source == CoverSource::Tmdb ? QStringLiteral("TMDbBaseAddress")
+                                                                                           : QStringLiteral("BaseAddress"))
+                                 .trimmed();
         if (!base.isEmpty())
             objCVFCore->setBaseAddress(QUrl(base, QUrl::StrictMode));
         bool ok = false;
@@ -215,11 +228,20 @@ void frmCoverSearch::Query(const QString &keywords, const QString &domain, const
                 prompts.warning(QStringLiteral("You did not enter a media type for the query.") + fix, Warning);
                 return;
             }
+            // The TMDb key is read afresh, so a key entered in the options while the window is open counts.
+            const QString credential =
+                m_source == CoverSource::Tmdb ? CoverSourceSettings::tmdbKey(m_ctx) : Coverfetch::DefaultSubscriptionID;
+            if (credential.isEmpty()) {
+                prompts.warning(QStringLiteral("The cover source is The Movie Database (TMDb), but no TMDb API key is set. "
+                                               "Enter your key in the Options window and try again."),
+                                Warning);
+                return;
+            }
             m_searching = true;
             m_closedWhileSearching = false;
             qint32 status = 0;
             try {
-                status = objCVFCore->Query(words, Coverfetch::DefaultSubscriptionID, market, media, pageCount);
+                status = objCVFCore->Query(words, credential, market, media, pageCount);
             } catch (...) {
                 m_searching = false;
                 throw;
@@ -550,27 +572,36 @@ frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindo
         instance->activateWindow();
         return instance;
     }
-    if (instance && !instance->belongsTo(ctx, catalogue, mainWindow))
+    const CoverSource source = CoverSourceSettings::source(ctx);
+    if (instance && (!instance->belongsTo(ctx, catalogue, mainWindow) || instance->source() != source))
         delete instance.data();
     if (!instance) {
-        CoverfetchCoreFactory *factory = nullptr;
+        std::unique_ptr<clsMain> core;
         QStringList reasons;
         for (const QString &folder : pluginFolders) {
             QString why;
-            factory = Coverfetch::findCoverfetchCore(folder, &why);
-            if (factory)
+            if (source == CoverSource::Tmdb) {
+                if (TmdbCoversFactory *factory = Tmdb::findTmdbCovers(folder, &why)) {
+                    const QString images = ctx.ReadINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbImageBaseAddress")).trimmed();
+                    core = factory->createTmdbMain(images.isEmpty() ? QUrl() : QUrl(images, QUrl::StrictMode));
+                }
+            } else if (CoverfetchCoreFactory *factory = Coverfetch::findCoverfetchCore(folder, &why)) {
+                core = factory->createClsMain();
+            }
+            if (core)
                 break;
             reasons << why;
         }
-        if (!factory) {
+        if (!core) {
             if (reasons.isEmpty())
                 reasons << QStringLiteral("No plug-in folder was given.");
-            ctx.prompts().message(QStringLiteral("The cover search is not available: its plug-in, CoverfetchCore, could not be loaded.")
-                                      + QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
+            const QString plugin = source == CoverSource::Tmdb ? QStringLiteral("TMDbCovers") : QStringLiteral("CoverfetchCore");
+            ctx.prompts().message(QStringLiteral("The cover search is not available: its plug-in, ") + plugin
+                                      + QStringLiteral(", could not be loaded.") + QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
                                   QStringLiteral("Cover Search"), Prompts::Icon::Critical);
             return nullptr;
         }
-        instance = new frmCoverSearch(ctx, catalogue, mainWindow, *factory, parent);
+        instance = new frmCoverSearch(ctx, catalogue, mainWindow, std::move(core), source, parent);
     }
     instance->show();
     instance->raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CoverSource.h"
 #include "CoverfetchInterface.h"
 
 #include <QImage>
@@ -25,7 +26,8 @@ class frmProgress;
 //
 // Settings: section "frmCoverSearch" keeps the window's place and size (twips). Section
 // "CoverSearch": "BaseAddress" replaces the service's address (scheme, host, port; empty for the
-// marketplace's own), "TimeoutMs" limits the wait for one page or picture (default 30000).
+// marketplace's own), "TimeoutMs" limits the wait for one page or picture (default 30000); the TMDb
+// source reads its own keys (see CoverSource.h).
 class frmCoverSearch : public QWidget, private clsMainEvents
 {
     Q_OBJECT
@@ -33,12 +35,16 @@ class frmCoverSearch : public QWidget, private clsMainEvents
 public:
     frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, CoverfetchCoreFactory &factory,
                    QWidget *parent = nullptr);
+    // A window searching with core, an object of the given source's plugin.
+    frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, std::unique_ptr<clsMain> core,
+                   CoverSource source, QWidget *parent = nullptr);
     ~frmCoverSearch() override;
 
     // Runs a whole search for keywords (with its messages and the offer to search for another
     // title) and returns when it is over. Does nothing while a search is already running.
     void Query(const QString &keywords, const QString &domain, const QString &mediaType, int pages);
     bool isSearching() const { return m_searching; }
+    CoverSource source() const { return m_source; }
 
     bool belongsTo(const AppContext &ctx, const Catalogue &catalogue, const MainWindowLink &mainWindow) const;
 
@@ -95,6 +101,7 @@ private:
     AppContext &m_ctx;
     Catalogue &m_catalogue;
     MainWindowLink &m_main;
+    CoverSource m_source;
     frmProgress *m_progress;
     PictureDownloader *m_thumbnails = nullptr;
     bool m_searching = false;
@@ -109,7 +116,8 @@ private:
 inline constexpr int MenuCoverPages = 25;
 
 // Shows the cover search window (one for the program, modeless) and searches for title in the US
-// marketplace's DVDs, MenuCoverPages pages. The plugin is looked for in each of pluginFolders in
+// marketplace's DVDs, MenuCoverPages pages, with the cover source chosen in the options (a window
+// of another source is replaced). The source's plugin is looked for in each of pluginFolders in
 // turn; when it cannot be found the user is told and nullptr comes back. While a search runs, a
 // second call only brings the window to the front.
 frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,

@@ -1,5 +1,6 @@
-// The cover search and preview windows with the real CoverfetchCore plugin, a real catalogue file
-// and a real HTTP server on 127.0.0.1 serving canned search replies and generated pictures.
+// The cover search and preview windows with the real CoverfetchCore and TMDb plugins, a real
+// catalogue file and a real HTTP server on 127.0.0.1 serving canned search replies and generated
+// pictures.
 
 #include "Catalogue.h"
 #include "LocalHttpServer.h"
@@ -7,11 +8,14 @@
 #include "WidgetTestSupport.h"
 #include "WindowUtil.h"
 #include "clsToolTip.h"
+#include "frmOptions.h"
 #include "frmCoverSearch.h"
 #include "frmPreview.h"
 #include "frmProgress.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -418,6 +422,93 @@ private slots:
         }
         // The downloaded file does not outlive the command.
         QCOMPARE(QDir(tempFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    // TMDb as the cover source: the window searches with the key from the settings, shows the
+    // posters and stores the chosen one's large picture as the cover.
+    void tmdbSourceSearchesAndStoresACover()
+    {
+        openCatalogueWithAMovie();
+        const QString key = QStringLiteral("0123456789abcdef0123456789abcdef");
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("Source"), QStringLiteral("TMDb"));
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey"), key);
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbBaseAddress"), server->baseUrl().toString());
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbImageBaseAddress"),
+                          server->url(QStringLiteral("/t/p/")).toString());
+        QFile canned(qEnvironmentVariable("CINELOG_TEST_DATA") + QStringLiteral("/tmdb/search_one_page.json"));
+        QVERIFY(canned.open(QIODevice::ReadOnly));
+        server->addRoute(QStringLiteral("/3/search/movie"), {{QStringLiteral("query"), QStringLiteral("Alien")}},
+                         Reply::text(canned.readAll(), 200, "application/json"));
+        servePicture(QStringLiteral("/t/p/w92/vfrQk5IPloGg1v9Rzbh2Eg3VGyM.jpg"), png(92, 138));
+        servePicture(QStringLiteral("/t/p/w92/r1x5JGpyqZU8PYhbs4UcrO1Xb6x.jpg"), png(92, 138, Qt::darkBlue));
+        const QByteArray large = png(780, 1170, Qt::darkGreen);
+        servePicture(QStringLiteral("/t/p/w780/r1x5JGpyqZU8PYhbs4UcrO1Xb6x.jpg"), large);
+
+        frmCoverSearch *w = search(QStringLiteral("Alien"));
+        QVERIFY(w);
+        QCOMPARE(w->source(), CoverSource::Tmdb);
+        QVERIFY(t->prompts.shown().isEmpty());
+        // The results without a usable poster have no thumbnail.
+        QCOMPARE(w->keys(), (QStringList{QStringLiteral("Result #1"), QStringLiteral("Result #3")}));
+        const LocalHttpServer::Request first = server->requests().first();
+        QCOMPARE(first.path, QStringLiteral("/3/search/movie"));
+        QCOMPARE(first.query.queryItemValue(QStringLiteral("api_key")), key);
+
+        select(w, QStringLiteral("Result #3"));
+        QTest::mouseClick(w->cmdSave, Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(cat->coverBytes(main.movieId), large);
+        QCOMPARE(main.coverReloads, 1);
+        QVERIFY(t->prompts.shown().isEmpty());
+    }
+
+    void tmdbSourceWithoutAKeyAsksForOne()
+    {
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("Source"), QStringLiteral("TMDb"));
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbBaseAddress"), server->baseUrl().toString());
+        frmCoverSearch *w = search(QStringLiteral("Alien"));
+        QVERIFY(w);
+        QCOMPARE(t->prompts.messages().size(), 1);
+        QVERIFY(t->prompts.messages().first().contains(QStringLiteral("no TMDb API key is set")));
+        QVERIFY(server->requests().isEmpty());
+
+        // Changing the source in the options gives a window of the new source on the next search.
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("Source"), QStringLiteral("CoverfetchCore"));
+        serveAlien();
+        frmCoverSearch *classic = search(QStringLiteral("Alien"));
+        QVERIFY(classic);
+        QCOMPARE(classic->source(), CoverSource::CoverfetchCore);
+        QCOMPARE(searchRequests("Keywords"), QStringList{QStringLiteral("Alien")});
+    }
+
+    void optionsOfferTheCoverSourceAndTheKey()
+    {
+        registerCoverSearchOptions();
+        t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey"), QStringLiteral("old-key"));
+        {
+            frmOptions dlg(t->ctx());
+            auto *source = dlg.findChild<QComboBox *>(QStringLiteral("cboCoverSource"));
+            auto *key = dlg.findChild<QLineEdit *>(QStringLiteral("txtTMDbKey"));
+            QVERIFY(source && key);
+            QCOMPARE(source->currentData().toInt(), int(CoverSource::CoverfetchCore));
+            QCOMPARE(key->text(), QStringLiteral("old-key"));
+            QVERIFY(!key->isEnabled());
+            source->setCurrentIndex(source->findData(int(CoverSource::Tmdb)));
+            QVERIFY(key->isEnabled());
+            key->setText(QStringLiteral("  new-key "));
+            dlg.cmdOK_Click();
+        }
+        QCOMPARE(t->ctx().ReadINI(QStringLiteral("CoverSearch"), QStringLiteral("Source")), QStringLiteral("TMDb"));
+        QCOMPARE(t->ctx().ReadINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey")), QStringLiteral("new-key"));
+        QCOMPARE(CoverSourceSettings::source(t->ctx()), CoverSource::Tmdb);
+
+        // Reopened, the dialog shows what was stored; Cancel keeps it.
+        frmOptions again(t->ctx());
+        auto *source = again.findChild<QComboBox *>(QStringLiteral("cboCoverSource"));
+        QCOMPARE(source->currentData().toInt(), int(CoverSource::Tmdb));
+        source->setCurrentIndex(source->findData(int(CoverSource::CoverfetchCore)));
+        again.cmdCancel_Click();
+        QCOMPARE(CoverSourceSettings::source(t->ctx()), CoverSource::Tmdb);
     }
 
     void newSearchAsksForATitle_data()

@@ -21,9 +21,5 @@ void setTmdbKey(AppContext &ctx, const QString &key);
 
 } // namespace CoverSourceSettings
 
-// The TMDb attribution its terms of use ask for wherever its data is shown.
-inline const QString TmdbAttribution =
-    QStringLiteral("This product uses the TMDB API but is not endorsed or certified by TMDB.");
-
 // Adds the "Cover source" choice and the TMDb API key to the options dialog (once per program).
 void registerCoverSearchOptions();

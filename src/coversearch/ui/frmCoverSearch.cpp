@@ -11,6 +11,7 @@
 #include "clsToolTip.h"
 #include "frmPreview.h"
 #include "frmProgress.h"
+#include "frmSplash.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,7 +128,7 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindow
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] {
         const QString finds = m_source == CoverSource::Tmdb
-            ? QStringLiteral("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + TmdbAttribution
+            ? QStringLiteral("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + QString::fromLatin1(frmSplash::TmdbAttribution)
             : QStringLiteral("Finds cover pictures with the CoverfetchCore plug-in.");
         m_ctx.prompts().information(QStringLiteral("Cinelog Cover Search") + QLatin1Char('\r') + m_ctx.VersionText
                                         + QLatin1Char('\r') + finds,

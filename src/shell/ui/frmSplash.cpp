@@ -12,9 +12,11 @@
 #include <QVBoxLayout>
 
 const char *const frmSplash::WebAddress = "https://cinelog.example.org/";
+const char *const frmSplash::TmdbAttribution = "This product uses the TMDB API but is not endorsed or certified by TMDB.";
 
 namespace {
 frmSplash *g_splash = nullptr;
+bool g_startupSplashMade = false;
 }
 
 frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
@@ -40,6 +42,16 @@ frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
     layout->addWidget(lblVersion);
     layout->addWidget(lblDoingWhat);
     layout->addWidget(lblWebAddress);
+    lblAttribution = new QLabel(QString::fromLatin1(TmdbAttribution), this);
+    lblAttribution->setObjectName(QStringLiteral("lblAttribution"));
+    lblAttribution->setWordWrap(true);
+    lblAttribution->setStyleSheet(QStringLiteral("color: #c8cdd8;"));
+    QFont small = lblAttribution->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    lblAttribution->setFont(small);
+    layout->addWidget(lblAttribution);
+    setAboutBox(g_startupSplashMade);
+    g_startupSplashMade = true;
     connect(lblWebAddress, &QLabel::linkActivated, this, [this](const QString &link) {
         m_ctx.guard(QStringLiteral("frmSplash - lblWebAddress_Click"), [&] { m_ctx.urlOpener().open(QUrl(link)); });
     });
@@ -56,6 +68,12 @@ frmSplash::~frmSplash()
 {
     if (g_splash == this)
         g_splash = nullptr;
+}
+
+void frmSplash::setAboutBox(bool about)
+{
+    m_aboutBox = about;
+    lblAttribution->setVisible(about);
 }
 
 bool frmSplash::SplashLoaded()

@@ -6,7 +6,9 @@ class AppContext;
 class QLabel;
 class QTimer;
 
-// The start-up splash; it doubles as the About box.
+// The start-up splash; it doubles as the About box. The first one of a program run is the start-up
+// splash; every later one (the About command) is the About box, which also carries the credits of
+// the services the program uses.
 class frmSplash : public QWidget
 {
     Q_OBJECT
@@ -22,12 +24,18 @@ public:
     void setDoingWhat(const QString &text);
     void armTimer();
 
+    // The About box shows the credits line; the start-up splash does not.
+    bool isAboutBox() const { return m_aboutBox; }
+    void setAboutBox(bool about);
+
     QLabel *lblDoingWhat;
     QLabel *lblVersion;
     QLabel *lblWebAddress;
+    QLabel *lblAttribution;
     QTimer *Timer1;
 
     static const char *const WebAddress;
+    static const char *const TmdbAttribution;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -36,4 +44,5 @@ protected:
 
 private:
     AppContext &m_ctx;
+    bool m_aboutBox = false;
 };

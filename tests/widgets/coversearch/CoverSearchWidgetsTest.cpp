@@ -12,6 +12,7 @@
 #include "frmCoverSearch.h"
 #include "frmPreview.h"
 #include "frmProgress.h"
+#include "frmSplash.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -509,6 +510,26 @@ private slots:
         source->setCurrentIndex(source->findData(int(CoverSource::CoverfetchCore)));
         again.cmdCancel_Click();
         QCOMPARE(CoverSourceSettings::source(t->ctx()), CoverSource::Tmdb);
+    }
+
+    // The start-up splash stays as it is; the About box (every later one) credits TMDb.
+    void aboutBoxCreditsTmdbAndTheSplashDoesNot()
+    {
+        const QString credit = QStringLiteral("This product uses the TMDB API but is not endorsed or certified by TMDB.");
+        frmSplash startup(t->ctx());
+        QVERIFY(!startup.isAboutBox());
+        startup.show();
+        QVERIFY(!startup.lblAttribution->isVisible());
+        startup.hide();
+
+        frmSplash about(t->ctx());
+        QVERIFY(about.isAboutBox());
+        about.show();
+        QVERIFY(about.lblAttribution->isVisible());
+        QCOMPARE(about.lblAttribution->text(), credit);
+        // The line fits the box.
+        QVERIFY(about.rect().contains(about.lblAttribution->geometry()));
+        about.hide();
     }
 
     void newSearchAsksForATitle_data()

@@ -185,6 +185,9 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     if (m_path.isEmpty())
         return false;
     load();
+    // A file too large to read would be replaced by the one line written, losing all the rest.
+    if (m_loadedSize > MaxFileSize)
+        return false;
     const QByteArray nl = m_data.isEmpty() ? QByteArrayLiteral("\n") : lineBreakOf(m_data);
     const QByteArray newLine = encodeName(key) + '=' + encodeValue(value);
     SectionSpan span = findSection(m_data, section);
@@ -219,8 +222,12 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
                 m_data += nl + newLine + nl;
             } else {
                 qsizetype at = lastKeyEnd >= 0 ? lastKeyEnd : span.bodyStart;
-                if (at > 0 && at == m_data.size() && !m_data.endsWith('\n'))
+                // A header on the file's last line, without a line break: the new line goes after
+                // the break added here, not onto the header's own line.
+                if (at > 0 && at == m_data.size() && !m_data.endsWith('\n')) {
                     m_data += nl;
+                    at = m_data.size();
+                }
                 m_data.insert(at, newLine + nl);
             }
         }

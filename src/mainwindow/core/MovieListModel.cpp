@@ -40,6 +40,7 @@ public:
             fail(rc);
         return false;
     }
+    void bind(int index, int value) { sqlite3_bind_int(m_stmt, index, value); }
     int integer(int c) const { return sqlite3_column_int(m_stmt, c); }
     bool isNull(int c) const { return sqlite3_column_type(m_stmt, c) == SQLITE_NULL; }
     QString text(int c) const
@@ -137,26 +138,29 @@ void MovieListModel::fetchPage(int row) const
         m_cache.clear();
     const int first = row - row % PageRows;
     const int last = std::min(int(m_ids.size()), first + PageRows);
-    QString in;
-    in.reserve(PageRows * 8);
+    std::vector<int> wanted;
+    wanted.reserve(PageRows);
     for (int r = first; r < last; ++r) {
         const int id = m_ids[size_t(r)];
-        if (m_cache.contains(id) || m_changed.contains(id))
-            continue;
-        if (!in.isEmpty())
-            in += QLatin1Char(',');
-        in += QString::number(id);
+        if (!m_cache.contains(id) && !m_changed.contains(id))
+            wanted.push_back(id);
     }
-    if (in.isEmpty())
+    if (wanted.empty())
         return;
+    QString placeholders(qsizetype(wanted.size()) * 2 - 1, QLatin1Char('?'));
+    for (qsizetype i = 1; i < placeholders.size(); i += 2)
+        placeholders[i] = QLatin1Char(',');
     // Each movie with the borrower of its first open loan, found through the index on LoanOut.MovieID.
+    // sql-identifiers: one "?" placeholder per ID, the IDs are bound
     Statement q(handleOf(*m_catalogue),
                 QStringLiteral("SELECT m.ID, m.Title, m.OrderBy, m.Director, m.Genre1, m.Genre2, m.Genre3, m.Medium, "
                                "m.Format, m.Rating, m.ReleaseYear, m.RunningTime, m.NumDiscs, m.UserRating, m.URL, "
                                "(SELECT ifnull(LoanedTo, '') FROM LoanOut WHERE MovieID = m.ID AND "
                                "(DateIn IS NULL OR DateIn = '') ORDER BY ID LIMIT 1) "
                                "FROM Movies m WHERE m.ID IN (")
-                    + in + QLatin1Char(')'));
+                    + placeholders + QLatin1Char(')'));
+    for (size_t i = 0; i < wanted.size(); ++i)
+        q.bind(int(i) + 1, wanted[i]);
     while (q.next()) {
         const int id = q.integer(0);
         Row r;
@@ -295,6 +299,7 @@ void MovieListModel::sort(int column, Qt::SortOrder order)
     sorted.reserve(m_ids.size());
     std::vector<char> seen(m_ids.size(), 0);
     {
+        // sql-identifiers: a fixed column name of the list and the sort direction
         Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID, %1 FROM Movies ORDER BY 2 COLLATE NOCASE %2")
                                                 .arg(sortKey(column), order == Qt::AscendingOrder ? QStringLiteral("ASC")
                                                                                                  : QStringLiteral("DESC")));

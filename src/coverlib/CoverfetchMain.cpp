@@ -332,6 +332,11 @@ CoverfetchMain::Load CoverfetchMain::loadDocument(const QUrl &address)
 void CoverfetchMain::readDocument(const QByteArray &body, const QString &httpNote)
 {
     // A first pass refuses document type declarations before anything could expand an entity.
+    // It also refuses absurd nesting: building the document tree takes time that grows with the
+    // square of the depth, so a small reply of nested elements would hold the program for minutes.
+    // The service's replies nest a handful of levels.
+    constexpr int MaxDepth = 256;
+    int depth = 0;
     QXmlStreamReader scan(body);
     while (!scan.atEnd()) {
         const QXmlStreamReader::TokenType token = scan.readNext();
@@ -341,6 +346,14 @@ void CoverfetchMain::readDocument(const QByteArray &body, const QString &httpNot
                           qint32(scan.lineNumber()), qint32(scan.columnNumber())};
             return;
         }
+        if (token == QXmlStreamReader::StartElement && ++depth > MaxDepth) {
+            m_xmlError = {XMLParseError::NotWellFormed,
+                          httpNote + QStringLiteral("The reply nests elements more than %1 levels deep.").arg(MaxDepth),
+                          qint32(scan.lineNumber()), qint32(scan.columnNumber())};
+            return;
+        }
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
     }
     if (scan.hasError()) {
         m_xmlError = {XMLParseError::NotWellFormed, httpNote + scan.errorString(), qint32(scan.lineNumber()),

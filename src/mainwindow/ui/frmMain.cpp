@@ -259,8 +259,10 @@ void frmMain::buildEditor()
     castLayout->addWidget(txtActorPlays, 1, 2);
     castLayout->addWidget(cmdAddActor, 1, 3);
     castLayout->addWidget(cmdRemoveActor, 1, 4);
-    castLayout->setColumnStretch(0, 3);
-    castLayout->setColumnStretch(2, 2);
+    castLayout->setColumnStretch(0, 1);
+    castLayout->setColumnStretch(2, 1);
+    cmbActor->setMinimumContentsLength(8);
+    txtActorPlays->setMinimumWidth(90);
     cmdAddActor->setMaximumWidth(32);
     cmdRemoveActor->setMaximumWidth(32);
     row->addWidget(frameActrors, 2);

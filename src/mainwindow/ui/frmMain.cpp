@@ -1427,6 +1427,7 @@ void frmMain::mnuCopyMovie_Click()
 void frmMain::mnuAbout_Click()
 {
     auto *about = new frmSplash(m_ctx);
+    about->setAboutBox(true);
     about->lblDoingWhat->setText(QStringLiteral("Click the window to close..."));
     about->show();
 }

@@ -4,9 +4,65 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QThread>
+#include <cerrno>
+#include <csignal>
 #include <freexl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
+
+// libfreexl (1.0.6) reads past its buffers on some damaged files, far enough to crash the program.
+// So the file is first read in full by a child process: only when the child comes through is the
+// file read here. Sheets over the size limit are left out, as readSheet refuses them.
+bool readsWithoutCrashing(const QByteArray &nativePath, const WorkbookLimits &limits)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return true; // no child to try it in: read it as before
+    if (pid == 0) {
+        const void *h = nullptr;
+        unsigned int count = 0;
+        if (freexl_open(nativePath.constData(), &h) == FREEXL_OK && freexl_get_info(h, FREEXL_BIFF_SHEET_COUNT, &count) == FREEXL_OK
+            && count <= unsigned(limits.maxSheets)) {
+            for (unsigned int i = 0; i < count; ++i) {
+                const char *name = nullptr;
+                unsigned int rows = 0;
+                unsigned short columns = 0;
+                if (freexl_get_worksheet_name(h, (unsigned short)i, &name) != FREEXL_OK
+                    || freexl_select_active_worksheet(h, (unsigned short)i) != FREEXL_OK
+                    || freexl_worksheet_dimensions(h, &rows, &columns) != FREEXL_OK || qint64(rows) * columns > limits.maxCells * 4)
+                    continue;
+                for (unsigned int r = 0; r < rows; ++r)
+                    for (unsigned short c = 0; c < columns; ++c) {
+                        FreeXL_CellValue v;
+                        freexl_get_cell_value(h, r, c, &v);
+                    }
+            }
+        }
+        if (h)
+            freexl_close(h);
+        ::_exit(0);
+    }
+    int status = 0;
+    // A child that hangs counts as a failure too.
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid)
+            break;
+        if ((done < 0 && errno != EINTR) || clock.elapsed() > 120000) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return false;
+        }
+        QThread::msleep(clock.elapsed() < 200 ? 1 : 10);
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 QString freexlError(int code)
 {
@@ -29,6 +85,9 @@ public:
         if (QFileInfo(path).size() > limits.maxFileBytes)
             throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("is too large to import.")));
         const QByteArray native = QFile::encodeName(path);
+        if (!readsWithoutCrashing(native, limits))
+            throw CinelogError(ErrorNumber::InvalidProcedureCall,
+                               workbookMessage(path, QStringLiteral("cannot be read: it is damaged or not an Excel workbook.")));
         const int rc = freexl_open(native.constData(), &m_handle.h);
         if (rc != FREEXL_OK)
             fail(rc);

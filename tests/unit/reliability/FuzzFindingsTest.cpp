@@ -37,8 +37,9 @@ TEST(FuzzFindings, SettingsFilesTakeAWriteThatReadsBack)
     }
 }
 
-// Damaged .xls files give worksheets or a message, never a crash. (One of them makes libfreexl 1.0.6
-// read past its own buffer; the sanitizer build suppresses that report, see fuzz/asan.supp.)
+// Damaged .xls files give worksheets or a message, never a crash. (libfreexl 1.0.6 reads past its
+// buffers on some of them, one far enough to crash; the reader checks them in a child process first.
+// The sanitizer build suppresses the over-read reports from inside the library, see fuzz/asan.supp.)
 TEST(FuzzFindings, DamagedXlsFilesEndInAMessageOrSheets)
 {
     const QStringList files = findings("xls");

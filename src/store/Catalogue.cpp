@@ -2,6 +2,8 @@
 
 #include "AppContext.h"
 #include "CatalogueInternal.h"
+#include "JetImport.h"
+#include "JetReader.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
@@ -133,7 +135,10 @@ TitleOrder titleOrderFor(const QString &title)
     return {title, title};
 }
 
-Catalogue::Catalogue(AppContext &ctx) : m_ctx(ctx) {}
+Catalogue::Catalogue(AppContext &ctx)
+    : m_ctx(ctx), m_openSource([](const QString &path) { return std::make_unique<JetReader>(path); })
+{
+}
 
 Catalogue::~Catalogue()
 {
@@ -198,8 +203,13 @@ QSqlDatabase Catalogue::openConnection(const QString &path, const QString &conne
             throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
         if (!fi.isFile())
             throw CinelogError(ErrorNumber::PathNotFound, QStringLiteral("'%1' is not a file.").arg(path));
-        if (!hasSqliteHeader(path))
+        if (!hasSqliteHeader(path)) {
+            if (JetReader::isJetFile(path))
+                throw CinelogError(ErrorNumber::Database,
+                                   QStringLiteral("'%1' is a catalogue of an earlier version of Cinelog: open it first to "
+                                                  "convert it.").arg(path));
             throw CinelogError(ErrorNumber::Database, QStringLiteral("Unrecognized database format '%1'.").arg(path));
+        }
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(path);
@@ -391,7 +401,15 @@ bool Catalogue::CreateDB(QString &path)
 
 bool Catalogue::DBConn()
 {
-    bool ok = m_ctx.guard(QStringLiteral("DBConn"), [this] {
+    bool declined = false;
+    bool ok = m_ctx.guard(QStringLiteral("DBConn"), [this, &declined] {
+        if (JetReader::isJetFile(DBPath)) {
+            close();
+            if (!convertJetCatalogue()) {
+                declined = true;
+                return;
+            }
+        }
         openAt(DBPath);
         if (isOldFormat()) {
             m_ctx.prompts().message(QStringLiteral("I have to convert your database to the new format!"),
@@ -405,9 +423,39 @@ bool Catalogue::DBConn()
         m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastDB"), DBPath);
         m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastFolder"), QFileInfo(DBPath).absolutePath());
     });
-    if (!ok)
+    if (!ok || declined) {
         close();
-    return ok;
+        return false;
+    }
+    return true;
+}
+
+// A Jet catalogue of the Windows program becomes a SQLite catalogue at the same path; the original
+// is kept beside it. Declined: false, nothing changed. Failed: throws, nothing changed.
+bool Catalogue::convertJetCatalogue()
+{
+    Prompts &prompts = m_ctx.prompts();
+    const QString title = QStringLiteral("Database Must Be Converted");
+    if (!prompts.question(QStringLiteral("This catalogue was made by an earlier version of Cinelog and must be converted."),
+                          title, Prompts::Icon::Question)) {
+        prompts.message(QStringLiteral("The catalogue was not converted, so it cannot be opened. The file has not been changed."),
+                        title, Prompts::Icon::Information);
+        return false;
+    }
+    QString backup;
+    try {
+        std::unique_ptr<CatalogueSource> source = m_openSource(DBPath);
+        backup = JetImport::convertCatalogueFile(DBPath, *source, m_ctx.progress(), [this](const QString &note) {
+            m_ctx.LogError(note, 0, QStringLiteral("ConvertJet"), false);
+        });
+    } catch (const CinelogError &e) {
+        throw CinelogError(e.number(), QStringLiteral("The catalogue '%1' could not be converted and has not been changed. %2")
+                                           .arg(DBPath, e.description()));
+    }
+    prompts.message(QStringLiteral("The catalogue has been converted. The original file is kept as '%1'.")
+                        .arg(QFileInfo(backup).fileName()),
+                    QStringLiteral("Update Complete!"), Prompts::Icon::Information);
+    return true;
 }
 
 bool Catalogue::isOldFormat()
@@ -415,12 +463,7 @@ bool Catalogue::isOldFormat()
     return columnNames(m_db, QStringLiteral("Movies")).contains(QStringLiteral("Actor1"));
 }
 
-namespace {
-
-// Columns added with the fill their existing rows get.
-enum class Fill { Null, ZeroIfEmpty, TitleRule };
-
-Fill fillFor(const Schema::Column &c)
+Fill catalogue_detail::fillFor(const Schema::Column &c)
 {
     const QLatin1String name(c.name);
     if (name == QLatin1String("OrderBy"))
@@ -430,8 +473,6 @@ Fill fillFor(const Schema::Column &c)
         return Fill::ZeroIfEmpty;
     return Fill::Null;
 }
-
-} // namespace
 
 void Catalogue::fillOrderBy()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CatalogueSource.h"
 #include "CinelogError.h"
 
 #include <QImage>
@@ -7,7 +8,9 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
 class AppContext;
@@ -40,7 +43,14 @@ public:
 
     // Opens the catalogue at DBPath (converting an old-format one, then checking its layout).
     // Writes "LastDB" and "LastFolder". On failure logs under "DBConn" and returns false.
+    // A Jet catalogue of the Windows program is converted when the user agrees: the new SQLite
+    // catalogue takes DBPath and the original is kept beside it (films.jet-backup.cnlg); declined or
+    // failed, nothing is replaced and false is returned.
     bool DBConn();
+
+    // Reads the Jet catalogues DBConn converts; JetReader unless a test gives a source of its own.
+    using SourceOpener = std::function<std::unique_ptr<CatalogueSource>(const QString &path)>;
+    void setOldCatalogueReader(SourceOpener opener) { m_openSource = std::move(opener); }
     bool isOpen() const;
     void close();
 
@@ -108,10 +118,12 @@ private:
     void fillOrderBy();
     void ConvertDB();
     bool isOldFormat();
+    bool convertJetCatalogue();
     void openAt(const QString &path);
 
     AppContext &m_ctx;
     QSqlDatabase m_db;
     QString m_connectionName;
     int m_txDepth = 0;
+    SourceOpener m_openSource;
 };

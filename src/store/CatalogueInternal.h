@@ -6,6 +6,10 @@
 
 class QSqlDatabase;
 
+namespace Schema {
+struct Column;
+}
+
 namespace catalogue_detail {
 
 // A connection name no other connection of the program uses.
@@ -14,5 +18,10 @@ QString newConnectionName(const char *purpose);
 void applyConnectionSettings(QSqlDatabase &db);
 // Makes a rename in the file's folder durable.
 void syncFolderOf(const QString &filePath);
+
+// What the rows already in a table get in a column the open-time check adds (CheckDB), and so what a
+// conversion gives a column its source lacks.
+enum class Fill { Null, ZeroIfEmpty, TitleRule };
+Fill fillFor(const Schema::Column &c);
 
 } // namespace catalogue_detail

@@ -181,26 +181,31 @@ Q_DECLARE_INTERFACE(CoverfetchCoreFactory, CoverfetchCoreFactory_iid)
 
 namespace Coverfetch {
 
-// Finds the CoverfetchCore plugin among the plugins in folder (by its IID), loads it and returns its
-// factory, or nullptr with *error set. The plugin stays loaded for the rest of the program's life.
-inline CoverfetchCoreFactory *findCoverfetchCore(const QString &folder, QString *error = nullptr)
+// Finds, among the plugins in folder, the one whose IID is iid, loads it and returns its root object
+// as Factory, or nullptr with *error set. what names the plugin in messages. The plugin stays loaded
+// for the rest of the program's life.
+template <typename Factory>
+Factory *findPluginFactory(const QString &folder, const char *iid, const QString &what, QString *error)
 {
-    QString lastError = QStringLiteral("No CoverfetchCore plugin was found in \"%1\".").arg(folder);
+    QString lastError = QStringLiteral("No %1 plugin was found in \"%2\".").arg(what, folder);
     const QDir dir(folder);
     const QStringList files = dir.entryList(QDir::Files);
     for (const QString &file : files) {
         QPluginLoader loader(dir.filePath(file));
-        if (loader.metaData().value(QStringLiteral("IID")).toString() != QLatin1String(InterfaceId))
+        if (loader.metaData().value(QStringLiteral("IID")).toString() != QLatin1String(iid))
             continue;
-        QObject *root = loader.instance();
-        if (auto *factory = qobject_cast<CoverfetchCoreFactory *>(root))
+        if (auto *factory = qobject_cast<Factory *>(loader.instance()))
             return factory;
-        lastError = QStringLiteral("The CoverfetchCore plugin \"%1\" could not be loaded: %2")
-                        .arg(loader.fileName(), loader.errorString());
+        lastError = QStringLiteral("The %1 plugin \"%2\" could not be loaded: %3").arg(what, loader.fileName(), loader.errorString());
     }
     if (error)
         *error = lastError;
     return nullptr;
+}
+
+inline CoverfetchCoreFactory *findCoverfetchCore(const QString &folder, QString *error = nullptr)
+{
+    return findPluginFactory<CoverfetchCoreFactory>(folder, InterfaceId, QStringLiteral("CoverfetchCore"), error);
 }
 
 } // namespace Coverfetch

@@ -57,25 +57,10 @@ Q_DECLARE_INTERFACE(TmdbCoversFactory, TmdbCoversFactory_iid)
 namespace Tmdb {
 
 // Finds the TMDb cover plugin among the plugins in folder (by its IID), loads it and returns its
-// factory, or nullptr with *error set. The plugin stays loaded for the rest of the program's life.
+// factory, or nullptr with *error set.
 inline TmdbCoversFactory *findTmdbCovers(const QString &folder, QString *error = nullptr)
 {
-    QString lastError = QStringLiteral("No TMDb cover plugin was found in \"%1\".").arg(folder);
-    const QDir dir(folder);
-    const QStringList files = dir.entryList(QDir::Files);
-    for (const QString &file : files) {
-        QPluginLoader loader(dir.filePath(file));
-        if (loader.metaData().value(QStringLiteral("IID")).toString() != QLatin1String(InterfaceId))
-            continue;
-        QObject *root = loader.instance();
-        if (auto *factory = qobject_cast<TmdbCoversFactory *>(root))
-            return factory;
-        lastError = QStringLiteral("The TMDb cover plugin \"%1\" could not be loaded: %2")
-                        .arg(loader.fileName(), loader.errorString());
-    }
-    if (error)
-        *error = lastError;
-    return nullptr;
+    return Coverfetch::findPluginFactory<TmdbCoversFactory>(folder, InterfaceId, QStringLiteral("TMDb cover"), error);
 }
 
 } // namespace Tmdb

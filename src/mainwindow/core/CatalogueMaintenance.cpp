@@ -33,6 +33,11 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     const QFileInfo info(path);
     const QString folder = scratchFolder.isEmpty() ? info.absolutePath() : scratchFolder;
 
+    // Copies left behind by a compaction that was killed part-way are of no use: remove them.
+    const QString pattern = QStringLiteral(".") + info.fileName() + QStringLiteral(".compact-??????");
+    for (const QString &stale : QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden))
+        QFile::remove(QDir(folder).filePath(stale));
+
     // A private, unique name in the same folder, so the final rename stays on one file system.
     QTemporaryFile scratch(QDir(folder).filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".compact-XXXXXX")));
     scratch.setAutoRemove(true);

@@ -1,184 +1,564 @@
+// Excel 97-2003 (.xls) workbooks, and those of Excel 5 and 95: a record stream ("Workbook", or
+// "Book" for the older ones) inside a compound document. Read here rather than through a library
+// so that every length and index a damaged file states is checked before it is used: a damaged
+// workbook ends in a message, never in a crash or in memory out of all proportion to the file.
 #include "CinelogError.h"
+#include "CompoundFile.h"
 #include "WorkbookBackends.h"
 #include "WorkbookCellText.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QElapsedTimer>
-#include <QThread>
-#include <cerrno>
-#include <csignal>
-#include <freexl.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QHash>
+#include <QStringDecoder>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 namespace {
 
-// libfreexl (1.0.6) reads past its buffers on some damaged files, far enough to crash the program.
-// So the file is first read in full by a child process: only when the child comes through is the
-// file read here. Sheets over the size limit are left out, as readSheet refuses them.
-bool readsWithoutCrashing(const QByteArray &nativePath, const WorkbookLimits &limits)
-{
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        return true; // no child to try it in: read it as before
-    if (pid == 0) {
-        const void *h = nullptr;
-        unsigned int count = 0;
-        if (freexl_open(nativePath.constData(), &h) == FREEXL_OK && freexl_get_info(h, FREEXL_BIFF_SHEET_COUNT, &count) == FREEXL_OK
-            && count <= unsigned(limits.maxSheets)) {
-            for (unsigned int i = 0; i < count; ++i) {
-                const char *name = nullptr;
-                unsigned int rows = 0;
-                unsigned short columns = 0;
-                if (freexl_get_worksheet_name(h, (unsigned short)i, &name) != FREEXL_OK
-                    || freexl_select_active_worksheet(h, (unsigned short)i) != FREEXL_OK
-                    || freexl_worksheet_dimensions(h, &rows, &columns) != FREEXL_OK || qint64(rows) * columns > limits.maxCells * 4)
-                    continue;
-                for (unsigned int r = 0; r < rows; ++r)
-                    for (unsigned short c = 0; c < columns; ++c) {
-                        FreeXL_CellValue v;
-                        freexl_get_cell_value(h, r, c, &v);
-                    }
-            }
-        }
-        if (h)
-            freexl_close(h);
-        ::_exit(0);
-    }
-    int status = 0;
-    // A child that hangs counts as a failure too.
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid)
-            break;
-        if ((done < 0 && errno != EINTR) || clock.elapsed() > 120000) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            return false;
-        }
-        QThread::msleep(clock.elapsed() < 200 ? 1 : 10);
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+namespace Rec {
+constexpr quint16 Bof = 0x0809;
+constexpr quint16 Eof = 0x000A;
+constexpr quint16 Continue = 0x003C;
+constexpr quint16 FilePass = 0x002F;
+constexpr quint16 CodePage = 0x0042;
+constexpr quint16 DateMode = 0x0022;
+constexpr quint16 Format = 0x041E;
+constexpr quint16 Xf = 0x00E0;
+constexpr quint16 BoundSheet = 0x0085;
+constexpr quint16 Sst = 0x00FC;
+constexpr quint16 Number = 0x0203;
+constexpr quint16 Rk = 0x027E;
+constexpr quint16 MulRk = 0x00BD;
+constexpr quint16 LabelSst = 0x00FD;
+constexpr quint16 Label = 0x0204;
+constexpr quint16 RString = 0x00D6;
+constexpr quint16 BoolErr = 0x0205;
+constexpr quint16 Formula = 0x0006;
+constexpr quint16 String = 0x0207;
 }
 
-QString freexlError(int code)
+constexpr quint16 Biff8 = 0x0600;
+constexpr quint16 Biff5 = 0x0500;
+constexpr quint16 GlobalsSubstream = 0x0005;
+constexpr int WorksheetKind = 0;
+
+// The file states something that cannot be: an offset, length or index outside what it holds.
+struct Damage {
+};
+
+quint16 u16(const char *p)
+{
+    return quint16(quint8(p[0]) | quint16(quint8(p[1])) << 8);
+}
+
+quint32 u32(const char *p)
+{
+    return quint32(u16(p)) | quint32(u16(p + 2)) << 16;
+}
+
+double f64(const char *p)
+{
+    const quint64 bits = quint64(u32(p)) | quint64(u32(p + 4)) << 32;
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
+}
+
+// The compact number form: 30 bits of an integer or of a double's upper half, maybe in hundredths.
+double rkValue(quint32 rk)
+{
+    double v;
+    if (rk & 2) {
+        v = double(qint32(rk) >> 2);
+    } else {
+        const quint64 bits = quint64(rk & 0xFFFFFFFC) << 32;
+        std::memcpy(&v, &bits, sizeof v);
+    }
+    return rk & 1 ? v / 100 : v;
+}
+
+QString errorText(int code)
 {
     switch (code) {
-    case FREEXL_INSUFFICIENT_MEMORY:
-        return QStringLiteral("is too large to read.");
-    case FREEXL_INVALID_CFBF_HEADER:
-    case FREEXL_CFBF_INVALID_SIGNATURE:
-        return QStringLiteral("is not an Excel 97-2003 workbook (.xls).");
+    case 0x00:
+        return QStringLiteral("#NULL!");
+    case 0x07:
+        return QStringLiteral("#DIV/0!");
+    case 0x0F:
+        return QStringLiteral("#VALUE!");
+    case 0x17:
+        return QStringLiteral("#REF!");
+    case 0x1D:
+        return QStringLiteral("#NAME?");
+    case 0x24:
+        return QStringLiteral("#NUM!");
+    case 0x2A:
+        return QStringLiteral("#N/A");
     default:
-        return QStringLiteral("cannot be read: it is damaged or not an Excel workbook (error %1).").arg(code);
+        return QStringLiteral("#N/A");
     }
 }
+
+struct Record {
+    quint16 type = 0;
+    QByteArrayView data;
+};
+
+// The records of the stream from a given offset. A record whose stated length runs past the end
+// of the stream is damage.
+class Records
+{
+public:
+    Records(const QByteArray &stream, qint64 offset) : m_stream(stream), m_pos(offset)
+    {
+        if (offset < 0 || offset > stream.size())
+            throw Damage{};
+    }
+
+    bool next(Record &r)
+    {
+        if (m_pos + 4 > m_stream.size())
+            return false;
+        const char *h = m_stream.constData() + m_pos;
+        const qint64 length = u16(h + 2);
+        if (m_pos + 4 + length > m_stream.size())
+            throw Damage{};
+        r.type = u16(h);
+        r.data = QByteArrayView(h + 4, length);
+        m_pos += 4 + length;
+        return true;
+    }
+
+    // The record and the continuation records right behind it, which carry on its data.
+    std::vector<QByteArrayView> withContinuations(const Record &first)
+    {
+        std::vector<QByteArrayView> pieces{first.data};
+        while (m_pos + 4 <= m_stream.size() && u16(m_stream.constData() + m_pos) == Rec::Continue) {
+            Record r;
+            next(r);
+            pieces.push_back(r.data);
+        }
+        return pieces;
+    }
+
+private:
+    const QByteArray &m_stream;
+    qint64 m_pos;
+};
+
+// Reads values that may run on from one record into its continuation records. Text split there
+// starts its continued part with a fresh flag byte saying whether the characters are one or two
+// bytes wide.
+class Pieces
+{
+public:
+    explicit Pieces(std::vector<QByteArrayView> pieces) : m_pieces(std::move(pieces)) {}
+    explicit Pieces(QByteArrayView data) : m_pieces{data} {}
+
+    bool atEnd()
+    {
+        while (m_index < m_pieces.size() && m_pos >= m_pieces[m_index].size()) {
+            ++m_index;
+            m_pos = 0;
+        }
+        return m_index >= m_pieces.size();
+    }
+
+    quint8 u8()
+    {
+        if (atEnd())
+            throw Damage{};
+        return quint8(m_pieces[m_index][m_pos++]);
+    }
+    quint16 u16() { return quint16(u8() | quint16(u8()) << 8); }
+    quint32 u32() { return quint32(u16()) | quint32(u16()) << 16; }
+
+    void skip(qint64 n)
+    {
+        while (n > 0) {
+            if (atEnd())
+                throw Damage{};
+            const qint64 here = std::min<qint64>(n, m_pieces[m_index].size() - m_pos);
+            m_pos += here;
+            n -= here;
+        }
+    }
+
+    QString chars(qint64 count, bool wide)
+    {
+        QString out;
+        out.reserve(qsizetype(std::min<qint64>(count, 8224)));
+        while (count > 0) {
+            if (m_index >= m_pieces.size())
+                throw Damage{};
+            const QByteArrayView piece = m_pieces[m_index];
+            if (m_pos >= piece.size()) {
+                ++m_index;
+                m_pos = 0;
+                if (m_index >= m_pieces.size() || m_pieces[m_index].isEmpty())
+                    throw Damage{};
+                wide = quint8(m_pieces[m_index][m_pos++]) & 1;
+                continue;
+            }
+            const qint64 available = wide ? (piece.size() - m_pos) / 2 : piece.size() - m_pos;
+            if (available == 0)
+                throw Damage{}; // half a character before the break
+            const qint64 n = std::min(count, available);
+            const char *p = piece.data() + m_pos;
+            if (wide) {
+                for (qint64 i = 0; i < n; ++i)
+                    out += QChar(::u16(p + 2 * i));
+                m_pos += 2 * n;
+            } else {
+                out += QString::fromLatin1(p, qsizetype(n));
+                m_pos += n;
+            }
+            count -= n;
+        }
+        return out;
+    }
+
+    // Text with its length, flags, and any formatting runs and phonetic guide after the characters.
+    QString unicodeText(bool byteLength = false)
+    {
+        const qint64 count = byteLength ? u8() : u16();
+        const quint8 flags = u8();
+        const quint16 runs = flags & 0x08 ? u16() : 0;
+        const quint32 extra = flags & 0x04 ? u32() : 0;
+        const QString text = chars(count, flags & 0x01);
+        skip(4 * qint64(runs));
+        skip(extra);
+        return text;
+    }
+
+    QByteArray bytes(qint64 count)
+    {
+        QByteArray out;
+        while (count > 0) {
+            if (atEnd())
+                throw Damage{};
+            const QByteArrayView piece = m_pieces[m_index];
+            const qint64 n = std::min<qint64>(count, piece.size() - m_pos);
+            out.append(piece.data() + m_pos, qsizetype(n));
+            m_pos += n;
+            count -= n;
+        }
+        return out;
+    }
+
+private:
+    std::vector<QByteArrayView> m_pieces;
+    size_t m_index = 0;
+    qint64 m_pos = 0;
+};
+
+// Text of Excel 5 and 95 workbooks is in the workbook's code page.
+QByteArray codePageName(int codePage)
+{
+    switch (codePage) {
+    case 367:
+        return "US-ASCII";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 10000:
+    case 32768:
+        return "macintosh";
+    case 1200:
+        return "UTF-16LE";
+    case 65001:
+        return "UTF-8";
+    case 32769:
+        return "windows-1252";
+    default:
+        if (codePage >= 1250 && codePage <= 1258)
+            return "windows-" + QByteArray::number(codePage);
+        if (codePage == 874)
+            return "windows-874";
+        return "IBM" + QByteArray::number(codePage);
+    }
+}
+
+struct Sheet {
+    QString name;
+    qint64 offset = 0;
+};
 
 class XlsReader : public WorkbookReader
 {
 public:
     XlsReader(const QString &path, const WorkbookLimits &limits) : WorkbookReader(path, limits)
     {
-        if (QFileInfo(path).size() > limits.maxFileBytes)
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            throw CinelogError(ErrorNumber::PermissionDenied, workbookMessage(path, QStringLiteral("cannot be read: %1").arg(f.errorString())));
+        if (f.size() > limits.maxFileBytes)
             throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("is too large to import.")));
-        const QByteArray native = QFile::encodeName(path);
-        if (!readsWithoutCrashing(native, limits))
-            throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               workbookMessage(path, QStringLiteral("cannot be read: it is damaged or not an Excel workbook.")));
-        const int rc = freexl_open(native.constData(), &m_handle.h);
-        if (rc != FREEXL_OK)
-            fail(rc);
-        unsigned int count = 0;
-        if (freexl_get_info(m_handle, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK)
-            fail(FREEXL_INVALID_HANDLE);
-        if (count > unsigned(limits.maxSheets))
-            throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("has too many worksheets.")));
-        for (unsigned int i = 0; i < count; ++i) {
-            const char *name = nullptr;
-            const int r = freexl_get_worksheet_name(m_handle, (unsigned short)i, &name);
-            if (r != FREEXL_OK)
-                fail(r);
-            m_names << QString::fromUtf8(name ? name : "");
+        const QByteArray file = f.read(limits.maxFileBytes + 1);
+        if (file.size() > limits.maxFileBytes)
+            throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("is too large to import.")));
+
+        switch (CompoundFile::readStream(file, {QStringLiteral("Workbook"), QStringLiteral("Book")}, &m_stream)) {
+        case CompoundFile::Status::Ok:
+            break;
+        case CompoundFile::Status::NotCompound:
+            if (isOldExcel(file))
+                fail(QStringLiteral("was saved by Excel 4 or earlier, which cannot be imported. Save it again as an Excel 97-2003 "
+                                    "workbook (.xls) or as .xlsx."));
+            fail(QStringLiteral("is not an Excel 97-2003 workbook (.xls)."));
+        case CompoundFile::Status::NoSuchStream:
+            fail(QStringLiteral("holds no Excel workbook; it may be another kind of Office document."));
+        case CompoundFile::Status::Damaged:
+            damaged();
+        }
+        try {
+            readGlobals();
+        } catch (const Damage &) {
+            damaged();
         }
     }
 
-    QStringList worksheetNames() const override { return m_names; }
+    QStringList worksheetNames() const override
+    {
+        QStringList names;
+        for (const Sheet &s : m_sheets)
+            names << s.name;
+        return names;
+    }
 
     SheetData readSheet(int index) override
     {
         checkIndex(index);
-        int rc = freexl_select_active_worksheet(m_handle, (unsigned short)index);
-        if (rc != FREEXL_OK)
-            fail(rc);
-        unsigned int rows = 0;
-        unsigned short columns = 0;
-        rc = freexl_worksheet_dimensions(m_handle, &rows, &columns);
-        if (rc != FREEXL_OK)
-            fail(rc);
-        SheetData sheet(m_names.at(index), m_limits, m_path);
-        if (qint64(rows) * columns > m_limits.maxCells * 4)
-            throw CinelogError(ErrorNumber::Overflow,
-                               workbookMessage(m_path, QStringLiteral("claims %1 rows by %2 columns in “%3”, more than can be imported.")
-                                                           .arg(rows)
-                                                           .arg(columns)
-                                                           .arg(sheet.name())));
-        for (unsigned int r = 0; r < rows; ++r) {
-            for (unsigned short c = 0; c < columns; ++c) {
-                FreeXL_CellValue v;
-                rc = freexl_get_cell_value(m_handle, r, c, &v);
-                if (rc != FREEXL_OK)
-                    fail(rc);
-                sheet.setCell(qint64(r) + 1, qint64(c) + 1, text(v));
-            }
+        SheetData sheet(m_sheets.at(size_t(index)).name, m_limits, m_path);
+        try {
+            readCells(m_sheets.at(size_t(index)).offset, sheet);
+        } catch (const Damage &) {
+            damaged();
         }
         return sheet;
     }
 
 private:
-    static QString text(const FreeXL_CellValue &v)
+    static bool isOldExcel(const QByteArray &file)
     {
-        switch (v.type) {
-        case FREEXL_CELL_INT:
-            return QString::number(v.value.int_value);
-        case FREEXL_CELL_DOUBLE:
-            return CellText::number(v.value.double_value);
-        case FREEXL_CELL_TEXT:
-        case FREEXL_CELL_SST_TEXT:
-            return QString::fromUtf8(v.value.text_value ? v.value.text_value : "");
-        case FREEXL_CELL_DATE:
-        case FREEXL_CELL_TIME:
-            return QString::fromLatin1(v.value.text_value ? v.value.text_value : "");
-        case FREEXL_CELL_DATETIME: {
-            const QString s = QString::fromLatin1(v.value.text_value ? v.value.text_value : "");
-            // Midnight is a plain date, as the other kinds of workbook show it.
-            return s.endsWith(QLatin1String(" 00:00:00")) ? s.left(10) : s;
-        }
-        default:
-            return QString();
+        // The first record of an Excel 2, 3 or 4 file is its beginning-of-file mark.
+        return file.size() >= 4 && file.at(0) == '\x09' && (file.at(1) == 0 || file.at(1) == 2 || file.at(1) == 4);
+    }
+
+    void readGlobals()
+    {
+        Records records(m_stream, 0);
+        Record r;
+        if (!records.next(r) || r.type != Rec::Bof || r.data.size() < 4 || u16(r.data.data() + 2) != GlobalsSubstream)
+            throw Damage{};
+        const quint16 version = u16(r.data.data());
+        if (version != Biff8 && version != Biff5)
+            throw Damage{};
+        m_biff8 = version == Biff8;
+        for (;;) {
+            if (!records.next(r))
+                throw Damage{}; // no end to the workbook's own records
+            const char *d = r.data.data();
+            const qsizetype n = r.data.size();
+            switch (r.type) {
+            case Rec::Eof:
+                return;
+            case Rec::FilePass:
+                fail(QStringLiteral("is protected with a password. Save it without the password and import it again."));
+            case Rec::CodePage:
+                if (n >= 2)
+                    setCodePage(u16(d));
+                break;
+            case Rec::DateMode:
+                if (n >= 2)
+                    m_epoch1904 = u16(d) == 1;
+                break;
+            case Rec::Xf:
+                if (n >= 4)
+                    m_xfFormats.push_back(u16(d + 2));
+                break;
+            case Rec::Format:
+                if (n >= 3) {
+                    Pieces p(r.data);
+                    const quint16 id = p.u16();
+                    m_formats.insert(id, m_biff8 ? p.unicodeText() : byteText(p, false));
+                }
+                break;
+            case Rec::BoundSheet:
+                if (n >= 7) {
+                    Pieces p(r.data);
+                    Sheet s;
+                    s.offset = p.u32();
+                    p.u8(); // visibility: hidden sheets are offered too
+                    const int kind = p.u8();
+                    s.name = m_biff8 ? p.unicodeText(true) : byteText(p, false);
+                    if (kind != WorksheetKind)
+                        break; // charts and macro sheets hold no cells to import
+                    if (m_sheets.size() >= size_t(m_limits.maxSheets))
+                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
+                    m_sheets.push_back(s);
+                }
+                break;
+            case Rec::Sst:
+                readSharedTexts(records.withContinuations(r));
+                break;
+            default:
+                break;
+            }
         }
     }
 
-    [[noreturn]] void fail(int code) const
+    void readSharedTexts(std::vector<QByteArrayView> pieces)
     {
-        throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, freexlError(code)));
+        Pieces p(std::move(pieces));
+        p.u32(); // references to the table, not needed
+        const quint32 count = p.u32();
+        for (quint32 i = 0; i < count && !p.atEnd(); ++i)
+            m_shared.push_back(p.unicodeText());
     }
 
-    // Closed even when the constructor fails: the library wants that after a failed open too.
-    struct Handle {
-        const void *h = nullptr;
-        Handle() = default;
-        Handle(const Handle &) = delete;
-        ~Handle()
-        {
-            if (h)
-                freexl_close(h);
+    void readCells(qint64 offset, SheetData &sheet)
+    {
+        Records records(m_stream, offset);
+        Record r;
+        if (!records.next(r) || r.type != Rec::Bof)
+            throw Damage{};
+        // Charts placed on the sheet are streams of their own within it, between a further
+        // beginning and end mark.
+        int depth = 1;
+        int textRow = -1, textColumn = -1; // a formula whose text result follows
+        while (depth > 0) {
+            if (!records.next(r))
+                throw Damage{};
+            if (r.type == Rec::Bof) {
+                ++depth;
+                continue;
+            }
+            if (r.type == Rec::Eof) {
+                --depth;
+                continue;
+            }
+            if (depth != 1)
+                continue;
+            const char *d = r.data.data();
+            const qsizetype n = r.data.size();
+            if (r.type == Rec::String && textRow >= 0) {
+                Pieces p(records.withContinuations(r));
+                put(sheet, textRow, textColumn, m_biff8 ? p.unicodeText() : byteText(p, true));
+                textRow = -1;
+                continue;
+            }
+            if (n < 6)
+                continue;
+            const int row = u16(d), column = u16(d + 2), xf = u16(d + 4);
+            switch (r.type) {
+            case Rec::Number:
+                if (n >= 14)
+                    put(sheet, row, column, numberText(f64(d + 6), xf));
+                break;
+            case Rec::Rk:
+                if (n >= 10)
+                    put(sheet, row, column, numberText(rkValue(u32(d + 6)), xf));
+                break;
+            case Rec::MulRk:
+                // Row, first column, then six bytes (style and number) per cell, then the last column.
+                for (qsizetype i = 0; 4 + 6 * (i + 1) + 2 <= n; ++i)
+                    put(sheet, row, column + int(i), numberText(rkValue(u32(d + 4 + 6 * i + 2)), u16(d + 4 + 6 * i)));
+                break;
+            case Rec::LabelSst:
+                if (n >= 10) {
+                    const quint32 index = u32(d + 6);
+                    if (index >= m_shared.size())
+                        throw Damage{};
+                    put(sheet, row, column, m_shared[index]);
+                }
+                break;
+            case Rec::Label:
+            case Rec::RString: {
+                Pieces p(records.withContinuations(r));
+                p.skip(6);
+                put(sheet, row, column, m_biff8 ? p.unicodeText() : byteText(p, true));
+                break;
+            }
+            case Rec::BoolErr:
+                if (n >= 8)
+                    put(sheet, row, column, d[7] ? errorText(quint8(d[6])) : CellText::boolean(d[6] != 0));
+                break;
+            case Rec::Formula:
+                if (n >= 14) {
+                    if (u16(d + 12) != 0xFFFF) {
+                        put(sheet, row, column, numberText(f64(d + 6), xf));
+                    } else if (d[6] == 0) {
+                        textRow = row;
+                        textColumn = column;
+                    } else if (d[6] == 1) {
+                        put(sheet, row, column, CellText::boolean(d[8] != 0));
+                    } else if (d[6] == 2) {
+                        put(sheet, row, column, errorText(quint8(d[8])));
+                    }
+                }
+                break;
+            default:
+                break;
+            }
         }
-        operator const void *() const { return h; }
-    } m_handle;
-    QStringList m_names;
+    }
+
+    static void put(SheetData &sheet, int row, int column, const QString &text)
+    {
+        sheet.setCell(qint64(row) + 1, qint64(column) + 1, text);
+    }
+
+    QString numberText(double value, int xf) const
+    {
+        const int format = xf < int(m_xfFormats.size()) ? m_xfFormats[size_t(xf)] : 0;
+        CellText::SerialKind kind;
+        const auto custom = m_formats.constFind(format);
+        const bool isDate = custom != m_formats.cend() ? CellText::isDateFormatCode(*custom, &kind)
+                                                       : CellText::isBuiltInDateFormat(format, &kind);
+        return isDate ? CellText::fromSerial(value, m_epoch1904, kind) : CellText::number(value);
+    }
+
+    void setCodePage(int codePage)
+    {
+        if (m_biff8)
+            return; // text carries its own width flag
+        QStringDecoder decoder(codePageName(codePage).constData(), QStringConverter::Flag::Stateless);
+        if (decoder.isValid())
+            m_decoder.emplace(std::move(decoder));
+    }
+
+    // Text of an Excel 5 or 95 workbook: a byte or two-byte length, then the bytes.
+    QString byteText(Pieces &p, bool twoByteLength)
+    {
+        const qint64 count = twoByteLength ? p.u16() : p.u8();
+        const QByteArray bytes = p.bytes(count);
+        if (m_decoder)
+            return m_decoder->decode(bytes);
+        return QString::fromLatin1(bytes); // Western European, the code page nearly all such files use
+    }
+
+    [[noreturn]] void fail(const QString &what) const
+    {
+        throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, what));
+    }
+
+    [[noreturn]] void damaged() const { fail(QStringLiteral("cannot be read: it is damaged or not an Excel workbook.")); }
+
+    QByteArray m_stream;
+    bool m_biff8 = true;
+    bool m_epoch1904 = false;
+    std::optional<QStringDecoder> m_decoder;
+    std::vector<quint16> m_xfFormats;
+    QHash<int, QString> m_formats;
+    std::vector<QString> m_shared;
+    std::vector<Sheet> m_sheets;
 };
 
 }

@@ -37,9 +37,8 @@ TEST(FuzzFindings, SettingsFilesTakeAWriteThatReadsBack)
     }
 }
 
-// Damaged .xls files give worksheets or a message, never a crash. (libfreexl 1.0.6 reads past its
-// buffers on some of them, one far enough to crash; the reader checks them in a child process first.
-// The sanitizer build suppresses the over-read reports from inside the library, see fuzz/asan.supp.)
+// Damaged .xls files give worksheets or a message, never a crash: strings running past their
+// record, past the end of the data, and sector numbers past the end of the file.
 TEST(FuzzFindings, DamagedXlsFilesEndInAMessageOrSheets)
 {
     const QStringList files = findings("xls");

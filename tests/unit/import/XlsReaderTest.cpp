@@ -1,0 +1,261 @@
+// Excel 97-2003 and Excel 5/95 workbooks laid out record by record: what Excel writes reads as the
+// user sees it, and damage anywhere in the file ends in a message naming the file.
+#include "CinelogError.h"
+#include "WorkbookReader.h"
+#include "XlsTestFile.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace XlsTestFile;
+
+namespace {
+
+QString writeFile(QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+QByteArray label(int row, int column, const QString &s)
+{
+    return record(0x0204, cellHead(row, column, 0) + text(s));
+}
+
+QByteArray sharedLabel(int row, int column, quint32 index)
+{
+    return record(0x00FD, cellHead(row, column, 0) + le32(index));
+}
+
+QByteArray number(int row, int column, int xf, double v)
+{
+    return record(0x0203, cellHead(row, column, xf) + f64(v));
+}
+
+QByteArray rk(int row, int column, int xf, quint32 value)
+{
+    return record(0x027E, cellHead(row, column, xf) + le32(value));
+}
+
+QByteArray boolErr(int row, int column, int value, bool error)
+{
+    return record(0x0205, cellHead(row, column, 0) + QByteArray(1, char(value)) + QByteArray(1, char(error ? 1 : 0)));
+}
+
+// A formula with its last calculated result: a number, or a marked kind (0 text in the next
+// record, 1 true/false, 2 error, 3 empty text).
+QByteArray formula(int row, int column, const QByteArray &result)
+{
+    return record(0x0006, cellHead(row, column, 0) + result + le16(0) + le32(0) + le16(3) + QByteArray("\x1E\x2A\x00", 3));
+}
+
+QByteArray markedResult(int kind, int value)
+{
+    return QByteArray(1, char(kind)) + QByteArray(1, 0) + QByteArray(1, char(value)) + QByteArray(3, 0) + le16(0xFFFF);
+}
+
+constexpr int DateStyle = 1, DateTimeStyle = 2;
+
+QDate epoch1904()
+{
+    return QDate(1904, 1, 1);
+}
+
+// A workbook as Excel 97-2003 saves one: the 1904 date system, a custom date-and-time format,
+// shared texts split over continuation records (switching from one-byte to two-byte characters
+// in the middle of a text), a text with formatting runs and a phonetic guide, a chart sheet, a
+// chart inside a worksheet, and every kind of cell record. padding adds an unknown global record
+// of that size, so the stream can be made big enough to leave the mini stream.
+QByteArray excelStyleWorkbook(int padding = 0)
+{
+    QByteArray globals = record(0x0042, le16(1200)) + record(0x0022, le16(1));
+    globals += record(0x041E, le16(164) + text(QStringLiteral("dd/mm/yyyy hh:mm")));
+    for (int format : {0, 14, 164, 0})
+        globals += record(0x00E0, le16(0) + le16(quint16(format)) + QByteArray(16, 0));
+    for (int left = padding; left > 0; left -= 8000)
+        globals += record(0x00EB, QByteArray(std::min(left, 8000), 'p'));
+
+    QByteArray sst = le32(10) + le32(5) + text(QStringLiteral("Seven Samurai"));
+    sst += le16(3) + QByteArray("\x0C", 1) + le16(1) + le32(4) + "Ran" + le16(0) + le16(1) + QByteArray(4, 0);
+    sst += le16(14) + QByteArray(1, 0) + QStringLiteral("Zoë Ñúñez ").toLatin1();
+    QByteArray more = QByteArray(1, 1) + chars(QStringLiteral("七人の侍"), true) + text(QStringLiteral("Kind"));
+    const QByteArray sharedTexts =
+        record(0x00FC, sst) + record(0x003C, more) + record(0x003C, text(QStringLiteral("Title")));
+
+    const double bought = epoch1904().daysTo(QDate(2003, 5, 17));
+    QByteArray cells;
+    cells += sharedLabel(0, 0, 4) + label(0, 1, QStringLiteral("Bought")) + label(0, 2, QStringLiteral("Zeit ⌚")) + sharedLabel(0, 3, 3);
+    cells += sharedLabel(1, 0, 0) + number(1, 1, DateStyle, bought) + number(1, 2, DateTimeStyle, bought + 18.5 / 24)
+             + boolErr(1, 3, 1, false);
+    cells += sharedLabel(2, 0, 1) + rk(2, 1, DateStyle, (2u << 2) | 2) + boolErr(2, 2, 0, false) + boolErr(2, 3, 0x2A, true);
+    cells += sharedLabel(3, 0, 2);
+    cells += record(0x00BD, le16(3) + le16(1) + le16(0) + le32((1989u << 2) | 2) + le16(0) + le32((13750u << 2) | 3) + le16(0)
+                                + le32(0x3FE00000) + le16(3));
+    cells += formula(4, 0, f64(42)) + formula(4, 1, markedResult(0, 0)) + record(0x04BC, QByteArray(12, 0))
+             + record(0x0207, text(QStringLiteral("computed"))) + formula(4, 2, markedResult(1, 1))
+             + formula(4, 3, markedResult(2, 0x07)) + formula(4, 4, markedResult(3, 0)) + rk(4, 5, 0, (quint32(-7) << 2) | 2);
+    cells += bof(0x0600, 0x0020) + number(9, 0, 0, 99) + eof();
+    cells += label(5, 0, QStringLiteral("after the chart"));
+
+    return workbookStream(0x0600, globals,
+                          {{text(QStringLiteral("Shared"), true), 0, cells},
+                           {text(QStringLiteral("Chart1"), true), 2, QByteArray()},
+                           {text(QStringLiteral("Ünïcode ✓"), true), 0, label(0, 0, QStringLiteral("x"))}},
+                          sharedTexts);
+}
+
+struct Layout {
+    const char *name;
+    int padding;
+    int extraFatSectors;
+};
+
+class XlsLayouts : public ::testing::TestWithParam<Layout>
+{
+};
+
+TEST_P(XlsLayouts, ExcelRecordsReadAsTheUserSeesThem)
+{
+    QTemporaryDir dir;
+    const Compound c = compound(excelStyleWorkbook(GetParam().padding), QStringLiteral("Workbook"), GetParam().extraFatSectors);
+    auto wb = openWorkbook(writeFile(dir, QStringLiteral("excel.xls"), c.bytes));
+    // The chart sheet holds no cells and is not offered.
+    EXPECT_EQ(wb->worksheetNames(), QStringList({"Shared", "Ünïcode ✓"}));
+
+    const SheetData s = wb->readSheet(0);
+    const QList<QStringList> rows = {
+        {"Title", "Bought", "Zeit ⌚", "Kind"},
+        {"Seven Samurai", "2003-05-17", "2003-05-17 18:30:00", "TRUE"},
+        {"Ran", "1904-01-03", "FALSE", "#N/A"},
+        {"Zoë Ñúñez 七人の侍", "1989", "137.5", "0.5"},
+        {"42", "computed", "TRUE", "#DIV/0!", "", "-7"},
+        {"after the chart"},
+    };
+    for (int r = 0; r < rows.size(); ++r)
+        for (int col = 0; col < rows[r].size(); ++col)
+            EXPECT_EQ(s.cell(r + 1, col + 1), rows[r][col]) << "row " << r + 1 << " column " << col + 1;
+    // The number inside the chart is the chart's, not the sheet's.
+    EXPECT_EQ(s.GetLastRow(), 6);
+    EXPECT_EQ(s.lastColumn(), 6);
+    EXPECT_EQ(wb->readSheet(1).cell(1, 1), QStringLiteral("x"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, XlsLayouts,
+                         ::testing::Values(Layout{"SmallStreamInTheMiniStream", 0, 0},
+                                           Layout{"LargeStreamInWholeSectors", 6000, 0},
+                                           Layout{"AllocationTableListedPastTheHeader", 6000, 110}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// Excel 5 and 95 keep text in the workbook's code page, with byte lengths.
+TEST(XlsReader, Excel95WorkbookReadsInItsCodePage)
+{
+    auto bytes = [](std::initializer_list<int> list) {
+        QByteArray b;
+        for (int v : list)
+            b += char(v);
+        return b;
+    };
+    const QByteArray films = bytes({0xD4, 0xE8, 0xEB, 0xFC, 0xEC, 0xFB}); // "Фильмы" in windows-1251
+    const QByteArray brat = bytes({0xC1, 0xF0, 0xE0, 0xF2});              // "Брат"
+    QByteArray globals = record(0x0042, le16(1251)) + record(0x041E, le16(164) + QByteArray(1, 10) + "yyyy-mm-dd");
+    for (int format : {0, 164})
+        globals += record(0x00E0, le16(0) + le16(quint16(format)) + QByteArray(12, 0));
+    QByteArray cells = record(0x0204, cellHead(0, 0, 0) + le16(quint16(brat.size())) + brat);
+    cells += number(0, 1, 1, QDate(1899, 12, 30).daysTo(QDate(1997, 12, 12)));
+    cells += formula(0, 2, markedResult(0, 0)) + record(0x0207, le16(5) + "Sergei");
+    const QByteArray stream =
+        workbookStream(0x0500, globals, {{QByteArray(1, char(films.size())) + films, 0, cells}});
+
+    QTemporaryDir dir;
+    auto wb = openWorkbook(writeFile(dir, QStringLiteral("excel95.xls"), compound(stream, QStringLiteral("Book")).bytes));
+    ASSERT_EQ(wb->worksheetNames(), QStringList({QStringLiteral("Фильмы")}));
+    const SheetData s = wb->readSheet(0);
+    EXPECT_EQ(s.cell(1, 1), QStringLiteral("Брат"));
+    EXPECT_EQ(s.cell(1, 2), QStringLiteral("1997-12-12"));
+    EXPECT_EQ(s.cell(1, 3), QStringLiteral("Serge")); // the stated length holds, not the bytes after it
+}
+
+// Damage in the container, in the records or in the values ends in a message naming the file,
+// given when the workbook is opened or when the damaged sheet is read.
+TEST(XlsReader, DamageEndsInAClearMessage)
+{
+    const QByteArray good = excelStyleWorkbook(6000);
+    auto damaged = [&](auto change) {
+        Compound c = compound(good);
+        change(c);
+        return c.bytes;
+    };
+    auto withSheet = [](const QByteArray &cells) {
+        return compound(workbookStream(0x0600, QByteArray(), {{text(QStringLiteral("S"), true), 0, cells}})).bytes;
+    };
+    const QString damage = QStringLiteral("is damaged or not an Excel workbook");
+    QByteArray sheetWithoutEnd = workbookStream(0x0600, QByteArray(), {{text(QStringLiteral("S"), true), 0, label(0, 0, "a")}});
+    sheetWithoutEnd.chop(4);
+    QByteArray splitWideCharacter = le32(1) + le32(1) + le16(2) + QByteArray(1, 1) + QByteArray(1, 'A');
+    splitWideCharacter = record(0x00FC, splitWideCharacter) + record(0x003C, QByteArray("\x01\x00\x42\x00", 4));
+
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        QString expected;
+    } cases[] = {
+        {"a chain of sectors that loops", damaged([](Compound &c) { c.setFatEntry(c.firstStreamSector + 1, c.firstStreamSector); }), damage},
+        {"a sector past the end of the file", damaged([](Compound &c) { c.setFatEntry(c.firstStreamSector, 5000); }), damage},
+        {"a stream longer than the file", damaged([](Compound &c) { c.setStreamEntry(120, le32(10'000'000)); }), damage},
+        {"a directory that loops", damaged([](Compound &c) { c.setFatEntry(c.directorySector, c.directorySector); }), damage},
+        {"more allocation sectors than the file has", damaged([](Compound &c) { c.bytes.replace(44, 4, le32(100000)); }), damage},
+        {"a file cut inside its header", compound(good).bytes.left(300), damage},
+        {"a file cut short", compound(good).bytes.left(5000), damage},
+        {"a record running past the stream", withSheet(label(0, 0, "a") + le16(0x0203) + le16(0xFFFF)), damage},
+        {"a shared text that is not in the table", withSheet(sharedLabel(0, 0, 99)), damage},
+        {"a text running past its record", withSheet(record(0x0204, cellHead(0, 0, 0) + le16(200) + QByteArray(1, 0) + "short")), damage},
+        {"a two-byte character split between records", compound(workbookStream(0x0600, splitWideCharacter, {})).bytes, damage},
+        {"a sheet past the end of the stream",
+         compound(workbookStream(0x0600, record(0x0085, le32(0x7FFFFFFF) + le16(0) + text(QStringLiteral("S"), true)), {})).bytes, damage},
+        {"a sheet without its end", compound(sheetWithoutEnd).bytes, damage},
+        {"workbook records without their end", compound(bof(0x0600, 5) + record(0x0042, le16(1200))).bytes, damage},
+        {"an unknown record version", compound(workbookStream(0x0400, QByteArray(), {})).bytes, damage},
+        {"a cell past the largest sheet", withSheet(label(0, 0xFFFF, "far")), QStringLiteral("outside the largest sheet")},
+        {"a password", compound(workbookStream(0x0600, record(0x002F, QByteArray(54, 1)), {})).bytes,
+         QStringLiteral("is protected with a password")},
+        {"another kind of Office document", compound(good, QStringLiteral("WordDocument")).bytes,
+         QStringLiteral("holds no Excel workbook")},
+        {"an Excel 4 file", QByteArray("\x09\x04\x06\x00\x00\x00\x10\x00", 8) + QByteArray(100, 0),
+         QStringLiteral("Excel 4 or earlier")},
+        {"text named .xls", QByteArray("Title,Director\nAliens,James Cameron\n"), QStringLiteral("is not an Excel 97-2003 workbook")},
+        {"an empty file", QByteArray(), QStringLiteral("is not an Excel 97-2003 workbook")},
+    };
+    QTemporaryDir dir;
+    int n = 0;
+    for (const Case &c : cases) {
+        const QString name = QStringLiteral("damaged-%1.xls").arg(++n);
+        try {
+            auto wb = openWorkbook(writeFile(dir, name, c.bytes));
+            for (int i = 0; i < wb->worksheetNames().size(); ++i)
+                wb->readSheet(i);
+            ADD_FAILURE() << c.what << ": read without complaint";
+        } catch (const CinelogError &e) {
+            EXPECT_TRUE(e.description().contains(c.expected)) << c.what << ": " << e.what();
+            EXPECT_TRUE(e.description().contains(name)) << c.what << ": the message names the file: " << e.what();
+        }
+    }
+}
+
+// The one-sheet file the damage cases start from reads when nothing is damaged, so each case above
+// fails for its damage and not for the way it was built.
+TEST(XlsReader, OneSheetFixtureReadsWhenUndamaged)
+{
+    QTemporaryDir dir;
+    auto wb = openWorkbook(writeFile(dir, QStringLiteral("good.xls"),
+                                     compound(workbookStream(0x0600, QByteArray(), {{text(QStringLiteral("S"), true), 0,
+                                                                                      label(0, 0, "a")}}))
+                                         .bytes));
+    EXPECT_EQ(wb->readSheet(0).cell(1, 1), QStringLiteral("a"));
+}
+
+}

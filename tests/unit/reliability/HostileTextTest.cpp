@@ -4,11 +4,14 @@
 #include "Catalogue.h"
 #include "Episodes.h"
 #include "GTestSupport.h"
+#include "HostileTexts.h"
 #include "Loans.h"
 #include "MovieSearch.h"
 #include "MovieStore.h"
 #include "People.h"
+#include "Reports.h"
 #include "Services.h"
+#include "UserLists.h"
 #include "WorkbookImport.h"
 #include "WorkbookReader.h"
 
@@ -17,32 +20,6 @@
 #include <algorithm>
 
 namespace {
-
-struct Hostile {
-    const char *name;
-    QString text;
-};
-
-const QList<Hostile> &hostileTexts()
-{
-    static const QList<Hostile> texts = {
-        {"single quote", QStringLiteral("Ocean's Eleven")},
-        {"double quotes", QStringLiteral("The \"Real\" Thing")},
-        {"percent", QStringLiteral("100% Love")},
-        {"underscore", QStringLiteral("my_movie")},
-        {"backslash", QStringLiteral("C:\\Movies\\new")},
-        {"semicolon", QStringLiteral("first; second")},
-        {"comment dashes", QStringLiteral("-- not a comment")},
-        {"statement", QStringLiteral("x'); DROP TABLE Movies; --")},
-        {"right-to-left", QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD8\xB3\xD9\x84\xD8\xA7\xD9\x85")},
-        {"combining accent", QString::fromUtf8("Ame\xCC\x81lie")},
-        {"outside the basic plane", QString::fromUtf8("\xF0\x9F\x8E\xAC Reel")},
-        {"NUL inside", QStringLiteral("before") + QChar(0) + QStringLiteral("after")},
-        {"255 characters", QString(255, QLatin1Char('w'))},
-        {"spaces only", QStringLiteral("   ")},
-    };
-    return texts;
-}
 
 class HostileText : public ::testing::Test
 {
@@ -192,6 +169,89 @@ TEST_F(HostileText, LoansKeepAndFindEveryBorrower)
         EXPECT_EQ(e.description(), QStringLiteral("LoanedTo is too long: at most 255 characters can be stored."));
     }
     EXPECT_EQ(count("LoanOut"), before);
+}
+
+TEST_F(HostileText, UserListsKeepListPrintAndRemoveByTheExactName)
+{
+    // Every text is a list name, the login that made the list and the title on it. Next to each
+    // text with '%' or '_' sits a list it would match as a LIKE pattern; the two must stay apart.
+    const QString someoneElse = QStringLiteral("someone else");
+    QHash<QString, int> entryOf;
+    QStringList lookalikes;
+    int movieId = 100;
+    for (const Hostile &h : hostileTexts()) {
+        entryOf[h.text] = UserLists::addEntry(cat, ++movieId, h.text, h.text, h.text);
+        const QString lookalike = patternLookalike(h.text);
+        if (!lookalike.isEmpty()) {
+            UserLists::addEntry(cat, 900 + movieId, lookalike, someoneElse, lookalike);
+            lookalikes << lookalike;
+        }
+    }
+    ASSERT_FALSE(lookalikes.isEmpty());
+
+    const QStringList names = UserLists::names(cat);
+    EXPECT_EQ(names.size(), hostileTexts().size() + lookalikes.size());
+    for (const QString &lookalike : lookalikes)
+        EXPECT_EQ(names.count(lookalike), 1) << lookalike.toStdString();
+    movieId = 100;
+    for (const Hostile &h : hostileTexts()) {
+        ++movieId;
+        EXPECT_EQ(names.count(h.text), 1) << h.name;
+        EXPECT_EQ(UserLists::proposedName(cat, h.text), h.text) << h.name;
+        const QList<UserListEntry> entries = UserLists::entries(cat, h.text);
+        ASSERT_EQ(entries.size(), 1) << h.name;
+        EXPECT_EQ(entries[0].id, entryOf[h.text]) << h.name;
+        EXPECT_EQ(entries[0].movieId, movieId) << h.name;
+        EXPECT_EQ(entries[0].movieTitle, h.text) << h.name;
+
+        report::ReportJob job = report::arUsersList(t.ctx(), cat, report::UsersListReportParams{h.text});
+        const report::ReportDocument doc = job.run(t.ctx());
+        EXPECT_EQ(doc.textsOf(QStringLiteral("lblName")), QStringList{QStringLiteral("Movie List for ") + h.text}) << h.name;
+        EXPECT_EQ(doc.textsOf(QStringLiteral("fldMovieTitle")), QStringList{h.text}) << h.name;
+    }
+
+    movieId = 100;
+    for (const Hostile &h : hostileTexts()) {
+        UserLists::removeMovie(cat, h.text, ++movieId);
+        UserLists::removeMovie(cat, h.text, 900 + movieId); // the look-alike's movie, on the look-alike's list only
+        EXPECT_TRUE(UserLists::entries(cat, h.text).isEmpty()) << h.name;
+    }
+    EXPECT_EQ(UserLists::names(cat), [&] {
+        QStringList sorted = lookalikes;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        return sorted;
+    }());
+    for (const QString &lookalike : lookalikes)
+        EXPECT_EQ(UserLists::entries(cat, lookalike).size(), 1) << lookalike.toStdString() << " lost its entry";
+}
+
+TEST_F(HostileText, UserListTextOverTheLimitIsRefusedByNameAndNothingIsSaved)
+{
+    UserLists::addEntry(cat, 1, QStringLiteral("Heat"), QStringLiteral("kim"), QStringLiteral("Kim's list"));
+    for (const Hostile &h : overLongTexts()) {
+        const struct {
+            const char *label;
+            QString title, user, list;
+        } cases[] = {
+            {"Display Name", QStringLiteral("Heat"), QStringLiteral("kim"), h.text},
+            {"User Name", QStringLiteral("Heat"), h.text, QStringLiteral("Kim's list")},
+            {"Movie Title", h.text, QStringLiteral("kim"), QStringLiteral("Kim's list")},
+        };
+        for (const auto &c : cases) {
+            try {
+                UserLists::addEntry(cat, 2, c.title, c.user, c.list);
+                ADD_FAILURE() << h.name << ": " << c.label << " was accepted";
+            } catch (const CinelogError &e) {
+                EXPECT_EQ(e.description(),
+                          QLatin1String(c.label) + QStringLiteral(" is too long: at most 255 characters can be stored."))
+                    << h.name;
+            }
+        }
+    }
+    EXPECT_EQ(count("UserList"), 1);
+    EXPECT_EQ(UserLists::names(cat), QStringList{QStringLiteral("Kim's list")});
+    EXPECT_EQ(UserLists::entries(cat, QStringLiteral("Kim's list")).size(), 1);
 }
 
 TEST_F(HostileText, PeopleAreListedByTheirOwnFirstLetters)

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "CommunityConnection.h"
+#include "Schema.h"
 
 #include <QList>
 #include <QSqlQuery>
@@ -67,11 +68,21 @@ struct RemoteMovie {
 const QString MovieColumns = QStringLiteral(
     "Title, Director, Genre1, Genre2, Genre3, ReleaseYear, RunningTime, NumDiscs, URL, OrderBy, EpisodeDisc");
 
+// Text is read from the community as bytes: the ODBC driver ends the text it hands over at the
+// first NUL character, so every text column is selected CAST(... AS BINARY) and its UTF-8 bytes
+// turn back into text through QVariant::toString(). (Text sent up travels as bytes too; see
+// CommunityConnection.)
+const QString RemoteMovieColumns = QStringLiteral(
+    "CAST(Title AS BINARY) AS Title, CAST(Director AS BINARY) AS Director, CAST(Genre1 AS BINARY) AS Genre1, "
+    "CAST(Genre2 AS BINARY) AS Genre2, CAST(Genre3 AS BINARY) AS Genre3, "
+    "CAST(ReleaseYear AS BINARY) AS ReleaseYear, CAST(RunningTime AS BINARY) AS RunningTime, "
+    "CAST(NumDiscs AS BINARY) AS NumDiscs, CAST(URL AS BINARY) AS URL, CAST(OrderBy AS BINARY) AS OrderBy, EpisodeDisc");
+
 RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
 {
     RemoteMovie r;
     // sql-identifiers: the fixed movie column list
-    QSqlQuery m = remote.exec(QStringLiteral("SELECT ") + MovieColumns + QStringLiteral(" FROM Movies WHERE ID = ?"),
+    QSqlQuery m = remote.exec(QStringLiteral("SELECT ") + RemoteMovieColumns + QStringLiteral(" FROM Movies WHERE ID = ?"),
                               {remoteId});
     if (!m.next())
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
@@ -80,25 +91,41 @@ RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
     const QString director = r.fields.value(QStringLiteral("Director")).toString();
     if (!director.isEmpty()) {
         QSqlQuery d = remote.exec(
-            QStringLiteral("SELECT Director, URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1"), {director});
+            QStringLiteral("SELECT CAST(Director AS BINARY), CAST(URL AS BINARY) FROM Directors WHERE Director = ? "
+                           "ORDER BY ID LIMIT 1"),
+            {director});
         if (d.next())
             r.director = Person{d.value(0).toString(), d.value(1)};
     }
     // A link whose actor record is missing, or an actor without a name, has nothing to copy.
-    QSqlQuery c = remote.exec(QStringLiteral("SELECT a.Actor, a.URL, l.PlayingAs FROM MovActLink l "
-                                             "JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ? ORDER BY l.ID"),
+    QSqlQuery c = remote.exec(QStringLiteral("SELECT CAST(a.Actor AS BINARY), CAST(a.URL AS BINARY), CAST(l.PlayingAs AS BINARY) "
+                                             "FROM MovActLink l JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ? ORDER BY l.ID"),
                               {remoteId});
     while (c.next()) {
         if (!c.value(0).toString().isEmpty())
             r.cast << CastMember{{c.value(0).toString(), c.value(1)}, c.value(2)};
     }
     if (r.fields.value(QStringLiteral("EpisodeDisc")).toString() == QLatin1String("1")) {
-        QSqlQuery e = remote.exec(
-            QStringLiteral("SELECT Title, epsNum, discNum FROM Episodes WHERE MovID = ? ORDER BY episodeID"), {remoteId});
+        QSqlQuery e = remote.exec(QStringLiteral("SELECT CAST(Title AS BINARY), epsNum, discNum FROM Episodes "
+                                                 "WHERE MovID = ? ORDER BY episodeID"),
+                                  {remoteId});
         while (e.next())
             r.episodes << Episode{e.value(0), e.value(1), e.value(2)};
     }
     return r;
+}
+
+// Refuses text longer than a community text column holds, naming the field. The catalogue can hold
+// longer text than its own check lets by (SQLite's length() stops counting at a NUL); the server
+// would refuse it in its own words, or cut it short when it is not in strict mode.
+void checkLength(const char *field, const QVariant &value)
+{
+    const QString s = value.toString();
+    // The server counts characters, not UTF-16 units.
+    if (s.size() > Schema::TextLimit && s.toUcs4().size() > Schema::TextLimit)
+        throw CinelogError(3163, QStringLiteral("%1 is too long: at most %2 characters can be stored.")
+                                     .arg(QLatin1String(field))
+                                     .arg(Schema::TextLimit));
 }
 
 // The catalogue's ID of the actor of that name, added when missing; a blank web link is filled.
@@ -221,6 +248,21 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
     });
     const auto v = [&](const char *column) { return l.value(QString::fromLatin1(column)); };
 
+    // Everything is checked before anything is sent, so a refusal leaves the community untouched.
+    static const std::pair<const char *, const char *> movieText[] = {
+        {"Title", "Title"}, {"Director", "Director"}, {"Genre1", "Genre 1"}, {"Genre2", "Genre 2"},
+        {"Genre3", "Genre 3"}, {"ReleaseYear", "Year of Release"}, {"RunningTime", "Running Time"},
+        {"NumDiscs", "# in Set"}, {"OrderBy", "Order By"}};
+    for (const auto &[column, field] : movieText)
+        checkLength(field, v(column));
+    checkLength("Uploaded By", uploadedBy);
+    for (const CastMember &k : cast) {
+        checkLength("Actor", k.actor.name);
+        checkLength("Playing As", k.playingAs);
+    }
+    for (const Episode &e : episodes)
+        checkLength("Episode Title", e.title);
+
     int n = 0;
     remote.transaction([&] {
         QVariantList binds;
@@ -228,7 +270,8 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
         QString where = equalsOrBlank("Title", v("Title"), binds);
         where += QStringLiteral(" AND ") + equalsOrBlank("ReleaseYear", v("ReleaseYear"), binds);
         // sql-identifiers: fixed column conditions with placeholders
-        QSqlQuery r = remote.exec(QStringLiteral("SELECT ID, Director, ReleaseYear, RunningTime, URL FROM Movies WHERE ")
+        QSqlQuery r = remote.exec(QStringLiteral("SELECT ID, CAST(Director AS BINARY), CAST(ReleaseYear AS BINARY), "
+                                                 "CAST(RunningTime AS BINARY), CAST(URL AS BINARY) FROM Movies WHERE ")
                                       + where + QStringLiteral(" ORDER BY ID LIMIT 1 FOR UPDATE"),
                                   binds);
         if (r.next()) {
@@ -262,7 +305,8 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
         for (const CastMember &k : cast) {
             int m = 0;
             QSqlQuery a = remote.exec(
-                QStringLiteral("SELECT ID, URL FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1 FOR UPDATE"), {k.actor.name});
+                QStringLiteral("SELECT ID, CAST(URL AS BINARY) FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
+                {k.actor.name});
             if (a.next()) {
                 m = a.value(0).toInt();
                 if (blank(a.value(1)) && !blank(k.actor.url))
@@ -272,7 +316,8 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                                   {k.actor.name, text(k.actor.url)});
             }
             QSqlQuery link = remote.exec(
-                QStringLiteral("SELECT ID, PlayingAs FROM MovActLink WHERE MovID = ? AND ActID = ? ORDER BY ID LIMIT 1"),
+                QStringLiteral("SELECT ID, CAST(PlayingAs AS BINARY) FROM MovActLink WHERE MovID = ? AND ActID = ? "
+                               "ORDER BY ID LIMIT 1"),
                 {n, m});
             if (link.next()) {
                 if (blank(link.value(1)) && !blank(k.playingAs))
@@ -287,7 +332,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
 
         if (director) {
             QSqlQuery d = remote.exec(
-                QStringLiteral("SELECT ID, URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
+                QStringLiteral("SELECT ID, CAST(URL AS BINARY) FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
                 {director->name});
             if (d.next()) {
                 if (blank(d.value(1)) && !blank(director->url))

@@ -8,6 +8,8 @@
 
 namespace {
 
+// Title and year are selected as bytes, since the ODBC driver ends text at a NUL; QVariant reads the
+// bytes back as UTF-8.
 CommunityMatch matchOf(const QSqlQuery &q)
 {
     return {q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()};
@@ -44,7 +46,9 @@ QList<CommunityMatch> SearchMovies(CommunityConnection &remote, const QString &t
     QSet<QString> listed;
     {
         QSqlQuery q = remote.exec(
-            QStringLiteral("SELECT ID, Title, ReleaseYear FROM Movies WHERE Title = ? ORDER BY ID"), {title});
+            QStringLiteral("SELECT ID, CAST(Title AS BINARY), CAST(ReleaseYear AS BINARY) FROM Movies WHERE Title = ? "
+                           "ORDER BY ID"),
+            {title});
         while (q.next()) {
             out << matchOf(q);
             listed.insert(out.last().title);
@@ -65,7 +69,8 @@ QList<CommunityMatch> SearchMovies(CommunityConnection &remote, const QString &t
         if (words[k].isEmpty())
             continue;
         QSqlQuery q = remote.exec(
-            QStringLiteral("SELECT ID, Title, ReleaseYear FROM Movies WHERE Title LIKE ? ESCAPE '!' ORDER BY ID"),
+            QStringLiteral("SELECT ID, CAST(Title AS BINARY), CAST(ReleaseYear AS BINARY) FROM Movies "
+                           "WHERE Title LIKE ? ESCAPE '!' ORDER BY ID"),
             {containsPattern(words[k])});
         while (q.next()) {
             CommunityMatch m = matchOf(q);

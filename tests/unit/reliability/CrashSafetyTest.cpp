@@ -9,10 +9,13 @@
 #include "MovieStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QThread>
 #include <csignal>
 #include <map>
@@ -33,6 +36,7 @@ int killCount()
 struct Journal {
     std::map<int, QString> movies; // the movies the catalogue must hold: ID -> title
     int commits = 0;
+    bool converted = false;
 };
 
 // Reads the writer's journal; a partial last line (the kill came in the middle of it) is ignored.
@@ -46,13 +50,15 @@ Journal readJournal(const QString &path)
     const QList<QByteArray> lines = all.left(all.lastIndexOf('\n') + 1).split('\n');
     for (const QByteArray &raw : lines) {
         const QString line = QString::fromUtf8(raw);
+        if (line == QLatin1String("converted"))
+            j.converted = true;
         if (line.startsWith(QLatin1String("movie "))) {
             const int space = int(line.indexOf(QLatin1Char(' '), 6));
             j.movies[line.mid(6, space - 6).toInt()] = line.mid(space + 1);
             ++j.commits;
         } else if (line.startsWith(QLatin1String("remove "))) {
             j.movies.erase(line.mid(7).toInt());
-        } else if (line == QLatin1String("compact")) {
+        } else if (line == QLatin1String("compact") || line == QLatin1String("converted")) {
             ++j.commits;
         }
     }
@@ -144,6 +150,138 @@ TEST_F(CrashSafety, KilledWriterLeavesASoundCompleteCatalogue)
             // The writer got real work done between kills, so the checks above had something to check.
             ASSERT_GT(journal.commits, 0) << "no write was committed before the kills";
         }
+    }
+}
+
+// An old-format catalogue: each movie's cast in the columns Actor1 to Actor4 of its row. The
+// title of movie i ends in " k<n>" for the n actors it names.
+void makeOldCatalogue(const QString &path, int movies)
+{
+    const QString name = QStringLiteral("old-catalogue");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char *sql : {
+                 "CREATE TABLE DBInfo (ID INTEGER PRIMARY KEY AUTOINCREMENT, DBVer TEXT)",
+                 "CREATE TABLE Actors (ID INTEGER PRIMARY KEY AUTOINCREMENT, Actor TEXT)",
+                 "CREATE TABLE Directors (ID INTEGER PRIMARY KEY AUTOINCREMENT, Director TEXT)",
+                 "CREATE TABLE Genres (Genre TEXT)",
+                 "CREATE TABLE LoanOut (ID INTEGER PRIMARY KEY AUTOINCREMENT, MovieID INTEGER, MovieTitle TEXT, "
+                 "LoanedTo TEXT, DateOut TEXT, DateIn TEXT)",
+                 "CREATE TABLE Movies (ID INTEGER PRIMARY KEY AUTOINCREMENT, Title TEXT, Director TEXT, Genre1 TEXT, "
+                 "Genre2 TEXT, Genre3 TEXT, Medium TEXT, Format TEXT, Rating TEXT, ReleaseYear TEXT, RunningTime TEXT, "
+                 "NumDiscs TEXT, Actor1 TEXT, Actor2 TEXT, Actor3 TEXT, Actor4 TEXT, OrderBy TEXT)",
+                 "INSERT INTO DBInfo (DBVer) VALUES ('1.0')",
+                 "INSERT INTO Actors (Actor) VALUES ('Actor 0'), ('Actor 1'), ('Actor 2'), ('Actor 3')",
+                 "INSERT INTO Directors (Director) VALUES ('Director')", "INSERT INTO Genres (Genre) VALUES ('Drama')",
+                 "BEGIN"})
+            ASSERT_TRUE(q.exec(QString::fromLatin1(sql))) << sql;
+        ASSERT_TRUE(q.prepare(QStringLiteral("INSERT INTO Movies (Title, Director, Actor1, Actor2, Actor3, Actor4, OrderBy) "
+                                             "VALUES (?, 'Director', ?, ?, ?, ?, ?)")));
+        for (int i = 0; i < movies; ++i) {
+            const int k = i % 5;
+            const QString title = QStringLiteral("Old %1 k%2").arg(i).arg(k);
+            q.addBindValue(title);
+            for (int a = 0; a < 4; ++a)
+                q.addBindValue(a < k ? QStringLiteral("Actor %1").arg(a) : QString());
+            q.addBindValue(title);
+            ASSERT_TRUE(q.exec());
+        }
+        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) "
+                                          "VALUES (1, 'Old 1 k1', 'Ann', '2024-01-05')")));
+        ASSERT_TRUE(q.exec(QStringLiteral("COMMIT")));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// What is at the path right after a kill, read without converting anything: whether it is the
+// old or the converted catalogue, its integrity check and its number of movies. (Opened for
+// writing, so that the engine rolls back a transaction the kill cut short, as any opening does.)
+struct FileState {
+    bool old = false;
+    QString integrity;
+    int movies = -1;
+};
+
+FileState inspect(const QString &path)
+{
+    FileState s;
+    const QString name = QStringLiteral("inspect");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next())
+                s.integrity = q.value(0).toString();
+            s.old = db.record(QStringLiteral("Movies")).contains(QStringLiteral("Actor1"));
+            if (q.exec(QStringLiteral("SELECT COUNT(*) FROM Movies")) && q.next())
+                s.movies = q.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return s;
+}
+
+// Kills the conversion of an old-format catalogue part-way. Until the converted catalogue is
+// complete the old one stays whole at its path; opening it again converts it completely.
+TEST_F(CrashSafety, KilledConversionLeavesTheOldOrTheWholeConvertedCatalogue)
+{
+    constexpr int Movies = 3000;
+    const QString original = t.path(QStringLiteral("old-original.cnlg"));
+    makeOldCatalogue(original, Movies);
+    const QString leftover = t.path(QStringLiteral("crash_new.cnlg"));
+    const int kills = std::max(4, killCount() / 3);
+    std::mt19937 rng(std::random_device{}());
+    qint64 conversionMs = 0;
+    for (int run = 0; run <= kills; ++run) {
+        QFile::remove(path);
+        QFile::remove(journalPath);
+        ASSERT_TRUE(QFile::copy(original, path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        const unsigned seed = rng();
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QStringLiteral(CINELOG_CRASH_WRITER), {path, journalPath, QString::number(seed), QStringLiteral("convert")});
+        ASSERT_TRUE(child.waitForStarted(10000));
+        ASSERT_TRUE(child.waitForReadyRead(20000));
+        QElapsedTimer clock;
+        clock.start();
+        int waitMs = 0;
+        if (run == 0) {
+            // The first run converts to the end, to learn how long a conversion takes here.
+            while (!child.readAll().contains("converted") && clock.elapsed() < 120000)
+                child.waitForReadyRead(1000);
+            conversionMs = std::max<qint64>(clock.elapsed(), 1);
+        } else {
+            waitMs = int(rng() % quint32(conversionMs + conversionMs / 5 + 1));
+            QThread::msleep(waitMs);
+        }
+        ::kill(pid_t(child.processId()), SIGKILL);
+        ASSERT_TRUE(child.waitForFinished(10000));
+
+        const Journal journal = readJournal(journalPath);
+        const FileState after = inspect(path);
+        const QString where = QStringLiteral("kill %1 after %2 ms of a %3 ms conversion").arg(run).arg(waitMs).arg(conversionMs);
+        EXPECT_EQ(after.integrity, QStringLiteral("ok")) << qPrintable(where);
+        EXPECT_EQ(after.movies, Movies) << qPrintable(where);
+        if (journal.converted)
+            EXPECT_FALSE(after.old) << "the conversion was reported done, yet the old catalogue is in place; " << qPrintable(where);
+        if (run == 0)
+            ASSERT_TRUE(journal.converted) << "the conversion did not finish";
+
+        // Opening it again (replacing what the killed conversion left beside it) gives the whole
+        // converted catalogue.
+        if (QFile::exists(leftover))
+            t.prompts.answerYes();
+        const QStringList found = problems(Journal{});
+        ASSERT_TRUE(found.isEmpty()) << qPrintable(where) << ":\n" << qPrintable(found.join(QLatin1Char('\n')));
+        const FileState reopened = inspect(path);
+        EXPECT_FALSE(reopened.old) << qPrintable(where);
+        EXPECT_EQ(reopened.movies, Movies) << qPrintable(where);
+        EXPECT_FALSE(QFile::exists(leftover)) << qPrintable(where);
     }
 }
 

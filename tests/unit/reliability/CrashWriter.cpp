@@ -1,8 +1,11 @@
 // The child of the crash-safety test: writes to a catalogue without end until it is killed.
 //   cinelog_crash_writer <catalogue> <journal> <seed>
+//   cinelog_crash_writer <catalogue> <journal> <seed> convert
 // Every movie it writes carries its cast count in its title ("... k3": three cast rows). After each
 // write commits, it appends what it wrote to the journal, so the parent knows which writes the
 // catalogue must keep. It prints "ready" once the catalogue is open.
+// With "convert" it opens an old-format catalogue instead, which converts it, notes "converted"
+// and prints it, then waits to be killed.
 
 #include "Catalogue.h"
 #include "CatalogueMaintenance.h"
@@ -37,8 +40,9 @@ void note(const QString &line)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <catalogue> <journal> <seed>\n", argv[0]);
+    const bool convert = argc == 5 && qstrcmp(argv[4], "convert") == 0;
+    if (argc != 4 && !convert) {
+        std::fprintf(stderr, "usage: %s <catalogue> <journal> <seed> [convert]\n", argv[0]);
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
@@ -50,6 +54,19 @@ int main(int argc, char **argv)
     TestContext t;
     Catalogue cat(t.ctx());
     cat.DBPath = path;
+    if (convert) {
+        // Yes to replacing what an earlier killed conversion left beside the catalogue.
+        t.prompts.answerYes();
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        if (!cat.DBConn())
+            return 2;
+        note(QStringLiteral("converted"));
+        std::fputs("converted\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            ::pause();
+    }
     if (!cat.DBConn())
         return 2;
     MovieStore store(cat);

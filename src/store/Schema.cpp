@@ -1,5 +1,7 @@
 #include "Schema.h"
 
+#include "CinelogError.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -188,6 +190,12 @@ const std::vector<QString> &indexStatements()
         return out;
     }();
     return s;
+}
+
+void refuseOverlongText(const QString &field, const QString &text)
+{
+    if (text.size() > TextLimit && text.toUcs4().size() > TextLimit)
+        throw CinelogError(3163, QStringLiteral("%1 is too long: at most %2 characters can be stored.").arg(field).arg(TextLimit));
 }
 
 } // namespace Schema

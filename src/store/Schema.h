@@ -45,6 +45,10 @@ const std::vector<QString> &indexStatements();
 QString indexStatement(const Index &index);
 
 constexpr int TextLimit = 255;
+// Refuses text a text column cannot hold, naming the field as the user knows it: "<field> is too
+// long: at most 255 characters can be stored." Characters are counted, not UTF-16 units, and all
+// of them, also past a NUL (where the column's own length check stops counting).
+void refuseOverlongText(const QString &field, const QString &text);
 // "CINE" as a number: marks a SQLite file as a Cinelog catalogue.
 constexpr int ApplicationId = 0x43494E45;
 constexpr int SchemaVersion = 2;

@@ -120,12 +120,7 @@ RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
 // would refuse it in its own words, or cut it short when it is not in strict mode.
 void checkLength(const char *field, const QVariant &value)
 {
-    const QString s = value.toString();
-    // The server counts characters, not UTF-16 units.
-    if (s.size() > Schema::TextLimit && s.toUcs4().size() > Schema::TextLimit)
-        throw CinelogError(3163, QStringLiteral("%1 is too long: at most %2 characters can be stored.")
-                                     .arg(QLatin1String(field))
-                                     .arg(Schema::TextLimit));
+    Schema::refuseOverlongText(QLatin1String(field), value.toString());
 }
 
 // The catalogue's ID of the actor of that name, added when missing; a blank web link is filled.

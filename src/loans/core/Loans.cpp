@@ -1,6 +1,7 @@
 #include "Loans.h"
 
 #include "Catalogue.h"
+#include "Schema.h"
 
 #include <QRegularExpression>
 
@@ -70,6 +71,8 @@ int recordLoan(Catalogue &cat, int movieId, const QString &movieTitle, const QSt
 {
     if (!dateOut.isValid())
         throw CinelogError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+    Schema::refuseOverlongText(QStringLiteral("Loaned To"), loanedTo);
+    Schema::refuseOverlongText(QStringLiteral("Movie"), movieTitle);
     QSqlQuery q = cat.exec(
         QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (?, ?, ?, ?)"),
         {movieId, NullIfEmpty(movieTitle), NullIfEmpty(loanedTo), dateOut.toString(Qt::ISODate)});

@@ -19,13 +19,8 @@ int addEntry(Catalogue &cat, int movieId, const QString &movieTitle, const QStri
     // own length check stops counting at a NUL, so it cannot be left to that alone.
     const std::pair<const char *, const QString *> limited[] = {
         {"Display Name", &listName}, {"User Name", &userId}, {"Movie Title", &movieTitle}};
-    for (const auto &[field, value] : limited) {
-        // The catalogue counts characters, not UTF-16 units.
-        if (value->size() > Schema::TextLimit && value->toUcs4().size() > Schema::TextLimit)
-            throw CinelogError(3163, QStringLiteral("%1 is too long: at most %2 characters can be stored.")
-                                         .arg(QLatin1String(field))
-                                         .arg(Schema::TextLimit));
-    }
+    for (const auto &[field, value] : limited)
+        Schema::refuseOverlongText(QLatin1String(field), *value);
     QSqlQuery q = cat.exec(QStringLiteral("INSERT INTO UserList (MovID, MovieTitle, UserID, Name) VALUES (?, ?, ?, ?)"),
                            {movieId, NullIfEmpty(movieTitle), NullIfEmpty(userId), NullIfEmpty(listName)});
     return q.lastInsertId().toInt();

@@ -1,6 +1,7 @@
 #include "MovieStore.h"
 
 #include "Catalogue.h"
+#include "Schema.h"
 
 #include <QSqlQuery>
 #include <functional>
@@ -78,8 +79,7 @@ int MovieStore::save(const MovieRecord &m)
         {"Rating", &m.rating}, {"Year of Release", &m.releaseYear}, {"Running Time", &m.runningTime},
         {"# in Set", &m.numDiscs}};
     for (const auto &[name, value] : limited)
-        if (value->size() > 255)
-            throw CinelogError(3163, QStringLiteral("%1 is too long: at most 255 characters can be stored.").arg(QLatin1String(name)));
+        Schema::refuseOverlongText(QLatin1String(name), *value);
     int id = m.id;
     m_cat.transaction([&] {
         const QVariantList values = {NullIfEmpty(m.title), NullIfEmpty(m.director), NullIfEmpty(m.genre1),

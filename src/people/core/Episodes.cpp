@@ -1,6 +1,7 @@
 #include "Episodes.h"
 
 #include "Catalogue.h"
+#include "Schema.h"
 
 namespace Episodes {
 
@@ -33,6 +34,7 @@ std::optional<int> number(const QString &text)
 
 int save(Catalogue &cat, int episodeId, int movieId, const QString &title, int epsNum, int discNum)
 {
+    Schema::refuseOverlongText(QStringLiteral("Title"), title);
     if (episodeId == 0) {
         QSqlQuery q = cat.exec(QStringLiteral("INSERT INTO Episodes (MovID, Title, epsNum, discNum) VALUES (?, ?, ?, ?)"),
                                {movieId, NullIfEmpty(title), epsNum, discNum});

@@ -1,6 +1,7 @@
 #include "People.h"
 
 #include "Catalogue.h"
+#include "Schema.h"
 
 namespace People {
 
@@ -81,6 +82,7 @@ QStringList associatedMovies(Catalogue &cat, Kind kind, int personId, const QStr
 void save(Catalogue &cat, Kind kind, int personId, const QString &name, const QString &url)
 {
     const Names n = namesOf(kind);
+    Schema::refuseOverlongText(QStringLiteral("Name"), name);
     // sql-identifiers: table and column names of the kind of person
     QSqlQuery q = cat.exec(QStringLiteral("UPDATE %1 SET %2 = ?, URL = ? WHERE ID = ?").arg(n.table, n.column),
                            {NullIfEmpty(name), url, personId});

@@ -15,7 +15,7 @@ start)
     # A server left over from an interrupted run goes first.
     "$server" stop "$folder" || true
     rm -rf "$folder"
-    CINELOG_SERVER_START_TIMEOUT=30 "$server" start "$folder" --database cinelog_unit >/dev/null
+    CINELOG_SERVER_START_TIMEOUT=90 "$server" start "$folder" --database cinelog_unit >/dev/null
     admin_password="$(head -c 18 /dev/urandom | base64 | tr -dc 'A-Za-z0-9')"
     {
         echo "CREATE DATABASE cinelog_widget CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;"

@@ -166,7 +166,7 @@ TEST_F(HostileText, LoansKeepAndFindEveryBorrower)
         Loans::recordLoan(cat, movieId, m.title, QString(256, QLatin1Char('b')), QDate(2025, 12, 2));
         ADD_FAILURE() << "a borrower over the limit was accepted";
     } catch (const CinelogError &e) {
-        EXPECT_EQ(e.description(), QStringLiteral("LoanedTo is too long: at most 255 characters can be stored."));
+        EXPECT_EQ(e.description(), QStringLiteral("Loaned To is too long: at most 255 characters can be stored."));
     }
     EXPECT_EQ(count("LoanOut"), before);
 }

@@ -1,21 +1,16 @@
 #include "CoverfetchMain.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QLocale>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <cmath>
 #include <limits>
-#include <new>
 #include <stdexcept>
 
 using Coverfetch::AWSItem;
 using Coverfetch::XMLParseError;
+using namespace Coverlib;
 
 namespace {
 
@@ -32,19 +27,6 @@ const QString PathTotalPages = QStringLiteral("aws:ItemSearchResponse/aws:Items/
 const QString PathItems = QStringLiteral("aws:ItemSearchResponse/aws:Items/aws:Item");
 
 constexpr qint32 ResultsPerPage = 10;
-
-// An internal failure, caught by the routine it arose in.
-struct Failure
-{
-    qint32 number;
-    QString description;
-    qint32 line;
-};
-
-constexpr qint32 ErrOverflow = 6;
-constexpr qint32 ErrOutOfMemory = 7;
-constexpr qint32 ErrTypeMismatch = 13;
-constexpr qint32 ErrInternal = 51;
 
 // The number in a node's text: a decimal number, optionally signed, with fraction or exponent.
 double toNumber(const QString &text, qint32 line)
@@ -67,63 +49,27 @@ qint32 toLong(double value, qint32 line)
 
 qint32 toLong(const QString &text, qint32 line) { return toLong(toNumber(text, line), line); }
 
-// Lets queued input (a Cancel button) run between results without blocking.
-void letInputRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
 } // namespace
 
 CoverfetchMain::CoverfetchMain()
-    : m_network(std::make_unique<QNetworkAccessManager>())
+    : CoverQuery(LibrarySource)
 {
     m_paths.bind(QStringLiteral("aws"), ServiceNamespace);
 }
 
 CoverfetchMain::~CoverfetchMain() = default;
 
-void CoverfetchMain::Cancel()
+QString CoverfetchMain::serviceStatusText(qint32 code) const
 {
-    m_cancel = true;
-    if (m_wait)
-        m_wait->quit(); // the waiting query aborts its request at once
-}
-
-AWSItem CoverfetchMain::Item(qint32 lngItem, bool *ok) const
-{
-    auto answer = [ok](bool good, AWSItem item = {}) {
-        if (ok)
-            *ok = good;
-        return item;
-    };
-    if (!m_slotsSized)
-        return answer(false);
-    if (lngItem == 0) {
-        AWSItem count;
-        count.lngLargeImageHeight = m_slotCount;
-        return answer(true, count);
-    }
-    const qint64 slot = qAbs(qint64(lngItem)) - 1;
-    if (slot >= m_slotCount)
-        return answer(false);
-    return answer(true, m_items.value(qint32(slot)));
-}
-
-QString CoverfetchMain::StatusCodeDescription(qint32 lngStatusCode) const
-{
-    switch (lngStatusCode) {
-    case 200: return QStringLiteral("OK.");
+    switch (code) {
     case 400: return QStringLiteral("The XML parser was not instantiated correctly.");
     case 401: return QStringLiteral("The XML parser was unable to load the requested document.");
     case 402: return QStringLiteral("Amazon Web Services returned an error.");
     case 403: return QStringLiteral("Unable to check the validity of the Amazon Web Services request.");
-    case 404: return QStringLiteral("Unable to retrieve the total number of results.");
-    case 405: return QStringLiteral("Unable to retrieve the item list.");
-    case 406: return QStringLiteral("Matches were found, but none of them contained an image.");
-    case 407: return QStringLiteral("Unable to retrieve the total number of pages.");
     case 500: return QStringLiteral("A runtime error occurred while attempting to query Amazon Web Services.");
     case 501: return QStringLiteral("A runtime error occurred while attempting to parse the Amazon Web Services response.");
     case 502: return QStringLiteral("A runtime error occurred while attempting to validate the Amazon Web Services query.");
-    case 600: return QStringLiteral("User initialized stop.");
-    default: return QStringLiteral("Unknown error.");
+    default: return {};
     }
 }
 
@@ -155,177 +101,59 @@ QUrl CoverfetchMain::RequestAddress(qint32 lngPage, const QString &strQueryStrin
     return address;
 }
 
-qint32 CoverfetchMain::Query(const QString &strQueryString, const QString &strSubscriptionID,
-                             const QString &strLocaleURL, const QString &strMediaType,
-                             qint32 lngNumberOfPagesToProcess)
+qint32 CoverfetchMain::fetchPage(qint64 page, const QueryArguments &arguments)
 {
-    const qint32 status = runQuery(strQueryString, strSubscriptionID, strLocaleURL, strMediaType,
-                                   lngNumberOfPagesToProcess);
-    if (m_sink)
-        m_sink->Done(status);
-    return status;
+    const Load load = loadDocument(RequestAddress(qint32(page), arguments.query, arguments.subscription,
+                                                  arguments.locale, arguments.mediaType));
+    if (load == Load::Refused)
+        return 401;
+    if (load == Load::Cancelled)
+        return 600;
+    return ValidateQuery();
 }
 
-qint32 CoverfetchMain::runQuery(const QString &query, const QString &subscription, const QString &locale,
-                                const QString &mediaType, qint32 pagesToProcess)
+qint32 CoverfetchMain::readTotals(qint64 pageLimit, qint32 &totalPages)
 {
-    const QString source = LibrarySource + QStringLiteral(" :: clsMain :: Query()");
-    try {
-        if (!m_network)
-            return 400;
-
-        m_cancel = false;
-        m_imageFound = false;
-        m_items.clear();
-        m_slotsSized = false;
-        m_slotCount = 0;
-        m_awsError = {};
-        m_runtimeError = {};
-        m_xmlError = {};
-        const qint64 pageLimit = qAbs(qint64(pagesToProcess));
-        qint64 page = 1;
-        qint32 totalPages = 1;
-        if (m_sink)
-            m_sink->WorkStarted();
-
-        do {
-            if (m_sink)
-                m_sink->Progress(qint32(page), totalPages);
-            letInputRun();
-
-            const Load load = loadDocument(RequestAddress(qint32(page), query, subscription, locale, mediaType));
-            if (load == Load::Refused)
-                return 401;
-            if (load == Load::Cancelled)
-                return 600;
-
-            const qint32 valid = ValidateQuery();
-            if (valid != 200)
-                return valid;
-
-            if (page == 1) {
-                const QDomElement totalResults = m_paths.selectSingleNode(m_document, PathTotalResults);
-                if (totalResults.isNull())
-                    return 404;
-                qint64 slotTotal = 0;
-                if (pageLimit != 0) {
-                    slotTotal = pageLimit * ResultsPerPage;
-                    if (slotTotal > std::numeric_limits<qint32>::max())
-                        throw Failure{ErrOverflow, QStringLiteral("Overflow"), __LINE__};
-                } else {
-                    // The text gives the upper bound of the slotTotal as (number - 1), rounded.
-                    slotTotal = qint64(toLong(toNumber(totalResults.text(), __LINE__) - 1.0, __LINE__)) + 1;
-                }
-                m_slotCount = qint32(qMax<qint64>(0, slotTotal));
-                m_slotsSized = true;
-
-                const QDomElement pages = m_paths.selectSingleNode(m_document, PathTotalPages);
-                if (pages.isNull())
-                    return 407;
-                totalPages = toLong(pages.text(), __LINE__);
-                if (pageLimit != 0 && totalPages >= pageLimit)
-                    totalPages = qint32(pageLimit);
-
-                if (m_sink) {
-                    m_sink->ProgressDataAvailable();
-                    m_sink->Progress(1, totalPages);
-                }
-                letInputRun();
-            }
-
-            const qint32 parsed = ParseResponse(page);
-            if (parsed != 200)
-                return parsed;
-            if (m_cancel)
-                return 600;
-            ++page;
-        } while (page <= totalPages);
-
-        return m_imageFound ? 200 : 406;
-    } catch (const Failure &f) {
-        m_runtimeError = {f.line, f.number, f.description, source};
-    } catch (const std::bad_alloc &) {
-        m_runtimeError = {0, ErrOutOfMemory, QStringLiteral("Out of memory"), source};
-    } catch (const std::exception &e) {
-        m_runtimeError = {0, ErrInternal, QString::fromLocal8Bit(e.what()), source};
+    const QDomElement totalResults = m_paths.selectSingleNode(m_document, PathTotalResults);
+    if (totalResults.isNull())
+        return 404;
+    qint64 slotTotal = 0;
+    if (pageLimit != 0) {
+        slotTotal = pageLimit * ResultsPerPage;
+        if (slotTotal > std::numeric_limits<qint32>::max())
+            throw Failure{ErrOverflow, QStringLiteral("Overflow"), __LINE__};
+    } else {
+        // The text gives the upper bound of the slotTotal as (number - 1), rounded.
+        slotTotal = qint64(toLong(toNumber(totalResults.text(), __LINE__) - 1.0, __LINE__)) + 1;
     }
-    return 500;
+    setSlotCount(qint32(qMax<qint64>(0, slotTotal)));
+
+    const QDomElement pages = m_paths.selectSingleNode(m_document, PathTotalPages);
+    if (pages.isNull())
+        return 407;
+    totalPages = toLong(pages.text(), __LINE__);
+    if (pageLimit != 0 && totalPages >= pageLimit)
+        totalPages = qint32(pageLimit);
+    return 200;
 }
 
 CoverfetchMain::Load CoverfetchMain::loadDocument(const QUrl &address)
 {
     m_document.clear();
     m_xmlError = {};
-    const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        m_xmlError = {XMLParseError::TransferFailed,
-                      QStringLiteral("The request address \"%1\" is not valid.").arg(address.toString()), 0, 0};
+    if (!acceptAddress(address))
         return Load::Refused;
-    }
 
-    QNetworkRequest request(address);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
-    std::unique_ptr<QNetworkReply> reply(m_network->get(request));
-
-    // Wait in a local loop: the caller's windows stay alive, Cancel can reach us, nothing spins.
-    QEventLoop wait;
-    bool timedOut = false;
-    bool tooLarge = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &wait, [&] {
-        timedOut = true;
-        wait.quit();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &wait, [&](qint64 received, qint64 total) {
-        if (received > m_maxReplySize || total > m_maxReplySize) {
-            tooLarge = true;
-            wait.quit();
-        }
-    });
-    deadline.start(m_timeoutMs);
-
-    QEventLoop *outer = m_wait;
-    m_wait = &wait;
-    if (!m_cancel && !reply->isFinished())
-        wait.exec();
-    m_wait = outer;
-    deadline.stop();
-
-    if (m_cancel) {
-        reply->abort();
-        m_xmlError = {XMLParseError::Aborted, QStringLiteral("The request was cancelled."), 0, 0};
+    const Downloaded got = download(serviceRequest(address));
+    if (got.outcome == Download::Cancelled)
         return Load::Cancelled;
-    }
-    if (timedOut || tooLarge) {
-        reply->abort();
-        if (timedOut)
-            m_xmlError = {XMLParseError::TimedOut,
-                          QStringLiteral("No complete reply arrived within %1 ms.").arg(m_timeoutMs), 0, 0};
-        else
-            m_xmlError = {XMLParseError::TooLarge,
-                          QStringLiteral("The reply is larger than %1 bytes.").arg(m_maxReplySize), 0, 0};
+    if (got.outcome == Download::Failed)
         return Load::Completed;
-    }
-
-    const QVariant httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (reply->error() != QNetworkReply::NoError && !httpStatus.isValid()) {
-        m_xmlError = {XMLParseError::TransferFailed, reply->errorString(), 0, 0};
-        return Load::Completed;
-    }
-    const QByteArray body = reply->readAll();
-    if (body.size() > m_maxReplySize) {
-        m_xmlError = {XMLParseError::TooLarge,
-                      QStringLiteral("The reply is larger than %1 bytes.").arg(m_maxReplySize), 0, 0};
-        return Load::Completed;
-    }
     QString httpNote;
-    if (reply->error() != QNetworkReply::NoError)
-        httpNote = QStringLiteral("HTTP status %1: ").arg(httpStatus.toInt());
-    readDocument(body, httpNote);
+    if (got.reply->error() != QNetworkReply::NoError)
+        httpNote = QStringLiteral("HTTP status %1: ")
+                       .arg(got.reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+    readDocument(got.body, httpNote);
     return Load::Completed;
 }
 
@@ -386,37 +214,17 @@ qint32 CoverfetchMain::ValidateQuery()
             m_awsError.strMessage = message.text();
         return 402;
     } catch (const std::exception &e) {
-        m_runtimeError = {0, ErrInternal, QString::fromLocal8Bit(e.what()),
-                          LibrarySource + QStringLiteral(" :: clsMain :: ValidateQuery()")};
+        m_runtimeError = {0, ErrInternal, QString::fromLocal8Bit(e.what()), routine("ValidateQuery")};
     }
     return 502;
 }
 
-qint32 CoverfetchMain::ParseResponse(qint64 page)
+qint32 CoverfetchMain::readResults(qint64 page)
 {
-    const QString source = LibrarySource + QStringLiteral(" :: clsMain :: ParseResponse()");
-    try {
-        const QList<QDomElement> results = m_paths.selectNodes(m_document, PathItems);
-        for (qsizetype i = 0; i < results.size(); ++i) {
-            letInputRun();
-            // Each page owns ten slots; a result that would land in another page's slot or past the
-            // last slot is not stored.
-            const qint64 slot = (page - 1) * ResultsPerPage + i;
-            if (i < ResultsPerPage && slot < m_slotCount) {
-                fillItem(results.at(i), m_items[qint32(slot)]);
-            }
-            if (m_cancel)
-                return 600;
-        }
-        return 200;
-    } catch (const Failure &f) {
-        m_runtimeError = {f.line, f.number, f.description, source};
-    } catch (const std::bad_alloc &) {
-        m_runtimeError = {0, ErrOutOfMemory, QStringLiteral("Out of memory"), source};
-    } catch (const std::exception &e) {
-        m_runtimeError = {0, ErrInternal, QString::fromLocal8Bit(e.what()), source};
-    }
-    return 501;
+    const QList<QDomElement> results = m_paths.selectNodes(m_document, PathItems);
+    // Each page owns ten slots.
+    return storeResults(page, ResultsPerPage, results.size(),
+                        [&](qsizetype i, qint32 slot) { fillItem(results.at(i), m_items[slot]); });
 }
 
 // Fills the fields one by one, so that a failure leaves the fields read before it in the slot.

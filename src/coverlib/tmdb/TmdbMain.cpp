@@ -1,24 +1,20 @@
 #include "TmdbMain.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <new>
-#include <stdexcept>
 
 using Coverfetch::AWSItem;
 using Coverfetch::XMLParseError;
+using namespace Coverlib;
 
 namespace {
 
@@ -33,19 +29,6 @@ struct PictureSize
 constexpr PictureSize Small{"w92", 92};
 constexpr PictureSize Medium{"w342", 342};
 constexpr PictureSize Large{"w780", 780};
-
-// An internal failure, caught by the routine it arose in.
-struct Failure
-{
-    qint32 number;
-    QString description;
-    qint32 line;
-};
-
-constexpr qint32 ErrOverflow = 6;
-constexpr qint32 ErrOutOfMemory = 7;
-constexpr qint32 ErrTypeMismatch = 13;
-constexpr qint32 ErrInternal = 51;
 
 // A whole count from a JSON value; anything else is a type mismatch.
 qint64 toCount(const QJsonValue &value, qint32 line)
@@ -83,63 +66,27 @@ qint64 retryAfterSeconds(const QByteArray &header)
     return 1;
 }
 
-// Lets queued input (a Cancel button) run between results without blocking.
-void letInputRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
 } // namespace
 
 TmdbMain::TmdbMain(const QUrl &imageBaseAddress)
-    : m_network(std::make_unique<QNetworkAccessManager>())
+    : CoverQuery(LibrarySource)
     , m_imageBaseAddress(imageBaseAddress)
 {
 }
 
 TmdbMain::~TmdbMain() = default;
 
-void TmdbMain::Cancel()
+QString TmdbMain::serviceStatusText(qint32 code) const
 {
-    m_cancel = true;
-    if (m_wait)
-        m_wait->quit(); // the waiting query aborts its request (or its wait before a retry) at once
-}
-
-AWSItem TmdbMain::Item(qint32 lngItem, bool *ok) const
-{
-    auto answer = [ok](bool good, AWSItem item = {}) {
-        if (ok)
-            *ok = good;
-        return item;
-    };
-    if (!m_slotsSized)
-        return answer(false);
-    if (lngItem == 0) {
-        AWSItem count;
-        count.lngLargeImageHeight = m_slotCount;
-        return answer(true, count);
-    }
-    const qint64 slot = qAbs(qint64(lngItem)) - 1;
-    if (slot >= m_slotCount)
-        return answer(false);
-    return answer(true, m_items.value(qint32(slot)));
-}
-
-QString TmdbMain::StatusCodeDescription(qint32 lngStatusCode) const
-{
-    switch (lngStatusCode) {
-    case 200: return QStringLiteral("OK.");
+    switch (code) {
     case 400: return QStringLiteral("The reply reader was not instantiated correctly.");
     case 401: return QStringLiteral("The reply reader was unable to load the requested document.");
     case 402: return QStringLiteral("The Movie Database returned an error.");
     case 403: return QStringLiteral("Unable to read the reply of The Movie Database.");
-    case 404: return QStringLiteral("Unable to retrieve the total number of results.");
-    case 405: return QStringLiteral("Unable to retrieve the item list.");
-    case 406: return QStringLiteral("Matches were found, but none of them contained an image.");
-    case 407: return QStringLiteral("Unable to retrieve the total number of pages.");
     case 500: return QStringLiteral("A runtime error occurred while attempting to query The Movie Database.");
     case 501: return QStringLiteral("A runtime error occurred while attempting to parse the reply of The Movie Database.");
     case 502: return QStringLiteral("A runtime error occurred while attempting to validate the query of The Movie Database.");
-    case 600: return QStringLiteral("User initialized stop.");
-    default: return QStringLiteral("Unknown error.");
+    default: return {};
     }
 }
 
@@ -161,88 +108,37 @@ QUrl TmdbMain::RequestAddress(qint32 lngPage, const QString &strQueryString, con
     return address;
 }
 
-qint32 TmdbMain::Query(const QString &strQueryString, const QString &strSubscriptionID, const QString &,
-                       const QString &, qint32 lngNumberOfPagesToProcess)
+void TmdbMain::beginQuery(QueryArguments &arguments)
 {
-    const qint32 status = runQuery(strQueryString, strSubscriptionID.trimmed(), lngNumberOfPagesToProcess);
-    if (m_sink)
-        m_sink->Done(status);
-    return status;
+    arguments.subscription = arguments.subscription.trimmed();
+    m_credential = arguments.subscription;
+    m_page = {};
 }
 
-qint32 TmdbMain::runQuery(const QString &query, const QString &credential, qint32 pagesToProcess)
+qint32 TmdbMain::fetchPage(qint64 page, const QueryArguments &arguments)
 {
-    const QString source = LibrarySource + QStringLiteral(" :: clsMain :: Query()");
-    try {
-        if (!m_network)
-            return 400;
+    return fetchJson(RequestAddress(qint32(page), arguments.query, arguments.subscription, {}, {}),
+                     arguments.subscription);
+}
 
-        m_cancel = false;
-        m_imageFound = false;
-        m_credential = credential;
-        m_items.clear();
-        m_slotsSized = false;
-        m_slotCount = 0;
-        m_awsError = {};
-        m_runtimeError = {};
-        m_xmlError = {};
-        const qint64 pageLimit = qAbs(qint64(pagesToProcess));
-        qint64 page = 1;
-        qint32 totalPages = 1;
-        if (m_sink)
-            m_sink->WorkStarted();
+qint32 TmdbMain::readTotals(qint64 pageLimit, qint32 &totalPages)
+{
+    const QJsonValue totalResults = m_page.value(QStringLiteral("total_results"));
+    if (totalResults.isUndefined() || totalResults.isNull())
+        return 404;
+    const qint64 fetchable = qint64(Tmdb::MaxPages) * Tmdb::ResultsPerPage;
+    const qint64 slotTotal = pageLimit != 0 ? qMin(pageLimit, qint64(Tmdb::MaxPages)) * Tmdb::ResultsPerPage
+                                            : qMin(toCount(totalResults, __LINE__), fetchable);
+    setSlotCount(qint32(slotTotal));
 
-        do {
-            if (m_sink)
-                m_sink->Progress(qint32(page), totalPages);
-            letInputRun();
-
-            const Page got = fetchPage(RequestAddress(qint32(page), query, credential, {}, {}), credential);
-            if (got.status != 200)
-                return got.status;
-
-            if (page == 1) {
-                const QJsonValue totalResults = got.json.value(QStringLiteral("total_results"));
-                if (totalResults.isUndefined() || totalResults.isNull())
-                    return 404;
-                const qint64 fetchable = qint64(Tmdb::MaxPages) * Tmdb::ResultsPerPage;
-                const qint64 slotTotal = pageLimit != 0 ? qMin(pageLimit, qint64(Tmdb::MaxPages)) * Tmdb::ResultsPerPage
-                                                        : qMin(toCount(totalResults, __LINE__), fetchable);
-                m_slotCount = qint32(slotTotal);
-                m_slotsSized = true;
-
-                const QJsonValue pages = got.json.value(QStringLiteral("total_pages"));
-                if (pages.isUndefined() || pages.isNull())
-                    return 407;
-                qint64 reported = qMin(toCount(pages, __LINE__), qint64(Tmdb::MaxPages));
-                if (pageLimit != 0 && reported >= pageLimit)
-                    reported = pageLimit;
-                totalPages = qint32(qMax<qint64>(1, reported)); // a search without results still has its one page
-
-                if (m_sink) {
-                    m_sink->ProgressDataAvailable();
-                    m_sink->Progress(1, totalPages);
-                }
-                letInputRun();
-            }
-
-            const qint32 read = readResults(got.json, page);
-            if (read != 200)
-                return read;
-            if (m_cancel)
-                return 600;
-            ++page;
-        } while (page <= totalPages);
-
-        return m_imageFound ? 200 : 406;
-    } catch (const Failure &f) {
-        m_runtimeError = {f.line, f.number, f.description, source};
-    } catch (const std::bad_alloc &) {
-        m_runtimeError = {0, ErrOutOfMemory, QStringLiteral("Out of memory"), source};
-    } catch (const std::exception &e) {
-        m_runtimeError = {0, ErrInternal, QString::fromLocal8Bit(e.what()), source};
-    }
-    return 500;
+    const QJsonValue pages = m_page.value(QStringLiteral("total_pages"));
+    if (pages.isUndefined() || pages.isNull())
+        return 407;
+    qint64 reported = qMin(toCount(pages, __LINE__), qint64(Tmdb::MaxPages));
+    if (pageLimit != 0 && reported >= pageLimit)
+        reported = pageLimit;
+    totalPages = qint32(qMax<qint64>(1, reported)); // a search without results still has its one page
+    return 200;
 }
 
 QString TmdbMain::redacted(QString text) const
@@ -256,105 +152,46 @@ QString TmdbMain::redacted(QString text) const
 
 bool TmdbMain::waitBeforeRetry(int milliseconds)
 {
-    if (m_cancel)
+    if (cancelled())
         return false;
     if (milliseconds > 0) {
         QEventLoop wait;
         QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
-        QEventLoop *outer = m_wait;
-        m_wait = &wait;
-        wait.exec();
-        m_wait = outer;
+        waitIn(wait);
     }
-    return !m_cancel;
+    return !cancelled();
 }
 
-TmdbMain::Page TmdbMain::fetchPage(const QUrl &address, const QString &credential)
+qint32 TmdbMain::fetchJson(const QUrl &address, const QString &credential)
 {
+    m_page = {};
     m_xmlError = {};
-    const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        m_xmlError = {XMLParseError::TransferFailed,
-                      QStringLiteral("The request address \"%1\" is not valid.").arg(address.toString(QUrl::RemoveQuery)), 0, 0};
-        return {401, {}};
-    }
+    if (!acceptAddress(address, QUrl::RemoveQuery))
+        return 401;
 
     for (int attempt = 0;; ++attempt) {
-        QNetworkRequest request(address);
-        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-        request.setMaximumRedirectsAllowed(5);
+        QNetworkRequest request = serviceRequest(address);
         request.setRawHeader("Accept", "application/json");
         if (isBearerToken(credential))
             request.setRawHeader("Authorization", "Bearer " + credential.toUtf8());
-        std::unique_ptr<QNetworkReply> reply(m_network->get(request));
+        Downloaded got = download(request);
+        if (got.outcome == Download::Cancelled)
+            return 600;
+        if (got.outcome == Download::Failed)
+            return 403;
 
-        // Wait in a local loop: the caller's windows stay alive, Cancel can reach us, nothing spins.
-        QEventLoop wait;
-        bool timedOut = false;
-        bool tooLarge = false;
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, &wait, [&] {
-            timedOut = true;
-            wait.quit();
-        });
-        QObject::connect(reply.get(), &QNetworkReply::finished, &wait, &QEventLoop::quit);
-        QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &wait, [&](qint64 received, qint64 total) {
-            if (received > m_maxReplySize || total > m_maxReplySize) {
-                tooLarge = true;
-                wait.quit();
-            }
-        });
-        deadline.start(m_timeoutMs);
-
-        QEventLoop *outer = m_wait;
-        m_wait = &wait;
-        if (!m_cancel && !reply->isFinished())
-            wait.exec();
-        m_wait = outer;
-        deadline.stop();
-
-        if (m_cancel) {
-            reply->abort();
-            m_xmlError = {XMLParseError::Aborted, QStringLiteral("The request was cancelled."), 0, 0};
-            return {600, {}};
-        }
-        if (timedOut || tooLarge) {
-            reply->abort();
-            if (timedOut)
-                m_xmlError = {XMLParseError::TimedOut,
-                              QStringLiteral("No complete reply arrived within %1 ms.").arg(m_timeoutMs), 0, 0};
-            else
-                m_xmlError = {XMLParseError::TooLarge,
-                              QStringLiteral("The reply is larger than %1 bytes.").arg(m_maxReplySize), 0, 0};
-            return {403, {}};
-        }
-
-        const QVariant httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (reply->error() != QNetworkReply::NoError && !httpStatus.isValid()) {
-            m_xmlError = {XMLParseError::TransferFailed, redacted(reply->errorString()), 0, 0};
-            return {403, {}};
-        }
-        const int http = httpStatus.toInt();
-        const QByteArray body = reply->readAll();
-        if (body.size() > m_maxReplySize) {
-            m_xmlError = {XMLParseError::TooLarge,
-                          QStringLiteral("The reply is larger than %1 bytes.").arg(m_maxReplySize), 0, 0};
-            return {403, {}};
-        }
-
+        const int http = got.reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+        const QJsonDocument document = QJsonDocument::fromJson(got.body, &parseError);
         const QJsonObject json = document.isObject() ? document.object() : QJsonObject();
 
         if (http == 429 && attempt < Tmdb::RetryLimit) {
-            const qint64 seconds = retryAfterSeconds(reply->rawHeader("Retry-After"));
+            const qint64 seconds = retryAfterSeconds(got.reply->rawHeader("Retry-After"));
             if (seconds <= Tmdb::MaxRetryWaitSeconds) {
-                reply.reset();
+                got.reply.reset();
                 if (!waitBeforeRetry(int(seconds * 1000))) {
-                    m_xmlError = {XMLParseError::Aborted, QStringLiteral("The request was cancelled."), 0, 0};
-                    return {600, {}};
+                    noteCancelled();
+                    return 600;
                 }
                 continue;
             }
@@ -372,8 +209,8 @@ TmdbMain::Page TmdbMain::fetchPage(const QUrl &address, const QString &credentia
                 ? redacted(message)
                 : QStringLiteral("HTTP status %1: %2")
                       .arg(http)
-                      .arg(QString::fromUtf8(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()));
-            return {402, {}};
+                      .arg(QString::fromUtf8(got.reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()));
+            return 402;
         }
 
         if (parseError.error != QJsonParseError::NoError) {
@@ -382,43 +219,28 @@ TmdbMain::Page TmdbMain::fetchPage(const QUrl &address, const QString &credentia
                               .arg(parseError.errorString())
                               .arg(parseError.offset),
                           1, qint32(qMin<qint64>(parseError.offset + 1, std::numeric_limits<qint32>::max()))};
-            return {403, {}};
+            return 403;
         }
         if (!document.isObject()) {
             m_xmlError = {XMLParseError::NotWellFormed, QStringLiteral("The reply is not a JSON object."), 1, 1};
-            return {403, {}};
+            return 403;
         }
-        return {200, json};
+        m_page = json;
+        return 200;
     }
 }
 
-qint32 TmdbMain::readResults(const QJsonObject &page, qint64 pageNumber)
+qint32 TmdbMain::readResults(qint64 page)
 {
-    const QString source = LibrarySource + QStringLiteral(" :: clsMain :: ParseResponse()");
-    try {
-        const QJsonValue list = page.value(QStringLiteral("results"));
-        if (!list.isArray())
-            return 405;
-        const QJsonArray results = list.toArray();
-        for (qsizetype i = 0; i < results.size(); ++i) {
-            letInputRun();
-            // Each page owns its twenty slots; a result that would land in another page's slot or past
-            // the last slot is not stored.
-            const qint64 slot = (pageNumber - 1) * Tmdb::ResultsPerPage + i;
-            if (i < Tmdb::ResultsPerPage && slot < m_slotCount && results.at(i).isObject())
-                fillItem(results.at(i).toObject(), m_items[qint32(slot)]);
-            if (m_cancel)
-                return 600;
-        }
-        return 200;
-    } catch (const Failure &f) {
-        m_runtimeError = {f.line, f.number, f.description, source};
-    } catch (const std::bad_alloc &) {
-        m_runtimeError = {0, ErrOutOfMemory, QStringLiteral("Out of memory"), source};
-    } catch (const std::exception &e) {
-        m_runtimeError = {0, ErrInternal, QString::fromLocal8Bit(e.what()), source};
-    }
-    return 501;
+    const QJsonValue list = m_page.value(QStringLiteral("results"));
+    if (!list.isArray())
+        return 405;
+    const QJsonArray results = list.toArray();
+    // Each page owns its twenty slots.
+    return storeResults(page, Tmdb::ResultsPerPage, results.size(), [&](qsizetype i, qint32 slot) {
+        if (results.at(i).isObject())
+            fillItem(results.at(i).toObject(), m_items[slot]);
+    });
 }
 
 void TmdbMain::fillItem(const QJsonObject &result, AWSItem &item)

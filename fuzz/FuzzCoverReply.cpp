@@ -17,9 +17,12 @@
 #include <new>
 #include <stdexcept>
 
-// The reader's steps are private to the plugin's class; the harness drives them one by one.
+// The reader's steps are private to the plugin's classes; the harness drives them one by one.
 #define private public
+#define protected public
+#include "CoverQuery.cpp"
 #include "CoverfetchMain.cpp"
+#undef protected
 #undef private
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -36,25 +39,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     reader.m_runtimeError = {};
     reader.m_awsError = {};
     reader.m_items.clear();
-    reader.m_slotCount = 0;
+    reader.setSlotCount(0);
     reader.readDocument(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), QString());
     if (reader.m_xmlError.errorCode != Coverfetch::XMLParseError::None)
         return 0;
     try {
         if (reader.ValidateQuery() != 200)
             return 0;
-        const QDomElement total = reader.m_paths.selectSingleNode(reader.m_document, PathTotalResults);
-        if (total.isNull())
+        qint32 totalPages = 0;
+        if (reader.readTotals(0, totalPages) != 200)
             return 0;
-        const qint64 slotTotal = qint64(toLong(toNumber(total.text(), __LINE__) - 1.0, __LINE__)) + 1;
-        reader.m_slotCount = qint32(qMax<qint64>(0, slotTotal));
-        const QDomElement pages = reader.m_paths.selectSingleNode(reader.m_document, PathTotalPages);
-        if (!pages.isNull())
-            (void)toLong(pages.text(), __LINE__);
-        reader.ParseResponse(1);
+        reader.readResults(1);
         for (qint32 i = 0; i < 12; ++i)
             (void)reader.Item(i);
-    } catch (const Failure &) {
+    } catch (const Coverlib::Failure &) {
     }
     return 0;
 }

@@ -65,47 +65,40 @@ bool hasTable(QSqlDatabase &db, const QString &table)
     return false;
 }
 
-void execOn(QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+} // namespace
+
+QSqlQuery catalogue_detail::runOn(QSqlDatabase &db, const QString &sql, const QVariantList &values)
 {
     QSqlQuery q(db);
+    q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw Catalogue::errorOf(q.lastError());
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec())
         throw Catalogue::errorOf(q.lastError());
+    return q;
 }
 
-class ConnectionGuard
+catalogue_detail::ConnectionGuard::~ConnectionGuard()
 {
-public:
-    explicit ConnectionGuard(QString name) : m_name(std::move(name)) {}
-    ~ConnectionGuard()
-    {
-        if (QSqlDatabase::contains(m_name)) {
-            {
-                QSqlDatabase db = QSqlDatabase::database(m_name, false);
-                if (db.isOpen())
-                    db.close();
-            }
-            QSqlDatabase::removeDatabase(m_name);
+    if (QSqlDatabase::contains(m_name)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (db.isOpen())
+                db.close();
         }
+        QSqlDatabase::removeDatabase(m_name);
     }
-    const QString &name() const { return m_name; }
-
-private:
-    QString m_name;
-};
-
-} // namespace
+}
 
 // Durability for a document file: a rollback journal keeps a closed catalogue one self-contained
 // file that users can copy, and synchronous=FULL makes each committed change survive a power cut.
 void catalogue_detail::applyConnectionSettings(QSqlDatabase &db)
 {
-    execOn(db, QStringLiteral("PRAGMA journal_mode = DELETE"));
-    execOn(db, QStringLiteral("PRAGMA synchronous = FULL"));
-    execOn(db, QStringLiteral("PRAGMA foreign_keys = OFF"));
+    runOn(db, QStringLiteral("PRAGMA journal_mode = DELETE"));
+    runOn(db, QStringLiteral("PRAGMA synchronous = FULL"));
+    runOn(db, QStringLiteral("PRAGMA foreign_keys = OFF"));
 }
 
 void catalogue_detail::syncFolderOf(const QString &filePath)
@@ -328,28 +321,28 @@ void Catalogue::rollback()
 
 void Catalogue::CreateEpisodesTable(QSqlDatabase &db)
 {
-    execOn(db, Schema::createTableStatement(QStringLiteral("Episodes"), true));
+    runOn(db, Schema::createTableStatement(QStringLiteral("Episodes"), true));
 }
 
 static void createSchema(QSqlDatabase &db, ProgressSink *progress, bool includeAddedOnOpen)
 {
-    execOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
-    execOn(db, QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
-    execOn(db, QStringLiteral("BEGIN"));
+    runOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
+    runOn(db, QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
+    runOn(db, QStringLiteral("BEGIN"));
     int step = 0;
     for (const QString &table : Schema::tables()) {
         if (table == QLatin1String("Episodes")) {
             Catalogue::CreateEpisodesTable(db);
             continue;
         }
-        execOn(db, Schema::createTableStatement(table, includeAddedOnOpen));
+        runOn(db, Schema::createTableStatement(table, includeAddedOnOpen));
         if (progress && table != QLatin1String("UserList"))
             progress->UpdateProgress(step++);
         if (progress)
             progress->letEventsRun();
     }
     // Indexes come with the open-time check, once every column they cover exists.
-    execOn(db, QStringLiteral("COMMIT"));
+    runOn(db, QStringLiteral("COMMIT"));
 }
 
 bool Catalogue::CreateDB(QString &path)

@@ -21,23 +21,10 @@ QString text(const QSqlQuery &q, const char *column)
     return v.isNull() ? QString() : v.toString();
 }
 
-QSqlQuery run(QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw Catalogue::errorOf(q.lastError());
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw Catalogue::errorOf(q.lastError());
-    return q;
-}
-
 qint64 count(QSqlDatabase &db, const QString &table)
 {
     // sql-identifiers: a table name from the schema
-    QSqlQuery q = run(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+    QSqlQuery q = runOn(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
     return q.next() ? q.value(0).toLongLong() : 0;
 }
 
@@ -54,9 +41,9 @@ void copyNames(QSqlDatabase &from, QSqlDatabase &to, const QString &table, const
     if (n == 0)
         return;
     progress.ShowProgress(message, 0, int(std::min<qint64>(n, INT_MAX)));
-    run(to, QStringLiteral("BEGIN"));
+    runOn(to, QStringLiteral("BEGIN"));
     // sql-identifiers: table and column names from the schema
-    QSqlQuery rows = run(from, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
+    QSqlQuery rows = runOn(from, QStringLiteral("SELECT %1 FROM %2").arg(column, table));
     QSqlQuery ins(to);
     // sql-identifiers: table and column names from the schema
     ins.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column));
@@ -67,7 +54,7 @@ void copyNames(QSqlDatabase &from, QSqlDatabase &to, const QString &table, const
         if (!ins.exec())
             throw Catalogue::errorOf(ins.lastError());
     }
-    run(to, QStringLiteral("COMMIT"));
+    runOn(to, QStringLiteral("COMMIT"));
     if (i < n)
         progress.UpdateProgress(n);
 }
@@ -104,21 +91,15 @@ void Catalogue::ConvertDB()
 
     const QString oldName = newConnectionName("convert-old");
     const QString newName = newConnectionName("convert-new");
-    auto drop = [](const QString &name) {
-        if (QSqlDatabase::contains(name)) {
-            {
-                QSqlDatabase db = QSqlDatabase::database(name, false);
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(name);
-        }
-    };
-    try {
+    {
+        // Both connections are closed and removed when this block is left, also by a failure.
+        ConnectionGuard oldGuard(oldName);
+        ConnectionGuard newGuard(newName);
         QSqlDatabase oldDb = openConnection(oldPath, oldName);
         QSqlDatabase newDb = openConnection(newPath, newName);
         verifyCatalogueFile(newDb);
         applyConnectionSettings(newDb);
-        run(newDb, QStringLiteral("INSERT INTO DBInfo (DBVer) VALUES (?)"), {QStringLiteral("1.1")});
+        runOn(newDb, QStringLiteral("INSERT INTO DBInfo (DBVer) VALUES (?)"), {QStringLiteral("1.1")});
 
         copyNames(oldDb, newDb, QStringLiteral("Actors"), QStringLiteral("Actor"), QStringLiteral("Doing Actors (thats funny!!)..."), progress);
         copyNames(oldDb, newDb, QStringLiteral("Directors"), QStringLiteral("Director"), QStringLiteral("Doing Directors (Even Funnier!!)..."), progress);
@@ -127,9 +108,9 @@ void Catalogue::ConvertDB()
         const qint64 movies = count(oldDb, QStringLiteral("Movies"));
         if (movies > 0) {
             progress.ShowProgress(QStringLiteral("Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
-            run(newDb, QStringLiteral("BEGIN"));
+            runOn(newDb, QStringLiteral("BEGIN"));
             const bool hasOrderBy = hasColumn(oldDb, QStringLiteral("Movies"), QStringLiteral("OrderBy"));
-            QSqlQuery rows = run(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy, ID")
+            QSqlQuery rows = runOn(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy, ID")
                                                    : QStringLiteral("SELECT * FROM Movies"));
             QSqlQuery ins(newDb);
             ins.prepare(QStringLiteral("INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
@@ -166,14 +147,14 @@ void Catalogue::ConvertDB()
                     findActor.finish();
                 }
             }
-            run(newDb, QStringLiteral("COMMIT"));
+            runOn(newDb, QStringLiteral("COMMIT"));
         }
 
         const qint64 loans = count(oldDb, QStringLiteral("LoanOut"));
         if (loans > 0) {
             progress.ShowProgress(QStringLiteral("Updating Loans..."), 0, int(std::min<qint64>(loans, INT_MAX)));
-            run(newDb, QStringLiteral("BEGIN"));
-            QSqlQuery rows = run(oldDb, QStringLiteral("SELECT * FROM LoanOut"));
+            runOn(newDb, QStringLiteral("BEGIN"));
+            QSqlQuery rows = runOn(oldDb, QStringLiteral("SELECT * FROM LoanOut"));
             QSqlQuery findMovie(newDb);
             findMovie.prepare(QStringLiteral("SELECT ID FROM Movies WHERE Title = ? ORDER BY ID LIMIT 1"));
             QSqlQuery ins(newDb);
@@ -195,20 +176,14 @@ void Catalogue::ConvertDB()
                 if (!ins.exec())
                     throw errorOf(ins.lastError());
             }
-            run(newDb, QStringLiteral("COMMIT"));
+            runOn(newDb, QStringLiteral("COMMIT"));
         }
 
-        QSqlQuery integrity = run(newDb, QStringLiteral("PRAGMA integrity_check"));
+        QSqlQuery integrity = runOn(newDb, QStringLiteral("PRAGMA integrity_check"));
         if (!integrity.next() || integrity.value(0).toString() != QLatin1String("ok"))
             throw CinelogError(ErrorNumber::Database, QStringLiteral("The converted catalogue failed its integrity check."));
         integrity.finish();
-    } catch (...) {
-        drop(oldName);
-        drop(newName);
-        throw;
     }
-    drop(oldName);
-    drop(newName);
 
     // rename() replaces the old file in one step: at every moment either the old or the new
     // catalogue is at the old path.

@@ -2,7 +2,9 @@
 
 // Helpers shared by the store's own source files; not part of its interface.
 
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 class QSqlDatabase;
 
@@ -18,6 +20,25 @@ QString newConnectionName(const char *purpose);
 void applyConnectionSettings(QSqlDatabase &db);
 // Makes a rename in the file's folder durable.
 void syncFolderOf(const QString &filePath);
+
+// Prepares sql on db, binds values in order and runs it, reading forward only; a failure throws
+// the catalogue's error.
+QSqlQuery runOn(QSqlDatabase &db, const QString &sql, const QVariantList &values = {});
+
+// Closes and removes the named connection when it goes out of scope. Declared before the
+// connection's handles, so that they are gone by then.
+class ConnectionGuard
+{
+public:
+    explicit ConnectionGuard(QString name) : m_name(std::move(name)) {}
+    ConnectionGuard(const ConnectionGuard &) = delete;
+    ConnectionGuard &operator=(const ConnectionGuard &) = delete;
+    ~ConnectionGuard();
+    const QString &name() const { return m_name; }
+
+private:
+    QString m_name;
+};
 
 // What the rows already in a table get in a column the open-time check adds (CheckDB), and so what a
 // conversion gives a column its source lacks.

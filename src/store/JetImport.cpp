@@ -517,26 +517,6 @@ private:
     QString m_path;
 };
 
-class ConnectionGuard
-{
-public:
-    explicit ConnectionGuard(QString name) : m_name(std::move(name)) {}
-    ~ConnectionGuard()
-    {
-        if (QSqlDatabase::contains(m_name)) {
-            {
-                QSqlDatabase db = QSqlDatabase::database(m_name, false);
-                if (db.isOpen())
-                    db.close();
-            }
-            QSqlDatabase::removeDatabase(m_name);
-        }
-    }
-
-private:
-    QString m_name;
-};
-
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));

@@ -60,18 +60,24 @@ QString xmlEscaped(const QString &s)
     return s.toHtmlEscaped();
 }
 
-// Texts as shared strings and numbers as numbers, as spreadsheet programs save them.
-void writeXlsx(const QString &path)
-{
-    QStringList shared;
+// The table of distinct texts a workbook keeps once and refers to by number.
+struct SharedTexts {
+    QStringList texts;
     QHash<QString, int> index;
-    auto sst = [&](const QString &s) {
+    int operator()(const QString &s)
+    {
         auto it = index.find(s);
         if (it != index.end())
             return *it;
-        shared << s;
-        return *index.insert(s, int(shared.size() - 1));
-    };
+        texts << s;
+        return *index.insert(s, int(texts.size() - 1));
+    }
+};
+
+// Texts as shared strings and numbers as numbers, as spreadsheet programs save them.
+void writeXlsx(const QString &path)
+{
+    SharedTexts sst;
     QByteArray sheet = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet "
                        "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
     auto row = [&](int r, const QStringList &values, bool numbers) {
@@ -91,7 +97,7 @@ void writeXlsx(const QString &path)
     sheet += "</sheetData></worksheet>";
     QByteArray sstXml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><sst "
                         "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
-    for (const QString &s : shared)
+    for (const QString &s : sst.texts)
         sstXml += "<si><t>" + xmlEscaped(s).toUtf8() + "</t></si>";
     sstXml += "</sst>";
 
@@ -118,15 +124,7 @@ void writeXlsx(const QString &path)
 void writeXls(const QString &path)
 {
     using namespace XlsTestFile;
-    QStringList shared;
-    QHash<QString, int> index;
-    auto sst = [&](const QString &s) {
-        auto it = index.find(s);
-        if (it != index.end())
-            return *it;
-        shared << s;
-        return *index.insert(s, int(shared.size() - 1));
-    };
+    SharedTexts sst;
     QByteArray cells;
     auto row = [&](int r, const QStringList &values, bool numbers) {
         for (int c = 0; c < values.size(); ++c) {
@@ -140,9 +138,9 @@ void writeXls(const QString &path)
     for (int i = 1; i <= Rows; ++i)
         row(i, rowValues(i), true);
     QByteArray table;
-    QByteArray current = le32(quint32(shared.size())) + le32(quint32(shared.size()));
+    QByteArray current = le32(quint32(sst.texts.size())) + le32(quint32(sst.texts.size()));
     quint16 type = 0x00FC;
-    for (const QString &s : shared) {
+    for (const QString &s : sst.texts) {
         const QByteArray t = text(s);
         if (current.size() + t.size() > 8224) {
             table += record(type, current);

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "CinelogError.h"
+#include "Schema.h"
 #include "Services.h"
 
 #include <QFileInfo>
@@ -25,8 +26,7 @@ QString label(int field)
 
 namespace {
 
-// Longest text a catalogue text column holds.
-constexpr int TextLimit = 255;
+using Schema::TextLimit;
 
 const char *const MovieColumns[ImportField::Count] = {"Title", "Director", nullptr, nullptr, nullptr, nullptr,
                                                        "Genre1", "Genre2", "Genre3", "Medium", "Format",

@@ -80,24 +80,12 @@ double rkValue(quint32 rk)
 
 QString errorText(int code)
 {
-    switch (code) {
-    case 0x00:
-        return QStringLiteral("#NULL!");
-    case 0x07:
-        return QStringLiteral("#DIV/0!");
-    case 0x0F:
-        return QStringLiteral("#VALUE!");
-    case 0x17:
-        return QStringLiteral("#REF!");
-    case 0x1D:
-        return QStringLiteral("#NAME?");
-    case 0x24:
-        return QStringLiteral("#NUM!");
-    case 0x2A:
-        return QStringLiteral("#N/A");
-    default:
-        return QStringLiteral("#N/A");
-    }
+    static const std::pair<int, const char *> texts[] = {{0x00, "#NULL!"}, {0x07, "#DIV/0!"}, {0x0F, "#VALUE!"},
+                                                         {0x17, "#REF!"},  {0x1D, "#NAME?"},  {0x24, "#NUM!"}};
+    for (const auto &[number, text] : texts)
+        if (number == code)
+            return QString::fromLatin1(text);
+    return QStringLiteral("#N/A"); // 0x2A, and any code Excel does not write
 }
 
 struct Record {

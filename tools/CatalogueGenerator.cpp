@@ -1,6 +1,6 @@
 #include "CatalogueGenerator.h"
+#include "CatalogueFile.h"
 
-#include "AppContext.h"
 #include "Catalogue.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
@@ -246,19 +246,6 @@ private:
 };
 
 // Answers nothing; keeps what the store wanted to tell the user, for the error.
-class QuietPrompts : public Prompts
-{
-public:
-    void message(const QString &text, const QString &title, Icon) override { said << title + QStringLiteral(": ") + text; }
-    bool question(const QString &, const QString &, Icon) override { return false; }
-    Answer questionYesNoCancel(const QString &, const QString &, Icon) override { return Answer::Cancel; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return std::nullopt; }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    QStringList said;
-};
-
 QString isoDate(const QDate &d)
 {
     return d.toString(Qt::ISODate);
@@ -275,26 +262,17 @@ Result generate(const QString &path, const Options &options)
 {
     if (options.movies < 0)
         throw CinelogError(ErrorNumber::InvalidProcedureCall, QStringLiteral("The number of movies cannot be negative."));
-    QTemporaryDir settings;
-    if (!settings.isValid())
-        throw CinelogError(ErrorNumber::PathNotFound, QStringLiteral("No temporary folder for the generator's settings."));
-    QuietPrompts prompts;
-    AppContext ctx(settings.path(), settings.path(), AppContext::Services{&prompts, nullptr, nullptr, nullptr});
-    ctx.CurrentUser = QStringLiteral("generator");
-    Catalogue cat(ctx);
+    Catalogue cat;
 
     Result result;
     result.path = outputPath(path);
     if (QFile::exists(result.path) && !QFile::remove(result.path))
         throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + result.path);
-    auto failed = [&](const QString &what) {
-        return CinelogError(ErrorNumber::InvalidProcedureCall, what + QLatin1Char(' ') + prompts.said.join(QStringLiteral("; ")));
-    };
-    if (!cat.CreateDB(result.path))
-        throw failed(QStringLiteral("The catalogue could not be created."));
-    cat.DBPath = result.path;
-    if (!cat.DBConn())
-        throw failed(QStringLiteral("The new catalogue could not be opened."));
+    CatalogueFile::create(result.path);
+    const OpenResult opened = cat.open(result.path);
+    if (!opened.opened())
+        throw CinelogError(ErrorNumber::InvalidProcedureCall,
+                           QStringLiteral("The new catalogue could not be opened: %1").arg(opened.error ? opened.error->description() : QString()));
 
     sqlite3 *db = sqliteHandle(cat.MovieConn());
     cat.exec(QStringLiteral("PRAGMA cache_size = -131072"));

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Writes deterministic synthetic catalogues of realistic shape: the same options give the same
-// catalogue, row for row. The file is made by the store itself (CreateDB, then DBConn), so it has
+// catalogue, row for row. The file is made by the store itself (created, then opened), so it has
 // the real layout, indexes and marks, and is filled in one transaction.
 namespace CatalogueGenerator {
 

@@ -3,6 +3,7 @@
 //   scripts/community-server start /tmp/cinelog-bench
 //   CINELOG_COMMUNITY_BENCH="$(cat /tmp/cinelog-bench/connection.txt)" build/bench/community/community_bench
 #include "AppContext.h"
+#include "CatalogueFile.h"
 #include "Catalogue.h"
 #include "CommunityConnection.h"
 #include "CommunityExchange.h"
@@ -41,14 +42,12 @@ void UploadAndDownload(benchmark::State &state)
         state.PauseTiming();
         QTemporaryDir dir;
         AppContext ctx(dir.path(), dir.path(), {&prompts, nullptr, nullptr, nullptr});
-        Catalogue source(ctx), target(ctx);
+        Catalogue source, target;
         QString a = dir.filePath(QStringLiteral("source.cnlg")), b = dir.filePath(QStringLiteral("target.cnlg"));
-        source.CreateDB(a);
-        source.DBPath = a;
-        source.DBConn();
-        target.CreateDB(b);
-        target.DBPath = b;
-        target.DBConn();
+        CatalogueFile::create(a);
+        source.open(a).opened();
+        CatalogueFile::create(b);
+        target.open(b).opened();
         ++round;
         QList<int> ids, targets;
         source.transaction([&] {

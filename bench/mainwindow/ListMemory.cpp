@@ -27,9 +27,8 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const int movies = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000000;
     bench::BenchContext b;
-    Catalogue cat(b.ctx());
-    cat.DBPath = bench::catalogue(movies);
-    if (!cat.DBConn())
+    Catalogue cat;
+    if (!cat.open(bench::catalogue(movies)).opened())
         return 1;
     MovieListModel model;
     model.fill(cat);

@@ -59,11 +59,10 @@ void showFirstPage(MovieListModel &model)
 
 struct OpenCatalogue {
     bench::BenchContext b;
-    Catalogue cat{b.ctx()};
+    Catalogue cat;
     OpenCatalogue(benchmark::State &state, int movies)
     {
-        cat.DBPath = bench::catalogue(movies);
-        if (!cat.DBConn())
+        if (!cat.open(bench::catalogue(movies)).opened())
             state.SkipWithError("catalogue did not open");
     }
 };
@@ -147,11 +146,10 @@ void ListScrollPage(benchmark::State &state)
 
 struct EditableCatalogue {
     bench::BenchContext b;
-    Catalogue cat{b.ctx()};
+    Catalogue cat;
     explicit EditableCatalogue(benchmark::State &state)
     {
-        cat.DBPath = bench::copyOf(100000, b.path(QStringLiteral("edit.cnlg")));
-        if (!cat.DBConn())
+        if (!cat.open(bench::copyOf(100000, b.path(QStringLiteral("edit.cnlg")))).opened())
             state.SkipWithError("catalogue did not open");
     }
 };

@@ -4,6 +4,7 @@
 
 #include "BenchSupport.h"
 #include "Catalogue.h"
+#include "CatalogueSession.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -21,8 +22,9 @@ void StartupWithLastCatalogue(benchmark::State &state)
         b->ctx().WriteINI(QStringLiteral("Options"), QStringLiteral("LastDB"), last);
         state.ResumeTiming();
         {
-            Catalogue cat(b->ctx());
-            frmMain w(b->ctx(), cat);
+            Catalogue cat;
+            CatalogueSession session(b->ctx(), cat);
+            frmMain w(b->ctx(), session);
             w.Form_Load();
             w.show();
             QApplication::processEvents();

@@ -1,6 +1,7 @@
 // The movie details report of a 1,000-movie catalogue with a cover on every movie, run and written to
 // PDF. Target: well under 10 s.
 #include "AppContext.h"
+#include "CatalogueFile.h"
 #include "Catalogue.h"
 #include "ReportPainter.h"
 #include "Reports.h"
@@ -82,19 +83,17 @@ struct Setup {
         s.prompts = &prompts;
         s.clock = &clock;
         ctx = std::make_unique<AppContext>(dir.path(), dir.path(), s);
-        cat = std::make_unique<Catalogue>(*ctx);
+        cat = std::make_unique<Catalogue>();
         QString path = dir.filePath(QStringLiteral("Bench.cnlg"));
 #ifdef CINELOG_HAVE_CATALOGUE_GENERATOR
         CatalogueGenerator::Options o;
         o.movies = Movies;
         o.covers = Movies;
         path = CatalogueGenerator::generate(path, o).path;
-        cat->DBPath = path;
-        cat->DBConn();
+        cat->open(path).opened();
 #else
-        cat->CreateDB(path);
-        cat->DBPath = path;
-        cat->DBConn();
+        CatalogueFile::create(path);
+        cat->open(path).opened();
         fillCatalogue(*cat);
 #endif
     }

@@ -34,9 +34,8 @@ void setUp(int movies)
 {
     auto s = std::make_unique<Setup>();
     s->path = bench::catalogue(movies);
-    s->cat = std::make_unique<Catalogue>(s->b.ctx());
-    s->cat->DBPath = s->path;
-    if (!s->cat->DBConn())
+    s->cat = std::make_unique<Catalogue>();
+    if (!s->cat->open(s->path).opened())
         std::abort();
     s->search = std::make_unique<MovieSearch>(*s->cat);
     // The actor with the most parts, and a word from a title in the middle of the catalogue.

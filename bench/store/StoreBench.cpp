@@ -1,5 +1,7 @@
 // Catalogue store: creating a catalogue, opening and checking a large one, storing and loading covers.
 #include "AppContext.h"
+#include "CoverPictures.h"
+#include "CatalogueFile.h"
 #include "Catalogue.h"
 #include "CatalogueGenerator.h"
 #include "SqliteFunctions.h"
@@ -42,7 +44,7 @@ struct Bench {
     QTemporaryDir dir;
     BenchPrompts prompts;
     AppContext ctx{dir.path(), dir.path(), AppContext::Services{&prompts, nullptr, nullptr, nullptr}};
-    Catalogue cat{ctx};
+    Catalogue cat;
     QString path(const QString &name) const { return dir.filePath(name); }
 };
 
@@ -85,8 +87,7 @@ void BM_CreateDB(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         QString path = b.path(QStringLiteral("new%1.cnlg").arg(n++));
-        if (!b.cat.CreateDB(path))
-            state.SkipWithError("CreateDB failed");
+        CatalogueFile::create(path);
     }
 }
 BENCHMARK(BM_CreateDB)->Unit(benchmark::kMillisecond);
@@ -98,9 +99,8 @@ void BM_CreateAndFirstOpen(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         QString path = b.path(QStringLiteral("new%1.cnlg").arg(n++));
-        b.cat.CreateDB(path);
-        b.cat.DBPath = path;
-        if (!b.cat.DBConn())
+        CatalogueFile::create(path);
+        if (!b.cat.open(path).opened())
             state.SkipWithError("DBConn failed");
         b.cat.close();
     }
@@ -111,9 +111,9 @@ BENCHMARK(BM_CreateAndFirstOpen)->Unit(benchmark::kMillisecond);
 void BM_OpenAndCheck100k(benchmark::State &state)
 {
     Bench b;
-    b.cat.DBPath = copyOf(cachedCatalogue(LargeCatalogue), b.path(QStringLiteral("large.cnlg")));
+    const QString large = copyOf(cachedCatalogue(LargeCatalogue), b.path(QStringLiteral("large.cnlg")));
     for (auto _ : state) {
-        if (!b.cat.DBConn())
+        if (!b.cat.open(large).opened())
             state.SkipWithError("DBConn failed");
         benchmark::DoNotOptimize(b.cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")));
         b.cat.close();
@@ -143,9 +143,8 @@ void BM_OpenAndAddOrderBy100k(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         copyOf(withoutOrderBy, work);
-        b.cat.DBPath = work;
         state.ResumeTiming();
-        if (!b.cat.DBConn())
+        if (!b.cat.open(work).opened())
             state.SkipWithError("DBConn failed");
         b.cat.close();
     }
@@ -158,8 +157,7 @@ BENCHMARK(BM_OpenAndAddOrderBy100k)->Unit(benchmark::kMillisecond)->Iterations(3
 struct LargeOpen : Bench {
     LargeOpen()
     {
-        cat.DBPath = copyOf(cachedCatalogue(LargeCatalogue), path(QStringLiteral("large.cnlg")));
-        cat.DBConn();
+        cat.open(copyOf(cachedCatalogue(LargeCatalogue), path(QStringLiteral("large.cnlg")))).opened();
     }
 };
 
@@ -238,9 +236,8 @@ struct CoverBench : Bench {
     CoverBench()
     {
         QString p = path(QStringLiteral("covers.cnlg"));
-        cat.CreateDB(p);
-        cat.DBPath = p;
-        cat.DBConn();
+        CatalogueFile::create(p);
+        cat.open(p).opened();
         movieId = cat.exec(QStringLiteral("INSERT INTO Movies (Title) VALUES (?)"), {QStringLiteral("Cover")}).lastInsertId().toInt();
         bytes = largeCover();
         file = path(QStringLiteral("cover.jpg"));
@@ -254,7 +251,7 @@ void BM_StoreCover200KB(benchmark::State &state)
 {
     CoverBench b;
     for (auto _ : state)
-        if (!b.cat.SavePictureToDB(b.movieId, b.file))
+        if (!CoverPictures(b.cat, b.ctx).SavePictureToDB(b.movieId, b.file))
             state.SkipWithError("SavePictureToDB failed");
     state.SetBytesProcessed(state.iterations() * b.bytes.size());
     state.counters["cover_bytes"] = double(b.bytes.size());
@@ -264,10 +261,10 @@ BENCHMARK(BM_StoreCover200KB)->Unit(benchmark::kMillisecond);
 void BM_LoadCover200KB(benchmark::State &state)
 {
     CoverBench b;
-    b.cat.SavePictureToDB(b.movieId, b.file);
+    CoverPictures(b.cat, b.ctx).SavePictureToDB(b.movieId, b.file);
     QImage img;
     for (auto _ : state) {
-        if (!b.cat.LoadPictureFromDB(img, b.movieId))
+        if (!CoverPictures(b.cat, b.ctx).LoadPictureFromDB(img, b.movieId))
             state.SkipWithError("LoadPictureFromDB failed");
         benchmark::DoNotOptimize(img.constBits());
     }
@@ -280,9 +277,9 @@ BENCHMARK(BM_LoadCover200KB)->Unit(benchmark::kMillisecond);
 void BM_ReadCoverBytes200KB(benchmark::State &state)
 {
     CoverBench b;
-    b.cat.SavePictureToDB(b.movieId, b.file);
+    CoverPictures(b.cat, b.ctx).SavePictureToDB(b.movieId, b.file);
     for (auto _ : state)
-        benchmark::DoNotOptimize(b.cat.coverBytes(b.movieId));
+        benchmark::DoNotOptimize(CoverPictures(b.cat, b.ctx).coverBytes(b.movieId));
     state.SetBytesProcessed(state.iterations() * b.bytes.size());
 }
 BENCHMARK(BM_ReadCoverBytes200KB)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
 #include "AppContext.h"
 #include "AppWiring.h"
 #include "Catalogue.h"
+#include "CatalogueSession.h"
 #include "QtPrompts.h"
 #include "frmMain.h"
 #include "frmProgBar.h"
@@ -65,8 +66,9 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
     }
 
-    Catalogue catalogue(ctx);
-    frmMain mainWindow(ctx, catalogue);
+    Catalogue catalogue;
+    CatalogueSession session(ctx, catalogue);
+    frmMain mainWindow(ctx, session);
     progress.setMainWindow(&mainWindow);
     wireMainWindow(ctx, catalogue, mainWindow);
     mainWindow.Form_Load();

@@ -3,7 +3,6 @@
 #include "CatalogueSource.h"
 #include "CinelogError.h"
 
-#include <QImage>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -11,9 +10,11 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <utility>
+#include <vector>
 
-class AppContext;
+class ProgressSink;
 
 // Empty text is written as Null.
 QVariant NullIfEmpty(const QString &value);
@@ -26,40 +27,76 @@ struct TitleOrder {
 };
 TitleOrder titleOrderFor(const QString &title);
 
-// The open catalogue: its path (DBPath), its connection (MovieConn) and the routines that create,
-// open, check and convert catalogue files. Every window reaches the catalogue through this object.
+// A failure met while opening that did not stop the catalogue from opening; label names the step
+// ("ConvertDB", "CheckDB") as the error log records it.
+struct OpenFailure {
+    QString label;
+    CinelogError error;
+};
+
+// What opening a catalogue file came to. The store asks nothing: when a file needs converting it
+// says so, and the caller asks the user and opens again with the conversion allowed.
+struct OpenResult {
+    enum class Status {
+        Opened,
+        Missing,                  // no file at the path (none is created)
+        NotACatalogue,            // some other file or database; left untouched
+        Damaged,                  // a catalogue the engine cannot read
+        NeedsJetConversion,       // a catalogue of the earlier Windows program
+        NeedsOldFormatConversion, // an old SQLite layout that keeps the cast in the movie rows
+        Failed,                   // anything else (locked, permission, failed conversion ...)
+    };
+    Status status = Status::Failed;
+    // Why it did not open.
+    std::optional<CinelogError> error;
+    // The catalogue now open: the path asked for, or the partly converted copy after a failed
+    // conversion of an old layout.
+    QString path;
+    // Set when a Jet catalogue was converted: where the original is kept.
+    QString jetBackupPath;
+    bool convertedOldFormat = false;
+    // Steps that failed without stopping the open, in the order they happened.
+    std::vector<OpenFailure> failures;
+    // What a Jet conversion noted about tables and columns it did not carry over.
+    QStringList conversionNotes;
+
+    bool opened() const { return status == Status::Opened; }
+};
+
+struct OpenOptions {
+    ProgressSink *progress = nullptr;
+    // Texts for the start-up splash while the layout is being brought up to date.
+    std::function<void(const QString &)> status;
+    // Conversions the user agreed to.
+    bool convertJet = false;
+    bool convertOldFormat = false;
+    // An earlier, unfinished conversion of an old layout was found beside the file: true starts it
+    // again from scratch, false converts into what is there.
+    bool restartOldFormatConversion = true;
+};
+
+// The open catalogue: its connection, the path it was opened from, and the statement runner every
+// core class uses. Files are created, checked and converted by CatalogueFile; covers live in
+// CoverPictures.
 class Catalogue
 {
 public:
-    explicit Catalogue(AppContext &ctx);
+    Catalogue();
     ~Catalogue();
     Catalogue(const Catalogue &) = delete;
     Catalogue &operator=(const Catalogue &) = delete;
 
-    AppContext &context() { return m_ctx; }
-
-    // Path of the catalogue in use; empty while none has been chosen.
-    QString DBPath;
-
-    // Opens the catalogue at DBPath (converting an old-format one, then checking its layout).
-    // Writes "LastDB" and "LastFolder". On failure logs under "DBConn" and returns false.
-    // A Jet catalogue of the Windows program is converted when the user agrees: the new SQLite
-    // catalogue takes DBPath and the original is kept beside it (films.jet-backup.cnlg); declined or
-    // failed, nothing is replaced and false is returned.
-    bool DBConn();
-
-    // Reads the Jet catalogues DBConn converts; JetReader unless a test gives a source of its own.
-    using SourceOpener = std::function<std::unique_ptr<CatalogueSource>(const QString &path)>;
-    void setOldCatalogueReader(SourceOpener opener) { m_openSource = std::move(opener); }
+    // Opens the catalogue at path (converting when options allow, then bringing its layout up to
+    // date). Any catalogue open before is closed first.
+    OpenResult open(const QString &path, const OpenOptions &options = {});
     bool isOpen() const;
     void close();
+    // The path of the open catalogue (kept after close, until another one is opened).
+    const QString &path() const { return m_path; }
 
-    // Creates a new, empty catalogue; may append ".cnlg" to path. Returns false when nothing was
-    // created (declined overwrite or failure, which is shown to the user).
-    bool CreateDB(QString &path);
-
-    // Appends the Episodes table to the catalogue behind db (a new one, or an older one that lacks it).
-    static void CreateEpisodesTable(QSqlDatabase &db);
+    // Reads the Jet catalogues open() converts; JetReader unless a test gives a source of its own.
+    using SourceOpener = std::function<std::unique_ptr<CatalogueSource>(const QString &path)>;
+    void setOldCatalogueReader(SourceOpener opener) { m_openSource = std::move(opener); }
 
     // The connection to the open catalogue. Throws when none is open.
     QSqlDatabase &MovieConn();
@@ -85,45 +122,22 @@ public:
         commit();
     }
 
-    // Covers: the picture file's bytes exactly as stored.
-    bool SavePictureToDB(int movieId, const QString &fileName);
-    bool savePictureBytes(int movieId, const QByteArray &bytes);
-    // Decodes the movie's cover; false (logged) when it has none or it is not a picture.
-    bool LoadPictureFromDB(QImage &target, int movieId);
-    QByteArray coverBytes(int movieId);
-    bool hasCover(int movieId);
-
     // Throws CinelogError for a failed query.
     static void check(const QSqlQuery &q);
     static CinelogError errorOf(const QSqlError &e);
 
-    // Largest picture file accepted as a cover.
-    static constexpr qint64 MaxCoverBytes = 32 * 1024 * 1024;
-
     // The name of the connection, for diagnostics.
     QString connectionName() const { return m_connectionName; }
-
-    // Opens path as a second connection of its own (for conversion, import into another catalogue).
-    // The caller removes it with QSqlDatabase::removeDatabase after the handle goes out of scope.
-    static QSqlDatabase openConnection(const QString &path, const QString &connectionName, bool create = false);
-    // Checks that an opened file is a Cinelog catalogue: marked with the program's application_id, or
-    // unmarked (older catalogues) with a Movies table. Throws otherwise; reads only.
-    static void verifyCatalogueFile(QSqlDatabase &db);
 
 private:
     void begin();
     void commit();
     void rollback();
-    void CheckDB();
-    void fillOrderBy();
-    void ConvertDB();
-    bool isOldFormat();
-    bool convertJetCatalogue();
-    void openAt(const QString &path);
+    void adopt(QSqlDatabase db, const QString &connectionName, const QString &path);
 
-    AppContext &m_ctx;
     QSqlDatabase m_db;
     QString m_connectionName;
+    QString m_path;
     int m_txDepth = 0;
     SourceOpener m_openSource;
 };

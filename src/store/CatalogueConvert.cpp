@@ -1,6 +1,7 @@
-#include "AppContext.h"
 #include "Catalogue.h"
+#include "CatalogueFile.h"
 #include "CatalogueInternal.h"
+#include "ProgressSink.h"
 #include "Schema.h"
 
 #include <QDir>
@@ -63,30 +64,20 @@ void copyNames(QSqlDatabase &from, QSqlDatabase &to, const QString &table, const
 
 // Old catalogues keep each movie's cast in the columns Actor1 to Actor4 of the movie row. The new
 // catalogue is built beside the old one and takes its place only once it is complete.
-void Catalogue::ConvertDB()
+void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, ProgressSink &progress)
 {
-    const QString oldPath = DBPath;
-    const QString newPath = oldPath.endsWith(QLatin1String(".cnlg")) ? oldPath.left(oldPath.size() - 5) + QStringLiteral("_new.cnlg")
-                                                                     : oldPath + QStringLiteral("_new.cnlg");
-    ProgressSink &progress = m_ctx.progress();
-    close();
-    // From here on a failure leaves DBPath naming the new file, never the old one: the old file is
-    // only read until the finished new one replaces it.
-    DBPath = newPath;
-    if (QFileInfo::exists(newPath)) {
-        // The user may keep an earlier half-finished conversion: answering No converts into it.
-        if (m_ctx.prompts().question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
-                                         + QStringLiteral("Are you sure you want to overwrite it?"),
-                                     QStringLiteral("Create Database"), Prompts::Icon::Critical)) {
-            if (!QFile::remove(newPath))
-                throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + newPath);
-        }
+    const QString newPath = oldFormatConversionPath(oldPath);
+    if (QFileInfo::exists(newPath) && restart) {
+        if (!QFile::remove(newPath))
+            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + newPath);
     }
     if (!QFileInfo::exists(newPath)) {
-        QString created = newPath;
-        if (!CreateDB(created))
+        try {
+            create(newPath, progress);
+        } catch (const CinelogError &e) {
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               QStringLiteral("The converted catalogue could not be created: ") + newPath);
+                               QStringLiteral("The converted catalogue could not be created: %1 (%2)").arg(newPath, e.description()));
+        }
     }
 
     const QString oldName = newConnectionName("convert-old");
@@ -95,9 +86,9 @@ void Catalogue::ConvertDB()
         // Both connections are closed and removed when this block is left, also by a failure.
         ConnectionGuard oldGuard(oldName);
         ConnectionGuard newGuard(newName);
-        QSqlDatabase oldDb = openConnection(oldPath, oldName);
-        QSqlDatabase newDb = openConnection(newPath, newName);
-        verifyCatalogueFile(newDb);
+        QSqlDatabase oldDb = CatalogueFile::openConnection(oldPath, oldName);
+        QSqlDatabase newDb = CatalogueFile::openConnection(newPath, newName);
+        CatalogueFile::verifyCatalogueFile(newDb);
         applyConnectionSettings(newDb);
         runOn(newDb, QStringLiteral("INSERT INTO DBInfo (DBVer) VALUES (?)"), {QStringLiteral("1.1")});
 
@@ -128,7 +119,7 @@ void Catalogue::ConvertDB()
                 for (const char *f : fields)
                     ins.addBindValue(NullIfEmpty(text(rows, f)));
                 if (!ins.exec())
-                    throw errorOf(ins.lastError());
+                    throw Catalogue::errorOf(ins.lastError());
                 const QVariant movieId = ins.lastInsertId();
                 for (const char *col : {"Actor1", "Actor2", "Actor3", "Actor4"}) {
                     const QString name = text(rows, col);
@@ -136,13 +127,13 @@ void Catalogue::ConvertDB()
                         continue;
                     findActor.addBindValue(name);
                     if (!findActor.exec())
-                        throw errorOf(findActor.lastError());
+                        throw Catalogue::errorOf(findActor.lastError());
                     // A cast name missing from the actor list is dropped.
                     if (findActor.next()) {
                         link.addBindValue(movieId);
                         link.addBindValue(findActor.value(0));
                         if (!link.exec())
-                            throw errorOf(link.lastError());
+                            throw Catalogue::errorOf(link.lastError());
                     }
                     findActor.finish();
                 }
@@ -165,7 +156,7 @@ void Catalogue::ConvertDB()
                 const QString title = text(rows, "MovieTitle");
                 findMovie.addBindValue(title);
                 if (!findMovie.exec())
-                    throw errorOf(findMovie.lastError());
+                    throw Catalogue::errorOf(findMovie.lastError());
                 const QVariant movieId = findMovie.next() ? findMovie.value(0) : QVariant(QMetaType::fromType<int>());
                 findMovie.finish();
                 ins.addBindValue(movieId);
@@ -174,7 +165,7 @@ void Catalogue::ConvertDB()
                 ins.addBindValue(NullIfEmpty(text(rows, "DateOut")));
                 ins.addBindValue(NullIfEmpty(text(rows, "DateIn")));
                 if (!ins.exec())
-                    throw errorOf(ins.lastError());
+                    throw Catalogue::errorOf(ins.lastError());
             }
             runOn(newDb, QStringLiteral("COMMIT"));
         }
@@ -191,8 +182,4 @@ void Catalogue::ConvertDB()
         throw CinelogError(ErrorNumber::PermissionDenied,
                            QStringLiteral("The converted catalogue could not replace '%1'.").arg(oldPath));
     syncFolderOf(oldPath);
-
-    m_ctx.prompts().message(QStringLiteral("Update Complete.  Now we'll load the updated database..."),
-                            QStringLiteral("Update Complete!"), Prompts::Icon::Information);
-    DBPath = oldPath;
 }

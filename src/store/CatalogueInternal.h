@@ -2,6 +2,8 @@
 
 // Helpers shared by the store's own source files; not part of its interface.
 
+#include "CinelogError.h"
+
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
@@ -13,6 +15,9 @@ struct Column;
 }
 
 namespace catalogue_detail {
+
+// The error being handled, as the catalogue's error type; call only inside a catch block.
+CinelogError currentError();
 
 // A connection name no other connection of the program uses.
 QString newConnectionName(const char *purpose);

@@ -1,10 +1,12 @@
 #include "JetImport.h"
 
 #include "Catalogue.h"
+#include "CatalogueFile.h"
 #include "CatalogueInternal.h"
 #include "CinelogError.h"
 #include "Schema.h"
-#include "Services.h"
+#include "Migrations.h"
+#include "ProgressSink.h"
 #include "SqliteFunctions.h"
 
 #include <QDateTime>
@@ -352,7 +354,7 @@ public:
     void write(Progress &progress)
     {
         run(m_db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
-        run(m_db, QStringLiteral("PRAGMA user_version = %1").arg(Schema::SchemaVersion));
+        run(m_db, QStringLiteral("PRAGMA user_version = %1").arg(Migrations::BaseVersion));
         for (const QString &table : Schema::tables())
             run(m_db, Schema::createTableStatement(table, true));
         // The indexes first: the old-layout links look names and titles up while rows arrive.
@@ -603,7 +605,7 @@ QString convertCatalogueFile(const QString &path, CatalogueSource &source, Progr
     {
         const QString name = newConnectionName("jet-import");
         ConnectionGuard guard(name);
-        QSqlDatabase db = Catalogue::openConnection(temp, name, true);
+        QSqlDatabase db = CatalogueFile::openConnection(temp, name, true);
         applyConnectionSettings(db);
         importCatalogue(source, db, progress, note);
         Statement check(sqliteHandle(db), QStringLiteral("PRAGMA integrity_check"));

@@ -51,6 +51,5 @@ constexpr int TextLimit = 255;
 void refuseOverlongText(const QString &field, const QString &text);
 // "CINE" as a number: marks a SQLite file as a Cinelog catalogue.
 constexpr int ApplicationId = 0x43494E45;
-constexpr int SchemaVersion = 2;
 
 } // namespace Schema

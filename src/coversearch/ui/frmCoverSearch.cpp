@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CoverFileName.h"
+#include "CoverPictures.h"
 #include "MainWindowLink.h"
 #include "PictureDownloader.h"
 #include "ThumbnailTip.h"
@@ -428,7 +429,7 @@ QImage frmCoverSearch::DownloadImage(const QString &url)
     QImage picture;
     m_ctx.guard(QStringLiteral("DownloadImage"), [&] {
         QApplication::setOverrideCursor(Qt::BusyCursor);
-        const PictureDownloader::Result result = newDownloader(Catalogue::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
+        const PictureDownloader::Result result = newDownloader(CoverPictures::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
         QApplication::restoreOverrideCursor();
         if (!result.ok() || !decodePicture(result.bytes, picture)) {
             picture = QImage();
@@ -470,7 +471,7 @@ void frmCoverSearch::cmdSave_Click()
         const int movieId = m_main.CurrentMovieID();
         const QString url = objCVFCore->Item(slot).strLargeImageURL;
         QApplication::setOverrideCursor(Qt::BusyCursor);
-        const PictureDownloader::Result result = newDownloader(Catalogue::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
+        const PictureDownloader::Result result = newDownloader(CoverPictures::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
         QApplication::restoreOverrideCursor();
         QImage check;
         if (!result.ok() || !decodePicture(result.bytes, check)) {
@@ -494,7 +495,7 @@ void frmCoverSearch::cmdSave_Click()
         if (file.write(result.bytes) != result.bytes.size() || !file.flush())
             throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
         file.close();
-        m_catalogue.SavePictureToDB(movieId, file.fileName());
+        CoverPictures(m_catalogue, m_ctx).SavePictureToDB(movieId, file.fileName());
         m_main.reloadCover();
     });
     close();

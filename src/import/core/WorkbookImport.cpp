@@ -1,6 +1,7 @@
 #include "WorkbookImport.h"
 
 #include "Catalogue.h"
+#include "CatalogueFile.h"
 #include "CinelogError.h"
 #include "Schema.h"
 #include "Services.h"
@@ -241,7 +242,7 @@ std::atomic<int> g_importConnections{0};
 
 bool WorkbookImport::isOpenCatalogue(Catalogue &openCatalogue, const QString &targetPath)
 {
-    return openCatalogue.isOpen() && !openCatalogue.DBPath.isEmpty() && canonical(openCatalogue.DBPath) == canonical(targetPath);
+    return openCatalogue.isOpen() && !openCatalogue.path().isEmpty() && canonical(openCatalogue.path()) == canonical(targetPath);
 }
 
 ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &links, Catalogue &openCatalogue,
@@ -259,8 +260,8 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
         } else {
             const QString name = QStringLiteral("cinelog-import-%1").arg(++g_importConnections);
             try {
-                QSqlDatabase db = Catalogue::openConnection(targetPath, name);
-                Catalogue::verifyCatalogueFile(db);
+                QSqlDatabase db = CatalogueFile::openConnection(targetPath, name);
+                CatalogueFile::verifyCatalogueFile(db);
                 QSqlQuery begin(db);
                 if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
                     throw Catalogue::errorOf(begin.lastError());

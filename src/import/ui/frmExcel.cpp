@@ -104,7 +104,7 @@ bool frmExcel::Form_Load()
 {
     bool loaded = false;
     m_ctx.guard(FormName + QStringLiteral(" Form_Load"), [&] {
-        QString start = m_catalogue.DBPath.isEmpty() ? QDir::homePath() : QFileInfo(m_catalogue.DBPath).absolutePath();
+        QString start = m_catalogue.path().isEmpty() ? QDir::homePath() : QFileInfo(m_catalogue.path()).absolutePath();
         const QString file = m_ctx.prompts().openFile(QStringLiteral("Select an Excel to Import From:"), workbookFileFilter(), start);
         if (file.isEmpty())
             return;
@@ -176,7 +176,7 @@ void frmExcel::updateCommandStates()
 void frmExcel::cmdBrowseTarget_Click()
 {
     const QString start = targetCatalogue().isEmpty()
-        ? (m_catalogue.DBPath.isEmpty() ? QDir::homePath() : QFileInfo(m_catalogue.DBPath).absolutePath())
+        ? (m_catalogue.path().isEmpty() ? QDir::homePath() : QFileInfo(m_catalogue.path()).absolutePath())
         : QFileInfo(targetCatalogue()).absolutePath();
     const QString file = m_ctx.prompts().openFile(QStringLiteral("Export to:"), QStringLiteral("Cinelog Catalogues (*.cnlg)"), start);
     if (!file.isEmpty())

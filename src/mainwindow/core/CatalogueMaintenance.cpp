@@ -1,6 +1,7 @@
 #include "CatalogueMaintenance.h"
 
 #include "Catalogue.h"
+#include "CatalogueFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ bool syncToDisk(const QString &path, int flags)
 
 void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
 {
-    const QString path = catalogue.DBPath;
+    const QString path = catalogue.path();
     const QFileInfo info(path);
     const QString folder = scratchFolder.isEmpty() ? info.absolutePath() : scratchFolder;
 
@@ -51,7 +52,7 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     {
         const QString name = QStringLiteral("cinelog-compact-check");
         {
-            QSqlDatabase copy = Catalogue::openConnection(scratchPath, name);
+            QSqlDatabase copy = CatalogueFile::openConnection(scratchPath, name);
             QSqlQuery q(copy);
             const bool ok = q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next()
                             && q.value(0).toString() == QLatin1String("ok");
@@ -70,11 +71,13 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
         throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted copy of the catalogue could not be written to the disk."));
     catalogue.close();
     if (std::rename(QFile::encodeName(scratchPath).constData(), QFile::encodeName(path).constData()) != 0) {
-        catalogue.DBConn();
+        catalogue.open(path);
         throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted catalogue could not replace ") + path);
     }
     scratch.setAutoRemove(false);
     syncToDisk(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
-    if (!catalogue.DBConn())
-        throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted catalogue could not be opened again."));
+    const OpenResult reopened = catalogue.open(path);
+    if (!reopened.opened())
+        throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted catalogue could not be opened again: %1")
+                                                      .arg(reopened.error ? reopened.error->description() : QString()));
 }

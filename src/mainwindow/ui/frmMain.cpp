@@ -1,5 +1,8 @@
 #include "frmMain.h"
 
+#include "CatalogueSession.h"
+#include "CoverPictures.h"
+
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueMaintenance.h"
@@ -73,8 +76,9 @@ QLineEdit *lineEdit(const char *name, QWidget *parent)
 
 } // namespace
 
-frmMain::frmMain(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
-    : QMainWindow(parent), m_ctx(ctx), m_catalogue(catalogue), m_store(new MovieStore(catalogue)),
+frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
+    : QMainWindow(parent), m_ctx(ctx), m_session(session), m_catalogue(session.catalogue()),
+      m_store(new MovieStore(session.catalogue())),
       m_cover(new QImage)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -558,7 +562,7 @@ void frmMain::splashStep(const QString &text)
 
 bool frmMain::catalogueChosen() const
 {
-    return !m_catalogue.DBPath.isEmpty();
+    return m_session.catalogueChosen();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -596,15 +600,11 @@ void frmMain::Form_Load()
             splashStep(QStringLiteral("Setting Column Widths..."));
             restoreColumnWidths(lvMovies->header(), m_ctx.ini(), QStringLiteral("Reelbase"));
             GetDBList();
-            const QString autoLoad = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("AutoLoad"));
             const QString last = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastDB"));
-            if (autoLoad.trimmed() == QLatin1String("1") && !last.isEmpty() && QFileInfo::exists(last)) {
-                m_catalogue.DBPath = last;
-                if (m_catalogue.DBConn()) {
-                    splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
-                    updateCaption();
-                    refreshAfterOpen(true);
-                }
+            if (m_session.autoload()) {
+                splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
+                updateCaption();
+                refreshAfterOpen(true);
             }
         }
         if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
@@ -634,10 +634,10 @@ void frmMain::refreshAfterOpen(bool withRatings)
 void frmMain::updateCaption()
 {
     const QString base = QStringLiteral("Cinelog ") + m_ctx.VersionText;
-    if (m_catalogue.DBPath.isEmpty() || !m_catalogue.isOpen())
+    if (m_catalogue.path().isEmpty() || !m_catalogue.isOpen())
         setWindowTitle(base);
     else
-        setWindowTitle(m_catalogue.DBPath + QStringLiteral(" | ") + base);
+        setWindowTitle(m_catalogue.path() + QStringLiteral(" | ") + base);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -894,7 +894,7 @@ void frmMain::setEpisodeWindow(bool show)
 void frmMain::showCover(bool hasCover)
 {
     *m_cover = QImage();
-    bool loaded = hasCover && m_catalogue.LoadPictureFromDB(*m_cover, m_currentMovieId);
+    bool loaded = hasCover && covers().LoadPictureFromDB(*m_cover, m_currentMovieId);
     if (loaded)
         imgCover->setPixmap(QPixmap::fromImage(m_cover->scaled(imgCover->size() - QSize(4, 4), Qt::KeepAspectRatio,
                                                                 Qt::SmoothTransformation)));
@@ -908,7 +908,7 @@ void frmMain::showCover(bool hasCover)
 void frmMain::reloadCover()
 {
     if (m_currentMovieId != 0)
-        showCover(m_catalogue.hasCover(m_currentMovieId));
+        showCover(covers().hasCover(m_currentMovieId));
     applyStates();
 }
 
@@ -1019,7 +1019,7 @@ void frmMain::imgCover_DblClick()
         if (file.isEmpty())
             return;
         m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"), QFileInfo(file).absolutePath());
-        if (m_catalogue.SavePictureToDB(m_currentMovieId, file))
+        if (covers().SavePictureToDB(m_currentMovieId, file))
             showCover(true);
         applyStates();
     });
@@ -1141,10 +1141,10 @@ void frmMain::mnuDelete_Click()
 void frmMain::mnuSaveCoverFile_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain - mnuSaveCoverFile_Click"), [this] {
-        if (m_currentMovieId == 0 || !m_catalogue.hasCover(m_currentMovieId))
+        if (m_currentMovieId == 0 || !covers().hasCover(m_currentMovieId))
             return;
         QImage picture;
-        if (!m_catalogue.LoadPictureFromDB(picture, m_currentMovieId))
+        if (!covers().LoadPictureFromDB(picture, m_currentMovieId))
             return;
         QString file = m_ctx.prompts().saveFile(QStringLiteral("Save Cover File.."), QStringLiteral("BMP Files (*.bmp)"),
                                                 m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder")));
@@ -1293,7 +1293,7 @@ void frmMain::mnuNetflixActor_Click() { openUrl(netflixSearch(castName(selectedC
 void frmMain::GetDBList()
 {
     m_break03->setVisible(true);
-    const QStringList paths = RecentList::read(m_ctx);
+    const QStringList paths = m_session.recentCatalogues();
     for (int i = 1; i <= 5; ++i) {
         m_moviePaths[i] = paths.value(i - 1);
         const bool shown = !m_moviePaths[i].isEmpty() && QFileInfo::exists(m_moviePaths[i]);
@@ -1305,22 +1305,13 @@ void frmMain::GetDBList()
     }
 }
 
-void frmMain::WriteDBList(const QString &theDB)
+CoverPictures frmMain::covers()
 {
-    RecentList::WriteDBList(m_ctx, theDB);
+    return CoverPictures(m_catalogue, m_ctx);
 }
 
-static QString startFolder(AppContext &ctx)
+bool frmMain::showOpenedCatalogue(bool opened, bool withRatings)
 {
-    const QString last = ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastFolder"));
-    if (!last.isEmpty() && QFileInfo(last).isDir())
-        return last;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
-bool frmMain::openChosenCatalogue(bool withRatings)
-{
-    const bool opened = m_catalogue.DBConn();
     updateCaption();
     if (opened)
         refreshAfterOpen(withRatings);
@@ -1334,13 +1325,10 @@ void frmMain::mnuNewDB_Click()
     m_ctx.guard(QStringLiteral("frmMain mnuNewDB_Click"), [this] {
         CheckSaved();
         const QString file = m_ctx.prompts().saveFile(QStringLiteral("Enter a Database Name:"),
-                                                      QStringLiteral("Cinelogs (*.cnlg)"), startFolder(m_ctx));
+                                                      QStringLiteral("Cinelogs (*.cnlg)"), m_session.startFolder());
         if (file.isEmpty())
             return;
-        m_catalogue.DBPath = file;
-        m_catalogue.CreateDB(m_catalogue.DBPath);
-        openChosenCatalogue(false);
-        WriteDBList(m_catalogue.DBPath);
+        showOpenedCatalogue(m_session.createOpenAndRemember(file), false);
         GetDBList();
         m_isNewMovie = true;
     });
@@ -1352,12 +1340,10 @@ void frmMain::mnuOpenDB_Click()
     m_ctx.guard(QStringLiteral("frmMain mnuOpenDB_Click"), [this] {
         CheckSaved();
         const QString file = m_ctx.prompts().openFile(QStringLiteral("Select a Cinelog:"), QStringLiteral("Cinelogs (*.cnlg)"),
-                                                      startFolder(m_ctx));
+                                                      m_session.startFolder());
         if (file.isEmpty())
             return;
-        m_catalogue.DBPath = file;
-        const bool opened = openChosenCatalogue(false);
-        WriteDBList(m_catalogue.DBPath);
+        const bool opened = showOpenedCatalogue(m_session.openAndRemember(file), false);
         GetDBList();
         if (opened) {
             GetRatings();
@@ -1375,8 +1361,7 @@ void frmMain::mnuFiles_Click(int index)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_ctx.guard(QStringLiteral("frmMain mnuFiles_Click"), [&] {
-        m_catalogue.DBPath = m_moviePaths[index];
-        openChosenCatalogue(true);
+        showOpenedCatalogue(m_session.open(m_moviePaths[index]), true);
     });
     QApplication::restoreOverrideCursor();
     applyStates();

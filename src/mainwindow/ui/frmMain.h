@@ -8,6 +8,8 @@
 
 class AppContext;
 class Catalogue;
+class CatalogueSession;
+class CoverPictures;
 class MovieListModel;
 class MovieStore;
 class StarRating;
@@ -46,7 +48,7 @@ class frmMain : public QMainWindow, public MainWindowLink
 {
     Q_OBJECT
 public:
-    frmMain(AppContext &ctx, Catalogue &catalogue, QWidget *parent = nullptr);
+    frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent = nullptr);
     ~frmMain() override;
 
     MainWindowHooks hooks;
@@ -102,7 +104,6 @@ public:
     void lvMovies_ColumnClick(int column);
     void lvMovies_Click();
     void GetDBList();
-    void WriteDBList(const QString &theDB);
 
     // Web look-up addresses.
     static QUrl imdbFind(const QString &text, const char *kind);
@@ -156,8 +157,9 @@ private:
     void selectRowOfCurrentMovie();
     MovieRecord editorRecord() const;
     void refreshAfterOpen(bool withRatings);
-    // Opens DBPath; lists its movies and names when that worked, else empties the list.
-    bool openChosenCatalogue(bool withRatings);
+    // Shows the outcome of opening a catalogue: its movies and names, or an empty list.
+    bool showOpenedCatalogue(bool opened, bool withRatings);
+    CoverPictures covers();
     void setComboItems(QComboBox *box, const QStringList &items, bool keepText);
     void addNameOnLeave(QComboBox *box, int kind);
     void titleLostFocus();
@@ -169,6 +171,7 @@ private:
     bool catalogueChosen() const;
 
     AppContext &m_ctx;
+    CatalogueSession &m_session;
     Catalogue &m_catalogue;
     MovieStore *m_store;
     MovieListModel *m_model;

@@ -3,6 +3,7 @@
 #include "Reports.h"
 
 #include "AppContext.h"
+#include "CoverPictures.h"
 #include "Catalogue.h"
 
 #include <QBuffer>
@@ -123,7 +124,7 @@ public:
         cover.picture = Picture{};
         if (q.value(QStringLiteral("HasCover")).toBool()) {
             QImage img;
-            if (m_cat.LoadPictureFromDB(img, id)) {
+            if (CoverPictures(m_cat, m_ctx).LoadPictureFromDB(img, id)) {
                 cover.picture = coverPicture(img, cover.rect.size());
                 cover.visible = true;
             }
@@ -224,8 +225,8 @@ public:
 
     void ReportStart(ReportRun &run) override
     {
-        run.control(QStringLiteral("lblName")).text = catalogueNameOf(m_cat.DBPath) + QStringLiteral(" - Movie Details");
-        run.control(QStringLiteral("lblFile")).text = m_cat.DBPath;
+        run.control(QStringLiteral("lblName")).text = catalogueNameOf(m_cat.path()) + QStringLiteral(" - Movie Details");
+        run.control(QStringLiteral("lblFile")).text = m_cat.path();
     }
 
     void FetchData(ReportRun &run, bool &eof) override
@@ -272,7 +273,7 @@ public:
     void ReportStart(ReportRun &run) override
     {
         run.control(QStringLiteral("lblName")).text =
-            catalogueNameOf(m_cat.DBPath) + QStringLiteral(" - Movie Details by Search");
+            catalogueNameOf(m_cat.path()) + QStringLiteral(" - Movie Details by Search");
         run.control(QStringLiteral("fldSearch")).text =
             searchCriteriaSummary(m_params.criteria, int(m_params.movieIds.size()));
     }

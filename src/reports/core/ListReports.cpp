@@ -99,8 +99,8 @@ public:
 
     void ReportStart(ReportRun &run) override
     {
-        run.control(QStringLiteral("lblName")).text = catalogueNameOf(m_cat.DBPath);
-        run.control(QStringLiteral("lblFile")).text = m_cat.DBPath;
+        run.control(QStringLiteral("lblName")).text = catalogueNameOf(m_cat.path());
+        run.control(QStringLiteral("lblFile")).text = m_cat.path();
     }
 
     void FetchData(ReportRun &run, bool &eof) override
@@ -225,7 +225,7 @@ public:
     void ReportStart(ReportRun &run) override
     {
         run.control(QStringLiteral("lblName")).text = QStringLiteral("Movie List for ") + m_params.listName;
-        run.control(QStringLiteral("lblFile")).text = m_cat.DBPath;
+        run.control(QStringLiteral("lblFile")).text = m_cat.path();
     }
 
     void FetchData(ReportRun &run, bool &eof) override

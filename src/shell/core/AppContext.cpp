@@ -44,23 +44,6 @@ void AppContext::GetUser()
     });
 }
 
-bool AppContext::guard(const QString &label, const std::function<void()> &f, bool showMessage) noexcept
-{
-    try {
-        f();
-        return true;
-    } catch (const CinelogError &e) {
-        LogError(e.description(), e.number(), label, showMessage);
-    } catch (const std::bad_alloc &) {
-        LogError(QStringLiteral("Out of memory"), 7, label, showMessage);
-    } catch (const std::exception &e) {
-        LogError(QString::fromUtf8(e.what()), 51, label, showMessage);
-    } catch (...) {
-        LogError(QStringLiteral("Internal error"), 51, label, showMessage);
-    }
-    return false;
-}
-
 // Reports are offered for saving in the user's documents folder: the program's own folder is not
 // writable on this platform.
 static QString defaultPdfFolder(const AppContext &ctx)

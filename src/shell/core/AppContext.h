@@ -2,6 +2,7 @@
 
 #include "CinelogError.h"
 #include "ErrorLog.h"
+#include "ErrorReporter.h"
 #include "IniFile.h"
 #include "Prompts.h"
 #include "Services.h"
@@ -12,7 +13,7 @@
 
 // Program-wide state and services, passed to every window and core object that needs them, so a
 // test can build any of them on a temporary settings folder with scripted prompts and a fixed clock.
-class AppContext
+class AppContext : public ErrorReporter
 {
 public:
     struct Services {
@@ -64,7 +65,14 @@ public:
 
     // Runs f; an error it throws is logged under label (with the message box unless told otherwise).
     // Returns false when f failed.
-    bool guard(const QString &label, const std::function<void()> &f, bool showMessage = true) noexcept;
+    bool guard(const QString &label, const std::function<void()> &f, bool showMessage = true) noexcept
+    {
+        return guarded(*this, label, f, showMessage);
+    }
+    void reportError(const QString &label, qint64 number, const QString &description, bool showMessage) noexcept override
+    {
+        LogError(description, number, label, showMessage);
+    }
 
 private:
     Services m_services;

@@ -1,22 +1,9 @@
 #pragma once
 
-#include <QDateTime>
+#include "Clock.h"
+#include "ProgressSink.h"
+
 #include <QUrl>
-
-// The clock, injectable so tests can fix "now".
-class Clock
-{
-public:
-    virtual ~Clock() = default;
-    virtual QDateTime now() const = 0;
-    QDate today() const { return now().date(); }
-};
-
-class SystemClock : public Clock
-{
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};
 
 // Opens web addresses in the user's browser; tests record them instead.
 class UrlOpener
@@ -24,23 +11,4 @@ class UrlOpener
 public:
     virtual ~UrlOpener() = default;
     virtual void open(const QUrl &url) = 0;
-};
-
-// Long work reports through this; the window side shows the shared progress window.
-class ProgressSink
-{
-public:
-    virtual ~ProgressSink() = default;
-    virtual void ShowProgress(const QString &message, int minimum, int maximum) = 0;
-    // Closes the progress display when value equals the maximum.
-    virtual void UpdateProgress(qint64 value) = 0;
-    // Lets pending window events run during long work (throttled by the implementation).
-    virtual void letEventsRun() {}
-};
-
-class NullProgress : public ProgressSink
-{
-public:
-    void ShowProgress(const QString &, int, int) override {}
-    void UpdateProgress(qint64) override {}
 };

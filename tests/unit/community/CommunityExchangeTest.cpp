@@ -99,7 +99,7 @@ protected:
     QStringList remoteRows(const QString &sql, const QVariantList &values = {}) { return rowsOf(admin->exec(sql, values)); }
 
     GTestContext tc;
-    Catalogue cat{tc.ctx()};
+    Catalogue cat;
     std::unique_ptr<Admin> admin;
     std::unique_ptr<CommunityConnection> remote;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "TestCatalogue.h"
 #include "CinelogError.h"
 #include "CommunityConnection.h"
 
@@ -94,10 +95,9 @@ private:
 inline void openNewCatalogue(Catalogue &catalogue, const QString &path)
 {
     QString p = path;
-    if (!catalogue.CreateDB(p))
+    if (!createCatalogue(p))
         throw std::runtime_error("could not create the catalogue " + p.toStdString());
-    catalogue.DBPath = p;
-    if (!catalogue.DBConn())
+    if (!catalogue.open(p).opened())
         throw std::runtime_error("could not open the catalogue");
 }
 

@@ -1,4 +1,5 @@
 #include "Catalogue.h"
+#include "TestCatalogue.h"
 #include "CinelogError.h"
 #include "GTestSupport.h"
 #include "ImportTestData.h"
@@ -49,11 +50,10 @@ protected:
     // A new, opened catalogue file; the returned Catalogue keeps it open.
     std::unique_ptr<Catalogue> newCatalogue(const QString &name)
     {
-        auto cat = std::make_unique<Catalogue>(t.ctx());
+        auto cat = std::make_unique<Catalogue>();
         QString path = t.path(name);
-        EXPECT_TRUE(cat->CreateDB(path));
-        cat->DBPath = path;
-        EXPECT_TRUE(cat->DBConn());
+        EXPECT_TRUE(createCatalogue(path));
+        EXPECT_TRUE(cat->open(path).opened());
         return cat;
     }
 
@@ -61,7 +61,7 @@ protected:
     QString closedCatalogue(const QString &name)
     {
         auto cat = newCatalogue(name);
-        const QString path = cat->DBPath;
+        const QString path = cat->path();
         cat->close();
         return path;
     }
@@ -105,9 +105,8 @@ TEST_F(ImportTest, EveryFormatImportsTheSameRows)
         const QString target = closedCatalogue(QStringLiteral("%1.cnlg").arg(QString::fromLatin1(file)));
         const ImportSummary s = WorkbookImport::run(sheetOf(file), moviesLinks(), *main, target, progress);
         EXPECT_EQ(s.movies, 5) << file;
-        Catalogue check(t.ctx());
-        check.DBPath = target;
-        ASSERT_TRUE(check.DBConn());
+        Catalogue check;
+        ASSERT_TRUE(check.open(target).opened());
         const QStringList rows = dump(check);
         if (reference.isEmpty())
             reference = rows;
@@ -155,8 +154,8 @@ TEST_F(ImportTest, IntoTheOpenCatalogueAddsOnlyNewNames)
     main->exec(QStringLiteral("INSERT INTO Genres (Genre) VALUES (?)"), {QStringLiteral("Drama")});
     main->exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {QStringLiteral("Ed Harris")});
 
-    EXPECT_TRUE(WorkbookImport::isOpenCatalogue(*main, main->DBPath));
-    const ImportSummary first = WorkbookImport::run(sheetOf("movies.xlsx"), moviesLinks(), *main, main->DBPath, progress);
+    EXPECT_TRUE(WorkbookImport::isOpenCatalogue(*main, main->path()));
+    const ImportSummary first = WorkbookImport::run(sheetOf("movies.xlsx"), moviesLinks(), *main, main->path(), progress);
     EXPECT_EQ(first.movies, 5);
     EXPECT_EQ(first.directorsAdded, 1); // Jim O'Hara; James Cameron is there in other letter case
     EXPECT_EQ(first.genresAdded, 3);
@@ -164,7 +163,7 @@ TEST_F(ImportTest, IntoTheOpenCatalogueAddsOnlyNewNames)
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM MovActLink WHERE ActID = 1")).toInt(), 2);
 
     // Importing again appends the rows again and adds no names.
-    const ImportSummary again = WorkbookImport::run(sheetOf("movies.xlsx"), moviesLinks(), *main, main->DBPath, progress);
+    const ImportSummary again = WorkbookImport::run(sheetOf("movies.xlsx"), moviesLinks(), *main, main->path(), progress);
     EXPECT_EQ(again.movies, 5);
     EXPECT_EQ(again.directorsAdded + again.genresAdded + again.actorsAdded, 0);
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 10);
@@ -177,7 +176,7 @@ TEST_F(ImportTest, HeadingOnlySheetImportsNothing)
     FieldLinks links{};
     links[ImportField::Title] = 1;
     links[ImportField::Director] = 2;
-    const ImportSummary s = WorkbookImport::run(sheetOf("movies.xlsx", 1), links, *main, main->DBPath, progress);
+    const ImportSummary s = WorkbookImport::run(sheetOf("movies.xlsx", 1), links, *main, main->path(), progress);
     EXPECT_EQ(s.movies, 0);
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 0);
     EXPECT_EQ(progress.shown, QStringList({"Importing Excel Data... 0..1"}));
@@ -210,7 +209,7 @@ TEST_F(ImportTest, FailingRowAppendsNothingAndIsNamed)
     FieldLinks links{};
     links[ImportField::Title] = 1;
     links[ImportField::Director] = 2;
-    for (const QString &into : {target, main->DBPath}) {
+    for (const QString &into : {target, main->path()}) {
         try {
             WorkbookImport::run(openWorkbook(csv)->readSheet(0), links, *main, into, progress);
             ADD_FAILURE() << "the import went through";
@@ -219,9 +218,8 @@ TEST_F(ImportTest, FailingRowAppendsNothingAndIsNamed)
         }
         EXPECT_EQ(progress.values.last(), 4); // the progress display is closed
     }
-    Catalogue check(t.ctx());
-    check.DBPath = target;
-    ASSERT_TRUE(check.DBConn());
+    Catalogue check;
+    ASSERT_TRUE(check.open(target).opened());
     EXPECT_TRUE(dump(check).isEmpty());
     EXPECT_TRUE(dump(*main).isEmpty());
     // The open catalogue is still usable after the rolled-back import.
@@ -248,7 +246,7 @@ TEST_F(ImportTest, TextLimitCountsCharacters)
         links[ImportField::Title] = 1;
         bool imported = true;
         try {
-            WorkbookImport::run(openWorkbook(csv)->readSheet(0), links, *main, main->DBPath, progress);
+            WorkbookImport::run(openWorkbook(csv)->readSheet(0), links, *main, main->path(), progress);
         } catch (const CinelogError &e) {
             imported = false;
             EXPECT_TRUE(e.description().startsWith(QStringLiteral("Row 2, column A (Movie Title):"))) << e.what();

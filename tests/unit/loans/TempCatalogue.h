@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CatalogueFile.h"
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "ScriptedPrompts.h"
@@ -22,7 +23,7 @@ inline std::unique_ptr<Catalogue> openTempCatalogue(AppContext &ctx, const QStri
     {
         const QString name = QStringLiteral("tempCatalogueSetup");
         {
-            QSqlDatabase db = Catalogue::openConnection(path, name, true);
+            QSqlDatabase db = CatalogueFile::openConnection(path, name, true);
             for (const QString &table : Schema::tables()) {
                 QSqlQuery q(db);
                 if (!q.exec(Schema::createTableStatement(table, true)))
@@ -32,9 +33,8 @@ inline std::unique_ptr<Catalogue> openTempCatalogue(AppContext &ctx, const QStri
         }
         QSqlDatabase::removeDatabase(name);
     }
-    auto cat = std::make_unique<Catalogue>(ctx);
-    cat->DBPath = path;
-    if (!cat->DBConn()) {
+    auto cat = std::make_unique<Catalogue>();
+    if (!cat->open(path).opened()) {
         QString why;
         if (auto *scripted = dynamic_cast<ScriptedPrompts *>(&ctx.prompts()))
             why = scripted->messages().join(QLatin1Char(' '));

@@ -3,6 +3,7 @@
 // texts keeping their previous order, non-ASCII letters folded), and the rows changed in memory.
 
 #include "Catalogue.h"
+#include "TestCatalogue.h"
 #include "GTestSupport.h"
 #include "MovieListModel.h"
 #include "MovieStore.h"
@@ -14,15 +15,14 @@ namespace {
 
 struct Fixture {
     GTestContext t;
-    Catalogue catalogue{t.ctx()};
+    Catalogue catalogue;
     MovieListModel model;
 
     explicit Fixture(int movies)
     {
         QString path = t.path(QStringLiteral("list.cnlg"));
-        catalogue.CreateDB(path);
-        catalogue.DBPath = path;
-        EXPECT_TRUE(catalogue.DBConn());
+        createCatalogue(path);
+        EXPECT_TRUE(catalogue.open(path).opened());
         catalogue.transaction([&] {
             for (int i = 1; i <= movies; ++i) {
                 // Titles in mixed case with many equal ones; Order By in reverse of the ID.

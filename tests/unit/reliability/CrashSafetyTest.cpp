@@ -5,6 +5,8 @@
 //   CINELOG_CRASH_KILLS=<n>   exactly n kills
 
 #include "Catalogue.h"
+#include "CatalogueSession.h"
+#include "TestCatalogue.h"
 #include "GTestSupport.h"
 #include "MovieStore.h"
 
@@ -72,9 +74,9 @@ protected:
     QStringList problems(const Journal &journal)
     {
         QStringList out;
-        Catalogue cat(t.ctx());
-        cat.DBPath = path;
-        if (!cat.DBConn())
+        Catalogue cat;
+        CatalogueSession session(t.ctx(), cat);
+        if (!session.open(path))
             return {QStringLiteral("the catalogue does not open: ") + t.logLines().join(QLatin1Char('\n'))};
         const QString integrity = cat.scalar(QStringLiteral("PRAGMA integrity_check")).toString();
         if (integrity != QLatin1String("ok"))
@@ -122,9 +124,9 @@ TEST_F(CrashSafety, KilledWriterLeavesASoundCompleteCatalogue)
             // A fresh catalogue now and then keeps long runs from working on an ever larger file.
             QFile::remove(path);
             QFile::remove(journalPath);
-            Catalogue fresh(t.ctx());
+            Catalogue fresh;
             QString p = path;
-            ASSERT_TRUE(fresh.CreateDB(p));
+            ASSERT_TRUE(createCatalogue(p));
             fresh.close();
         }
         const unsigned seed = rng();

@@ -8,6 +8,7 @@
 // and prints it, then waits to be killed.
 
 #include "Catalogue.h"
+#include "CatalogueSession.h"
 #include "CatalogueMaintenance.h"
 #include "MovieStore.h"
 #include "Services.h"
@@ -52,14 +53,14 @@ int main(int argc, char **argv)
         return 2;
 
     TestContext t;
-    Catalogue cat(t.ctx());
-    cat.DBPath = path;
+    Catalogue cat;
+    CatalogueSession session(t.ctx(), cat);
     if (convert) {
         // Yes to replacing what an earlier killed conversion left beside the catalogue.
         t.prompts.answerYes();
         std::fputs("ready\n", stdout);
         std::fflush(stdout);
-        if (!cat.DBConn())
+        if (!session.open(path))
             return 2;
         note(QStringLiteral("converted"));
         std::fputs("converted\n", stdout);
@@ -67,7 +68,7 @@ int main(int argc, char **argv)
         for (;;)
             ::pause();
     }
-    if (!cat.DBConn())
+    if (!session.open(path))
         return 2;
     MovieStore store(cat);
     NullProgress progress;

@@ -97,7 +97,7 @@ protected:
     }
 
     GTestContext tc;
-    Catalogue mine{tc.ctx()};
+    Catalogue mine;
     std::unique_ptr<Admin> admin;
     std::unique_ptr<CommunityConnection> remote;
 };
@@ -164,7 +164,7 @@ TEST_F(HostileCommunity, EveryTextGoesUpIsFoundAndComesDownExactly)
     }
 
     // Downloaded into a fresh catalogue, every value arrives as it was typed.
-    Catalogue theirs{tc.ctx()};
+    Catalogue theirs;
     CommunityTestServer::openNewCatalogue(theirs, tc.path(QStringLiteral("theirs.cnlg")));
     for (const Hostile &h : hostileTexts()) {
         const int local = theirs.exec(QStringLiteral("INSERT INTO Movies (Title, web, onlineID) VALUES ('Blank', 0, 0)"))

@@ -1,6 +1,9 @@
 // Settings files and cover picture files that are not what they claim to be.
 
+#include "CatalogueFile.h"
 #include "Catalogue.h"
+#include "CoverPictures.h"
+#include "TestCatalogue.h"
 #include "GTestSupport.h"
 #include "IniFile.h"
 #include "MovieStore.h"
@@ -89,16 +92,15 @@ protected:
     void SetUp() override
     {
         QString p = t.path(QStringLiteral("covers.cnlg"));
-        ASSERT_TRUE(cat.CreateDB(p));
-        cat.DBPath = p;
-        ASSERT_TRUE(cat.isOpen() || cat.DBConn());
+        ASSERT_TRUE(createCatalogue(p));
+        ASSERT_TRUE(cat.isOpen() || cat.open(p).opened());
         MovieRecord m;
         m.title = QStringLiteral("Covered");
         movieId = MovieStore(cat).save(m);
     }
 
     GTestContext t;
-    Catalogue cat{t.ctx()};
+    Catalogue cat;
     int movieId = 0;
 };
 
@@ -122,7 +124,7 @@ TEST_F(HostileCovers, FilesThatAreNoPictureNeverBecomeACoverThatShows)
         const char *message;
     } cases[] = {
         {"empty file", QByteArray(), 0, false, "empty"},
-        {"over the size cap", QByteArray(), Catalogue::MaxCoverBytes + 1, false, "too large"},
+        {"over the size cap", QByteArray(), CoverPictures::MaxCoverBytes + 1, false, "too large"},
         {"truncated picture", png().left(60), 0, true, "Invalid picture"},
         {"text file", "This is not a picture.\n", 0, true, "Invalid picture"},
         {"picture header with garbage", png().left(16) + randomBytes(4000, 3), 0, true, "Invalid picture"},
@@ -135,12 +137,12 @@ TEST_F(HostileCovers, FilesThatAreNoPictureNeverBecomeACoverThatShows)
         }
         cat.exec(QStringLiteral("UPDATE Movies SET CoverData = NULL"));
         const int messagesBefore = int(t.prompts.messages().size());
-        EXPECT_EQ(cat.SavePictureToDB(movieId, path), c.stored) << c.name;
-        EXPECT_EQ(cat.hasCover(movieId), c.stored) << c.name;
+        EXPECT_EQ(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, path), c.stored) << c.name;
+        EXPECT_EQ(CoverPictures(cat, t.ctx()).hasCover(movieId), c.stored) << c.name;
         if (c.stored) {
-            EXPECT_EQ(cat.coverBytes(movieId), c.bytes) << c.name;
+            EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(movieId), c.bytes) << c.name;
             QImage shown;
-            EXPECT_FALSE(cat.LoadPictureFromDB(shown, movieId)) << c.name;
+            EXPECT_FALSE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId)) << c.name;
             EXPECT_TRUE(shown.isNull()) << c.name;
         }
         ASSERT_EQ(t.prompts.messages().size(), messagesBefore + 1) << c.name << ": the user was not told";

@@ -2,6 +2,7 @@
 // core operation that stores or finds text typed by the user or read from a workbook.
 
 #include "Catalogue.h"
+#include "TestCatalogue.h"
 #include "Episodes.h"
 #include "GTestSupport.h"
 #include "HostileTexts.h"
@@ -39,15 +40,14 @@ protected:
     void SetUp() override
     {
         QString p = t.path(QStringLiteral("hostile.cnlg"));
-        ASSERT_TRUE(cat.CreateDB(p));
-        cat.DBPath = p;
-        ASSERT_TRUE(cat.isOpen() || cat.DBConn());
+        ASSERT_TRUE(createCatalogue(p));
+        ASSERT_TRUE(cat.isOpen() || cat.open(p).opened());
     }
 
     int count(const char *table) { return cat.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt(); }
 
     GTestContext t;
-    Catalogue cat{t.ctx()};
+    Catalogue cat;
     MovieStore store{cat};
 };
 
@@ -344,7 +344,7 @@ TEST_F(HostileText, ImportedCellsArriveExactlyOrNotAtAll)
     links[ImportField::Actor1] = 3;
     NullProgress progress;
     const SheetData sheet = openWorkbook(path)->readSheet(0);
-    WorkbookImport::run(sheet, links, cat, cat.DBPath, progress);
+    WorkbookImport::run(sheet, links, cat, cat.path(), progress);
     QSqlQuery q = cat.exec(QStringLiteral("SELECT Title, Director FROM Movies ORDER BY ID"));
     QStringList stored;
     while (q.next()) {
@@ -368,7 +368,7 @@ TEST_F(HostileText, ImportedCellsArriveExactlyOrNotAtAll)
     lf.write("Title,Director\nFirst,Someone\nSecond," + QByteArray(256, 'd') + "\n");
     lf.close();
     try {
-        WorkbookImport::run(openWorkbook(longPath)->readSheet(0), links, cat, cat.DBPath, progress);
+        WorkbookImport::run(openWorkbook(longPath)->readSheet(0), links, cat, cat.path(), progress);
         ADD_FAILURE() << "a cell over the limit was imported";
     } catch (const CinelogError &e) {
         EXPECT_TRUE(e.description().contains(QLatin1String("3"))) << "names no row: " << e.description().toStdString();

@@ -1,4 +1,6 @@
 #include "Catalogue.h"
+#include "CoverPictures.h"
+#include "TestCatalogue.h"
 #include "GTestSupport.h"
 #include "ReportPainter.h"
 #include "ReportTestSupport.h"
@@ -48,9 +50,8 @@ protected:
     {
         tc.ctx().setProgress(&progress);
         QString path = tc.path(QStringLiteral("Home.cnlg"));
-        ASSERT_TRUE(cat.CreateDB(path)) << tc.prompts.messages().join(QLatin1Char('\n')).toStdString();
-        cat.DBPath = path;
-        ASSERT_TRUE(cat.DBConn());
+        ASSERT_TRUE(createCatalogue(path)) << tc.prompts.messages().join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(cat.open(path).opened());
         progress.calls.clear();
     }
     void TearDown() override { tc.ctx().setProgress(nullptr); }
@@ -81,7 +82,7 @@ protected:
         QBuffer b(&bytes);
         b.open(QIODevice::WriteOnly);
         img.save(&b, "PNG");
-        cat.savePictureBytes(movie, bytes);
+        CoverPictures(cat, tc.ctx()).savePictureBytes(movie, bytes);
     }
 
     // The page items of the movie block whose title is title.
@@ -121,7 +122,7 @@ protected:
 
     GTestContext tc;
     RecordingProgress progress;
-    Catalogue cat{tc.ctx()};
+    Catalogue cat;
 };
 
 TEST(ReportNames, CatalogueNameIsTheFileNameWithoutItsExtension)
@@ -177,7 +178,7 @@ TEST_F(ReportsTest, MovieListHeaderAndOrderedByLines)
     ASSERT_EQ(doc.pageCount(), 1);
     const Page &page = doc.pages[0];
     EXPECT_EQ(page.textsOf(QStringLiteral("lblName")), QStringList{QStringLiteral("Home")});
-    EXPECT_EQ(page.textsOf(QStringLiteral("lblFile")), QStringList{cat.DBPath});
+    EXPECT_EQ(page.textsOf(QStringLiteral("lblFile")), QStringList{cat.path()});
     EXPECT_EQ(page.textsOf(QStringLiteral("lblNumMovies")), QStringList{QStringLiteral("Number of Movies: 4")});
     EXPECT_EQ(page.textsOf(QStringLiteral("fldTodaysDate")), QStringList{QStringLiteral("December 09, 2025")});
     EXPECT_EQ(page.textsOf(QStringLiteral("fldPageNum")), QStringList{QStringLiteral("1")});
@@ -247,7 +248,7 @@ TEST_F(ReportsTest, UsersListPrintsOnlyThatPersonsTitlesEvenWithAQuoteInTheName)
     ReportJob job = arUsersList(tc.ctx(), cat, UsersListReportParams{quoted});
     const ReportDocument doc = job.run(tc.ctx());
     EXPECT_EQ(doc.textsOf(QStringLiteral("lblName")), QStringList{QStringLiteral("Movie List for ") + quoted});
-    EXPECT_EQ(doc.textsOf(QStringLiteral("lblFile")), QStringList{cat.DBPath});
+    EXPECT_EQ(doc.textsOf(QStringLiteral("lblFile")), QStringList{cat.path()});
     EXPECT_EQ(doc.textsOf(QStringLiteral("fldMovieTitle")), (QStringList{QStringLiteral("Alien"), QStringLiteral("Zulu")}));
     EXPECT_TRUE(tc.logLines().isEmpty()) << tc.logLines().join(QLatin1Char('\n')).toStdString();
 

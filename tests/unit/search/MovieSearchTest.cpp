@@ -33,7 +33,7 @@ protected:
     }
 
     GTestContext t;
-    Catalogue cat{t.ctx()};
+    Catalogue cat;
     MovieSearch search{cat};
 };
 
@@ -238,7 +238,7 @@ TEST_F(SearchTest, StarsEntriesAndComparisons)
 TEST(EmptyCatalogueSearch, RatingsOfAnEmptyCatalogueAreTheStandardOnes)
 {
     GTestContext t;
-    Catalogue cat{t.ctx()};
+    Catalogue cat;
     ASSERT_TRUE(SearchFixture::open(cat, t.path(QStringLiteral("empty.cnlg"))));
     MovieSearch search{cat};
     EXPECT_EQ(search.ratings(),
@@ -250,7 +250,7 @@ TEST(EmptyCatalogueSearch, RatingsOfAnEmptyCatalogueAreTheStandardOnes)
 TEST(ClosedCatalogueSearch, AFailingCatalogueThrows)
 {
     GTestContext t;
-    Catalogue cat{t.ctx()};
+    Catalogue cat;
     MovieSearch search{cat};
     EXPECT_THROW(search.search(with([](auto &c) { c.title = S("x"); })), CinelogError);
 }

@@ -3,6 +3,7 @@
 // A small catalogue for search tests: movies, actors and cast links chosen so that every criterion
 // has matches and near-misses (Alien / Aliens, quotes and % in values, an actor in two parts).
 
+#include "CatalogueFile.h"
 #include "Catalogue.h"
 #include "Schema.h"
 
@@ -95,7 +96,7 @@ inline bool open(Catalogue &cat, const QString &path)
     {
         const QString name = QStringLiteral("search-fixture");
         {
-            QSqlDatabase db = Catalogue::openConnection(path, name, true);
+            QSqlDatabase db = CatalogueFile::openConnection(path, name, true);
             QSqlQuery q(db);
             // One transaction: a file made statement by statement waits for the disk each time.
             bool ok = q.exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId))
@@ -111,8 +112,7 @@ inline bool open(Catalogue &cat, const QString &path)
         }
         QSqlDatabase::removeDatabase(name);
     }
-    cat.DBPath = path;
-    return cat.DBConn();
+    return cat.open(path).opened();
 }
 
 } // namespace SearchFixture

@@ -1,4 +1,5 @@
 #include "StoreTestSupport.h"
+#include "CoverPictures.h"
 
 #include "CatalogueGenerator.h"
 
@@ -31,8 +32,7 @@ TEST_F(StoreTest, TheGeneratorWritesARealisticCatalogue)
     EXPECT_EQ(r.covers, 12);
 
     // It opens as any catalogue does, with nothing to add.
-    cat.DBPath = r.path;
-    ASSERT_TRUE(cat.DBConn());
+    ASSERT_TRUE(cat.open(r.path).opened());
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_EQ(cat.scalar("PRAGMA integrity_check").toString(), "ok");
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM Movies").toInt(), 600);
@@ -70,7 +70,7 @@ TEST_F(StoreTest, TheGeneratorWritesARealisticCatalogue)
     int covers = 0;
     while (q.next()) {
         QImage cover;
-        EXPECT_TRUE(cat.LoadPictureFromDB(cover, q.value(0).toInt()));
+        EXPECT_TRUE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(cover, q.value(0).toInt()));
         EXPECT_EQ(cover.size(), QSize(60, 90));
         ++covers;
     }

@@ -1,4 +1,5 @@
 #include "StoreTestSupport.h"
+#include "CoverPictures.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -49,11 +50,11 @@ TEST_F(PicturesTest, ACoverIsStoredByteForByteAndLoadsBack)
     for (const char *format : {"BMP", "PNG", "JPG", "GIF"}) {
         const QByteArray bytes = pictureBytes(format);
         ASSERT_FALSE(bytes.isEmpty()) << format;
-        ASSERT_TRUE(cat.SavePictureToDB(movieId, file("cover.pic", bytes))) << format;
-        EXPECT_EQ(cat.coverBytes(movieId), bytes) << format;
-        EXPECT_TRUE(cat.hasCover(movieId));
+        ASSERT_TRUE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, file("cover.pic", bytes))) << format;
+        EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(movieId), bytes) << format;
+        EXPECT_TRUE(CoverPictures(cat, t.ctx()).hasCover(movieId));
         QImage shown;
-        ASSERT_TRUE(cat.LoadPictureFromDB(shown, movieId)) << format;
+        ASSERT_TRUE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId)) << format;
         EXPECT_EQ(shown.size(), QByteArray(format) == "GIF" ? QSize(2, 2) : QSize(40, 30)) << format;
         if (QByteArray(format) != "JPG") { // JPEG decoders may differ in the last bit
             EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32));
@@ -68,20 +69,20 @@ TEST_F(PicturesTest, AThousandByteBitmapGivesAThousandBytes)
     QByteArray bmp = pictureBytes("BMP", 16, 15); // 54-byte header + 15 rows of 48 bytes = 774 bytes
     bmp.append(QByteArray(1000 - bmp.size(), '\0'));
     ASSERT_EQ(bmp.size(), 1000);
-    ASSERT_TRUE(cat.SavePictureToDB(movieId, file("cover.bmp", bmp)));
+    ASSERT_TRUE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, file("cover.bmp", bmp)));
     EXPECT_EQ(cat.scalar("SELECT length(CoverData) FROM Movies WHERE ID = ?", {movieId}).toInt(), 1000);
     EXPECT_EQ(cat.scalar("SELECT typeof(CoverData) FROM Movies WHERE ID = ?", {movieId}).toString(), "blob");
-    EXPECT_EQ(cat.coverBytes(movieId), bmp);
+    EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(movieId), bmp);
 }
 
 TEST_F(PicturesTest, ASecondPictureReplacesTheFirst)
 {
-    ASSERT_TRUE(cat.SavePictureToDB(movieId, file("a.png", pictureBytes("PNG", 10, 10))));
+    ASSERT_TRUE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, file("a.png", pictureBytes("PNG", 10, 10))));
     const QByteArray second = pictureBytes("PNG", 20, 5);
-    ASSERT_TRUE(cat.SavePictureToDB(movieId, file("b.png", second)));
-    EXPECT_EQ(cat.coverBytes(movieId), second);
+    ASSERT_TRUE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, file("b.png", second)));
+    EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(movieId), second);
     QImage shown;
-    ASSERT_TRUE(cat.LoadPictureFromDB(shown, movieId));
+    ASSERT_TRUE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId));
     EXPECT_EQ(shown.size(), QSize(20, 5));
 }
 
@@ -89,10 +90,10 @@ TEST_F(PicturesTest, ATrailingZeroByteIsAcceptedOnLoad)
 {
     for (const char *format : {"BMP", "PNG", "JPG", "GIF"}) {
         const QByteArray stored = pictureBytes(format) + QByteArray(1, '\0');
-        ASSERT_TRUE(cat.savePictureBytes(movieId, stored));
-        EXPECT_EQ(cat.coverBytes(movieId), stored);
+        ASSERT_TRUE(CoverPictures(cat, t.ctx()).savePictureBytes(movieId, stored));
+        EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(movieId), stored);
         QImage shown;
-        EXPECT_TRUE(cat.LoadPictureFromDB(shown, movieId)) << format;
+        EXPECT_TRUE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId)) << format;
         EXPECT_EQ(shown.size(), QByteArray(format) == "GIF" ? QSize(2, 2) : QSize(40, 30)) << format;
     }
     EXPECT_TRUE(t.logLines().isEmpty()) << t.logLines().join('\n').toStdString();
@@ -101,13 +102,13 @@ TEST_F(PicturesTest, ATrailingZeroByteIsAcceptedOnLoad)
 TEST_F(PicturesTest, ANonPictureIsStoredButDoesNotLoad)
 {
     const QByteArray text("These are the liner notes, not a picture.\n");
-    ASSERT_TRUE(cat.SavePictureToDB(movieId, file("notes.txt", text)));
-    EXPECT_EQ(cat.coverBytes(movieId), text);
+    ASSERT_TRUE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, file("notes.txt", text)));
+    EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(movieId), text);
 
     QImage shown(3, 3, QImage::Format_RGB32);
     shown.fill(Qt::red);
     const QImage before = shown;
-    EXPECT_FALSE(cat.LoadPictureFromDB(shown, movieId));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId));
     EXPECT_EQ(shown, before);
     const QStringList lines = logLinesFor("LoadPictureFromDB");
     ASSERT_EQ(lines.size(), 1);
@@ -119,35 +120,35 @@ TEST_F(PicturesTest, ANonPictureIsStoredButDoesNotLoad)
 TEST_F(PicturesTest, ATruncatedPictureDoesNotLoad)
 {
     const QByteArray png = pictureBytes("PNG", 64, 64);
-    ASSERT_TRUE(cat.savePictureBytes(movieId, png.left(png.size() / 2)));
+    ASSERT_TRUE(CoverPictures(cat, t.ctx()).savePictureBytes(movieId, png.left(png.size() / 2)));
     QImage shown;
-    EXPECT_FALSE(cat.LoadPictureFromDB(shown, movieId));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId));
     EXPECT_EQ(logLinesFor("LoadPictureFromDB").size(), 1);
 }
 
 TEST_F(PicturesTest, NoCoverOrNoMovieIsALoggedFailure)
 {
     QImage shown;
-    EXPECT_FALSE(cat.hasCover(movieId));
-    EXPECT_FALSE(cat.LoadPictureFromDB(shown, movieId));
-    EXPECT_FALSE(cat.LoadPictureFromDB(shown, movieId + 100));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).hasCover(movieId));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).LoadPictureFromDB(shown, movieId + 100));
     EXPECT_EQ(logLinesFor("LoadPictureFromDB").size(), 2);
     EXPECT_TRUE(shown.isNull());
 }
 
 TEST_F(PicturesTest, AMissingFileReturnsFalseAndShowsNothing)
 {
-    EXPECT_FALSE(cat.SavePictureToDB(movieId, QString()));
-    EXPECT_FALSE(cat.SavePictureToDB(movieId, t.path("gone.png")));
-    EXPECT_FALSE(cat.SavePictureToDB(movieId, t.folder()));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, QString()));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, t.path("gone.png")));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId, t.folder()));
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_TRUE(t.logLines().isEmpty());
-    EXPECT_FALSE(cat.hasCover(movieId));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).hasCover(movieId));
 }
 
 TEST_F(PicturesTest, StoringForAMissingMovieIsALoggedFailure)
 {
-    EXPECT_FALSE(cat.SavePictureToDB(movieId + 100, file("a.png", pictureBytes("PNG"))));
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).SavePictureToDB(movieId + 100, file("a.png", pictureBytes("PNG"))));
     EXPECT_EQ(logLinesFor("SavePictureToDB").size(), 1);
 }
 

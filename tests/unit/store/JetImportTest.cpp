@@ -1,7 +1,9 @@
 // The mapping of an old catalogue onto the current schema, through the source interface with
 // sources held in memory.
 
+#include "CatalogueFile.h"
 #include "JetImport.h"
+#include "CoverPictures.h"
 #include "JetTestSupport.h"
 
 #include <QElapsedTimer>
@@ -43,8 +45,7 @@ protected:
         writeFile(path(), jetFileBytes());
         cat.setOldCatalogueReader([&source](const QString &) { return std::make_unique<SourceRef>(source); });
         t.prompts.answerYes();
-        cat.DBPath = path();
-        return cat.DBConn();
+        return session.open(path());
     }
 
     // Writes source into a new SQLite file with importCatalogue alone; returns the notes.
@@ -56,7 +57,7 @@ protected:
             QString name;
             ~Remove() { QSqlDatabase::removeDatabase(name); }
         } remove{name};
-        QSqlDatabase db = Catalogue::openConnection(file, name, true);
+        QSqlDatabase db = CatalogueFile::openConnection(file, name, true);
         NullProgress progress;
         try {
             JetImport::importCatalogue(source, db, progress, [&](const QString &n) { notes << n; });
@@ -109,9 +110,9 @@ TEST_F(JetImportTest, ACurrentCatalogueKeepsItsIdsLinksDatesAndCovers)
     ASSERT_TRUE(convert(source)) << t.logLines().join('\n').toStdString();
     EXPECT_TRUE(t.logLines().isEmpty()) << t.logLines().join('\n').toStdString();
 
-    EXPECT_EQ(cat.coverBytes(5), cover1);
-    EXPECT_EQ(cat.coverBytes(20), cover2);
-    EXPECT_FALSE(cat.hasCover(9));
+    EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(5), cover1);
+    EXPECT_EQ(CoverPictures(cat, t.ctx()).coverBytes(20), cover2);
+    EXPECT_FALSE(CoverPictures(cat, t.ctx()).hasCover(9));
     // New rows continue after the kept IDs.
     cat.exec("INSERT INTO Movies (Title) VALUES (?)", {QStringLiteral("Serenity")});
     EXPECT_EQ(cat.scalar("SELECT ID FROM Movies WHERE Title = 'Serenity'").toInt(), 21);
@@ -162,8 +163,7 @@ TEST_F(JetImportTest, TheConvertedCatalogueIsCompleteSoOpeningItChangesNothing)
     const QString file = t.path("imported.cnlg");
     EXPECT_TRUE(importInto(file, source).isEmpty());
     const QByteArray before = fileBytes(file);
-    cat.DBPath = file;
-    ASSERT_TRUE(cat.DBConn()) << t.logLines().join('\n').toStdString();
+    ASSERT_TRUE(session.open(file)) << t.logLines().join('\n').toStdString();
     cat.close();
     EXPECT_EQ(fileBytes(file), before);
     RawDb db(file, false, true);
@@ -244,8 +244,7 @@ TEST_F(JetImportTest, ASourceMissingLaterColumnsGetsWhatTheOpenTimeCheckGives)
                                   "ReleaseYear, RunningTime, NumDiscs) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", m), 101);
     }
     ASSERT_TRUE(columnsOf(checked, "Movies").size() < 19);
-    cat.DBPath = checked;
-    ASSERT_TRUE(cat.DBConn()) << t.logLines().join('\n').toStdString();
+    ASSERT_TRUE(session.open(checked)) << t.logLines().join('\n').toStdString();
     cat.close();
 
     RawDb a(converted, false, true), b(checked, false, true);

@@ -133,15 +133,14 @@ QStringList columnsOf(const QString &path, const QString &table)
 QString StoreTest::created(const QString &name)
 {
     QString path = t.path(name);
-    EXPECT_TRUE(cat.CreateDB(path)) << path.toStdString();
+    EXPECT_TRUE(session.create(path)) << path.toStdString();
     return path;
 }
 
 QString StoreTest::opened(const QString &name)
 {
     const QString path = created(name);
-    cat.DBPath = path;
-    EXPECT_TRUE(cat.DBConn()) << t.logLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(session.open(path)) << t.logLines().join(QLatin1Char('\n')).toStdString();
     return path;
 }
 

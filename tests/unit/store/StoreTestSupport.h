@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "CatalogueSession.h"
 #include "GTestSupport.h"
 
 #include <QByteArray>
@@ -45,7 +46,7 @@ QStringList columnsOf(const QString &path, const QString &table);
 class StoreTest : public ::testing::Test
 {
 protected:
-    // Creates a catalogue with CreateDB; returns its path.
+    // Creates a catalogue as File > New does; returns its path.
     QString created(const QString &name = QStringLiteral("films.cnlg"));
     // Creates and opens a catalogue; returns its path.
     QString opened(const QString &name = QStringLiteral("films.cnlg"));
@@ -53,7 +54,8 @@ protected:
     QStringList logLinesFor(const QString &label) const;
 
     GTestContext t;
-    Catalogue cat{t.ctx()};
+    Catalogue cat;
+    CatalogueSession session{t.ctx(), cat};
 };
 
 // Records what long work reports.

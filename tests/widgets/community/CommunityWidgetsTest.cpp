@@ -104,7 +104,7 @@ private slots:
         tc = std::make_unique<WidgetTestContext>();
         progress = RecordingProgress();
         tc->ctx().setProgress(&progress);
-        cat = std::make_unique<Catalogue>(tc->ctx());
+        cat = std::make_unique<Catalogue>();
         CommunityTestServer::openNewCatalogue(*cat, tc->path(QStringLiteral("movies.cnlg")));
         admin = std::make_unique<Admin>(Db);
         admin->reset();

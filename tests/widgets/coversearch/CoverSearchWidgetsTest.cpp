@@ -3,6 +3,8 @@
 // pictures.
 
 #include "Catalogue.h"
+#include "CoverPictures.h"
+#include "TestCatalogue.h"
 #include "LocalHttpServer.h"
 #include "MainWindowLink.h"
 #include "WidgetTestSupport.h"
@@ -150,9 +152,8 @@ class CoverSearchWidgetsTest : public QObject
     void openCatalogueWithAMovie()
     {
         QString path = t->path(QStringLiteral("covers.cnlg"));
-        QVERIFY(cat->CreateDB(path));
-        cat->DBPath = path;
-        QVERIFY(cat->DBConn());
+        QVERIFY(createCatalogue(path));
+        QVERIFY(cat->open(path).opened());
         main.movieId = cat->exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
                                  {QStringLiteral("Alien"), QStringLiteral("Alien")})
                            .lastInsertId()
@@ -175,7 +176,7 @@ private slots:
     {
         t = std::make_unique<WidgetTestContext>();
         // Only the tests that store a cover open the catalogue.
-        cat = std::make_unique<Catalogue>(t->ctx());
+        cat = std::make_unique<Catalogue>();
         main = FakeMainWindow();
         server = std::make_unique<LocalHttpServer>();
         QVERIFY(server->isListening());
@@ -402,7 +403,7 @@ private slots:
         if (largePictureServed)
             servePicture(QStringLiteral("/images/L/B0004ALIEN.png"), large);
         const QByteArray before = QByteArray("old cover");
-        cat->savePictureBytes(main.movieId, before);
+        CoverPictures(*cat, t->ctx()).savePictureBytes(main.movieId, before);
         frmCoverSearch *w = search(QStringLiteral("Alien"));
         QVERIFY(w);
         main.title = QStringLiteral("Tom & Jerry: The Movie");
@@ -412,7 +413,7 @@ private slots:
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
 
         QVERIFY(!w->isVisible());
-        QCOMPARE(cat->coverBytes(main.movieId), stored ? large : before);
+        QCOMPARE(CoverPictures(*cat, t->ctx()).coverBytes(main.movieId), stored ? large : before);
         QCOMPARE(main.coverReloads, stored ? 1 : 0);
         QCOMPARE(picturePaths().contains(QStringLiteral("/images/L/B0004ALIEN.png")), !selectKey.isEmpty());
         if (selectKey.isEmpty() || stored) {
@@ -458,7 +459,7 @@ private slots:
         select(w, QStringLiteral("Result #3"));
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
         QVERIFY(!w->isVisible());
-        QCOMPARE(cat->coverBytes(main.movieId), large);
+        QCOMPARE(CoverPictures(*cat, t->ctx()).coverBytes(main.movieId), large);
         QCOMPARE(main.coverReloads, 1);
         QVERIFY(t->prompts.shown().isEmpty());
     }

@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "TestCatalogue.h"
 #include "Catalogue.h"
 #include "RecordingMainWindow.h"
 #include "WidgetTestSupport.h"
@@ -35,19 +36,17 @@ private:
 
     QString newCatalogueFile(const QString &name)
     {
-        Catalogue c(t->ctx());
+        Catalogue c;
         QString path = t->path(name);
-        c.DBPath = path;
-        if (!c.CreateDB(path) || !c.DBConn())
+        if (!createCatalogue(path) || !c.open(path).opened())
             QTest::qFail("catalogue not created", __FILE__, __LINE__);
         return path;
     }
 
     int movieCount(const QString &path)
     {
-        Catalogue c(t->ctx());
-        c.DBPath = path;
-        if (!c.DBConn())
+        Catalogue c;
+        if (!c.open(path).opened())
             return -1;
         return c.scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt();
     }
@@ -76,9 +75,8 @@ private slots:
     void init()
     {
         t = std::make_unique<WidgetTestContext>();
-        main = std::make_unique<Catalogue>(t->ctx());
-        main->DBPath = newCatalogueFile(QStringLiteral("main.cnlg"));
-        QVERIFY(main->DBConn());
+        main = std::make_unique<Catalogue>();
+        QVERIFY(main->open(newCatalogueFile(QStringLiteral("main.cnlg"))).opened());
         link.calls.clear();
     }
 
@@ -139,9 +137,9 @@ private slots:
         QVERIFY(!w->cmdImport->isEnabled());
         w->cmbFieldLink[ImportField::Title]->setCurrentIndex(1);
         QVERIFY(!w->cmdImport->isEnabled());
-        t->prompts.answerText(main->DBPath);
+        t->prompts.answerText(main->path());
         QTest::mouseClick(w->cmdBrowseTarget, Qt::LeftButton);
-        QCOMPARE(w->File1->text(), main->DBPath);
+        QCOMPARE(w->File1->text(), main->path());
         QVERIFY(w->cmdImport->isEnabled());
         w->cmbFieldLink[ImportField::Title]->setCurrentIndex(0);
         QVERIFY(!w->cmdImport->isEnabled());
@@ -168,7 +166,7 @@ private slots:
         QVERIFY(w);
         w->cmbFieldLink[ImportField::Title]->setCurrentIndex(1);
         w->cmbFieldLink[ImportField::Actor1]->setCurrentIndex(3);
-        w->setTargetCatalogue(main->DBPath);
+        w->setTargetCatalogue(main->path());
         QTest::mouseClick(w->cmdImport, Qt::LeftButton);
         QTRY_VERIFY(w.isNull());
         QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 5);
@@ -182,7 +180,7 @@ private slots:
         QPointer<frmExcel> w = openOn("movies.xlsx");
         QVERIFY(w);
         w->cmbFieldLink[ImportField::Title]->setCurrentIndex(1);
-        w->setTargetCatalogue(main->DBPath);
+        w->setTargetCatalogue(main->path());
         struct ClickingProgress : ProgressSink {
             QPointer<frmExcel> window;
             int tries = 0;
@@ -247,7 +245,7 @@ private slots:
         QVERIFY(t->logLines().join(QLatin1Char('\n')).contains(QStringLiteral("frmExcel cmbWorksheets_Click")));
         QCOMPARE(w->cmbFieldLink[ImportField::Title]->count(), 0);
         QVERIFY(!w->cmbFieldLink[ImportField::Title]->isEnabled());
-        w->setTargetCatalogue(main->DBPath);
+        w->setTargetCatalogue(main->path());
         QVERIFY(!w->cmdImport->isEnabled());
     }
 };

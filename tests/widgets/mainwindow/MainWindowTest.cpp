@@ -1,4 +1,7 @@
 #include "Catalogue.h"
+#include "CatalogueSession.h"
+#include "CoverPictures.h"
+#include "TestCatalogue.h"
 #include "CatalogueMaintenance.h"
 #include "MovieListModel.h"
 #include "StarRating.h"
@@ -27,19 +30,19 @@ namespace {
 // A main window on a fresh catalogue in a temporary folder.
 struct Fixture {
     WidgetTestContext t;
-    Catalogue catalogue{t.ctx()};
+    Catalogue catalogue;
+    CatalogueSession session{t.ctx(), catalogue};
     std::unique_ptr<frmMain> w;
 
     explicit Fixture(const QStringList &setup = {})
     {
         QString path = t.path(QStringLiteral("films.cnlg"));
-        catalogue.CreateDB(path);
-        catalogue.DBPath = path;
-        if (!catalogue.DBConn())
+        createCatalogue(path);
+        if (!catalogue.open(path).opened())
             QTest::qFail(qPrintable(QStringLiteral("catalogue did not open: ") + t.logLines().join(QLatin1Char('\n')) + t.prompts.messages().join(QLatin1Char('\n')) + t.prompts.titles().join(QLatin1Char(','))), __FILE__, __LINE__);
         for (const QString &sql : setup)
             catalogue.exec(sql);
-        w = std::make_unique<frmMain>(t.ctx(), catalogue);
+        w = std::make_unique<frmMain>(t.ctx(), session);
         w->ListMovies(QStringLiteral("Getting the Movie List..."));
         w->GetGenres();
         w->GetDirectors();
@@ -436,7 +439,7 @@ void MainWindowTest::coverFileGetsBmpExtension()
     f.t.prompts.answerText(png);
     f.w->imgCover_DblClick();
     QVERIFY(!f.w->lblDoubleClick->isVisible() || !f.w->isVisible());
-    QVERIFY(f.catalogue.hasCover(7));
+    QVERIFY(CoverPictures(f.catalogue, f.t.ctx()).hasCover(7));
     QVERIFY(f.enabled("mnuSaveCoverFile"));
     struct { QString typed, written; } cases[] = {
         {f.t.path(QStringLiteral("cover")), f.t.path(QStringLiteral("cover.bmp"))},
@@ -459,8 +462,9 @@ void MainWindowTest::coverFileGetsBmpExtension()
 void MainWindowTest::commandStates()
 {
     WidgetTestContext t;
-    Catalogue catalogue(t.ctx());
-    frmMain w(t.ctx(), catalogue);
+    Catalogue catalogue;
+    CatalogueSession session(t.ctx(), catalogue);
+    frmMain w(t.ctx(), session);
     w.applyStates();
     auto on = [&](const char *name) { return w.action(QString::fromLatin1(name))->isEnabled(); };
     // No catalogue: the editor and catalogue commands are off; new, open and the web button stay on.
@@ -491,7 +495,7 @@ void MainWindowTest::commandStates()
     QImage img(4, 4, QImage::Format_RGB32);
     img.fill(Qt::blue);
     img.save(f.t.path(QStringLiteral("c.png")));
-    f.catalogue.SavePictureToDB(7, f.t.path(QStringLiteral("c.png")));
+    CoverPictures(f.catalogue, f.t.ctx()).SavePictureToDB(7, f.t.path(QStringLiteral("c.png")));
     m->reloadCover();
     QVERIFY(state("mnuSaveCoverFile"));
 }
@@ -558,7 +562,7 @@ void MainWindowTest::compactTwiceAndFailedCompact()
     QCOMPARE(f.value(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt(), 2);
     QCOMPARE(QDir(f.t.folder()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("compact")).size(), 0);
 
-    QFile file(f.catalogue.DBPath);
+    QFile file(f.catalogue.path());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
@@ -596,13 +600,14 @@ void MainWindowTest::copyKeepsTheCast()
 void MainWindowTest::recentCatalogues()
 {
     WidgetTestContext t;
-    Catalogue catalogue(t.ctx());
-    frmMain w(t.ctx(), catalogue);
+    Catalogue catalogue;
+    CatalogueSession session(t.ctx(), catalogue);
+    frmMain w(t.ctx(), session);
     // Creating: a name without the extension gets it; the new catalogue heads the recent list.
     t.prompts.answerText(t.path(QStringLiteral("home")));
     w.mnuNewDB_Click();
     const QString home = t.path(QStringLiteral("home.cnlg"));
-    QCOMPARE(catalogue.DBPath, home);
+    QCOMPARE(catalogue.path(), home);
     QVERIFY(catalogue.isOpen());
     QCOMPARE(w.windowTitle(), home + QStringLiteral(" | Cinelog Version 2.0"));
     QCOMPARE(t.ctx().ReadINI(QStringLiteral("DBLists"), QStringLiteral("db1")), home);
@@ -630,11 +635,11 @@ void MainWindowTest::recentCatalogues()
     // Cancelling the dialog changes nothing.
     t.prompts.answerCancel();
     w.mnuOpenDB_Click();
-    QCOMPARE(catalogue.DBPath, junk);
+    QCOMPARE(catalogue.path(), junk);
     QCOMPARE(t.ctx().ReadINI(QStringLiteral("DBLists"), QStringLiteral("db1")), junk);
     // Re-opening from the list does not change the list; a deleted file is hidden, not removed.
     w.mnuFiles_Click(2);
-    QCOMPARE(catalogue.DBPath, home);
+    QCOMPARE(catalogue.path(), home);
     QVERIFY(catalogue.isOpen());
     QCOMPARE(t.ctx().ReadINI(QStringLiteral("DBLists"), QStringLiteral("db1")), junk);
     QFile::remove(junk);

@@ -1,4 +1,5 @@
 #include "Catalogue.h"
+#include "TestCatalogue.h"
 #include "ReportViewer.h"
 #include "WidgetTestSupport.h"
 
@@ -17,14 +18,13 @@ class ReportViewerTest : public QObject
 private:
     struct Fixture {
         WidgetTestContext tc;
-        Catalogue cat{tc.ctx()};
+        Catalogue cat;
         bool open()
         {
             QString path = tc.path(QStringLiteral("Home.cnlg"));
-            if (!cat.CreateDB(path))
+            if (!createCatalogue(path))
                 return false;
-            cat.DBPath = path;
-            if (!cat.DBConn())
+            if (!cat.open(path).opened())
                 return false;
             cat.exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES ('The Abyss', 'Abyss')"));
             return true;

@@ -38,7 +38,7 @@ class frmSearchTest : public QObject
 
     struct Window {
         WidgetTestContext t;
-        Catalogue cat{t.ctx()};
+        Catalogue cat;
         RecordingMainWindow main;
         std::unique_ptr<frmSearch> w;
     };

@@ -1,4 +1,5 @@
 #include "Catalogue.h"
+#include "CatalogueSession.h"
 #include "WidgetTestSupport.h"
 #include "WindowUtil.h"
 #include "frmMain.h"
@@ -76,8 +77,9 @@ void ShellWidgetsTest::mainWindowSizeAndColumnsRoundTrip()
     t.ctx().WriteINI(QStringLiteral("Reelbase"), QStringLiteral("Height"), QStringLiteral("9000"));
     t.ctx().WriteINI(QStringLiteral("Reelbase"), QStringLiteral("2"), QStringLiteral("3000"));
     {
-        Catalogue catalogue(t.ctx());
-        frmMain w(t.ctx(), catalogue);
+        Catalogue catalogue;
+        CatalogueSession session(t.ctx(), catalogue);
+        frmMain w(t.ctx(), session);
         w.Form_Load();
         QCOMPARE(w.width(), twipsToPixels(15000));
         QCOMPARE(w.height(), twipsToPixels(9000));
@@ -92,8 +94,9 @@ void ShellWidgetsTest::mainWindowSizeAndColumnsRoundTrip()
     QCOMPARE(t.ctx().ReadINI(QStringLiteral("Reelbase"), QStringLiteral("Height")), QString::number(pixelsToTwips(twipsToPixels(8010))));
     QCOMPARE(t.ctx().ReadINI(QStringLiteral("Reelbase"), QStringLiteral("3")), QString::number(pixelsToTwips(twipsToPixels(2400))));
 
-    Catalogue catalogue(t.ctx());
-    frmMain again(t.ctx(), catalogue);
+    Catalogue catalogue;
+    CatalogueSession session(t.ctx(), catalogue);
+    frmMain again(t.ctx(), session);
     again.Form_Load();
     QCOMPARE(again.width(), twipsToPixels(16005));
     QCOMPARE(again.lvMovies->header()->sectionSize(2), twipsToPixels(2400));
@@ -103,8 +106,9 @@ void ShellWidgetsTest::mainWindowNeverSmallerThanItsMinimum()
 {
     WidgetTestContext t;
     DoDefaults(t.ctx()); // default width 12045 is below the minimum
-    Catalogue catalogue(t.ctx());
-    frmMain w(t.ctx(), catalogue);
+    Catalogue catalogue;
+    CatalogueSession session(t.ctx(), catalogue);
+    frmMain w(t.ctx(), session);
     w.Form_Load();
     QCOMPARE(w.width(), twipsToPixels(frmMain::MinWidthTwips));
     w.resize(100, 100);
@@ -120,8 +124,9 @@ void ShellWidgetsTest::settingThatIsNotANumberIsSkipped()
     t.ctx().WriteINI(QStringLiteral("Reelbase"), QStringLiteral("Height"), QStringLiteral("9000"));
     t.ctx().WriteINI(QStringLiteral("Reelbase"), QStringLiteral("1"), QStringLiteral("1e999"));
     t.ctx().WriteINI(QStringLiteral("Reelbase"), QStringLiteral("2"), QStringLiteral("3000"));
-    Catalogue catalogue(t.ctx());
-    frmMain w(t.ctx(), catalogue);
+    Catalogue catalogue;
+    CatalogueSession session(t.ctx(), catalogue);
+    frmMain w(t.ctx(), session);
     const int widthBefore = twipsToPixels(frmMain::MinWidthTwips);
     w.Form_Load();
     QCOMPARE(w.width(), widthBefore);

@@ -1,6 +1,7 @@
 // Opening a Jet catalogue: the question, the conversion in place, the kept original, and that
 // nothing is replaced unless the new catalogue is complete and checked.
 
+#include "CatalogueFile.h"
 #include "JetImport.h"
 #include "JetReader.h"
 #include "JetTestSupport.h"
@@ -30,8 +31,7 @@ protected:
     }
     bool open()
     {
-        cat.DBPath = path();
-        return cat.DBConn();
+        return session.open(path());
     }
     QStringList films() const { return filesStartingWith(t.folder(), QStringLiteral("films")); }
 };
@@ -49,7 +49,7 @@ TEST_F(JetConvertTest, YesConvertsInPlaceAndKeepsTheOriginalBeside)
     t.ctx().setProgress(nullptr);
 
     EXPECT_TRUE(cat.isOpen());
-    EXPECT_EQ(cat.DBPath, path());
+    EXPECT_EQ(cat.path(), path());
     EXPECT_EQ(cat.MovieConn().databaseName(), path());
     EXPECT_EQ(cat.scalar("SELECT group_concat(Title, ',') FROM (SELECT Title FROM Movies ORDER BY ID)").toString(),
               "The Abyss,Aliens,Gravity");
@@ -180,7 +180,7 @@ TEST_F(JetConvertTest, OtherUsesOfAJetFileAskForItToBeOpenedFirst)
 {
     writeFile(path(), jetFileBytes());
     try {
-        Catalogue::openConnection(path(), QStringLiteral("jet-test"));
+        CatalogueFile::openConnection(path(), QStringLiteral("jet-test"));
         ADD_FAILURE() << "no error";
     } catch (const CinelogError &e) {
         EXPECT_TRUE(e.description().contains("is a catalogue of an earlier version of Cinelog: open it first to convert it."));

@@ -1,17 +1,19 @@
-#include "AppContext.h"
+#include "CoverPictures.h"
+
 #include "Catalogue.h"
+#include "ErrorReporter.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
-bool Catalogue::SavePictureToDB(int movieId, const QString &fileName)
+bool CoverPictures::SavePictureToDB(int movieId, const QString &fileName)
 {
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
         return false;
     bool stored = false;
-    m_ctx.guard(QStringLiteral("SavePictureToDB"), [&] {
+    guarded(m_errors, QStringLiteral("SavePictureToDB"), [&] {
         QFile f(fileName);
         if (f.size() > MaxCoverBytes)
             throw CinelogError(ErrorNumber::InvalidPicture,
@@ -27,27 +29,27 @@ bool Catalogue::SavePictureToDB(int movieId, const QString &fileName)
     return stored;
 }
 
-bool Catalogue::savePictureBytes(int movieId, const QByteArray &bytes)
+bool CoverPictures::savePictureBytes(int movieId, const QByteArray &bytes)
 {
     if (bytes.size() > MaxCoverBytes)
         throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The picture is too large to store as a cover."));
-    QSqlQuery q = exec(QStringLiteral("UPDATE Movies SET CoverData = ? WHERE ID = ?"), {bytes, movieId});
+    QSqlQuery q = m_cat.exec(QStringLiteral("UPDATE Movies SET CoverData = ? WHERE ID = ?"), {bytes, movieId});
     if (q.numRowsAffected() < 1)
         throw CinelogError(3021, QStringLiteral("No movie with ID %1.").arg(movieId));
     return true;
 }
 
-QByteArray Catalogue::coverBytes(int movieId)
+QByteArray CoverPictures::coverBytes(int movieId)
 {
-    QSqlQuery q = exec(QStringLiteral("SELECT CoverData FROM Movies WHERE ID = ?"), {movieId});
+    QSqlQuery q = m_cat.exec(QStringLiteral("SELECT CoverData FROM Movies WHERE ID = ?"), {movieId});
     if (!q.next())
         throw CinelogError(3021, QStringLiteral("No movie with ID %1.").arg(movieId));
     return q.value(0).toByteArray();
 }
 
-bool Catalogue::hasCover(int movieId)
+bool CoverPictures::hasCover(int movieId)
 {
-    return scalar(QStringLiteral("SELECT length(CoverData) > 0 FROM Movies WHERE ID = ?"), {movieId}).toBool();
+    return m_cat.scalar(QStringLiteral("SELECT length(CoverData) > 0 FROM Movies WHERE ID = ?"), {movieId}).toBool();
 }
 
 static bool decode(const QByteArray &bytes, QImage &out)
@@ -61,10 +63,10 @@ static bool decode(const QByteArray &bytes, QImage &out)
     return reader.read(&out);
 }
 
-bool Catalogue::LoadPictureFromDB(QImage &target, int movieId)
+bool CoverPictures::LoadPictureFromDB(QImage &target, int movieId)
 {
     bool loaded = false;
-    m_ctx.guard(QStringLiteral("LoadPictureFromDB"), [&] {
+    guarded(m_errors, QStringLiteral("LoadPictureFromDB"), [&] {
         const QByteArray bytes = coverBytes(movieId);
         if (bytes.isEmpty())
             throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The movie has no cover picture."));

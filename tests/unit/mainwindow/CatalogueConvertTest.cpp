@@ -59,11 +59,10 @@ TEST_F(ConvertTest, AnOldCatalogueIsConvertedInPlace)
     makeOldCatalogue(oldPath());
     RecordingProgress progress;
     t.ctx().setProgress(&progress);
-    cat.DBPath = oldPath();
-    ASSERT_TRUE(cat.DBConn()) << t.logLines().join('\n').toStdString();
+    ASSERT_TRUE(session.open(oldPath())) << t.logLines().join('\n').toStdString();
     t.ctx().setProgress(nullptr);
 
-    EXPECT_EQ(cat.DBPath, oldPath());
+    EXPECT_EQ(cat.path(), oldPath());
     EXPECT_TRUE(cat.isOpen());
     EXPECT_FALSE(QFile::exists(newPath()));
     EXPECT_TRUE(t.logLines().isEmpty()) << t.logLines().join('\n').toStdString();
@@ -113,12 +112,11 @@ TEST_F(ConvertTest, AnExistingNewFileIsOverwrittenOnYes)
     makeOldCatalogue(oldPath());
     {
         QString p = newPath();
-        ASSERT_TRUE(cat.CreateDB(p));
+        ASSERT_TRUE(session.create(p));
         RawDb(p).exec("INSERT INTO Genres (Genre) VALUES ('Leftover')");
     }
     t.prompts.answerYes();
-    cat.DBPath = oldPath();
-    ASSERT_TRUE(cat.DBConn());
+    ASSERT_TRUE(session.open(oldPath()));
     ASSERT_EQ(t.prompts.shown().size(), 3);
     EXPECT_EQ(t.prompts.shown().at(1).kind, "question");
     EXPECT_EQ(t.prompts.shown().at(1).title, "Create Database");
@@ -133,12 +131,11 @@ TEST_F(ConvertTest, AnExistingNewFileIsConvertedIntoOnNo)
     makeOldCatalogue(oldPath());
     {
         QString p = newPath();
-        ASSERT_TRUE(cat.CreateDB(p));
+        ASSERT_TRUE(session.create(p));
         RawDb(p).exec("INSERT INTO Genres (Genre) VALUES ('Leftover')");
     }
     t.prompts.answerNo();
-    cat.DBPath = oldPath();
-    ASSERT_TRUE(cat.DBConn());
+    ASSERT_TRUE(session.open(oldPath()));
     EXPECT_EQ(cat.scalar("SELECT group_concat(Genre, ',') FROM Genres").toString(), "Leftover,Drama,Sci-Fi,Drama");
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM Movies").toInt(), 3);
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM MovActLink").toInt(), 4);
@@ -150,12 +147,11 @@ TEST_F(ConvertTest, AFailedConversionLeavesTheOldFileAsItWas)
     makeOldCatalogue(oldPath());
     RawDb(oldPath()).tryExec("INSERT INTO Movies (Title, OrderBy) VALUES (?, 'zzz')", {QString(300, QLatin1Char('x'))});
     const QByteArray before = fileBytes(oldPath());
-    cat.DBPath = oldPath();
     // The failure is logged; the half-made "_new" catalogue is what stays open, as it was.
-    cat.DBConn();
+    session.open(oldPath());
     EXPECT_EQ(fileBytes(oldPath()), before);
     EXPECT_EQ(logLinesFor("ConvertDB").size(), 1) << t.logLines().join('\n').toStdString();
-    EXPECT_EQ(cat.DBPath, newPath());
+    EXPECT_EQ(cat.path(), newPath());
     EXPECT_TRUE(QFile::exists(newPath()));
     RawDb db(newPath(), false, true);
     // Tables are converted whole or not at all.
@@ -178,8 +174,7 @@ TEST_F(ConvertTest, LargeTablesConvert)
         db.exec("INSERT INTO LoanOut (MovieTitle, LoanedTo, DateOut) VALUES ('Movie 32999', 'Ann', '2024-02-02')");
         db.exec("COMMIT");
     }
-    cat.DBPath = oldPath();
-    ASSERT_TRUE(cat.DBConn()) << t.logLines().join('\n').toStdString();
+    ASSERT_TRUE(session.open(oldPath())) << t.logLines().join('\n').toStdString();
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM Movies").toInt(), n);
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM MovActLink").toInt(), n);
     EXPECT_EQ(cat.scalar("SELECT a.Actor FROM MovActLink l JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ?", {32768}).toString(),

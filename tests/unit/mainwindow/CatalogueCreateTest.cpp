@@ -62,12 +62,12 @@ TEST_F(StoreTest, CreateDBReportsItsProgress)
 TEST_F(StoreTest, CreateDBAppendsTheExtensionCaseSensitively)
 {
     QString path = t.path("films");
-    ASSERT_TRUE(cat.CreateDB(path));
+    ASSERT_TRUE(session.create(path));
     EXPECT_EQ(path, t.path("films.cnlg"));
     EXPECT_TRUE(QFile::exists(path));
 
     QString upper = t.path("FILMS.CNLG");
-    ASSERT_TRUE(cat.CreateDB(upper));
+    ASSERT_TRUE(session.create(upper));
     EXPECT_EQ(upper, t.path("FILMS.CNLG.cnlg"));
     EXPECT_TRUE(QFile::exists(upper));
     EXPECT_FALSE(QFile::exists(t.path("FILMS.CNLG")));
@@ -80,7 +80,7 @@ TEST_F(StoreTest, CreateDBOverwritesOnlyWhenTheUserSaysYes)
 
     QString asked = path;
     t.prompts.answerNo();
-    EXPECT_FALSE(cat.CreateDB(asked));
+    EXPECT_FALSE(session.create(asked));
     ASSERT_EQ(t.prompts.shown().size(), 1);
     const ScriptedPrompts::Shown &q = t.prompts.shown().first();
     EXPECT_EQ(q.kind, "question");
@@ -90,7 +90,7 @@ TEST_F(StoreTest, CreateDBOverwritesOnlyWhenTheUserSaysYes)
     EXPECT_EQ(fileBytes(path), QByteArray("keep me"));
 
     t.prompts.answerYes();
-    EXPECT_TRUE(cat.CreateDB(asked));
+    EXPECT_TRUE(session.create(asked));
     EXPECT_EQ(columnsOf(path, "Movies").size(), 13);
 }
 
@@ -100,7 +100,7 @@ TEST_F(StoreTest, CreateDBAsksAboutTheNameAsTypedNotTheNameWithTheExtension)
     writeFile(existing, "keep me");
     QString typed = t.path("films");
     // No question: "films" does not exist. Creating films.cnlg then fails without touching it.
-    EXPECT_FALSE(cat.CreateDB(typed));
+    EXPECT_FALSE(session.create(typed));
     EXPECT_EQ(typed, existing);
     ASSERT_EQ(t.prompts.shown().size(), 1);
     EXPECT_EQ(t.prompts.shown().first().kind, "message");
@@ -116,7 +116,7 @@ TEST_F(StoreTest, CreateDBOverTheOpenCatalogueClosesItFirst)
     QString path = opened();
     RawDb(path).exec("INSERT INTO Genres (Genre) VALUES ('Drama')");
     t.prompts.answerYes();
-    ASSERT_TRUE(cat.CreateDB(path));
+    ASSERT_TRUE(session.create(path));
     EXPECT_FALSE(cat.isOpen());
     EXPECT_EQ(RawDb(path, false, true).value("SELECT COUNT(*) FROM Genres"), "0");
 }
@@ -141,10 +141,9 @@ TEST_F(StoreTest, OverwritingACatalogueLeftMidTransactionGivesACleanOne)
     ASSERT_TRUE(QFile::exists(path + "-journal"));
 
     t.prompts.answerYes();
-    ASSERT_TRUE(cat.CreateDB(path));
+    ASSERT_TRUE(session.create(path));
     EXPECT_FALSE(QFile::exists(path + "-journal"));
-    cat.DBPath = path;
-    ASSERT_TRUE(cat.DBConn());
+    ASSERT_TRUE(session.open(path));
     EXPECT_EQ(cat.scalar("PRAGMA integrity_check").toString(), "ok");
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'filler'").toInt(), 0);
     EXPECT_EQ(cat.scalar("SELECT COUNT(*) FROM Movies").toInt(), 0);
@@ -153,7 +152,7 @@ TEST_F(StoreTest, OverwritingACatalogueLeftMidTransactionGivesACleanOne)
 TEST_F(StoreTest, CreateDBInAMissingFolderFailsWithItsMessage)
 {
     QString path = t.path("no/such/folder/films.cnlg");
-    EXPECT_FALSE(cat.CreateDB(path));
+    EXPECT_FALSE(session.create(path));
     ASSERT_EQ(t.prompts.messages().size(), 1);
     EXPECT_TRUE(t.prompts.titles().first().startsWith("Error ")) << t.prompts.titles().first().toStdString();
     EXPECT_TRUE(t.prompts.titles().first().endsWith(" CreateDB"));

@@ -1,0 +1,152 @@
+#include "CatalogueSession.h"
+
+#include "AppContext.h"
+#include "Catalogue.h"
+#include "CatalogueFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString OptionsSection = QStringLiteral("Options");
+
+QString sameFile(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+CatalogueSession::CatalogueSession(AppContext &ctx, Catalogue &catalogue) : m_ctx(ctx), m_catalogue(catalogue)
+{
+}
+
+QString CatalogueSession::chosenPath() const
+{
+    return m_catalogue.path();
+}
+
+bool CatalogueSession::open(const QString &path)
+{
+    Prompts &prompts = m_ctx.prompts();
+    OpenOptions options;
+    options.progress = &m_ctx.progress();
+    options.status = [this](const QString &text) { m_ctx.showStatus(text); };
+    OpenResult r = m_catalogue.open(path, options);
+
+    const QString convertTitle = QStringLiteral("Database Must Be Converted");
+    if (r.status == OpenResult::Status::NeedsJetConversion) {
+        if (!prompts.question(QStringLiteral("This catalogue was made by an earlier version of Cinelog and must be converted."),
+                              convertTitle, Prompts::Icon::Question)) {
+            prompts.message(QStringLiteral("The catalogue was not converted, so it cannot be opened. The file has not been changed."),
+                            convertTitle, Prompts::Icon::Information);
+            return false;
+        }
+        options.convertJet = true;
+        r = m_catalogue.open(path, options);
+    } else if (r.status == OpenResult::Status::NeedsOldFormatConversion) {
+        prompts.message(QStringLiteral("I have to convert your database to the new format!"), convertTitle, Prompts::Icon::Information);
+        // The user may keep an earlier half-finished conversion: answering No converts into it.
+        if (QFileInfo::exists(CatalogueFile::oldFormatConversionPath(path)))
+            options.restartOldFormatConversion =
+                prompts.question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
+                                     + QStringLiteral("Are you sure you want to overwrite it?"),
+                                 QStringLiteral("Create Database"), Prompts::Icon::Critical);
+        options.convertOldFormat = true;
+        r = m_catalogue.open(path, options);
+    }
+
+    for (const QString &note : r.conversionNotes)
+        m_ctx.LogError(note, 0, QStringLiteral("ConvertJet"), false);
+    if (r.opened() && !r.jetBackupPath.isEmpty())
+        prompts.message(QStringLiteral("The catalogue has been converted. The original file is kept as '%1'.")
+                            .arg(QFileInfo(r.jetBackupPath).fileName()),
+                        QStringLiteral("Update Complete!"), Prompts::Icon::Information);
+    if (r.convertedOldFormat)
+        prompts.message(QStringLiteral("Update Complete.  Now we'll load the updated database..."), QStringLiteral("Update Complete!"),
+                        Prompts::Icon::Information);
+    for (const OpenFailure &f : r.failures)
+        m_ctx.LogError(f.error.description(), f.error.number(), f.label);
+    if (!r.opened()) {
+        if (r.error)
+            m_ctx.LogError(r.error->description(), r.error->number(), QStringLiteral("DBConn"));
+        return false;
+    }
+    m_ctx.guard(QStringLiteral("DBConn"), [&] {
+        m_ctx.WriteINI(OptionsSection, QStringLiteral("LastDB"), r.path);
+        m_ctx.WriteINI(OptionsSection, QStringLiteral("LastFolder"), QFileInfo(r.path).absolutePath());
+    });
+    return true;
+}
+
+bool CatalogueSession::create(QString &path)
+{
+    Prompts &prompts = m_ctx.prompts();
+    if (QFileInfo::exists(path)) {
+        if (!prompts.question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
+                                  + QStringLiteral("Are you sure you want to overwrite it?"),
+                              QStringLiteral("Create Database"), Prompts::Icon::Critical))
+            return false;
+        if (sameFile(path) == sameFile(m_catalogue.path()))
+            m_catalogue.close();
+        if (!QFile::remove(path)) {
+            prompts.message(QStringLiteral("Permission denied: ") + path, QStringLiteral("Error 70 CreateDB"), Prompts::Icon::Critical);
+            return false;
+        }
+    }
+    if (!path.endsWith(QLatin1String(".cnlg")))
+        path += QStringLiteral(".cnlg");
+    try {
+        CatalogueFile::create(path, m_ctx.progress());
+    } catch (const CinelogError &e) {
+        prompts.message(e.description(), QStringLiteral("Error %1 CreateDB").arg(e.number()), Prompts::Icon::Critical);
+        return false;
+    }
+    return true;
+}
+
+bool CatalogueSession::createOpenAndRemember(const QString &file)
+{
+    QString path = file;
+    create(path);
+    const bool opened = open(path);
+    remember(chosenPath());
+    return opened;
+}
+
+bool CatalogueSession::openAndRemember(const QString &path)
+{
+    const bool opened = open(path);
+    remember(chosenPath());
+    return opened;
+}
+
+bool CatalogueSession::autoload()
+{
+    const QString autoLoad = m_ctx.ReadINI(OptionsSection, QStringLiteral("AutoLoad"));
+    const QString last = m_ctx.ReadINI(OptionsSection, QStringLiteral("LastDB"));
+    if (autoLoad.trimmed() != QLatin1String("1") || last.isEmpty() || !QFileInfo::exists(last))
+        return false;
+    return open(last);
+}
+
+QStringList CatalogueSession::recentCatalogues() const
+{
+    return RecentList::read(m_ctx);
+}
+
+void CatalogueSession::remember(const QString &path)
+{
+    RecentList::WriteDBList(m_ctx, path);
+}
+
+QString CatalogueSession::startFolder() const
+{
+    const QString last = m_ctx.ReadINI(OptionsSection, QStringLiteral("LastFolder"));
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}

@@ -1,0 +1,170 @@
+#include "Migrations.h"
+
+#include "Catalogue.h"
+#include "CatalogueFile.h"
+#include "CatalogueInternal.h"
+#include "Schema.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QStringList>
+
+using namespace catalogue_detail;
+
+namespace {
+
+QStringList columnNames(QSqlDatabase &db, const QString &table)
+{
+    QStringList out;
+    const QSqlRecord r = db.record(table);
+    for (int i = 0; i < r.count(); ++i)
+        out << r.fieldName(i);
+    return out;
+}
+
+QVariant scalarOn(QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q = runOn(db, sql);
+    return q.next() ? q.value(0) : QVariant();
+}
+
+void fillOrderBy(QSqlDatabase &db)
+{
+    QSqlQuery rows = runOn(db, QStringLiteral("SELECT ID, Title FROM Movies"));
+    QSqlQuery setOrder(db), setBoth(db);
+    if (!setOrder.prepare(QStringLiteral("UPDATE Movies SET OrderBy = ? WHERE ID = ?")))
+        throw Catalogue::errorOf(setOrder.lastError());
+    if (!setBoth.prepare(QStringLiteral("UPDATE Movies SET Title = ?, OrderBy = ? WHERE ID = ?")))
+        throw Catalogue::errorOf(setBoth.lastError());
+    while (rows.next()) {
+        const QString title = rows.value(1).toString();
+        const TitleOrder to = titleOrderFor(title);
+        // Only a title the rule changes is written back, so a Null title stays Null.
+        QSqlQuery &upd = to.title == title ? setOrder : setBoth;
+        if (&upd == &setBoth)
+            upd.addBindValue(to.title);
+        upd.addBindValue(NullIfEmpty(to.orderBy));
+        upd.addBindValue(rows.value(0));
+        if (!upd.exec())
+            throw Catalogue::errorOf(upd.lastError());
+    }
+}
+
+// What the layout check would add; empty when the catalogue has everything.
+struct LayoutGaps {
+    std::vector<Schema::Column> missing;
+    bool episodes = false;
+    bool indexes = false;
+    bool mark = false;
+    bool any() const { return !missing.empty() || episodes || indexes || mark; }
+};
+
+LayoutGaps layoutGaps(QSqlDatabase &db)
+{
+    LayoutGaps gaps;
+    for (const Schema::Column &c : Schema::addedOnOpen())
+        if (!columnNames(db, QString::fromLatin1(c.table)).contains(QString::fromLatin1(c.name)))
+            gaps.missing.push_back(c);
+    gaps.episodes = !db.tables().contains(QStringLiteral("Episodes"));
+    QStringList presentIndexes;
+    QSqlQuery q = runOn(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+    while (q.next())
+        presentIndexes << q.value(0).toString();
+    for (const Schema::Index &i : Schema::indexes())
+        gaps.indexes = gaps.indexes || !presentIndexes.contains(QLatin1String(i.name));
+    gaps.mark = scalarOn(db, QStringLiteral("PRAGMA application_id")).toInt() != Schema::ApplicationId
+        || Migrations::versionOf(db) < Migrations::BaseVersion;
+    return gaps;
+}
+
+// The layout every catalogue of this program has: the columns added after the first version, in
+// the order they came, the Episodes table, the indexes the program's statements rely on, and the
+// mark. Catalogues reach it from many earlier states, so it looks at what is there.
+void completeLayout(Migrations::Context &ctx)
+{
+    QSqlDatabase &db = ctx.db;
+    const LayoutGaps gaps = layoutGaps(db);
+    auto status = [&ctx](const QString &text) {
+        if (ctx.status)
+            ctx.status(text);
+    };
+    for (const Schema::Column &c : gaps.missing) {
+        const QString table = QString::fromLatin1(c.table);
+        const QString column = QString::fromLatin1(c.name);
+        status(QStringLiteral("Adding ") + column + QStringLiteral(" to the database..."));
+        runOn(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, Schema::columnDefinition(c)));
+        switch (fillFor(c)) {
+        case Fill::ZeroIfEmpty:
+            // sql-identifiers: table and column names from the schema
+            runOn(db, QStringLiteral("UPDATE %1 SET %2 = 0 WHERE %2 IS NULL OR %2 = ''").arg(table, column));
+            break;
+        case Fill::TitleRule:
+            fillOrderBy(db);
+            break;
+        case Fill::Null:
+            // The default is for new rows; the rows already there have no value.
+            if (c.defaultValue)
+                // sql-identifiers: table and column names from the schema
+                runOn(db, QStringLiteral("UPDATE %1 SET %2 = NULL").arg(table, column));
+            break;
+        }
+    }
+    if (gaps.episodes) {
+        status(QStringLiteral("Adding the new Episodes Table to the database..."));
+        CatalogueFile::CreateEpisodesTable(db);
+    }
+    for (const QString &s : Schema::indexStatements())
+        runOn(db, s);
+    if (gaps.mark)
+        runOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
+}
+
+} // namespace
+
+namespace Migrations {
+
+int versionOf(QSqlDatabase &db)
+{
+    return scalarOn(db, QStringLiteral("PRAGMA user_version")).toInt();
+}
+
+const std::vector<Step> &ladder()
+{
+    static const std::vector<Step> steps = {
+        {BaseVersion, "the layout check", completeLayout},
+    };
+    return steps;
+}
+
+int latestVersion(const std::vector<Step> &steps)
+{
+    int v = 0;
+    for (const Step &s : steps)
+        v = std::max(v, s.version);
+    return v;
+}
+
+void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> &status, const std::vector<Step> &steps)
+{
+    Context ctx{db, status};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step &step = steps[i];
+        const int version = versionOf(db);
+        // The layout check looks first: a catalogue that has everything is not written to.
+        const bool layoutCheck = i == 0 && step.version == BaseVersion;
+        if (layoutCheck ? (version > BaseVersion || !layoutGaps(db).any()) : version >= step.version)
+            continue;
+        runOn(db, QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            step.run(ctx);
+            if (versionOf(db) < step.version)
+                runOn(db, QStringLiteral("PRAGMA user_version = %1").arg(step.version));
+            runOn(db, QStringLiteral("COMMIT"));
+        } catch (...) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            throw;
+        }
+    }
+}
+
+} // namespace Migrations

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+#include <vector>
+
+// The catalogue layout's version ladder, kept in PRAGMA user_version. Each step brings a catalogue
+// from the version before it to its own, in one transaction that also records the new version, so
+// a step that fails leaves the file whole at the version it had.
+namespace Migrations {
+
+struct Context {
+    QSqlDatabase &db;
+    // Texts for the start-up splash ("Adding URL to the database...").
+    std::function<void(const QString &)> status;
+};
+
+struct Step {
+    int version;      // the version this step brings a catalogue to
+    const char *what; // for error messages
+    std::function<void(Context &)> run;
+};
+
+// A new catalogue is made at this version with the base columns only; the first step below adds
+// the rest on its first open. Catalogues from before versions were kept are at 0.
+constexpr int BaseVersion = 2;
+
+// Every step, oldest first.
+const std::vector<Step> &ladder();
+// The version a catalogue has once every step has run.
+int latestVersion(const std::vector<Step> &steps = ladder());
+
+// Runs the steps a catalogue at its current version still needs. A catalogue that is up to date is
+// not written to. The first step of the ladder is the layout check, which also runs for catalogues
+// at BaseVersion (made new, or by a program that did not add the later columns): it looks before it
+// writes. Throws the failing step's error; steps before it stay done.
+void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> &status = {},
+                   const std::vector<Step> &steps = ladder());
+
+int versionOf(QSqlDatabase &db);
+
+} // namespace Migrations

@@ -162,7 +162,8 @@ void registerCommunityOptions()
                               "The connection is encrypted, and the server's certificate must be signed by it."));
             ca->setAccessibleName(tr("Community CA file"));
             ca->setText(CommunitySettings::caFile(dlg.context()));
-            auto *browse = new QPushButton(tr("Browse..."), row);
+            auto *browse = new QPushButton(QStringLiteral("..."), row);
+            browse->setToolTip(tr("Choose the CA file"));
             browse->setObjectName(QStringLiteral("cmdCommunityCAFile"));
             browse->setAccessibleName(tr("Choose the community CA file"));
             layout->addWidget(ca, 1);

@@ -104,6 +104,16 @@ CREATE TABLE IF NOT EXISTS Contributions (
     KEY idxContributionsRow (TableName, RowID)
 ) ENGINE = InnoDB DEFAULT CHARSET = utf8mb4 COLLATE = utf8mb4_unicode_ci;
 
+-- One row per name an upload has locked (an MD5 key of the name as the tables compare names). An
+-- upload locks the rows of every movie, actor and director name it may add, in one order, before it
+-- looks them up: two uploads of the same names take turns instead of adding them twice, and never
+-- wait for each other in a circle. The rows hold nothing else; the table may be emptied while no
+-- upload runs.
+CREATE TABLE IF NOT EXISTS UploadLocks (
+    Name CHAR(32) CHARACTER SET ascii COLLATE ascii_bin NOT NULL,
+    PRIMARY KEY (Name)
+) ENGINE = InnoDB;
+
 DELIMITER //
 
 -- The account name of the connection, from USER() ("name@host"; the name may not hold '@' in
@@ -219,6 +229,25 @@ CREATE OR REPLACE PROCEDURE FillPart(pID INT, pPlayingAs VARCHAR(255))
     MODIFIES SQL DATA SQL SECURITY DEFINER
     UPDATE MovActLink SET PlayingAs = pPlayingAs
     WHERE ID = pID AND (PlayingAs IS NULL OR CHAR_LENGTH(PlayingAs) = 0) AND CHAR_LENGTH(pPlayingAs) > 0 //
+
+-- Locks the names of pNames (MD5 keys in hexadecimal, separated by commas, at most 1000) for the
+-- rest of the caller's transaction, in the order given.
+CREATE OR REPLACE PROCEDURE LockNames(pNames TEXT CHARACTER SET ascii)
+    MODIFIES SQL DATA SQL SECURITY DEFINER
+BEGIN
+    DECLARE rest TEXT CHARACTER SET ascii DEFAULT COALESCE(pNames, '');
+    DECLARE one TEXT CHARACTER SET ascii;
+    DECLARE taken INT DEFAULT 0;
+    WHILE CHAR_LENGTH(rest) > 0 DO
+        SET one = SUBSTRING_INDEX(rest, ',', 1);
+        SET rest = IF(LOCATE(',', rest) > 0, SUBSTRING(rest, LOCATE(',', rest) + 1), '');
+        SET taken = taken + 1;
+        IF one NOT REGEXP '^[0-9a-f]{32}$' OR taken > 1000 THEN
+            SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'LockNames takes up to 1000 MD5 keys separated by commas';
+        END IF;
+        INSERT INTO UploadLocks (Name) VALUES (one) ON DUPLICATE KEY UPDATE Name = VALUES(Name);
+    END WHILE;
+END //
 
 -- Every log entry of one member, oldest first.
 CREATE OR REPLACE PROCEDURE ListContributions(pMember VARCHAR(128))
@@ -377,6 +406,7 @@ GRANT EXECUTE ON PROCEDURE FillMovie TO cinelog_member;
 GRANT EXECUTE ON PROCEDURE FillDirector TO cinelog_member;
 GRANT EXECUTE ON PROCEDURE FillActor TO cinelog_member;
 GRANT EXECUTE ON PROCEDURE FillPart TO cinelog_member;
+GRANT EXECUTE ON PROCEDURE LockNames TO cinelog_member;
 
 GRANT SELECT, INSERT, UPDATE, DELETE ON Movies TO cinelog_moderator;
 GRANT SELECT, INSERT, UPDATE, DELETE ON Directors TO cinelog_moderator;
@@ -388,5 +418,6 @@ GRANT EXECUTE ON PROCEDURE FillMovie TO cinelog_moderator;
 GRANT EXECUTE ON PROCEDURE FillDirector TO cinelog_moderator;
 GRANT EXECUTE ON PROCEDURE FillActor TO cinelog_moderator;
 GRANT EXECUTE ON PROCEDURE FillPart TO cinelog_moderator;
+GRANT EXECUTE ON PROCEDURE LockNames TO cinelog_moderator;
 GRANT EXECUTE ON PROCEDURE ListContributions TO cinelog_moderator;
 GRANT EXECUTE ON PROCEDURE UndoContributions TO cinelog_moderator;

@@ -125,9 +125,6 @@ bool isTlsFailure(qint64 code, const QString &text)
     return code == 2026 || text.contains(QLatin1String("TLS/SSL"), Qt::CaseInsensitive)
         || text.contains(QLatin1String("SSL connection error"), Qt::CaseInsensitive);
 }
-
-// Named-lock timeout: not a server error, but the same kind of wait as a row lock's.
-constexpr qint64 NamedLockTimeout = 1205;
 }
 
 namespace CommunitySettings {
@@ -316,6 +313,10 @@ CinelogError CommunityConnection::failure(const QSqlError &e) const
         return CinelogError(code, QStringLiteral("The community server %1 refused a change (%2): members may add "
                                                  "records and fill empty fields only.")
                                       .arg(m_server, reason));
+    if (code == 1305)
+        return CinelogError(code, QStringLiteral("The community server %1 runs an older version of the exchange (%2). "
+                                                 "Ask its operator to load the current schema.sql.")
+                                      .arg(m_server, reason));
     if (code == 2006 || code == 2013)
         return CinelogError(code, QStringLiteral("The connection to the community server %1 was lost (%2). Try "
                                                  "again; if it happens again, check that the server is running.")
@@ -334,7 +335,7 @@ bool CommunityConnection::isTransient(const CinelogError &e)
 {
     // 1213: deadlock (and, on a Galera cluster, a write that lost to another node's); 1205: a lock
     // wait that timed out; 1614: a transaction branch rolled back by a deadlock.
-    return e.number() == 1213 || e.number() == NamedLockTimeout || e.number() == 1614;
+    return e.number() == 1213 || e.number() == 1205 || e.number() == 1614;
 }
 
 // Qt's ODBC driver hands text parameters to the MariaDB driver with their terminating zero
@@ -421,17 +422,12 @@ void CommunityConnection::writeTransaction(const std::function<void()> &f)
                 rollback();
                 throw;
             }
-            releaseNames();
             return;
         } catch (const CinelogError &e) {
-            releaseNames();
             if (!isTransient(e))
                 throw;
             if (attempt >= WriteAttempts)
                 throw CommunityBusy(e.number());
-        } catch (...) {
-            releaseNames();
-            throw;
         }
         // 100, 200, 400, 800 ms, each somewhere between half and all of it, so that writers that
         // collided do not collide again in step.
@@ -461,44 +457,10 @@ void CommunityConnection::lockNames(const QList<QStringList> &keys)
     QStringList names;
     if (q.next())
         for (int i = 0; i < keys.size(); ++i)
-            names << QStringLiteral("cinelog-") + q.value(i).toString();
+            names << q.value(i).toString().toLower();
     names.removeDuplicates();
     names.sort();
-    // Taken one after another in that order, stopping at the first that is not free in time.
-    QStringList calls;
-    QVariantList lockValues;
-    for (const QString &name : std::as_const(names)) {
-        calls << QStringLiteral("GET_LOCK(?, %1)").arg(LockWaitSeconds);
-        lockValues << name;
-    }
-    m_heldNames += names;
-    // sql-identifiers: one fixed call per name, with placeholders
-    QSqlQuery got = exec(QStringLiteral("SELECT ") + calls.join(QStringLiteral(" AND ")), lockValues);
-    if (!got.next() || got.value(0).toInt() != 1)
-        throw CinelogError(NamedLockTimeout,
-                           QStringLiteral("The community server %1 failed: another upload held the same records for "
-                                          "more than %2 seconds.")
-                               .arg(m_server)
-                               .arg(LockWaitSeconds));
-}
-
-void CommunityConnection::releaseNames() noexcept
-{
-    if (m_heldNames.isEmpty() || !m_db.isOpen())
-        return;
-    QStringList calls;
-    QVariantList values;
-    for (const QString &name : std::as_const(m_heldNames)) {
-        calls << QStringLiteral("RELEASE_LOCK(?)");
-        values << name;
-    }
-    m_heldNames.clear();
-    try {
-        // sql-identifiers: one fixed call per name, with placeholders
-        exec(QStringLiteral("SELECT CONCAT_WS(',', ") + calls.join(QStringLiteral(", ")) + QLatin1Char(')'), values);
-    } catch (...) {
-        // A lost connection has released them already.
-    }
+    exec(QStringLiteral("CALL LockNames(?)"), {names.join(QLatin1Char(','))});
 }
 
 void CommunityConnection::rollback() noexcept

@@ -89,19 +89,19 @@ public:
     // that timed out, a few times with growing pauses; then gives up with CommunityBusy.
     void writeTransaction(const std::function<void()> &f);
 
-    // Holds the server's named locks for these keys until releaseNames(), waiting a few seconds at
-    // most (then throws a failure that writeTransaction repeats). Each key is a list of texts that
-    // are compared as the tables compare names (ignoring letter case); keys are locked in one
-    // fixed order, so two writers never wait for each other in a circle.
+    // Inside a writeTransaction: locks these keys on the server until the transaction ends, waiting
+    // a few seconds at most for another writer's (then the transaction is repeated). Each key is a
+    // list of texts compared as the tables compare names (ignoring letter case); keys are locked in
+    // one fixed order, so two writers never wait for each other in a circle. Row locks, so they
+    // work on a Galera cluster too, where the server's named locks (GET_LOCK) are refused.
     void lockNames(const QList<QStringList> &keys);
-    void releaseNames() noexcept;
 
     QSqlDatabase &database() { return m_db; }
     const QString &server() const { return m_server; }
 
     // True for the failures that go away when the transaction is tried again.
     static bool isTransient(const CinelogError &e);
-    // Seconds any one wait for a lock may take, on the server and for named locks.
+    // Seconds any one wait for a row lock may take on the server.
     static constexpr int LockWaitSeconds = 4;
     static constexpr int WriteAttempts = 5;
 
@@ -111,8 +111,6 @@ private:
     void rollback() noexcept;
     CinelogError failure(const QSqlError &e) const;
     [[noreturn]] void raise(const QSqlError &e) const;
-
-    QStringList m_heldNames;
 
     QString m_name;
     QString m_server;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <random>
@@ -460,6 +461,10 @@ void CommunityConnection::lockNames(const QList<QStringList> &keys)
             names << q.value(i).toString().toLower();
     names.removeDuplicates();
     names.sort();
+    if (names.size() != qsizetype(std::count_if(names.cbegin(), names.cend(), [](const QString &n) { return n.size() == 32; }))
+        || names.isEmpty())
+        throw CinelogError(ErrorNumber::Database,
+                           QStringLiteral("The community server %1 gave no usable lock names.").arg(m_server));
     exec(QStringLiteral("CALL LockNames(?)"), {names.join(QLatin1Char(','))});
 }
 

@@ -288,6 +288,7 @@ TEST_F(ServerRules, TheModeratorUndoesExactlyOneMembersContributions)
 
 TEST_F(ServerRules, AccountLimitsMakeTheServerBusyNotBroken)
 {
+    admin->resetLimits();
     // One connection at a time for "tiny".
     {
         CommunityConnection first(CommunityTestServer::connection(Db, QStringLiteral("tiny")));

@@ -2,8 +2,8 @@
 # Starts and stops the MariaDB server the community tests run against.
 #   community-fixture.sh start FOLDER    a fresh server in FOLDER, reached over TLS, with the databases
 #                                        cinelog_unit and cinelog_widget, member accounts (cinelog,
-#                                        alice, bob, load1..load8, and "tiny" and "quota" with small
-#                                        limits), a moderator, an admin account, and a second,
+#                                        alice, bob, load1..load8, and "tiny", "tiny2" and "quota" with
+#                                        small limits), a moderator, an admin account, and a second,
 #                                        unrelated certificate authority (FOLDER/other-ca.pem)
 #   community-fixture.sh stop FOLDER
 set -euo pipefail
@@ -39,7 +39,11 @@ start)
         for member in alice bob load1 load2 load3 load4 load5 load6 load7 load8; do
             echo "CALL AddMember('$member', '$(password_of "$member")', 8, NULL, NULL);"
         done
+        # The unit and widget tests run at the same time: each has its own "tiny", and "cinelog"
+        # may connect from both.
+        echo "ALTER USER 'cinelog'@'%' WITH MAX_USER_CONNECTIONS 16;"
         echo "CALL AddMember('tiny', '$(password_of tiny)', 1, NULL, NULL);"
+        echo "CALL AddMember('tiny2', '$(password_of tiny2)', 1, NULL, NULL);"
         echo "CALL AddMember('quota', '$(password_of quota)', NULL, 40, 1);"
         echo "CALL AddModerator('moderator', '$(password_of moderator)');"
     } | mariadb --no-defaults --socket="$folder/mysqld.sock" -uroot --batch cinelog_unit \

@@ -267,9 +267,9 @@ private slots:
 
     void aBusyServerIsToldNotLogged()
     {
-        // "tiny" may hold one connection at a time, and this one holds it.
-        CommunityConnection holder(CommunityTestServer::connection(Db, QStringLiteral("tiny")));
-        useServer(CommunityTestServer::connection(Db, QStringLiteral("tiny")));
+        // "tiny2" may hold one connection at a time, and this one holds it.
+        CommunityConnection holder(CommunityTestServer::connection(Db, QStringLiteral("tiny2")));
+        useServer(CommunityTestServer::connection(Db, QStringLiteral("tiny2")));
         FakeMainWindow main(*cat);
         main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
         main.title = QStringLiteral("Alien");

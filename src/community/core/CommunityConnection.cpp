@@ -2,9 +2,15 @@
 
 #include "AppContext.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <random>
+#include <thread>
 
 namespace {
 std::atomic<int> g_counter{0};
@@ -59,14 +65,66 @@ QString valueOf(const QString &connection, const QStringList &keys)
     return QString();
 }
 
+// A value as written in a connection string: braced when it holds a character that would end it.
+QString quotedValue(const QString &value)
+{
+    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{')) && !value.contains(QLatin1Char('}'))
+        && value.trimmed() == value)
+        return value;
+    QString v = value;
+    v.replace(QStringLiteral("}"), QStringLiteral("}}"));
+    return QLatin1Char('{') + v + QLatin1Char('}');
+}
+
+// A braced value's text, without the braces.
+QString unbraced(const QString &value)
+{
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('{')) && value.endsWith(QLatin1Char('}'))) {
+        QString v = value.mid(1, value.size() - 2);
+        v.replace(QStringLiteral("}}"), QStringLiteral("}"));
+        return v;
+    }
+    return value;
+}
+
 QString describe(const QSqlError &e)
 {
     QString text = e.databaseText().trimmed();
     if (text.isEmpty())
         text = e.text().trimmed();
-    // The driver prefixes its own tag, e.g. "[ma-3.1.15]"; the user gains nothing from it.
-    text.remove(QRegularExpression(QStringLiteral("^\\[[^\\]]*\\]\\s*")));
+    // The driver and the server prefix their own tags, e.g. "[ma-3.1.15][10.11.6-MariaDB]"; the user
+    // gains nothing from them.
+    text.remove(QRegularExpression(QStringLiteral("^(\\[[^\\]]*\\]\\s*)+")));
+    text.remove(QRegularExpression(QStringLiteral("\\s*QODBC:? Unable to [^.]*\\.?$")));
     return text.isEmpty() ? QStringLiteral("no reason given") : text;
+}
+
+qint64 nativeCode(const QSqlError &e)
+{
+    bool ok = false;
+    const qint64 code = e.nativeErrorCode().trimmed().toLongLong(&ok);
+    return ok ? code : 0;
+}
+
+// Server error numbers of the limits a member account has, and of a full server.
+bool isLimit(qint64 code)
+{
+    switch (code) {
+    case 1040: // too many connections
+    case 1203: // the account's MAX_USER_CONNECTIONS
+    case 1226: // the account's MAX_QUERIES_PER_HOUR (or updates, connections per hour)
+    case 1969: // MAX_STATEMENT_TIME
+    case 3024: // MAX_EXECUTION_TIME (servers of the MySQL family)
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isTlsFailure(qint64 code, const QString &text)
+{
+    return code == 2026 || text.contains(QLatin1String("TLS/SSL"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("SSL connection error"), Qt::CaseInsensitive);
 }
 }
 
@@ -80,6 +138,59 @@ QString connectionString(const AppContext &ctx)
 void setConnectionString(AppContext &ctx, const QString &value)
 {
     ctx.WriteINI(Section, ConnectionKey, value.trimmed());
+}
+
+QString caFile(const AppContext &ctx)
+{
+    return ctx.ReadINI(Section, CaFileKey).trimmed();
+}
+
+void setCaFile(AppContext &ctx, const QString &path)
+{
+    ctx.WriteINI(Section, CaFileKey, path.trimmed());
+}
+
+QString connectionFor(const AppContext &ctx)
+{
+    const QString connection = connectionString(ctx);
+    const QString ca = caFile(ctx);
+    if (connection.isEmpty() || ca.isEmpty() || !valueOf(connection, {QStringLiteral("SSLCA")}).isEmpty())
+        return connection;
+    return withValue(connection, QStringLiteral("SSLCA"), ca);
+}
+
+QString valueOf(const QString &connection, const QString &key)
+{
+    return unbraced(::valueOf(connection, {key}));
+}
+
+QString withValue(const QString &connection, const QString &key, const QString &value)
+{
+    QStringList parts;
+    bool replaced = false;
+    for (const auto &[k, v] : pairsOf(connection)) {
+        if (k.compare(key, Qt::CaseInsensitive) == 0) {
+            if (!replaced)
+                parts << key + QLatin1Char('=') + quotedValue(value);
+            replaced = true;
+        } else {
+            parts << k + QLatin1Char('=') + v;
+        }
+    }
+    if (!replaced)
+        parts << key + QLatin1Char('=') + quotedValue(value);
+    return parts.join(QLatin1Char(';'));
+}
+
+QString withTls(const QString &connection)
+{
+    QString out = connection.trimmed();
+    while (out.endsWith(QLatin1Char(';')))
+        out.chop(1);
+    for (const char *key : {"FORCETLS", "SSLVERIFY"})
+        if (::valueOf(out, {QString::fromLatin1(key)}).isEmpty())
+            out += QStringLiteral(";%1=1").arg(QString::fromLatin1(key));
+    return out;
 }
 
 QString notSetUpMessage()
@@ -99,7 +210,7 @@ QString withTimeouts(const QString &connection)
     while (out.endsWith(QLatin1Char(';')))
         out.chop(1);
     const auto add = [&](const char *key, int seconds) {
-        if (valueOf(out, {QString::fromLatin1(key)}).isEmpty())
+        if (::valueOf(out, {QString::fromLatin1(key)}).isEmpty())
             out += QStringLiteral(";%1=%2").arg(QString::fromLatin1(key)).arg(seconds);
     };
     add("CONN_TIMEOUT", LoginTimeout);
@@ -110,9 +221,9 @@ QString withTimeouts(const QString &connection)
 
 QString serverOf(const QString &connection)
 {
-    QString host = valueOf(connection, {QStringLiteral("SERVER"), QStringLiteral("SERVERNAME")});
-    const QString port = valueOf(connection, {QStringLiteral("PORT")});
-    const QString dsn = valueOf(connection, {QStringLiteral("DSN")});
+    QString host = ::valueOf(connection, {QStringLiteral("SERVER"), QStringLiteral("SERVERNAME")});
+    const QString port = ::valueOf(connection, {QStringLiteral("PORT")});
+    const QString dsn = ::valueOf(connection, {QStringLiteral("DSN")});
     if (host.isEmpty())
         host = dsn.isEmpty() ? QStringLiteral("localhost") : dsn;
     return port.isEmpty() ? host : host + QLatin1Char(':') + port;
@@ -128,17 +239,59 @@ CommunityConnection::CommunityConnection(const QString &connectionString)
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
         throw CinelogError(ErrorNumber::FileNotFound,
                            QStringLiteral("The ODBC database driver of Qt is not installed (package libqt6sql6-odbc)."));
+    const QString connection = CommunitySettings::withTls(CommunitySettings::withTimeouts(connectionString));
+    const QString ca = CommunitySettings::valueOf(connection, QStringLiteral("SSLCA"));
+    const QString cantConnect = QStringLiteral("Could not connect to the community server %1: ").arg(m_server);
+    if (!ca.isEmpty() && !QFileInfo(ca).isReadable())
+        throw CinelogError(ErrorNumber::FileNotFound,
+                           cantConnect
+                               + QStringLiteral("the CA file %1 cannot be read. Choose the CA file of your community "
+                                                "server in Options (\"Community CA file\").")
+                                     .arg(QDir::toNativeSeparators(ca)));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
-    m_db.setDatabaseName(CommunitySettings::withTimeouts(connectionString));
+    m_db.setDatabaseName(connection);
     m_db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(LoginTimeout));
     if (!m_db.open()) {
         const QSqlError e = m_db.lastError();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
         m_name.clear();
-        throw CinelogError(ErrorNumber::Database,
-                           QStringLiteral("Could not connect to the community server %1: %2").arg(m_server, describe(e)));
+        const qint64 code = nativeCode(e);
+        const QString reason = describe(e);
+        if (isLimit(code))
+            throw CommunityBusy(code);
+        const qint64 number = code > 0 ? code : ErrorNumber::Database;
+        if (isTlsFailure(code, reason) && reason.contains(QLatin1String("certificate"), Qt::CaseInsensitive))
+            throw CinelogError(
+                number, cantConnect
+                            + QStringLiteral("its certificate could not be verified %1 (%2), so it may not be the "
+                                             "server it claims to be. Choose the CA file your server's operator "
+                                             "gave you in Options (\"Community CA file\").")
+                                  .arg(ca.isEmpty() ? QStringLiteral("against the certificate authorities of this system")
+                                                    : QStringLiteral("against the CA file %1").arg(QDir::toNativeSeparators(ca)),
+                                       reason));
+        if (isTlsFailure(code, reason))
+            throw CinelogError(number, cantConnect
+                                           + QStringLiteral("no encrypted connection could be made (%1). Check the "
+                                                            "CA file in Options; a server that offers no encryption "
+                                                            "needs its operator to turn it on.")
+                                                 .arg(reason));
+        if (code == 1045)
+            throw CinelogError(number, cantConnect
+                                           + QStringLiteral("it refused the account (%1). Check the user name (UID) "
+                                                            "and password (PWD) in Options; member accounts also "
+                                                            "need an encrypted connection.")
+                                                 .arg(reason));
+        if (code == 2002 || code == 2003 || code == 2005 || code == 2013)
+            throw CinelogError(number, cantConnect
+                                           + QStringLiteral("%1. Check that the server is running and that SERVER "
+                                                            "and PORT in Options are right.")
+                                                 .arg(reason));
+        throw CinelogError(number, cantConnect + reason);
     }
+    // Waits for a row lock end well before the driver stops waiting for an answer (and retry).
+    QSqlQuery q(m_db);
+    q.exec(QStringLiteral("SET SESSION innodb_lock_wait_timeout = %1").arg(LockWaitSeconds));
 }
 
 CommunityConnection::~CommunityConnection()
@@ -153,11 +306,37 @@ CommunityConnection::~CommunityConnection()
 
 CinelogError CommunityConnection::failure(const QSqlError &e) const
 {
-    bool ok = false;
-    qint64 code = e.nativeErrorCode().toLongLong(&ok);
-    if (!ok || code == 0)
+    qint64 code = nativeCode(e);
+    if (code == 0)
         code = ErrorNumber::Database;
-    return CinelogError(code, QStringLiteral("The community server %1 failed: %2").arg(m_server, describe(e)));
+    const QString reason = describe(e);
+    if (code == 1142 || code == 1143 || code == 1370)
+        return CinelogError(code, QStringLiteral("The community server %1 refused a change (%2): members may add "
+                                                 "records and fill empty fields only.")
+                                      .arg(m_server, reason));
+    if (code == 1305)
+        return CinelogError(code, QStringLiteral("The community server %1 runs an older version of the exchange (%2). "
+                                                 "Ask its operator to load the current schema.sql.")
+                                      .arg(m_server, reason));
+    if (code == 2006 || code == 2013)
+        return CinelogError(code, QStringLiteral("The connection to the community server %1 was lost (%2). Try "
+                                                 "again; if it happens again, check that the server is running.")
+                                      .arg(m_server, reason));
+    return CinelogError(code, QStringLiteral("The community server %1 failed: %2").arg(m_server, reason));
+}
+
+void CommunityConnection::raise(const QSqlError &e) const
+{
+    if (isLimit(nativeCode(e)))
+        throw CommunityBusy(nativeCode(e));
+    throw failure(e);
+}
+
+bool CommunityConnection::isTransient(const CinelogError &e)
+{
+    // 1213: deadlock (and, on a Galera cluster, a write that lost to another node's); 1205: a lock
+    // wait that timed out; 1614: a transaction branch rolled back by a deadlock.
+    return e.number() == 1213 || e.number() == 1205 || e.number() == 1614;
 }
 
 // Qt's ODBC driver hands text parameters to the MariaDB driver with their terminating zero
@@ -195,11 +374,11 @@ QSqlQuery CommunityConnection::exec(const QString &statement, const QVariantList
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        throw failure(q.lastError());
+        raise(q.lastError());
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec())
-        throw failure(q.lastError());
+        raise(q.lastError());
     return q;
 }
 
@@ -208,7 +387,7 @@ int CommunityConnection::insert(const QString &sql, const QVariantList &values)
     exec(sql, values);
     QSqlQuery q = exec(QStringLiteral("SELECT LAST_INSERT_ID()"));
     if (!q.next())
-        throw failure(q.lastError());
+        raise(q.lastError());
     bool ok = false;
     const qint64 id = q.value(0).toLongLong(&ok);
     if (!ok || id <= 0 || id > std::numeric_limits<int>::max())
@@ -220,13 +399,73 @@ int CommunityConnection::insert(const QString &sql, const QVariantList &values)
 void CommunityConnection::begin()
 {
     if (!m_db.transaction())
-        throw failure(m_db.lastError());
+        raise(m_db.lastError());
 }
 
 void CommunityConnection::commit()
 {
     if (!m_db.commit())
-        throw failure(m_db.lastError());
+        raise(m_db.lastError());
+}
+
+void CommunityConnection::writeTransaction(const std::function<void()> &f)
+{
+    thread_local std::minstd_rand jitter{std::random_device{}()};
+    for (int attempt = 1;; ++attempt) {
+        try {
+            begin();
+            try {
+                // Applies to the transaction the next statement starts.
+                exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL READ COMMITTED"));
+                f();
+                commit();
+            } catch (...) {
+                rollback();
+                throw;
+            }
+            return;
+        } catch (const CinelogError &e) {
+            if (!isTransient(e))
+                throw;
+            if (attempt >= WriteAttempts)
+                throw CommunityBusy(e.number());
+        }
+        // 100, 200, 400, 800 ms, each somewhere between half and all of it, so that writers that
+        // collided do not collide again in step.
+        const int pause = 100 << (attempt - 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause / 2 + int(jitter() % unsigned(pause / 2 + 1))));
+    }
+}
+
+void CommunityConnection::lockNames(const QList<QStringList> &keys)
+{
+    if (keys.isEmpty())
+        return;
+    // The server turns each key into a name as its collation sees it (WEIGHT_STRING: names that the
+    // tables find equal get one lock), scoped to this database.
+    QStringList terms;
+    QVariantList values;
+    for (const QStringList &key : keys) {
+        QStringList parts;
+        for (const QString &text : key) {
+            parts << QStringLiteral("HEX(WEIGHT_STRING(?))");
+            values << (text.isNull() ? QStringLiteral("") : text);
+        }
+        terms << QStringLiteral("MD5(CONCAT_WS('/', DATABASE(), %1))").arg(parts.join(QStringLiteral(", ")));
+    }
+    // sql-identifiers: one fixed expression per key, with placeholders
+    QSqlQuery q = exec(QStringLiteral("SELECT ") + terms.join(QStringLiteral(", ")), values);
+    QStringList names;
+    if (q.next())
+        for (int i = 0; i < keys.size(); ++i)
+            names << q.value(i).toString().toLower();
+    names.removeDuplicates();
+    names.sort();
+    if (names.size() != qsizetype(std::count_if(names.cbegin(), names.cend(), [](const QString &n) { return n.size() == 32; }))
+        || names.isEmpty())
+        throw CinelogError(ErrorNumber::Database,
+                           QStringLiteral("The community server %1 gave no usable lock names.").arg(m_server));
+    exec(QStringLiteral("CALL LockNames(?)"), {names.join(QLatin1Char(','))});
 }
 
 void CommunityConnection::rollback() noexcept

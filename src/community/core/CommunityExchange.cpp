@@ -258,8 +258,26 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
     for (const Episode &e : episodes)
         checkLength("Episode Title", e.title);
 
+    // Stages are reported once each, also when the transaction has to be repeated.
+    int reachedStage = -1;
+    const auto reachedOnce = [&](UploadStage stage) {
+        if (int(stage) > reachedStage) {
+            reachedStage = int(stage);
+            report(stage);
+        }
+    };
+    // Every name this upload may add or fill is locked first, in one order for all uploads: two
+    // members uploading the same movie or the same actors take turns instead of adding them twice
+    // or deadlocking.
+    QList<QStringList> lockKeys{{QStringLiteral("movie"), v("Title").toString(), v("ReleaseYear").toString()}};
+    for (const CastMember &k : cast)
+        lockKeys << QStringList{QStringLiteral("actor"), k.actor.name};
+    if (director)
+        lockKeys << QStringList{QStringLiteral("director"), director->name};
+
     int n = 0;
-    remote.transaction([&] {
+    remote.writeTransaction([&] {
+        remote.lockNames(lockKeys);
         QVariantList binds;
         // Two statements: the order of the bound values follows the order of the placeholders.
         QString where = equalsOrBlank("Title", v("Title"), binds);
@@ -271,22 +289,17 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                                   binds);
         if (r.next()) {
             n = r.value(0).toInt();
+            // Members fill empty fields through the server's procedure, which changes nothing else.
             static const char *const fillable[] = {"Director", "ReleaseYear", "RunningTime", "URL"};
-            QStringList sets;
-            QVariantList values;
+            QVariantList values{n};
+            bool any = false;
             for (int i = 0; i < 4; ++i) {
-                if (blank(r.value(i + 1)) && !blank(v(fillable[i]))) {
-                    sets << QString::fromLatin1(fillable[i]) + QStringLiteral(" = ?");
-                    values << v(fillable[i]).toString();
-                }
+                const bool fill = blank(r.value(i + 1)) && !blank(v(fillable[i]));
+                values << (fill ? QVariant(v(fillable[i]).toString()) : QVariant(QMetaType::fromType<QString>()));
+                any = any || fill;
             }
-            if (!sets.isEmpty()) {
-                values << n;
-                // sql-identifiers: fixed column names with placeholders
-                remote.exec(QStringLiteral("UPDATE Movies SET ") + sets.join(QStringLiteral(", "))
-                                + QStringLiteral(" WHERE ID = ?"),
-                            values);
-            }
+            if (any)
+                remote.exec(QStringLiteral("CALL FillMovie(?, ?, ?, ?, ?)"), values);
         } else {
             // sql-identifiers: the fixed movie column list
             n = remote.insert(QStringLiteral("INSERT INTO Movies (") + MovieColumns
@@ -295,7 +308,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                                text(v("Genre3")), text(v("ReleaseYear")), text(v("RunningTime")), text(v("NumDiscs")),
                                text(v("URL")), text(v("OrderBy")), number(v("EpisodeDisc")), text(uploadedBy)});
         }
-        report(UploadStage::MovieRecord);
+        reachedOnce(UploadStage::MovieRecord);
 
         for (const CastMember &k : cast) {
             int m = 0;
@@ -305,7 +318,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
             if (a.next()) {
                 m = a.value(0).toInt();
                 if (blank(a.value(1)) && !blank(k.actor.url))
-                    remote.exec(QStringLiteral("UPDATE Actors SET URL = ? WHERE ID = ?"), {k.actor.url.toString(), m});
+                    remote.exec(QStringLiteral("CALL FillActor(?, ?)"), {m, k.actor.url.toString()});
             } else {
                 m = remote.insert(QStringLiteral("INSERT INTO Actors (Actor, URL) VALUES (?, ?)"),
                                   {k.actor.name, text(k.actor.url)});
@@ -316,14 +329,13 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                 {n, m});
             if (link.next()) {
                 if (blank(link.value(1)) && !blank(k.playingAs))
-                    remote.exec(QStringLiteral("UPDATE MovActLink SET PlayingAs = ? WHERE ID = ?"),
-                                {k.playingAs.toString(), link.value(0)});
+                    remote.exec(QStringLiteral("CALL FillPart(?, ?)"), {link.value(0), k.playingAs.toString()});
             } else {
                 remote.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)"),
                             {n, m, text(k.playingAs)});
             }
         }
-        report(UploadStage::Cast);
+        reachedOnce(UploadStage::Cast);
 
         if (director) {
             QSqlQuery d = remote.exec(
@@ -331,14 +343,13 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                 {director->name});
             if (d.next()) {
                 if (blank(d.value(1)) && !blank(director->url))
-                    remote.exec(QStringLiteral("UPDATE Directors SET URL = ? WHERE ID = ?"),
-                                {director->url.toString(), d.value(0)});
+                    remote.exec(QStringLiteral("CALL FillDirector(?, ?)"), {d.value(0), director->url.toString()});
             } else {
                 remote.exec(QStringLiteral("INSERT INTO Directors (Director, URL) VALUES (?, ?)"),
                             {director->name, text(director->url)});
             }
         }
-        report(UploadStage::Director);
+        reachedOnce(UploadStage::Director);
 
         if (!episodes.isEmpty()) {
             QSqlQuery has = remote.exec(QStringLiteral("SELECT 1 FROM Episodes WHERE MovID = ? LIMIT 1"), {n});
@@ -348,7 +359,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                                 {n, text(e.title), number(e.epsNum), number(e.discNum)});
             }
         }
-        report(UploadStage::Episodes);
+        reachedOnce(UploadStage::Episodes);
     });
 
     // Marked only once the community has the whole movie: a failure above leaves the catalogue as it
@@ -356,6 +367,63 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
     cat.exec(QStringLiteral("UPDATE Movies SET onlineID = ?, web = 1 WHERE ID = ?"), {n, movieId});
     report(UploadStage::Marked);
     return n;
+}
+
+UploadBatch::UploadBatch(Catalogue &catalogue, CommunityConnection &remote, QString uploadedBy, int planned)
+    : m_catalogue(catalogue), m_remote(remote), m_uploadedBy(std::move(uploadedBy)), m_planned(planned)
+{
+}
+
+bool UploadBatch::upload(int movieId)
+{
+    if (stopped())
+        return false;
+    ++m_attempted;
+    try {
+        uploadMovie(m_catalogue, m_remote, movieId, m_uploadedBy);
+        ++m_uploaded;
+        return true;
+    } catch (const CommunityBusy &e) {
+        m_busy = true;
+        m_stopReason = e.description();
+        --m_attempted; // not the movie's fault: it counts as not tried
+        return false;
+    } catch (const CinelogError &e) {
+        UploadFailure f{movieId, QString(), e.description(), e.number()};
+        try {
+            f.title = m_catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = ?"), {movieId}).toString();
+        } catch (const CinelogError &) {
+        }
+        if (f.title.isEmpty())
+            f.title = QStringLiteral("Movie %1").arg(movieId);
+        m_failures << f;
+        // Every further movie would fail the same way.
+        if (e.number() == 2006 || e.number() == 2013 || !m_remote.database().isOpen())
+            m_stopReason = e.description();
+        return false;
+    }
+}
+
+QString UploadBatch::summary() const
+{
+    if (m_failures.isEmpty() && notTried() == 0 && !stopped())
+        return QString();
+    QStringList lines;
+    lines << QStringLiteral("%1 of %2 movies have been uploaded.").arg(m_uploaded).arg(m_planned);
+    if (!m_failures.isEmpty()) {
+        lines << QString() << QStringLiteral("These could not be uploaded:");
+        constexpr int Shown = 15;
+        for (int i = 0; i < m_failures.size() && i < Shown; ++i)
+            lines << QStringLiteral("- %1: %2").arg(m_failures[i].title, m_failures[i].reason);
+        if (m_failures.size() > Shown)
+            lines << QStringLiteral("... and %1 more (all of them are in the error log).").arg(m_failures.size() - Shown);
+    }
+    if (stopped()) {
+        lines << QString() << m_stopReason;
+        if (notTried() > 0)
+            lines << QStringLiteral("%1 movies were not tried; upload them again later.").arg(notTried());
+    }
+    return lines.join(QLatin1Char('\r'));
 }
 
 }

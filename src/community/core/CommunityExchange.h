@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <algorithm>
 #include <functional>
 
 class Catalogue;
@@ -26,5 +28,48 @@ enum class UploadStage { MovieRecord, Cast, Director, Episodes, Marked };
 // uploaded (onlineID = the community record's ID, web = 1). Returns that ID.
 int uploadMovie(Catalogue &catalogue, CommunityConnection &remote, int movieId, const QString &uploadedBy,
                 const std::function<void(UploadStage)> &reached = {});
+
+struct UploadFailure {
+    int movieId = 0;
+    QString title;
+    QString reason;
+    qint64 number = 0;
+};
+
+// Uploads movies one after another on one connection. A movie that fails is listed and the batch
+// goes on with the next; only a failure that would repeat for every further movie (the server is
+// busy or the connection is lost) stops it.
+class UploadBatch
+{
+public:
+    UploadBatch(Catalogue &catalogue, CommunityConnection &remote, QString uploadedBy, int planned);
+
+    // Uploads one movie; false when it failed (listed in failures()) or the batch has stopped.
+    bool upload(int movieId);
+
+    bool stopped() const { return !m_stopReason.isEmpty(); }
+    // Why the batch stopped: CommunityBusy's message, or the lost connection's.
+    const QString &stopReason() const { return m_stopReason; }
+    bool stoppedBusy() const { return m_busy; }
+    int uploaded() const { return m_uploaded; }
+    const QList<UploadFailure> &failures() const { return m_failures; }
+    // The movies not tried because the batch stopped.
+    int notTried() const { return std::max(0, m_planned - m_attempted); }
+
+    // For the user: how many went up, which did not and why, what was not tried. Empty when every
+    // planned movie went up.
+    QString summary() const;
+
+private:
+    Catalogue &m_catalogue;
+    CommunityConnection &m_remote;
+    QString m_uploadedBy;
+    int m_planned;
+    int m_attempted = 0;
+    int m_uploaded = 0;
+    bool m_busy = false;
+    QString m_stopReason;
+    QList<UploadFailure> m_failures;
+};
 
 }

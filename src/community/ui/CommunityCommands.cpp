@@ -10,9 +10,13 @@
 #include "frmUploadMovies.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 
 namespace Community {
 
@@ -29,6 +33,11 @@ bool isSetUp(AppContext &ctx)
     return false;
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommunityOptions", text);
+}
+
 void bringToFront(QWidget *w)
 {
     w->show();
@@ -36,6 +45,21 @@ void bringToFront(QWidget *w)
     w->activateWindow();
 }
 
+}
+
+bool runGuarded(AppContext &ctx, const QString &label, const std::function<void()> &f)
+{
+    bool busy = false;
+    const bool ok = ctx.guard(label, [&] {
+        try {
+            f();
+        } catch (const CommunityBusy &) {
+            busy = true;
+        }
+    });
+    if (busy)
+        ctx.prompts().information(CommunityBusy::message(), CommunitySettings::NotSetUpTitle);
+    return ok && !busy;
 }
 
 void showDownloadResults(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow)
@@ -81,10 +105,10 @@ void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     ProgressSink &progress = ctx.progress();
     bool progressOpen = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = ctx.guard(QStringLiteral("frmMain - mnuUpld_Click"), [&] {
+    const bool ok = runGuarded(ctx, QStringLiteral("frmMain - mnuUpld_Click"), [&] {
         progress.ShowProgress(QStringLiteral("Uploading ") + title + QStringLiteral("..."), 0, 10);
         progressOpen = true;
-        CommunityConnection remote(CommunitySettings::connectionString(ctx));
+        CommunityConnection remote(CommunitySettings::connectionFor(ctx));
         progress.UpdateProgress(2);
         CommunityExchange::uploadMovie(catalogue, remote, movieId, ctx.CurrentUser, [&](CommunityExchange::UploadStage s) {
             switch (s) {
@@ -124,10 +148,43 @@ void registerCommunityOptions()
             edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
             edit->setText(CommunitySettings::connectionString(dlg.context()));
             dlg.extraOptions()->addRow(QStringLiteral("Community connection:"), edit);
+
+            // The certificate authority the server's certificate must be signed by: a private
+            // server's operator hands it out; a server with a public certificate needs none.
+            auto *row = new QWidget(&dlg);
+            row->setObjectName(QStringLiteral("fraCommunityCAFile"));
+            auto *layout = new QHBoxLayout(row);
+            layout->setContentsMargins(0, 0, 0, 0);
+            auto *ca = new QLineEdit(row);
+            ca->setObjectName(QStringLiteral("txtCommunityCAFile"));
+            ca->setPlaceholderText(tr("The system's certificate authorities"));
+            ca->setToolTip(tr("The certificate authority file (.pem) of your community server, from its operator. "
+                              "The connection is encrypted, and the server's certificate must be signed by it."));
+            ca->setAccessibleName(tr("Community CA file"));
+            ca->setText(CommunitySettings::caFile(dlg.context()));
+            auto *browse = new QPushButton(QStringLiteral("..."), row);
+            browse->setToolTip(tr("Choose the CA file"));
+            browse->setObjectName(QStringLiteral("cmdCommunityCAFile"));
+            browse->setAccessibleName(tr("Choose the community CA file"));
+            layout->addWidget(ca, 1);
+            layout->addWidget(browse);
+            QObject::connect(browse, &QPushButton::clicked, &dlg, [&dlg, ca] {
+                const QString start = ca->text().isEmpty() ? QString() : QFileInfo(ca->text()).absolutePath();
+                const QString chosen = dlg.context().prompts().openFile(
+                    tr("Community CA file"), tr("Certificates (*.pem *.crt *.cer);;All files (*)"), start);
+                if (!chosen.isEmpty())
+                    ca->setText(chosen);
+            });
+            auto *label = new QLabel(tr("Community CA file:"), &dlg);
+            label->setObjectName(QStringLiteral("lblCommunityCAFile"));
+            label->setBuddy(ca);
+            dlg.extraOptions()->addRow(label, row);
         },
         [](frmOptions &dlg) {
             if (auto *edit = dlg.findChild<QLineEdit *>(QStringLiteral("txtCommunityConnection")))
                 CommunitySettings::setConnectionString(dlg.context(), edit->text());
+            if (auto *ca = dlg.findChild<QLineEdit *>(QStringLiteral("txtCommunityCAFile")))
+                CommunitySettings::setCaFile(dlg.context(), ca->text());
         });
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class AppContext;
 class Catalogue;
 class MainWindowLink;
@@ -19,7 +22,13 @@ void showUploadMovies(AppContext &ctx, Catalogue &catalogue, QWidget *parent);
 // Upload: uploads the movie shown in the main window (mnuUpld_Click).
 void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow);
 
-// Adds the "Community connection" row to the options dialog. Call once at start-up.
+// Adds the "Community connection" and "Community CA file" rows to the options dialog. Call once at
+// start-up.
 void registerCommunityOptions();
+
+// Runs f under ctx.guard(label): a failure is logged and shown as usual, but a busy server (a
+// limit of the member's account, or too many concurrent writers) is only told to the user, as
+// "The community server is busy, try later.", without logging. Returns true when f succeeded.
+bool runGuarded(AppContext &ctx, const QString &label, const std::function<void()> &f);
 
 }

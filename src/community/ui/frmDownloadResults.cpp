@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CommunityCommands.h"
 #include "CommunityConnection.h"
 #include "CommunityExchange.h"
 #include "MainWindowLink.h"
@@ -85,9 +86,9 @@ void frmDownloadResults::Form_Load()
 
 void frmDownloadResults::myDBConn()
 {
-    m_ctx.guard(Section + QStringLiteral(" - myDBConn"), [this] {
+    Community::runGuarded(m_ctx, Section + QStringLiteral(" - myDBConn"), [this] {
         BusyCursor busy;
-        m_remote = std::make_unique<CommunityConnection>(CommunitySettings::connectionString(m_ctx));
+        m_remote = std::make_unique<CommunityConnection>(CommunitySettings::connectionFor(m_ctx));
     });
     if (m_remote)
         SearchMovies();
@@ -100,7 +101,7 @@ void frmDownloadResults::SearchMovies()
     cmdGetMovie->setEnabled(false);
     // Rows found before a failure stay listed.
     QList<CommunityMatch> found;
-    const bool ok = m_ctx.guard(Section + QStringLiteral(" - SearchMovies"), [&] {
+    const bool ok = Community::runGuarded(m_ctx, Section + QStringLiteral(" - SearchMovies"), [&] {
         if (!m_remote)
             throw CinelogError(ErrorNumber::ObjectNotSet, QStringLiteral("Not connected to the community server."));
         BusyCursor busy;
@@ -136,10 +137,10 @@ void frmDownloadResults::cmdGetMovie_Click()
     if (!m_main.IsSaved())
         m_main.CheckSaved();
     const int movieId = m_main.CurrentMovieID();
-    const bool ok = m_ctx.guard(Section + QStringLiteral(" - cmdGetMovie_Click"), [&] {
+    const bool ok = Community::runGuarded(m_ctx, Section + QStringLiteral(" - cmdGetMovie_Click"), [&] {
         BusyCursor busy;
         if (!m_remote)
-            m_remote = std::make_unique<CommunityConnection>(CommunitySettings::connectionString(m_ctx));
+            m_remote = std::make_unique<CommunityConnection>(CommunitySettings::connectionFor(m_ctx));
         CommunityExchange::downloadMovie(m_catalogue, *m_remote, m_selectedId, movieId);
     });
     if (!ok)

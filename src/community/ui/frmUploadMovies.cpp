@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CommunityCommands.h"
 #include "CommunityConnection.h"
 #include "CommunityExchange.h"
 #include "UploadListModel.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 const QString Section = QStringLiteral("frmUploadMovies");
@@ -69,25 +71,35 @@ void frmUploadMovies::chkShowOnly_Click()
 
 void frmUploadMovies::cmdUpload_Click()
 {
+    const QString label = Section + QStringLiteral(" - cmdUpload_Click");
     ProgressSink &progress = m_ctx.progress();
     bool progressOpen = false;
     int total = 0;
     bool cursor = false;
-    const bool ok = m_ctx.guard(Section + QStringLiteral(" - cmdUpload_Click"), [&] {
-        CommunityConnection remote(CommunitySettings::connectionString(m_ctx));
+    std::unique_ptr<CommunityExchange::UploadBatch> batch;
+    const bool ok = Community::runGuarded(m_ctx, label, [&] {
+        CommunityConnection remote(CommunitySettings::connectionFor(m_ctx));
         QApplication::setOverrideCursor(Qt::WaitCursor);
         cursor = true;
         total = m_model->rowCount();
+        int ticked = 0;
+        for (int i = 0; i < total; ++i)
+            ticked += m_model->isTicked(i) ? 1 : 0;
+        batch = std::make_unique<CommunityExchange::UploadBatch>(m_catalogue, remote, m_ctx.CurrentUser, ticked);
         if (total > 0) {
             progress.ShowProgress(QStringLiteral("Uploading Selected Movies..."), 0, total);
             progressOpen = true;
         }
-        for (int i = 0; i < total; ++i) {
+        // One movie that fails does not stop the others; each failure is logged, and listed at the end.
+        for (int i = 0; i < total && !batch->stopped(); ++i) {
             progress.UpdateProgress(i + 1);
             if (i + 1 == total)
                 progressOpen = false;
-            if (m_model->isTicked(i))
-                CommunityExchange::uploadMovie(m_catalogue, remote, m_model->movieId(i), m_ctx.CurrentUser);
+            if (m_model->isTicked(i) && !batch->upload(m_model->movieId(i)) && !batch->stoppedBusy()
+                && !batch->failures().isEmpty()) {
+                const CommunityExchange::UploadFailure &f = batch->failures().last();
+                m_ctx.LogError(f.title + QStringLiteral(": ") + f.reason, f.number, label, false);
+            }
             progress.letEventsRun();
         }
     });
@@ -95,10 +107,17 @@ void frmUploadMovies::cmdUpload_Click()
         QApplication::restoreOverrideCursor();
     if (progressOpen)
         progress.UpdateProgress(total);
-    if (ok)
+    if (!ok || !batch)
+        return;
+    const QString summary = batch->summary();
+    if (summary.isEmpty())
         m_ctx.prompts().information(QStringLiteral("Movies have been uploaded.") + QLatin1Char('\r')
                                         + QStringLiteral("Thank you for supporting the Cinelog community!"),
                                     QStringLiteral("All Done"));
+    else if (batch->failures().isEmpty())
+        m_ctx.prompts().information(summary, CommunitySettings::NotSetUpTitle);
+    else
+        m_ctx.prompts().warning(summary, QStringLiteral("Upload Movies"));
 }
 
 void frmUploadMovies::cmdClose_Click()

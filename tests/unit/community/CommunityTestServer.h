@@ -15,15 +15,14 @@
 #include <stdexcept>
 
 // The MariaDB server started by the test fixture (community-fixture.sh), reached the way the
-// program reaches it: through the ODBC driver on 127.0.0.1.
+// program reaches it: through the ODBC driver on 127.0.0.1, encrypted.
 namespace CommunityTestServer {
+
+inline QString fixtureFolder();
 
 inline QString fixtureFile(const char *name)
 {
-    const QString folder = qEnvironmentVariable("CINELOG_COMMUNITY_FIXTURE");
-    if (folder.isEmpty())
-        throw std::runtime_error("CINELOG_COMMUNITY_FIXTURE is not set: run this test through ctest");
-    QFile f(folder + QLatin1Char('/') + QLatin1String(name));
+    QFile f(fixtureFolder() + QLatin1Char('/') + QLatin1String(name));
     if (!f.open(QIODevice::ReadOnly))
         throw std::runtime_error("the community test server is not running (no " + std::string(name) + ")");
     return QString::fromUtf8(f.readAll()).trimmed();
@@ -39,13 +38,40 @@ inline int port()
     return fixtureFile("port").toInt();
 }
 
-// The member account's connection string, as a user would paste it into the options.
-inline QString connection(const QString &database)
+inline QString fixtureFolder()
 {
-    return QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=%3;UID=cinelog;PWD=%4")
+    const QString folder = qEnvironmentVariable("CINELOG_COMMUNITY_FIXTURE");
+    if (folder.isEmpty())
+        throw std::runtime_error("CINELOG_COMMUNITY_FIXTURE is not set: run this test through ctest");
+    return folder;
+}
+
+// The private certificate authority that signed the test server's certificate, and one that did not.
+inline QString caFile()
+{
+    return fixtureFolder() + QStringLiteral("/tls/ca.pem");
+}
+inline QString otherCaFile()
+{
+    return fixtureFolder() + QStringLiteral("/other-ca.pem");
+}
+
+// A member's connection string without the CA file, as the Options hold it when the CA file is
+// chosen separately. Members: cinelog, alice, bob, load1..load8, tiny and tiny2 (one connection at
+// a time), quota (40 statements an hour, 1 second per statement), and the moderator "moderator".
+inline QString connectionWithoutCa(const QString &database, const QString &member = QStringLiteral("cinelog"))
+{
+    return QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=%3;UID=%4;PWD=%5")
         .arg(driver())
         .arg(port())
-        .arg(database, fixtureFile("password"));
+        .arg(database, member, fixtureFile(("members/" + member.toStdString()).c_str()));
+}
+
+// A member's connection string, as a user would paste it into the options: encrypted, with the
+// server's certificate checked against the test CA.
+inline QString connection(const QString &database, const QString &member = QStringLiteral("cinelog"))
+{
+    return connectionWithoutCa(database, member) + QStringLiteral(";SSLCA=") + caFile();
 }
 
 // A loopback port with nothing listening on it: what the program meets when the server is stopped.
@@ -66,10 +92,10 @@ class Admin
 {
 public:
     explicit Admin(const QString &database)
-        : m_conn(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=%3;UID=cinelog_admin;PWD=%4")
+        : m_conn(QStringLiteral("DRIVER=%1;SERVER=127.0.0.1;PORT=%2;DATABASE=%3;UID=cinelog_admin;PWD=%4;SSLCA=%5")
                      .arg(driver())
                      .arg(port())
-                     .arg(database, fixtureFile("admin-password")))
+                     .arg(database, fixtureFile("admin-password"), caFile()))
     {
     }
 
@@ -80,12 +106,16 @@ public:
         return q.next() ? q.value(0) : QVariant();
     }
     int insert(const QString &sql, const QVariantList &values) { return m_conn.insert(sql, values); }
-    // Empties every community table.
+    // Empties every community table and the log.
     void reset()
     {
-        for (const char *t : {"Movies", "Directors", "Actors", "MovActLink", "Episodes"})
+        for (const char *t : {"Movies", "Directors", "Actors", "MovActLink", "Episodes", "Contributions"})
             exec(QStringLiteral("TRUNCATE TABLE ") + QLatin1String(t));
     }
+    // Resets every account's hourly counters (for the limits test; a second run would find them
+    // used up).
+    void resetLimits() { exec(QStringLiteral("FLUSH USER_RESOURCES")); }
+    CommunityConnection &connection() { return m_conn; }
 
 private:
     CommunityConnection m_conn;

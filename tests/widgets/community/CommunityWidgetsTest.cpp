@@ -265,6 +265,88 @@ private slots:
         }
     }
 
+    void aBusyServerIsToldNotLogged()
+    {
+        // "tiny2" may hold one connection at a time, and this one holds it.
+        CommunityConnection holder(CommunityTestServer::connection(Db, QStringLiteral("tiny2")));
+        useServer(CommunityTestServer::connection(Db, QStringLiteral("tiny2")));
+        FakeMainWindow main(*cat);
+        main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
+        main.title = QStringLiteral("Alien");
+        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        Community::showUploadMovies(tc->ctx(), *cat, nullptr);
+        QTest::mouseClick(child<QPushButton>(topLevel<frmUploadMovies>("frmUploadMovies"), "cmdUpload"), Qt::LeftButton);
+        const QString busy = QStringLiteral("The community server is busy, try later.");
+        QCOMPARE(tc->prompts.messages(), (QStringList{busy, busy}));
+        QCOMPARE(tc->prompts.titles(), QStringList(2, CommunitySettings::NotSetUpTitle));
+        QVERIFY(tc->logLines().isEmpty());
+        QCOMPARE(progress.updates.last(), 10); // the progress window was closed
+        QCOMPARE(cat->scalar(QStringLiteral("SELECT web FROM Movies")).toInt(), 0);
+    }
+
+    void uploadWindowGoesOnPastAFailedMovieAndListsIt()
+    {
+        useServer(CommunityTestServer::connection(Db));
+        localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
+        const int broken = localMovie(QStringLiteral("Broken"), QStringLiteral("1980"), 0);
+        localMovie(QStringLiteral("Cube"), QStringLiteral("1997"), 0);
+        // An actor's name longer than the community holds (the catalogue's check stops at the NUL).
+        const int actor = cat->exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"),
+                                    {QStringLiteral("x") + QChar(0) + QString(300, QLatin1Char('x'))})
+                              .lastInsertId()
+                              .toInt();
+        cat->exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"), {broken, actor});
+        Community::showUploadMovies(tc->ctx(), *cat, nullptr);
+        auto *w = topLevel<frmUploadMovies>("frmUploadMovies");
+        QVERIFY(w);
+        QTest::mouseClick(child<QPushButton>(w, "cmdUpload"), Qt::LeftButton);
+        QCOMPARE(admin->scalar(QStringLiteral("SELECT GROUP_CONCAT(Title ORDER BY ID) FROM Movies")).toString(),
+                 QStringLiteral("Alien,Cube"));
+        QCOMPARE(progress.updates, (QList<int>{1, 2, 3}));
+        QCOMPARE(tc->prompts.shown().size(), 1);
+        const auto &shown = tc->prompts.shown().first();
+        QCOMPARE(shown.title, QStringLiteral("Upload Movies"));
+        QCOMPARE(shown.icon, Prompts::Icon::Warning);
+        QVERIFY2(shown.text.startsWith(QStringLiteral("2 of 3 movies have been uploaded.\r\rThese could not be uploaded:\r"
+                                                      "- Broken: Actor is too long")),
+                 qPrintable(shown.text));
+        QCOMPARE(tc->logLines().size(), 1);
+        QVERIFY(tc->logLines().first().contains(QStringLiteral("frmUploadMovies - cmdUpload_Click: Broken: Actor is too long")));
+    }
+
+    void theOptionsCaFileIsUsedAndAWrongOneIsNamed()
+    {
+        Community::registerCommunityOptions();
+        useServer(CommunityTestServer::connectionWithoutCa(Db));
+        auto *dlg = new frmOptions(tc->ctx());
+        auto *ca = child<QLineEdit>(dlg, "txtCommunityCAFile");
+        QVERIFY(ca->text().isEmpty());
+        tc->prompts.answerText(CommunityTestServer::otherCaFile());
+        QTest::mouseClick(child<QPushButton>(dlg, "cmdCommunityCAFile"), Qt::LeftButton);
+        QCOMPARE(ca->text(), CommunityTestServer::otherCaFile());
+        QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+        QCOMPARE(CommunitySettings::caFile(tc->ctx()), CommunityTestServer::otherCaFile());
+
+        FakeMainWindow main(*cat);
+        main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
+        main.title = QStringLiteral("Alien");
+        // A CA that did not sign the server's certificate: refused, and the message says where to look.
+        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        QCOMPARE(tc->logLines().size(), 1);
+        QVERIFY2(tc->logLines().first().contains(QStringLiteral("its certificate could not be verified against the CA file")),
+                 qPrintable(tc->logLines().first()));
+        QVERIFY(tc->prompts.messages().first().contains(QStringLiteral("Options (\"Community CA file\")")));
+        QCOMPARE(cat->scalar(QStringLiteral("SELECT web FROM Movies")).toInt(), 0);
+
+        // The right one: the same command goes through.
+        CommunitySettings::setCaFile(tc->ctx(), CommunityTestServer::caFile());
+        tc->prompts.clear();
+        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        QCOMPARE(tc->logLines().size(), 1);
+        QCOMPARE(cat->scalar(QStringLiteral("SELECT web FROM Movies")).toInt(), 1);
+        QCOMPARE(tc->prompts.titles(), QStringList{QStringLiteral("All Done")});
+    }
+
     void optionsDialogEditsTheConnection()
     {
         Community::registerCommunityOptions();

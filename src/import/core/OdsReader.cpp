@@ -164,15 +164,7 @@ public:
     OdsReader(const QString &path, const WorkbookLimits &limits) : WorkbookReader(path, limits), m_zip(path, limits)
     {
         refuseEncrypted();
-        if (m_zip.has(StylesPart)) {
-            QXmlStreamReader xml(m_zip.read(StylesPart));
-            while (!xml.atEnd()) {
-                xml.readNext();
-                if (xml.isStartElement() && xml.namespaceUri() == OfficeNs && xml.name() == QLatin1String("styles"))
-                    readStyles(xml);
-            }
-            throwIfXmlError(xml, m_path, StylesPart);
-        }
+        readNamedStyles();
         // Sheet names come from a first pass that skips the cells.
         QXmlStreamReader xml(m_zip.read(ContentPart));
         while (!xml.atEnd()) {
@@ -223,6 +215,25 @@ private:
                 throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, passwordProtectedText()));
         }
         // A damaged manifest says nothing of encryption; the parts read below tell the rest.
+    }
+
+    // The named styles (styles.xml) give only the look of times: a styles part that cannot be read
+    // leaves them as the cells' own text shows them and never stops the import.
+    void readNamedStyles()
+    {
+        if (!m_zip.has(StylesPart))
+            return;
+        try {
+            QXmlStreamReader xml(m_zip.read(StylesPart));
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.namespaceUri() == OfficeNs && xml.name() == QLatin1String("styles"))
+                    readStyles(xml);
+            }
+        } catch (const CinelogError &) {
+            m_cellStyles.clear();
+            m_timeStyles.clear();
+        }
     }
 
     // Cell styles (their data style and the style they inherit from) and time styles, from the

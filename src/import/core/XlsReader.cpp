@@ -29,6 +29,8 @@ constexpr quint16 DateMode = 0x0022;
 constexpr quint16 Format = 0x041E;
 constexpr quint16 Xf = 0x00E0;
 constexpr quint16 BoundSheet = 0x0085;
+constexpr quint16 WsBool = 0x0081;
+constexpr quint16 Dimensions = 0x0200;
 constexpr quint16 Sst = 0x00FC;
 constexpr quint16 Number = 0x0203;
 constexpr quint16 Rk = 0x027E;
@@ -481,8 +483,8 @@ private:
                     p.u8(); // visibility: hidden sheets are offered too
                     const int kind = p.u8();
                     s.name = m_biff8 ? p.unicodeText(true) : byteText(p, false);
-                    if (kind != WorksheetKind)
-                        break; // charts and macro sheets hold no cells to import
+                    if (kind != WorksheetKind || isDialogSheet(s.offset))
+                        break; // charts, macro and dialog sheets hold no cells to import
                     if (m_sheets.size() >= size_t(m_limits.maxSheets))
                         throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
                     m_sheets.push_back(s);
@@ -495,6 +497,24 @@ private:
                 break;
             }
         }
+    }
+
+    // A dialog sheet is listed as a worksheet; its own options, which come before its cells, tell.
+    bool isDialogSheet(qint64 offset) const
+    {
+        try {
+            Records records(m_stream, offset);
+            Record r;
+            if (!records.next(r) || r.type != Rec::Bof)
+                return false;
+            while (records.next(r) && r.type != Rec::Eof && r.type != Rec::Bof && r.type != Rec::Dimensions) {
+                if (r.type == Rec::WsBool && r.data.size() >= 1)
+                    return quint8(r.data[0]) & 0x10;
+            }
+        } catch (const Damage &) {
+            // a sheet out of place is reported when it is read
+        }
+        return false;
     }
 
     void readSharedTexts(std::vector<QByteArrayView> pieces)

@@ -69,7 +69,7 @@ QDate epoch1904()
 // A workbook as Excel 97-2003 saves one: the 1904 date system, a custom date-and-time format,
 // shared texts split over continuation records (switching from one-byte to two-byte characters
 // in the middle of a text), a text with formatting runs and a phonetic guide, a chart sheet, a
-// chart inside a worksheet, and every kind of cell record. padding adds an unknown global record
+// dialog sheet, a chart inside a worksheet, and every kind of cell record. padding adds an unknown global record
 // of that size, so the stream can be made big enough to leave the mini stream.
 QByteArray excelStyleWorkbook(int padding = 0)
 {
@@ -105,6 +105,7 @@ QByteArray excelStyleWorkbook(int padding = 0)
     return workbookStream(0x0600, globals,
                           {{text(QStringLiteral("Shared"), true), 0, cells},
                            {text(QStringLiteral("Chart1"), true), 2, QByteArray()},
+                           {text(QStringLiteral("Dialog1"), true), 0, record(0x0081, le16(0x0C10)) + label(0, 0, "OK")},
                            {text(QStringLiteral("Ünïcode ✓"), true), 0, label(0, 0, QStringLiteral("x"))}},
                           sharedTexts);
 }
@@ -124,7 +125,7 @@ TEST_P(XlsLayouts, ExcelRecordsReadAsTheUserSeesThem)
     QTemporaryDir dir;
     const Compound c = compound(excelStyleWorkbook(GetParam().padding), QStringLiteral("Workbook"), GetParam().extraFatSectors);
     auto wb = openWorkbook(writeFile(dir, QStringLiteral("excel.xls"), c.bytes));
-    // The chart sheet holds no cells and is not offered.
+    // The chart sheet and the dialog sheet hold no cells to import and are not offered.
     EXPECT_EQ(wb->worksheetNames(), QStringList({"Shared", "Ünïcode ✓"}));
 
     const SheetData s = wb->readSheet(0);

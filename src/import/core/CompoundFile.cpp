@@ -187,9 +187,9 @@ private:
     quint32 m_firstMiniFat = EndOfChain;
 };
 
-}
-
-Status readStream(const QByteArray &file, const QStringList &names, QByteArray *stream)
+// Runs find on the document's directory; find returns whether it has its answer.
+template <typename Find>
+Status withDocument(const QByteArray &file, Find find)
 {
     if (file.size() < qsizetype(sizeof Signature) || !file.startsWith(QByteArrayView(Signature, sizeof Signature)))
         return Status::NotCompound;
@@ -197,19 +197,46 @@ Status readStream(const QByteArray &file, const QStringList &names, QByteArray *
         return Status::Damaged;
     try {
         Document doc(file);
-        for (const QString &name : names) {
-            for (qint64 i = 1; i < doc.entryCount(); ++i) {
-                const DirectoryEntry d = doc.entry(i);
-                if (d.type == StreamEntry && d.name.compare(name, Qt::CaseInsensitive) == 0) {
-                    *stream = doc.read(d);
-                    return Status::Ok;
-                }
-            }
-        }
-        return Status::NoSuchStream;
+        return find(doc) ? Status::Ok : Status::NoSuchStream;
     } catch (const Damage &) {
         return Status::Damaged;
     }
+}
+
+qint64 findStream(const Document &doc, const QString &name)
+{
+    for (qint64 i = 1; i < doc.entryCount(); ++i) {
+        const DirectoryEntry d = doc.entry(i);
+        if (d.type == StreamEntry && d.name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+}
+
+Status readStream(const QByteArray &file, const QStringList &names, QByteArray *stream)
+{
+    return withDocument(file, [&](Document &doc) {
+        for (const QString &name : names) {
+            const qint64 i = findStream(doc, name);
+            if (i >= 0) {
+                *stream = doc.read(doc.entry(i));
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
+Status hasStreams(const QByteArray &file, const QStringList &names)
+{
+    return withDocument(file, [&](Document &doc) {
+        for (const QString &name : names)
+            if (findStream(doc, name) < 0)
+                return false;
+        return true;
+    });
 }
 
 }

@@ -20,4 +20,8 @@ enum class Status {
 // and copies its bytes into *stream.
 Status readStream(const QByteArray &file, const QStringList &names, QByteArray *stream);
 
+// Whether the document holds every one of the streams named (Ok when it does, NoSuchStream when
+// one is missing), without reading them.
+Status hasStreams(const QByteArray &file, const QStringList &names);
+
 }

@@ -10,3 +10,6 @@ std::unique_ptr<WorkbookReader> openCsvWorkbook(const QString &path, const Workb
 
 // "The workbook “name” ..." prefix shared by the messages of every back-end.
 QString workbookMessage(const QString &path, const QString &what);
+
+// What every back-end says of a workbook protected with a password (after the "The workbook" prefix).
+QString passwordProtectedText();

@@ -1,6 +1,6 @@
 #include "WorkbookCellText.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace CellText {
@@ -72,64 +72,230 @@ QString fromSerial(double serial, bool epoch1904, SerialKind kind)
     return date(dt.date());
 }
 
-bool isBuiltInDateFormat(int id, SerialKind *kind)
+namespace {
+
+// The first section of a format code: the one that shows positive numbers and zero.
+QString firstSection(const QString &code)
 {
-    SerialKind k;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar ch = code.at(i);
+        if (ch == u'"') {
+            const qsizetype end = code.indexOf(u'"', i + 1);
+            if (end < 0)
+                break;
+            i = end;
+        } else if (ch == u'\\' || ch == u'_' || ch == u'*') {
+            ++i;
+        } else if (ch == u';') {
+            return code.left(i);
+        }
+    }
+    return code;
+}
+
+qsizetype runLength(const QString &s, qsizetype from, QChar lower)
+{
+    qsizetype n = 0;
+    while (from + n < s.size() && s.at(from + n).toLower() == lower)
+        ++n;
+    return n;
+}
+
+QString padded(qint64 value, int width)
+{
+    return QString::number(value).rightJustified(width, u'0');
+}
+
+}
+
+NumberFormat NumberFormat::fromCode(const QString &code)
+{
+    // Date letters are kept as placeholders so that an "m" can be told apart: minutes right after
+    // hours or right before seconds, else the month.
+    constexpr auto DateLetter = Part::DateLetter;
+    std::vector<Part> parts;
+    const auto literal = [&parts](const QString &text) {
+        if (text.isEmpty())
+            return;
+        if (!parts.empty() && parts.back().kind == Part::Literal)
+            parts.back().text += text;
+        else
+            parts.push_back(Part{Part::Literal, 1, false, true, text});
+    };
+    const auto unit = [&parts](Part::Kind kind, qsizetype width, bool elapsed) {
+        parts.push_back(Part{kind, int(std::clamp<qsizetype>(width, 1, elapsed ? 9 : 2)), elapsed, true, QString()});
+    };
+    const QString first = firstSection(code);
+    bool general = false;
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        const QChar ch = first.at(i);
+        const QChar lower = ch.toLower();
+        if (ch == u'"') {
+            const qsizetype end = first.indexOf(u'"', i + 1);
+            literal(first.mid(i + 1, (end < 0 ? first.size() : end) - i - 1));
+            i = end < 0 ? first.size() : end;
+        } else if (ch == u'\\') {
+            if (i + 1 < first.size())
+                literal(first.mid(++i, 1));
+        } else if (ch == u'_') {
+            literal(QStringLiteral(" ")); // room as wide as the next character
+            ++i;
+        } else if (ch == u'*') {
+            ++i; // fills the cell's width with the next character
+        } else if (ch == u'[') {
+            const qsizetype end = first.indexOf(u']', i + 1);
+            const QString inner = first.mid(i + 1, (end < 0 ? first.size() : end) - i - 1);
+            const QChar u = inner.isEmpty() ? QChar() : inner.at(0).toLower();
+            if ((u == u'h' || u == u'm' || u == u's') && runLength(inner, 0, u) == inner.size())
+                unit(u == u'h' ? Part::Hours : u == u'm' ? Part::Minutes : Part::Seconds, inner.size(), true);
+            else if (inner.startsWith(u'$')) // [$€-407]: a currency sign, then the locale
+                literal(inner.mid(1).section(u'-', 0, 0));
+            // colours, conditions and calendars show nothing
+            i = end < 0 ? first.size() : end;
+        } else if (lower == u'h' || lower == u's' || (lower == u'm' && runLength(first, i, lower) <= 2)) {
+            const qsizetype n = runLength(first, i, lower);
+            unit(lower == u'h' ? Part::Hours : lower == u's' ? Part::Seconds : Part::MonthOrMinutes, n, false);
+            i += n - 1;
+        } else if (lower == u'y' || lower == u'd' || lower == u'm') { // "mmm" and longer: a month's name
+            parts.push_back(Part{DateLetter, 1, false, true, QString()});
+            i += runLength(first, i, lower) - 1;
+        } else if (lower == u'a' && first.mid(i, 5).compare(QLatin1String("am/pm"), Qt::CaseInsensitive) == 0) {
+            parts.push_back(Part{Part::AmPm, 2, false, ch.isUpper(), QString()});
+            i += 4;
+        } else if (lower == u'a' && first.mid(i, 3).compare(QLatin1String("a/p"), Qt::CaseInsensitive) == 0) {
+            parts.push_back(Part{Part::AmPm, 1, false, ch.isUpper(), QString()});
+            i += 2;
+        } else if (ch == u'.' && i + 1 < first.size() && first.at(i + 1) == u'0' && !parts.empty()
+                   && parts.back().kind == Part::Seconds) {
+            const qsizetype n = runLength(first, i + 1, u'0');
+            parts.push_back(Part{Part::Fraction, int(std::min<qsizetype>(n, 3)), false, true, QString()});
+            i += n;
+        } else if (lower == u'g' && first.mid(i, 7).compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
+            general = true;
+            i += 6;
+        } else {
+            literal(QString(ch));
+        }
+    }
+    NumberFormat f;
+    if (general)
+        return f;
+    bool hasDate = false, hasTime = false;
+    const auto neighbour = [&parts](size_t at, int step) {
+        for (qsizetype k = qsizetype(at) + step; k >= 0 && k < qsizetype(parts.size()); k += step)
+            if (parts[size_t(k)].kind != Part::Literal)
+                return parts[size_t(k)].kind;
+        return Part::Literal;
+    };
+    for (size_t k = 0; k < parts.size(); ++k) {
+        Part &p = parts[k];
+        if (p.kind == Part::MonthOrMinutes) {
+            if (neighbour(k, -1) == Part::Hours || neighbour(k, 1) == Part::Seconds)
+                p.kind = Part::Minutes;
+            else
+                hasDate = true;
+        } else if (p.kind == DateLetter) {
+            hasDate = true;
+        } else if (p.kind == Part::Hours || p.kind == Part::Minutes || p.kind == Part::Seconds) {
+            hasTime = true;
+        }
+    }
+    if (!hasDate && !hasTime)
+        return f;
+    f.m_isDate = true;
+    f.m_kind = hasDate && hasTime ? SerialKind::DateTime : hasDate ? SerialKind::Date : SerialKind::Time;
+    if (f.m_kind == SerialKind::Time)
+        f.m_parts = std::move(parts);
+    return f;
+}
+
+NumberFormat NumberFormat::builtIn(int id)
+{
+    // The codes of the East Asian built-in formats depend on the language of the program that
+    // wrote the file; their dates show as any date does, their times as hours and minutes.
+    static const std::pair<int, const char *> codes[] = {
+        {18, "h:mm AM/PM"}, {19, "h:mm:ss AM/PM"}, {20, "h:mm"},  {21, "h:mm:ss"}, {22, "m/d/yy h:mm"},
+        {32, "h:mm"},       {33, "h:mm:ss"},       {45, "mm:ss"}, {46, "[h]:mm:ss"}, {47, "mm:ss.0"},
+    };
+    for (const auto &[number, code] : codes)
+        if (number == id)
+            return fromCode(QString::fromLatin1(code));
     if ((id >= 14 && id <= 17) || (id >= 27 && id <= 31) || (id >= 34 && id <= 36) || (id >= 50 && id <= 58))
-        k = SerialKind::Date;
-    else if ((id >= 18 && id <= 21) || (id >= 32 && id <= 33) || (id >= 45 && id <= 47))
-        k = SerialKind::Time;
-    else if (id == 22)
-        k = SerialKind::DateTime;
-    else
-        return false;
-    if (kind)
-        *kind = k;
-    return true;
+        return fromCode(QStringLiteral("yyyy-mm-dd"));
+    return NumberFormat();
+}
+
+QString NumberFormat::text(double value, bool epoch1904) const
+{
+    if (!m_isDate)
+        return number(value);
+    if (m_kind == SerialKind::Time)
+        return timeText(value);
+    return fromSerial(value, epoch1904, m_kind);
+}
+
+QString NumberFormat::timeText(double serial) const
+{
+    if (!std::isfinite(serial) || serial < 0 || serial > 2958465.0)
+        return number(serial);
+    int digits = 0;
+    bool twelveHours = false;
+    for (const Part &p : m_parts) {
+        if (p.kind == Part::Fraction)
+            digits = std::max(digits, p.width);
+        twelveHours = twelveHours || p.kind == Part::AmPm;
+    }
+    // Rounded to the precision shown, as spreadsheets do; minutes and hours are then cut, not
+    // rounded (18:48:59 shows as 18:48).
+    qint64 scale = 1;
+    for (int i = 0; i < digits; ++i)
+        scale *= 10;
+    const qint64 ticks = std::llround(serial * 86400.0 * double(scale));
+    const qint64 seconds = ticks / scale, fraction = ticks % scale;
+    const qint64 hourOfDay = seconds / 3600 % 24;
+    QString out;
+    for (const Part &p : m_parts) {
+        switch (p.kind) {
+        case Part::Literal:
+            out += p.text;
+            break;
+        case Part::DateLetter:
+            break; // not in a time's format
+        case Part::Hours: {
+            qint64 h = p.elapsed ? seconds / 3600 : hourOfDay;
+            if (twelveHours && !p.elapsed)
+                h = h % 12 == 0 ? 12 : h % 12;
+            out += padded(h, p.width);
+            break;
+        }
+        case Part::Minutes:
+        case Part::MonthOrMinutes:
+            out += padded(p.elapsed ? seconds / 60 : seconds / 60 % 60, p.width);
+            break;
+        case Part::Seconds:
+            out += padded(p.elapsed ? seconds : seconds % 60, p.width);
+            break;
+        case Part::Fraction:
+            out += QLatin1Char('.') + padded(fraction, digits).left(p.width);
+            break;
+        case Part::AmPm: {
+            QString marker = hourOfDay >= 12 ? QStringLiteral("PM") : QStringLiteral("AM");
+            if (p.width == 1)
+                marker.truncate(1);
+            out += p.upper ? marker : marker.toLower();
+            break;
+        }
+        }
+    }
+    return out;
 }
 
 bool isDateFormatCode(const QString &code, SerialKind *kind)
 {
-    // Only the first section (positive numbers) decides; quoted text, escapes and [colour],
-    // [$-locale] parts are not date letters. Elapsed-time codes like [h] are times.
-    QString plain;
-    bool elapsed = false;
-    const QString first = code.section(QLatin1Char(';'), 0, 0);
-    for (qsizetype i = 0; i < first.size(); ++i) {
-        const QChar ch = first.at(i);
-        if (ch == u'"') {
-            const qsizetype end = first.indexOf(u'"', i + 1);
-            i = end < 0 ? first.size() : end;
-        } else if (ch == u'\\' || ch == u'_' || ch == u'*') {
-            ++i;
-        } else if (ch == u'[') {
-            const qsizetype end = first.indexOf(u']', i + 1);
-            const QString inner = first.mid(i + 1, (end < 0 ? first.size() : end) - i - 1).toLower();
-            if (!inner.isEmpty() && (inner.at(0) == u'h' || inner.at(0) == u'm' || inner.at(0) == u's'))
-                elapsed = true;
-            i = end < 0 ? first.size() : end;
-        } else {
-            plain += ch.toLower();
-        }
-    }
-    if (plain.contains(QLatin1String("general")))
-        return false;
-    const bool hasDate = plain.contains(u'y') || plain.contains(u'd');
-    const bool hasTime = plain.contains(u'h') || plain.contains(u's') || elapsed;
-    SerialKind k;
-    if (hasDate && hasTime)
-        k = SerialKind::DateTime;
-    else if (hasDate)
-        k = SerialKind::Date;
-    else if (hasTime)
-        k = SerialKind::Time;
-    else if (plain.contains(u'm'))
-        k = SerialKind::Date; // a month on its own
-    else
-        return false;
-    if (kind)
-        *kind = k;
-    return true;
+    const NumberFormat f = NumberFormat::fromCode(code);
+    if (f.isDateOrTime() && kind)
+        *kind = f.kind();
+    return f.isDateOrTime();
 }
 
 }

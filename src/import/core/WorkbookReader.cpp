@@ -78,6 +78,11 @@ QString workbookMessage(const QString &path, const QString &what)
     return QStringLiteral("The workbook “%1” %2").arg(QFileInfo(path).fileName(), what);
 }
 
+QString passwordProtectedText()
+{
+    return QStringLiteral("is protected with a password. Save it without the password and import it again.");
+}
+
 std::unique_ptr<WorkbookReader> openWorkbook(const QString &path, const WorkbookLimits &limits)
 {
     const QFileInfo fi(path);

@@ -1,13 +1,16 @@
 // Excel 97-2003 (.xls) workbooks, and those of Excel 5 and 95: a record stream ("Workbook", or
-// "Book" for the older ones) inside a compound document. Read here rather than through a library
-// so that every length and index a damaged file states is checked before it is used: a damaged
-// workbook ends in a message, never in a crash or in memory out of all proportion to the file.
+// "Book" for the older ones) inside a compound document. The worksheets of Excel 2.x, 3.0 and 4.0
+// are a record stream on their own, one worksheet to a file, with fewer kinds of records. Read
+// here rather than through a library so that every length and index a damaged file states is
+// checked before it is used: a damaged workbook ends in a message, never in a crash or in memory
+// out of all proportion to the file.
 #include "CinelogError.h"
 #include "CompoundFile.h"
 #include "WorkbookBackends.h"
 #include "WorkbookCellText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
 #include <cstring>
@@ -26,6 +29,8 @@ constexpr quint16 DateMode = 0x0022;
 constexpr quint16 Format = 0x041E;
 constexpr quint16 Xf = 0x00E0;
 constexpr quint16 BoundSheet = 0x0085;
+constexpr quint16 WsBool = 0x0081;
+constexpr quint16 Dimensions = 0x0200;
 constexpr quint16 Sst = 0x00FC;
 constexpr quint16 Number = 0x0203;
 constexpr quint16 Rk = 0x027E;
@@ -36,7 +41,24 @@ constexpr quint16 RString = 0x00D6;
 constexpr quint16 BoolErr = 0x0205;
 constexpr quint16 Formula = 0x0006;
 constexpr quint16 String = 0x0207;
+// Excel 3.0 and 4.0 number some records apart from the later versions.
+constexpr quint16 Bof3 = 0x0209, Bof4 = 0x0409;
+constexpr quint16 Format2 = 0x001E; // also Excel 3.0's
+constexpr quint16 Xf3 = 0x0243, Xf4 = 0x0443;
+constexpr quint16 Formula3 = 0x0206, Formula4 = 0x0406;
+// Excel 2.x records, whose cells carry three bytes of attributes where later cells have a style.
+constexpr quint16 Bof2 = 0x0009;
+constexpr quint16 Integer2 = 0x0002;
+constexpr quint16 Number2 = 0x0003;
+constexpr quint16 Label2 = 0x0004;
+constexpr quint16 BoolErr2 = 0x0005;
+constexpr quint16 String2 = 0x0007;
+constexpr quint16 Xf2 = 0x0043;
+constexpr quint16 Ixfe2 = 0x0044;
 }
+
+// What an Excel 2.x-4.0 file holds, by its beginning-of-file mark.
+constexpr quint16 OldWorksheet = 0x0010, OldChart = 0x0020, OldMacroSheet = 0x0040, OldWorkbook = 0x0100;
 
 constexpr quint16 Biff8 = 0x0600;
 constexpr quint16 Biff5 = 0x0500;
@@ -296,17 +318,25 @@ public:
         case CompoundFile::Status::Ok:
             break;
         case CompoundFile::Status::NotCompound:
-            if (isOldExcel(file))
-                fail(QStringLiteral("was saved by Excel 4 or earlier, which cannot be imported. Save it again as an Excel 97-2003 "
-                                    "workbook (.xls) or as .xlsx."));
-            fail(QStringLiteral("is not an Excel 97-2003 workbook (.xls)."));
+            if (!isOldExcel(file))
+                fail(QStringLiteral("is not an Excel 97-2003 workbook (.xls)."));
+            m_stream = file; // the records themselves
+            m_oldVersion = -1;
+            break;
         case CompoundFile::Status::NoSuchStream:
+            // Excel keeps a newer workbook saved with a password in a compound document too.
+            if (CompoundFile::hasStreams(file, {QStringLiteral("EncryptionInfo"), QStringLiteral("EncryptedPackage")})
+                == CompoundFile::Status::Ok)
+                fail(passwordProtectedText());
             fail(QStringLiteral("holds no Excel workbook; it may be another kind of Office document."));
         case CompoundFile::Status::Damaged:
             damaged();
         }
         try {
-            readGlobals();
+            if (m_oldVersion != 0)
+                readOldWorksheetGlobals();
+            else
+                readGlobals();
         } catch (const Damage &) {
             damaged();
         }
@@ -339,6 +369,73 @@ private:
         return file.size() >= 4 && file.at(0) == '\x09' && (file.at(1) == 0 || file.at(1) == 2 || file.at(1) == 4);
     }
 
+    // An Excel 2.x-4.0 file: its kind, then the records that apply to the whole sheet (code page,
+    // date system, password, number formats and styles), which come before the cells.
+    void readOldWorksheetGlobals()
+    {
+        Records records(m_stream, 0);
+        Record r;
+        if (!records.next(r) || r.data.size() < 4)
+            throw Damage{};
+        m_oldVersion = r.type == Rec::Bof2 ? 2 : r.type == Rec::Bof3 ? 3 : r.type == Rec::Bof4 ? 4 : 0;
+        if (m_oldVersion == 0)
+            throw Damage{};
+        m_biff8 = false;
+        switch (u16(r.data.data() + 2)) {
+        case OldWorksheet:
+            break;
+        case OldChart:
+            fail(QStringLiteral("is a chart saved by Excel 4 or earlier; it holds no worksheet to import."));
+        case OldMacroSheet:
+            fail(QStringLiteral("is a macro sheet saved by Excel 4 or earlier; it holds no worksheet to import."));
+        case OldWorkbook:
+            fail(QStringLiteral("is a workbook or workspace saved by Excel 4, which cannot be imported. Save its worksheets "
+                                "again as an Excel 97-2003 workbook (.xls) or as .xlsx."));
+        default:
+            throw Damage{};
+        }
+        // The one worksheet is named after the file, as Excel names it.
+        m_sheets.push_back(Sheet{QFileInfo(m_path).completeBaseName(), 0});
+        int formats = 0; // numbered in the order they come
+        while (records.next(r)) {
+            const char *d = r.data.data();
+            const qsizetype n = r.data.size();
+            if (r.type == Rec::Eof || r.type == Rec::Bof2 || r.type == Rec::Bof3 || r.type == Rec::Bof4)
+                break;
+            switch (r.type) {
+            case Rec::FilePass:
+                fail(passwordProtectedText());
+            case Rec::CodePage:
+                if (n >= 2)
+                    setCodePage(u16(d));
+                break;
+            case Rec::DateMode:
+                if (n >= 2)
+                    m_epoch1904 = u16(d) == 1;
+                break;
+            case Rec::Format2:
+            case Rec::Format: {
+                Pieces p(r.data);
+                if (r.type == Rec::Format)
+                    p.skip(2); // Excel 4.0 states a number here that nothing uses
+                m_formats.insert(formats++, byteText(p, false));
+                break;
+            }
+            case Rec::Xf2:
+                if (n >= 3)
+                    m_xfFormats.push_back(quint8(d[2]) & 0x3F);
+                break;
+            case Rec::Xf3:
+            case Rec::Xf4:
+                if (n >= 2)
+                    m_xfFormats.push_back(quint8(d[1]));
+                break;
+            default:
+                break;
+            }
+        }
+    }
+
     void readGlobals()
     {
         Records records(m_stream, 0);
@@ -358,7 +455,7 @@ private:
             case Rec::Eof:
                 return;
             case Rec::FilePass:
-                fail(QStringLiteral("is protected with a password. Save it without the password and import it again."));
+                fail(passwordProtectedText());
             case Rec::CodePage:
                 if (n >= 2)
                     setCodePage(u16(d));
@@ -386,8 +483,8 @@ private:
                     p.u8(); // visibility: hidden sheets are offered too
                     const int kind = p.u8();
                     s.name = m_biff8 ? p.unicodeText(true) : byteText(p, false);
-                    if (kind != WorksheetKind)
-                        break; // charts and macro sheets hold no cells to import
+                    if (kind != WorksheetKind || isDialogSheet(s.offset))
+                        break; // charts, macro and dialog sheets hold no cells to import
                     if (m_sheets.size() >= size_t(m_limits.maxSheets))
                         throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
                     m_sheets.push_back(s);
@@ -402,6 +499,24 @@ private:
         }
     }
 
+    // A dialog sheet is listed as a worksheet; its own options, which come before its cells, tell.
+    bool isDialogSheet(qint64 offset) const
+    {
+        try {
+            Records records(m_stream, offset);
+            Record r;
+            if (!records.next(r) || r.type != Rec::Bof)
+                return false;
+            while (records.next(r) && r.type != Rec::Eof && r.type != Rec::Bof && r.type != Rec::Dimensions) {
+                if (r.type == Rec::WsBool && r.data.size() >= 1)
+                    return quint8(r.data[0]) & 0x10;
+            }
+        } catch (const Damage &) {
+            // a sheet out of place is reported when it is read
+        }
+        return false;
+    }
+
     void readSharedTexts(std::vector<QByteArrayView> pieces)
     {
         Pieces p(std::move(pieces));
@@ -411,20 +526,26 @@ private:
             m_shared.push_back(p.unicodeText());
     }
 
+    bool isBof(quint16 type) const
+    {
+        return type == Rec::Bof || (m_oldVersion > 0 && (type == Rec::Bof2 || type == Rec::Bof3 || type == Rec::Bof4));
+    }
+
     void readCells(qint64 offset, SheetData &sheet)
     {
         Records records(m_stream, offset);
         Record r;
-        if (!records.next(r) || r.type != Rec::Bof)
+        if (!records.next(r) || !isBof(r.type))
             throw Damage{};
         // Charts placed on the sheet are streams of their own within it, between a further
         // beginning and end mark.
         int depth = 1;
         int textRow = -1, textColumn = -1; // a formula whose text result follows
+        int ixfe = 0;                      // the style of the next Excel 2.x cell whose own cannot say it
         while (depth > 0) {
             if (!records.next(r))
                 throw Damage{};
-            if (r.type == Rec::Bof) {
+            if (isBof(r.type)) {
                 ++depth;
                 continue;
             }
@@ -436,6 +557,10 @@ private:
                 continue;
             const char *d = r.data.data();
             const qsizetype n = r.data.size();
+            if (m_oldVersion == 2) {
+                readExcel2Cell(r, records, sheet, textRow, textColumn, ixfe);
+                continue;
+            }
             if (r.type == Rec::String && textRow >= 0) {
                 Pieces p(records.withContinuations(r));
                 put(sheet, textRow, textColumn, m_biff8 ? p.unicodeText() : byteText(p, true));
@@ -479,6 +604,10 @@ private:
                     put(sheet, row, column, d[7] ? errorText(quint8(d[6])) : CellText::boolean(d[6] != 0));
                 break;
             case Rec::Formula:
+            case Rec::Formula3:
+            case Rec::Formula4:
+                if (r.type != Rec::Formula && m_oldVersion == 0)
+                    break;
                 if (n >= 14) {
                     if (u16(d + 12) != 0xFFFF) {
                         put(sheet, row, column, numberText(f64(d + 6), xf));
@@ -498,6 +627,69 @@ private:
         }
     }
 
+    // The cells of an Excel 2.x worksheet: row, column and three bytes of attributes, then the value.
+    void readExcel2Cell(const Record &r, Records &records, SheetData &sheet, int &textRow, int &textColumn, int &ixfe)
+    {
+        const char *d = r.data.data();
+        const qsizetype n = r.data.size();
+        if (r.type == Rec::Ixfe2) {
+            if (n >= 2)
+                ixfe = u16(d);
+            return;
+        }
+        if (r.type == Rec::String2 && textRow >= 0) {
+            Pieces p(records.withContinuations(r));
+            put(sheet, textRow, textColumn, byteText(p, false));
+            textRow = -1;
+            return;
+        }
+        if (n < 7)
+            return;
+        const int row = u16(d), column = u16(d + 2);
+        // The style's number format; a file without styles keeps the format in the attributes.
+        int format = quint8(d[5]) & 0x3F;
+        if (!m_xfFormats.empty()) {
+            const int xf = (quint8(d[4]) & 0x3F) == 63 ? ixfe : quint8(d[4]) & 0x3F;
+            format = xf < int(m_xfFormats.size()) ? m_xfFormats[size_t(xf)] : 0;
+        }
+        switch (r.type) {
+        case Rec::Integer2:
+            if (n >= 9)
+                put(sheet, row, column, formatText(u16(d + 7), format));
+            break;
+        case Rec::Number2:
+            if (n >= 15)
+                put(sheet, row, column, formatText(f64(d + 7), format));
+            break;
+        case Rec::Label2: {
+            Pieces p(records.withContinuations(r));
+            p.skip(7);
+            put(sheet, row, column, byteText(p, false));
+            break;
+        }
+        case Rec::BoolErr2:
+            if (n >= 9)
+                put(sheet, row, column, d[8] ? errorText(quint8(d[7])) : CellText::boolean(d[7] != 0));
+            break;
+        case Rec::Formula:
+            if (n >= 15) {
+                if (u16(d + 13) != 0xFFFF) {
+                    put(sheet, row, column, formatText(f64(d + 7), format));
+                } else if (d[7] == 0) {
+                    textRow = row;
+                    textColumn = column;
+                } else if (d[7] == 1) {
+                    put(sheet, row, column, CellText::boolean(d[9] != 0));
+                } else if (d[7] == 2) {
+                    put(sheet, row, column, errorText(quint8(d[9])));
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
     static void put(SheetData &sheet, int row, int column, const QString &text)
     {
         sheet.setCell(qint64(row) + 1, qint64(column) + 1, text);
@@ -505,12 +697,20 @@ private:
 
     QString numberText(double value, int xf) const
     {
-        const int format = xf < int(m_xfFormats.size()) ? m_xfFormats[size_t(xf)] : 0;
-        CellText::SerialKind kind;
-        const auto custom = m_formats.constFind(format);
-        const bool isDate = custom != m_formats.cend() ? CellText::isDateFormatCode(*custom, &kind)
-                                                       : CellText::isBuiltInDateFormat(format, &kind);
-        return isDate ? CellText::fromSerial(value, m_epoch1904, kind) : CellText::number(value);
+        return formatText(value, xf >= 0 && xf < int(m_xfFormats.size()) ? m_xfFormats[size_t(xf)] : 0);
+    }
+
+    QString formatText(double value, int format) const
+    {
+        auto compiled = m_compiled.constFind(format);
+        if (compiled == m_compiled.cend()) {
+            const auto code = m_formats.constFind(format);
+            // Excel 2.x-4.0 write every format they use; later versions leave the built-in ones out.
+            compiled = m_compiled.insert(format, code != m_formats.cend() ? CellText::NumberFormat::fromCode(*code)
+                                                 : m_oldVersion > 0       ? CellText::NumberFormat()
+                                                                          : CellText::NumberFormat::builtIn(format));
+        }
+        return compiled->text(value, m_epoch1904);
     }
 
     void setCodePage(int codePage)
@@ -540,11 +740,13 @@ private:
     [[noreturn]] void damaged() const { fail(QStringLiteral("cannot be read: it is damaged or not an Excel workbook.")); }
 
     QByteArray m_stream;
+    int m_oldVersion = 0; // 2, 3 or 4 for a worksheet of Excel 2.x-4.0 (-1 until its first record is read)
     bool m_biff8 = true;
     bool m_epoch1904 = false;
     std::optional<QStringDecoder> m_decoder;
     std::vector<quint16> m_xfFormats;
     QHash<int, QString> m_formats;
+    mutable QHash<int, CellText::NumberFormat> m_compiled;
     std::vector<QString> m_shared;
     std::vector<Sheet> m_sheets;
 };

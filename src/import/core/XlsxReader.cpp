@@ -1,16 +1,61 @@
 #include "CinelogError.h"
+#include "CompoundFile.h"
 #include "WorkbookBackends.h"
 #include "WorkbookCellText.h"
 #include "XmlPart.h"
 #include "ZipParts.h"
 
+#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QXmlStreamReader>
 
 namespace {
 
+// The relationship namespaces of transitional and of strict Open XML.
 const QString RelNs = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString StrictRelNs = QStringLiteral("http://purl.oclc.org/ooxml/officeDocument/relationships");
+
+// Open XML text writes a character XML cannot hold as _xHHHH_ (_x000D_ a carriage return), and an
+// underscore that would start such a sequence as _x005F_.
+QString decodeEscapes(const QString &s)
+{
+    if (!s.contains(QLatin1String("_x")))
+        return s;
+    const auto hex = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u >= '0' && u <= '9' ? int(u - '0') : u >= 'a' && u <= 'f' ? int(u - 'a' + 10) : u >= 'A' && u <= 'F' ? int(u - 'A' + 10) : -1;
+    };
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s.at(i) == u'_' && i + 6 < s.size() && s.at(i + 1) == u'x' && s.at(i + 6) == u'_') {
+            int value = 0;
+            for (qsizetype k = i + 2; k < i + 6 && value >= 0; ++k)
+                value = hex(s.at(k)) < 0 ? -1 : value * 16 + hex(s.at(k));
+            if (value >= 0) {
+                out += QChar(char16_t(value));
+                i += 6;
+                continue;
+            }
+        }
+        out += s.at(i);
+    }
+    return out;
+}
+
+// Excel saves a workbook protected with a password as a compound document that holds the
+// encrypted package, not as a zip archive.
+const QString &refuseEncrypted(const QString &path, const WorkbookLimits &limits)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || !f.peek(8).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
+        return path;
+    const QByteArray file = f.read(limits.maxFileBytes);
+    if (CompoundFile::hasStreams(file, {QStringLiteral("EncryptionInfo"), QStringLiteral("EncryptedPackage")}) == CompoundFile::Status::Ok)
+        throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(path, passwordProtectedText()));
+    return path;
+}
 
 // "BC12" -> column 55, row 12. Returns false for anything else.
 bool parseCellRef(QStringView ref, qint64 &row, qint64 &column)
@@ -40,7 +85,7 @@ bool parseCellRef(QStringView ref, qint64 &row, qint64 &column)
 // Reads the text of the current element and its children (<t> runs), leaving phonetic hints out.
 QString readRichText(QXmlStreamReader &xml)
 {
-    QString out;
+    QString out, run;
     int depth = 1;
     bool inText = false, inPhonetic = false;
     while (depth > 0 && !xml.atEnd()) {
@@ -53,12 +98,15 @@ QString readRichText(QXmlStreamReader &xml)
                 inText = true;
         } else if (xml.isEndElement()) {
             --depth;
-            if (xml.name() == QLatin1String("rPh"))
+            if (xml.name() == QLatin1String("rPh")) {
                 inPhonetic = false;
-            else if (xml.name() == QLatin1String("t"))
+            } else if (xml.name() == QLatin1String("t")) {
                 inText = false;
+                out += decodeEscapes(run); // each run's text is escaped on its own
+                run.clear();
+            }
         } else if (xml.isCharacters() && inText && !inPhonetic) {
-            out += xml.text();
+            run += xml.text();
         }
     }
     return out;
@@ -67,7 +115,8 @@ QString readRichText(QXmlStreamReader &xml)
 class XlsxReader : public WorkbookReader
 {
 public:
-    XlsxReader(const QString &path, const WorkbookLimits &limits) : WorkbookReader(path, limits), m_zip(path, limits)
+    XlsxReader(const QString &path, const WorkbookLimits &limits)
+        : WorkbookReader(path, limits), m_zip(refuseEncrypted(path, limits), limits)
     {
         readWorkbook();
         readStyles();
@@ -159,7 +208,9 @@ private:
         }
         if (type == QLatin1String("inlineStr"))
             return inlineText;
-        if (type == QLatin1String("str") || type == QLatin1String("e"))
+        if (type == QLatin1String("str"))
+            return decodeEscapes(value);
+        if (type == QLatin1String("e"))
             return value;
         if (type == QLatin1String("b"))
             return CellText::boolean(value.trimmed() == QLatin1String("1") || value.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
@@ -171,8 +222,8 @@ private:
         const double d = value.trimmed().toDouble(&ok);
         if (!ok)
             return value;
-        if (style >= 0 && style < m_styleDate.size() && m_styleDate.at(style) >= 0)
-            return CellText::fromSerial(d, m_epoch1904, CellText::SerialKind(m_styleDate.at(style)));
+        if (style >= 0 && style < m_styleFormat.size() && m_styleFormat.at(style) >= 0)
+            return m_formats.at(m_styleFormat.at(style)).text(d, m_epoch1904);
         return CellText::number(d);
     }
 
@@ -191,8 +242,10 @@ private:
                         throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
                     QString id = xml.attributes().value(RelNs, QLatin1String("id")).toString();
                     if (id.isEmpty())
+                        id = xml.attributes().value(StrictRelNs, QLatin1String("id")).toString();
+                    if (id.isEmpty())
                         id = xml.attributes().value(QLatin1String("r:id")).toString();
-                    m_names << xml.attributes().value(QLatin1String("name")).toString();
+                    m_names << decodeEscapes(xml.attributes().value(QLatin1String("name")).toString());
                     relIds << id;
                 } else if (xml.name() == QLatin1String("workbookPr")) {
                     const QStringView v = xml.attributes().value(QLatin1String("date1904"));
@@ -201,7 +254,7 @@ private:
             }
             throwIfXmlError(xml, m_path, wbPart);
         }
-        QHash<QString, QString> targets;
+        QHash<QString, QString> targets, types;
         QString sharedTarget, stylesTarget;
         const QString relPart = QStringLiteral("xl/_rels/workbook.xml.rels");
         QXmlStreamReader xml(m_zip.read(relPart));
@@ -210,6 +263,8 @@ private:
             if (xml.isStartElement() && xml.name() == QLatin1String("Relationship")) {
                 const QString target = xml.attributes().value(QLatin1String("Target")).toString();
                 targets.insert(xml.attributes().value(QLatin1String("Id")).toString(), target);
+                types.insert(xml.attributes().value(QLatin1String("Id")).toString(),
+                             xml.attributes().value(QLatin1String("Type")).toString());
                 // The shared-string table is found by its kind; its file name is free.
                 if (xml.attributes().value(QLatin1String("Type")).endsWith(QLatin1String("/sharedStrings")))
                     sharedTarget = target;
@@ -218,11 +273,16 @@ private:
             }
         }
         throwIfXmlError(xml, m_path, relPart);
-        for (const QString &id : relIds) {
+        const QStringList allNames = std::exchange(m_names, {});
+        for (qsizetype i = 0; i < relIds.size(); ++i) {
+            const QString &id = relIds.at(i);
             QString target = targets.value(id);
             if (target.isEmpty())
                 throw CinelogError(ErrorNumber::InvalidProcedureCall,
                                    workbookMessage(m_path, QStringLiteral("is damaged: a worksheet's part is not named.")));
+            if (!isWorksheet(types.value(id), target))
+                continue; // chart, dialog and macro sheets hold no cells to import
+            m_names << allNames.at(i);
             if (target.startsWith(QLatin1Char('/')))
                 target = target.mid(1);
             else
@@ -238,12 +298,24 @@ private:
         m_stylesPart = partOf(stylesTarget, "xl/styles.xml");
     }
 
+    static bool isWorksheet(const QString &type, const QString &target)
+    {
+        if (!type.isEmpty())
+            return type.endsWith(QLatin1String("/worksheet"));
+        // Without a stated kind, the folder Excel keeps each kind in tells.
+        for (const char *folder : {"chartsheets/", "dialogsheets/", "macrosheets/"})
+            if (target.contains(QLatin1String(folder), Qt::CaseInsensitive))
+                return false;
+        return true;
+    }
+
     void readStyles()
     {
         const QString part = m_stylesPart;
         if (!m_zip.has(part))
             return;
         QHash<int, QString> customFormats;
+        QHash<int, int> formatIndex; // number format -> index in m_formats, or -1 for a plain number
         QXmlStreamReader xml(m_zip.read(part));
         bool inCellXfs = false;
         while (!xml.atEnd()) {
@@ -255,13 +327,21 @@ private:
                 } else if (xml.name() == QLatin1String("cellXfs")) {
                     inCellXfs = true;
                 } else if (inCellXfs && xml.name() == QLatin1String("xf")) {
-                    if (m_styleDate.size() >= 1'000'000)
+                    if (m_styleFormat.size() >= 1'000'000)
                         throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many cell styles.")));
                     const int id = xml.attributes().value(QLatin1String("numFmtId")).toInt();
-                    CellText::SerialKind kind = CellText::SerialKind::Date;
-                    bool isDate = customFormats.contains(id) ? CellText::isDateFormatCode(customFormats.value(id), &kind)
-                                                             : CellText::isBuiltInDateFormat(id, &kind);
-                    m_styleDate << (isDate ? int(kind) : -1);
+                    auto known = formatIndex.constFind(id);
+                    if (known == formatIndex.cend()) {
+                        const CellText::NumberFormat f = customFormats.contains(id) ? CellText::NumberFormat::fromCode(customFormats.value(id))
+                                                                                    : CellText::NumberFormat::builtIn(id);
+                        int index = -1;
+                        if (f.isDateOrTime()) {
+                            index = int(m_formats.size());
+                            m_formats.push_back(f);
+                        }
+                        known = formatIndex.insert(id, index);
+                    }
+                    m_styleFormat << *known;
                     xml.skipCurrentElement();
                 }
             } else if (xml.isEndElement() && xml.name() == QLatin1String("cellXfs")) {
@@ -293,7 +373,8 @@ private:
     QString m_sharedPart, m_stylesPart;
     QStringList m_shared;
     bool m_sharedStringsRead = false;
-    QList<int> m_styleDate; // per cell style: -1, or the SerialKind it shows
+    std::vector<CellText::NumberFormat> m_formats; // the date and time formats the styles use
+    QList<int> m_styleFormat;                      // per cell style: an index in m_formats, or -1
     bool m_epoch1904 = false;
 };
 

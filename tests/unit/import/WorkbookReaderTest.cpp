@@ -3,11 +3,15 @@
 #include "ImportTestData.h"
 #include "WorkbookCellText.h"
 #include "WorkbookReader.h"
+#include "XlsTestFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <quazip.h>
+#include <quazipfile.h>
 
 namespace {
 
@@ -124,13 +128,273 @@ TEST(WorkbookReader, ExcelLayoutReadsAsShown)
 {
     const SheetData s = readNamed(importData("excel-style.xlsx"), QStringLiteral("Shared"));
     EXPECT_EQ(s.headings(), QStringList({"Title", "Bought", "Time", "Kind"}));
-    const QStringList row2 = {"Seven Samurai", "2003-05-17", "18:00:00", "TRUE"};
+    // The time's style is the built-in "h:mm": it shows no seconds.
+    const QStringList row2 = {"Seven Samurai", "2003-05-17", "18:00", "TRUE"};
     const QStringList row3 = {"RAN", "1904-01-01", "", "#N/A"};
     for (int c = 1; c <= 4; ++c) {
         EXPECT_EQ(s.cell(2, c), row2.at(c - 1)) << c;
         EXPECT_EQ(s.cell(3, c), row3.at(c - 1)) << c;
     }
     EXPECT_EQ(s.GetLastRow(), 3);
+}
+
+using Parts = QList<std::pair<QString, QByteArray>>;
+
+QByteArray zipped(const Parts &parts)
+{
+    QBuffer buffer;
+    QuaZip zip(&buffer);
+    EXPECT_TRUE(zip.open(QuaZip::mdCreate));
+    for (const auto &[name, data] : parts) {
+        QuaZipFile f(&zip);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly, QuaZipNewInfo(name)));
+        f.write(data);
+        f.close();
+    }
+    zip.close();
+    return buffer.data();
+}
+
+const QByteArray MainNs = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
+
+QByteArray xlsxSheet(const QByteArray &rows)
+{
+    return "<?xml version=\"1.0\"?><worksheet " + MainNs + "><sheetData>" + rows + "</sheetData></worksheet>";
+}
+
+struct XlsxPart {
+    QByteArray name;  // as the workbook names it
+    QByteArray type;  // the relationship's kind, after its namespace
+    QByteArray path;  // below xl/
+    QByteArray xml;
+};
+
+// A workbook as Excel saves one: its sheets of every kind, shared texts and styles.
+QByteArray xlsx(const QList<XlsxPart> &sheets, const QByteArray &sharedTexts = QByteArray(), const QByteArray &styles = QByteArray())
+{
+    QByteArray list, rels;
+    Parts parts;
+    int id = 0;
+    for (const XlsxPart &p : sheets) {
+        const QByteArray rid = "rId" + QByteArray::number(++id);
+        list += "<sheet name=\"" + p.name + "\" sheetId=\"" + QByteArray::number(id) + "\" r:id=\"" + rid + "\"/>";
+        const QByteArray ns = p.type == "xlMacrosheet" ? "http://schemas.microsoft.com/office/2006/relationships/"
+                                                       : "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+        rels += "<Relationship Id=\"" + rid + "\" Type=\"" + ns + p.type + "\" Target=\"" + p.path + "\"/>";
+        parts.append({QString::fromLatin1("xl/" + p.path), p.xml});
+    }
+    const QByteArray relNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    if (!sharedTexts.isEmpty()) {
+        rels += "<Relationship Id=\"rIdS\" Type=\"" + relNs + "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
+        parts.append({QStringLiteral("xl/sharedStrings.xml"), "<?xml version=\"1.0\"?><sst " + MainNs + ">" + sharedTexts + "</sst>"});
+    }
+    if (!styles.isEmpty()) {
+        rels += "<Relationship Id=\"rIdT\" Type=\"" + relNs + "/styles\" Target=\"styles.xml\"/>";
+        parts.append({QStringLiteral("xl/styles.xml"), "<?xml version=\"1.0\"?><styleSheet " + MainNs + ">" + styles + "</styleSheet>"});
+    }
+    parts.prepend({QStringLiteral("xl/_rels/workbook.xml.rels"),
+                   "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" + rels
+                       + "</Relationships>"});
+    parts.prepend({QStringLiteral("xl/workbook.xml"), "<?xml version=\"1.0\"?><workbook " + MainNs + " xmlns:r=\"" + relNs + "\"><sheets>"
+                                                          + list + "</sheets></workbook>"});
+    parts.prepend({QStringLiteral("[Content_Types].xml"), "<Types/>"});
+    return zipped(parts);
+}
+
+QByteArray numberCell(const char *ref, int style, double value)
+{
+    return "<c r=\"" + QByteArray(ref) + "\" s=\"" + QByteArray::number(style) + "\"><v>" + QByteArray::number(value, 'g', 17) + "</v></c>";
+}
+
+const QByteArray OdsNamespaces = "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                                 "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+                                 "xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\" "
+                                 "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                                 "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"";
+
+QByteArray ods(const QByteArray &automaticStyles, const QByteArray &table, const QByteArray &namedStyles = QByteArray())
+{
+    Parts parts = {{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"},
+                   {QStringLiteral("content.xml"), "<?xml version=\"1.0\"?><office:document-content " + OdsNamespaces
+                                                       + "><office:automatic-styles>" + automaticStyles
+                                                       + "</office:automatic-styles><office:body><office:spreadsheet>" + table
+                                                       + "</office:spreadsheet></office:body></office:document-content>"}};
+    if (!namedStyles.isEmpty())
+        parts.append({QStringLiteral("styles.xml"), "<?xml version=\"1.0\"?><office:document-styles " + OdsNamespaces + "><office:styles>"
+                                                        + namedStyles + "</office:styles></office:document-styles>"});
+    return zipped(parts);
+}
+
+struct Cell {
+    int row, column;
+    QString text;
+};
+
+struct WrittenWorkbook {
+    const char *fault;
+    const char *file;
+    QByteArray bytes;
+    QStringList worksheets; // offered, in order
+    QList<Cell> cells;      // of the first worksheet
+    const char *error = nullptr;
+};
+
+// Workbooks as other programs write them, each showing one thing they do that must read as a
+// spreadsheet shows it.
+QList<WrittenWorkbook> writtenWorkbooks()
+{
+    const double evening = (18 * 3600 + 48 * 60 + 30) / 86400.0; // 18:48:30
+    const double elapsed = (255 * 3600 + 10 * 60 + 10) / 86400.0; // 10.632 days
+    QList<WrittenWorkbook> out;
+
+    out.append({"character escapes in shared and inline text", "escapes.xlsx",
+                xlsx({{"Q_x0026_A", "worksheet", "worksheets/sheet1.xml",
+                       xlsxSheet("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c><c r=\"C1\" t=\"s\"><v>2</v></c>"
+                                 "<c r=\"D1\" t=\"s\"><v>3</v></c><c r=\"E1\" t=\"inlineStr\"><is><t>inline_x000A_line</t></is></c>"
+                                 "<c r=\"F1\" t=\"str\"><f>\"A\"&amp;\"B\"</f><v>A_x0026_B</v></c></row>")}},
+                     "<si><t>ABC_x000D_\nDEF</t></si><si><t>_x005F_x0041_ stays</t></si>"
+                     "<si><r><t>Tab_x0009_</t></r><r><t>stop</t></r><rPh sb=\"0\" eb=\"1\"><t>_x0041_</t></rPh></si>"
+                     "<si><t>not_x00G1_hex _x41_ _x0041</t></si>"),
+                {QStringLiteral("Q&A")},
+                {{1, 1, QStringLiteral("ABC\r\nDEF")},
+                 {1, 2, QStringLiteral("_x0041_ stays")},
+                 {1, 3, QStringLiteral("Tab\tstop")},
+                 {1, 4, QStringLiteral("not_x00G1_hex _x41_ _x0041")},
+                 {1, 5, QStringLiteral("inline\nline")},
+                 {1, 6, QStringLiteral("A&B")}}});
+
+    out.append({"elapsed-time formats count the whole", "elapsed.xlsx",
+                xlsx({{"Times", "worksheet", "worksheets/sheet1.xml",
+                       xlsxSheet("<row r=\"1\">" + numberCell("A1", 1, elapsed) + numberCell("B1", 2, elapsed) + numberCell("C1", 3, elapsed)
+                                 + numberCell("D1", 4, elapsed) + numberCell("E1", 5, elapsed) + numberCell("F1", 6, elapsed) + "</row>")}},
+                     QByteArray(),
+                     "<numFmts><numFmt numFmtId=\"164\" formatCode=\"[hh]:mm:ss\"/><numFmt numFmtId=\"165\" formatCode=\"[h]:mm\"/>"
+                     "<numFmt numFmtId=\"166\" formatCode=\"[mm]:ss\"/><numFmt numFmtId=\"167\" formatCode=\"[s]\"/></numFmts>"
+                     "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"165\"/><xf numFmtId=\"166\"/>"
+                     "<xf numFmtId=\"167\"/><xf numFmtId=\"46\"/><xf numFmtId=\"21\"/></cellXfs>"),
+                {QStringLiteral("Times")},
+                {{1, 1, QStringLiteral("255:10:10")},
+                 {1, 2, QStringLiteral("255:10")},
+                 {1, 3, QStringLiteral("15310:10")},
+                 {1, 4, QStringLiteral("918610")},
+                 {1, 5, QStringLiteral("255:10:10")},   // built-in [h]:mm:ss
+                 {1, 6, QStringLiteral("15:10:10")}}}); // h:mm:ss: the time of day
+
+    const QByteArray films = xlsxSheet("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Brazil</t></is></c></row>");
+    out.append({"chart, dialog and macro sheets are not worksheets", "chartsheet.xlsx",
+                xlsx({{"Chart1", "chartsheet", "chartsheets/sheet1.xml", "<chartsheet " + MainNs + "/>"},
+                      {"Films", "worksheet", "worksheets/sheet1.xml", films},
+                      {"Dialog1", "dialogsheet", "dialogsheets/sheet1.xml", "<dialogsheet " + MainNs + "/>"},
+                      {"Macro1", "xlMacrosheet", "macrosheets/sheet1.xml", "<xm:macrosheet xmlns:xm=\"urn:x\"/>"}}),
+                {QStringLiteral("Films")},
+                {{1, 1, QStringLiteral("Brazil")}}});
+
+    out.append({"an .xlsx saved with a password", "password.xlsx",
+                XlsTestFile::compound({{QStringLiteral("EncryptionInfo"), QByteArray(200, 4)},
+                                       {QStringLiteral("EncryptedPackage"), QByteArray(6000, 7)}})
+                    .bytes,
+                {}, {}, "is protected with a password. Save it without the password"});
+    out.append({"an .ods saved with a password", "password.ods",
+                zipped({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"},
+                        {QStringLiteral("META-INF/manifest.xml"),
+                         "<?xml version=\"1.0\"?><manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+                         "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\">"
+                         "<manifest:encryption-data manifest:checksum-type=\"SHA1/1K\" manifest:checksum=\"AAAA\">"
+                         "<manifest:algorithm manifest:algorithm-name=\"Blowfish CFB\" manifest:initialisation-vector=\"AAAA\"/>"
+                         "</manifest:encryption-data></manifest:file-entry></manifest:manifest>"},
+                        {QStringLiteral("content.xml"), QByteArray("\x8f\x03\xd1\x7a\x00\x42", 6)}}),
+                {}, {}, "is protected with a password. Save it without the password"});
+
+    out.append({"times and times with text as their format shows them", "times.xlsx",
+                xlsx({{"Times", "worksheet", "worksheets/sheet1.xml",
+                       xlsxSheet("<row r=\"1\">" + numberCell("A1", 1, evening) + numberCell("B1", 2, evening) + numberCell("C1", 3, 37758 + evening)
+                                 + numberCell("D1", 4, evening) + numberCell("E1", 5, 37758 + evening) + numberCell("F1", 6, evening) + "</row>")}},
+                     QByteArray(),
+                     "<numFmts><numFmt numFmtId=\"164\" formatCode=\"\\u\\n\\t\\i\\l\\ h:mm\"/>"
+                     "<numFmt numFmtId=\"165\" formatCode=\"&quot;until &quot;h:mm\"/><numFmt numFmtId=\"166\" formatCode=\"h:mm:ss a/p\"/></numFmts>"
+                     "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"165\"/><xf numFmtId=\"20\"/>"
+                     "<xf numFmtId=\"18\"/><xf numFmtId=\"14\"/><xf numFmtId=\"166\"/></cellXfs>"),
+                {QStringLiteral("Times")},
+                {{1, 1, QStringLiteral("until 18:48")},
+                 {1, 2, QStringLiteral("until 18:48")},
+                 {1, 3, QStringLiteral("18:48")},
+                 {1, 4, QStringLiteral("6:48 PM")},
+                 {1, 5, QStringLiteral("2003-05-17")},
+                 {1, 6, QStringLiteral("6:48:30 p")}}});
+
+    // Time styles of OpenDocument: in the content's own styles, inherited from a named style, and
+    // a column's style for cells that name none.
+    const QByteArray timeStyles =
+        "<number:time-style style:name=\"N1\"><number:hours number:style=\"long\"/><number:text>:</number:text>"
+        "<number:minutes number:style=\"long\"/></number:time-style>"
+        "<number:time-style style:name=\"N2\"><number:text>until </number:text><number:hours/><number:text>:</number:text>"
+        "<number:minutes number:style=\"long\"/></number:time-style>"
+        "<number:time-style style:name=\"N3\"><number:hours/><number:text>:</number:text><number:minutes number:style=\"long\"/>"
+        "<number:text> </number:text><number:am-pm/></number:time-style>"
+        "<number:time-style style:name=\"N4\" number:truncate-on-overflow=\"false\"><number:hours/><number:text>:</number:text>"
+        "<number:minutes number:style=\"long\"/><number:text>:</number:text><number:seconds number:style=\"long\"/></number:time-style>"
+        "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:parent-style-name=\"Default\" style:data-style-name=\"N1\"/>"
+        "<style:style style:name=\"ce2\" style:family=\"table-cell\" style:data-style-name=\"N2\"/>"
+        "<style:style style:name=\"ce3\" style:family=\"table-cell\" style:data-style-name=\"N3\"/>"
+        "<style:style style:name=\"ce4\" style:family=\"table-cell\" style:data-style-name=\"N4\"/>"
+        "<style:style style:name=\"ce5\" style:family=\"table-cell\" style:parent-style-name=\"Clock\"/>";
+    const QByteArray namedStyles =
+        "<number:time-style style:name=\"N9\"><number:hours/><number:text>h</number:text><number:minutes number:style=\"long\"/>"
+        "</number:time-style><style:style style:name=\"Clock\" style:family=\"table-cell\" style:data-style-name=\"N9\"/>";
+    const auto timeCell = [](const char *style, const char *value, const char *shown) {
+        return "<table:table-cell" + (*style ? " table:style-name=\"" + QByteArray(style) + "\"" : QByteArray())
+               + " office:value-type=\"time\" office:time-value=\"" + value + "\">" + (*shown ? "<text:p>" + QByteArray(shown) + "</text:p>" : QByteArray())
+               + "</table:table-cell>";
+    };
+    out.append({"time styles of OpenDocument", "times.ods",
+                ods(timeStyles,
+                    "<table:table table:name=\"Times\"><table:table-column table:number-columns-repeated=\"7\"/>"
+                    "<table:table-column table:default-cell-style-name=\"ce3\"/><table:table-row>"
+                        + timeCell("ce1", "PT18H48M30S", "18:48") + timeCell("ce2", "PT18H48M30S", "") + timeCell("ce3", "PT18H48M30S", "06:48 PM")
+                        + timeCell("ce4", "PT255H10M10S", "255:10:10") + timeCell("ce5", "PT18H48M30S", "")
+                        + "<table:table-cell table:style-name=\"ce1\" office:value-type=\"date\" office:date-value=\"2003-05-17T18:48:30\"/>"
+                          "<table:table-cell office:value-type=\"date\" office:date-value=\"2003-05-17\"><text:p>17/05/03</text:p></table:table-cell>"
+                        + timeCell("", "PT18H48M30S", "") + "</table:table-row><table:table-row>" + timeCell("", "PT6H5M0S", "")
+                        + "</table:table-row></table:table>",
+                    namedStyles),
+                {QStringLiteral("Times")},
+                {{1, 1, QStringLiteral("18:48")},
+                 {1, 2, QStringLiteral("until 18:48")},
+                 {1, 3, QStringLiteral("6:48 PM")},
+                 {1, 4, QStringLiteral("255:10:10")},
+                 {1, 5, QStringLiteral("18h48")},
+                 {1, 6, QStringLiteral("18:48")},
+                 {1, 7, QStringLiteral("2003-05-17")},
+                 {1, 8, QStringLiteral("6:48 PM")},      // the column's style
+                 {2, 1, QStringLiteral("06:05:00")}}}); // no style, nothing shown: the time itself
+    return out;
+}
+
+TEST(WorkbookReader, WorkbooksOfOtherProgramsReadAsShown)
+{
+    QTemporaryDir dir;
+    for (const WrittenWorkbook &w : writtenWorkbooks()) {
+        const QString path = writeTemp(dir, w.file, w.bytes);
+        try {
+            auto wb = openWorkbook(path);
+            EXPECT_EQ(wb->worksheetNames(), w.worksheets) << w.fault;
+            if (w.error) {
+                for (int i = 0; i < wb->worksheetNames().size(); ++i)
+                    wb->readSheet(i);
+                ADD_FAILURE() << w.fault << ": read without complaint";
+                continue;
+            }
+            const SheetData s = wb->readSheet(0);
+            for (const Cell &c : w.cells)
+                EXPECT_EQ(s.cell(c.row, c.column), c.text) << w.fault << ": row " << c.row << " column " << c.column;
+        } catch (const CinelogError &e) {
+            if (!w.error)
+                ADD_FAILURE() << w.fault << ": " << e.what();
+            else
+                EXPECT_TRUE(e.description().contains(QString::fromLatin1(w.error)) && e.description().contains(QString::fromLatin1(w.file)))
+                    << w.fault << ": " << e.what();
+        }
+    }
 }
 
 TEST(CellText, SerialDaysBecomeCatalogueDates)

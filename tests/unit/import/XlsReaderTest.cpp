@@ -1,5 +1,5 @@
-// Excel 97-2003 and Excel 5/95 workbooks laid out record by record: what Excel writes reads as the
-// user sees it, and damage anywhere in the file ends in a message naming the file.
+// Excel 2.x to 2003 workbooks laid out record by record: what Excel writes reads as the user sees
+// it, and damage anywhere in the file ends in a message naming the file.
 #include "CinelogError.h"
 #include "WorkbookReader.h"
 #include "XlsTestFile.h"
@@ -69,7 +69,7 @@ QDate epoch1904()
 // A workbook as Excel 97-2003 saves one: the 1904 date system, a custom date-and-time format,
 // shared texts split over continuation records (switching from one-byte to two-byte characters
 // in the middle of a text), a text with formatting runs and a phonetic guide, a chart sheet, a
-// chart inside a worksheet, and every kind of cell record. padding adds an unknown global record
+// dialog sheet, a chart inside a worksheet, and every kind of cell record. padding adds an unknown global record
 // of that size, so the stream can be made big enough to leave the mini stream.
 QByteArray excelStyleWorkbook(int padding = 0)
 {
@@ -105,6 +105,7 @@ QByteArray excelStyleWorkbook(int padding = 0)
     return workbookStream(0x0600, globals,
                           {{text(QStringLiteral("Shared"), true), 0, cells},
                            {text(QStringLiteral("Chart1"), true), 2, QByteArray()},
+                           {text(QStringLiteral("Dialog1"), true), 0, record(0x0081, le16(0x0C10)) + label(0, 0, "OK")},
                            {text(QStringLiteral("Ünïcode ✓"), true), 0, label(0, 0, QStringLiteral("x"))}},
                           sharedTexts);
 }
@@ -124,7 +125,7 @@ TEST_P(XlsLayouts, ExcelRecordsReadAsTheUserSeesThem)
     QTemporaryDir dir;
     const Compound c = compound(excelStyleWorkbook(GetParam().padding), QStringLiteral("Workbook"), GetParam().extraFatSectors);
     auto wb = openWorkbook(writeFile(dir, QStringLiteral("excel.xls"), c.bytes));
-    // The chart sheet holds no cells and is not offered.
+    // The chart sheet and the dialog sheet hold no cells to import and are not offered.
     EXPECT_EQ(wb->worksheetNames(), QStringList({"Shared", "Ünïcode ✓"}));
 
     const SheetData s = wb->readSheet(0);
@@ -180,6 +181,147 @@ TEST(XlsReader, Excel95WorkbookReadsInItsCodePage)
     EXPECT_EQ(s.cell(1, 3), QStringLiteral("Serge")); // the stated length holds, not the bytes after it
 }
 
+// Times read as a spreadsheet shows them: as their format lays them out, literal text and AM/PM
+// included, elapsed hours and minutes counting the whole; dates keep the catalogue's form.
+TEST(XlsReader, TimesReadAsTheirFormatShowsThem)
+{
+    const double evening = (18 * 3600 + 48 * 60 + 30) / 86400.0; // 18:48:30
+    const double elapsed = (255 * 3600 + 10 * 60 + 10) / 86400.0; // 10.632 days
+    struct Case {
+        const char *what;
+        int format; // a built-in number, or one of the workbook's own below
+        double value;
+        const char *expected;
+    } cases[] = {
+        {"built-in h:mm, seconds cut", 20, evening, "18:48"},
+        {"built-in h:mm of a date and time", 20, 37758 + evening, "18:48"},
+        {"built-in h:mm AM/PM", 18, evening, "6:48 PM"},
+        {"built-in h:mm:ss AM/PM before noon", 19, 0.25, "6:00:00 AM"},
+        {"built-in h:mm:ss", 21, evening, "18:48:30"},
+        {"built-in [h]:mm:ss", 46, elapsed, "255:10:10"},
+        {"escaped literal text", 164, evening, "until 18:48"},
+        {"quoted literal text", 165, evening, "until 18:48"},
+        {"[hh]:mm:ss counts the hours", 166, elapsed, "255:10:10"},
+        {"[mm]:ss counts the minutes", 167, elapsed, "15310:10"},
+        {"tenths of seconds, rounded", 168, evening + 0.06 / 86400, "48:30.1"},
+        {"a built-in date stays in the catalogue's form", 14, 37758 + evening, "2003-05-17"},
+        {"a date with text stays in the catalogue's form", 169, 37758, "2003-05-17"},
+        {"a number with text is the number", 170, 95, "95"},
+    };
+    const QList<std::pair<int, QString>> own = {
+        {164, QStringLiteral("\\u\\n\\t\\i\\l\\ h:mm")}, {165, QStringLiteral("\"until \"h:mm")},
+        {166, QStringLiteral("[hh]:mm:ss")},            {167, QStringLiteral("[mm]:ss")},
+        {168, QStringLiteral("mm:ss.0")},               {169, QStringLiteral("\"bought \"yyyy-mm-dd")},
+        {170, QStringLiteral("0\" min\"")},
+    };
+    QByteArray globals;
+    for (const auto &[id, code] : own)
+        globals += record(0x041E, le16(quint16(id)) + text(code));
+    QByteArray cells;
+    int row = 0;
+    for (const Case &c : cases) {
+        globals += record(0x00E0, le16(0) + le16(quint16(c.format)) + QByteArray(16, 0));
+        cells += number(row, 0, row, c.value);
+        ++row;
+    }
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("times.xls"),
+                                   compound(workbookStream(0x0600, globals, {{text(QStringLiteral("Times"), true), 0, cells}})).bytes);
+    const SheetData s = openWorkbook(path)->readSheet(0);
+    row = 0;
+    for (const Case &c : cases)
+        EXPECT_EQ(s.cell(++row, 1), QString::fromLatin1(c.expected)) << c.what;
+}
+
+// Excel 2.x, 3.0 and 4.0 keep one worksheet to a file: a record stream of their own, outside any
+// compound document, with text in the code page and number formats numbered in their order.
+struct OldVersion {
+    const char *name;
+    int version;
+    bool styles; // Excel 2.x may leave the styles out and keep the format in each cell
+};
+
+class OldExcelWorksheets : public ::testing::TestWithParam<OldVersion>
+{
+};
+
+TEST_P(OldExcelWorksheets, ReadAsTheUserSeesThem)
+{
+    const int version = GetParam().version;
+    const auto byteString = [](const QString &s, bool wideLength) {
+        const QByteArray b = s.toLatin1(); // what windows-1252 makes of these letters too
+        return (wideLength ? le16(quint16(b.size())) : QByteArray(1, char(b.size()))) + b;
+    };
+    enum { General, TwoPlaces, IsoDate, AmPm, Until };
+    const QStringList formats = {"General", "0.00", "yyyy-mm-dd", "h:mm AM/PM", "\"until \"h:mm"};
+    // Styles 0 to 4 show formats 0 to 4.
+    QByteArray records = record(0x0042, le16(1252)) + record(0x0022, le16(0));
+    for (const QString &f : formats)
+        records += version == 4 ? record(0x041E, le16(0) + byteString(f, false)) : record(0x001E, byteString(f, false));
+    if (GetParam().styles)
+        for (int i = 0; i < formats.size(); ++i)
+            records += version == 2   ? record(0x0043, QByteArray(1, 0) + QByteArray(1, 0) + QByteArray(1, char(i)) + QByteArray(1, 0))
+                       : version == 3 ? record(0x0243, QByteArray(1, 0) + QByteArray(1, char(i)) + QByteArray(10, 0))
+                                      : record(0x0443, QByteArray(1, 0) + QByteArray(1, char(i)) + QByteArray(10, 0));
+    records += record(version == 2 ? 0x0000 : 0x0200, le16(0) + le16(3) + le16(0) + le16(4)); // the used range
+
+    // Excel 2.x cells: three bytes of attributes (style, format and font, alignment) after the place.
+    const auto head = [&](int r, int c, int style, int format = -1) {
+        if (version == 2)
+            return le16(quint16(r)) + le16(quint16(c)) + QByteArray(1, char(style)) + QByteArray(1, char(format < 0 ? style : format))
+                   + QByteArray(1, 0);
+        return cellHead(r, c, style);
+    };
+    const auto labelCell = [&](int r, int c, const QString &s) {
+        return record(version == 2 ? 0x0004 : 0x0204, head(r, c, 0) + byteString(s, version > 2));
+    };
+    const auto numberCell = [&](int r, int c, int style, double v) {
+        return record(version == 2 ? 0x0003 : 0x0203, head(r, c, style) + f64(v));
+    };
+    const quint16 formulaType = version == 2 ? 0x0006 : version == 3 ? 0x0206 : 0x0406;
+    const auto formulaCell = [&](int r, int c, const QByteArray &result) {
+        const QByteArray tokens("\x1E\x2A\x00", 3);
+        return record(formulaType, head(r, c, 0) + result
+                                       + (version == 2 ? QByteArray(1, 0) + QByteArray(1, char(tokens.size()))
+                                                       : le16(0) + le16(quint16(tokens.size())))
+                                       + tokens);
+    };
+    const double bought = QDate(1899, 12, 30).daysTo(QDate(1991, 3, 8));
+    const double evening = (18 * 60 + 48) / 1440.0;
+    QByteArray cells = labelCell(0, 0, "Title") + labelCell(0, 1, "Year") + labelCell(0, 2, "Bought") + labelCell(0, 3, "Shows");
+    cells += labelCell(1, 0, QStringLiteral("Amélie")) + numberCell(1, 2, IsoDate, bought) + numberCell(1, 3, Until, evening);
+    // Whole numbers: Excel 2.x has a record of their own, later versions the compact form.
+    cells += version == 2 ? record(0x0002, head(1, 1, General) + le16(1991)) : record(0x027E, cellHead(1, 1, General) + le32((1991u << 2) | 2));
+    cells += formulaCell(2, 0, markedResult(0, 0))
+             + (version == 2 ? record(0x0007, byteString("Delicatessen", false)) : record(0x0207, byteString("Delicatessen", true)));
+    cells += numberCell(2, 1, TwoPlaces, 1991.5);
+    cells += record(version == 2 ? 0x0005 : 0x0205, head(2, 2, 0) + QByteArray(1, 1) + QByteArray(1, 0));
+    if (version == 2 && GetParam().styles) // a style past the 63 a cell can name, stated just before it
+        cells += record(0x0044, le16(AmPm)) + record(0x0003, head(2, 3, 63, AmPm) + f64(evening));
+    else
+        cells += numberCell(2, 3, AmPm, evening);
+
+    QTemporaryDir dir;
+    auto wb = openWorkbook(writeFile(dir, QStringLiteral("Collection 1991.xls"), oldFile(version, 0x0010, records + cells)));
+    ASSERT_EQ(wb->worksheetNames(), QStringList({QStringLiteral("Collection 1991")}));
+    const SheetData s = wb->readSheet(0);
+    const QList<QStringList> rows = {
+        {"Title", "Year", "Bought", "Shows"},
+        {QStringLiteral("Amélie"), "1991", "1991-03-08", "until 18:48"},
+        {"Delicatessen", "1991.5", "TRUE", "6:48 PM"},
+    };
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            EXPECT_EQ(s.cell(r + 1, c + 1), rows[r][c]) << "row " << r + 1 << " column " << c + 1;
+    EXPECT_EQ(s.GetLastRow(), 3);
+    EXPECT_EQ(s.lastColumn(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, OldExcelWorksheets,
+                         ::testing::Values(OldVersion{"Excel2", 2, true}, OldVersion{"Excel2WithoutStyles", 2, false},
+                                           OldVersion{"Excel3", 3, true}, OldVersion{"Excel4", 4, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 // Damage in the container, in the records or in the values ends in a message naming the file,
 // given when the workbook is opened or when the damaged sheet is read.
 TEST(XlsReader, DamageEndsInAClearMessage)
@@ -223,10 +365,17 @@ TEST(XlsReader, DamageEndsInAClearMessage)
         {"a cell past the largest sheet", withSheet(label(0, 0xFFFF, "far")), QStringLiteral("outside the largest sheet")},
         {"a password", compound(workbookStream(0x0600, record(0x002F, QByteArray(54, 1)), {})).bytes,
          QStringLiteral("is protected with a password")},
+        {"a newer workbook with a password, named .xls",
+         compound({{QStringLiteral("EncryptionInfo"), QByteArray(200, 4)}, {QStringLiteral("EncryptedPackage"), QByteArray(5000, 7)}}).bytes,
+         QStringLiteral("is protected with a password")},
         {"another kind of Office document", compound(good, QStringLiteral("WordDocument")).bytes,
          QStringLiteral("holds no Excel workbook")},
-        {"an Excel 4 file", QByteArray("\x09\x04\x06\x00\x00\x00\x10\x00", 8) + QByteArray(100, 0),
-         QStringLiteral("Excel 4 or earlier")},
+        {"an Excel 4 worksheet without its end", QByteArray("\x09\x04\x06\x00\x00\x00\x10\x00", 8) + QByteArray(100, 0), damage},
+        {"an Excel 4 macro sheet", oldFile(4, 0x0040, label(0, 0, "=A1")), QStringLiteral("is a macro sheet saved by Excel 4 or earlier")},
+        {"an Excel 3 chart", oldFile(3, 0x0020, QByteArray()), QStringLiteral("is a chart saved by Excel 4 or earlier")},
+        {"an Excel 4 workbook", oldFile(4, 0x0100, QByteArray()), QStringLiteral("is a workbook or workspace saved by Excel 4")},
+        {"an Excel 2 worksheet with a password", oldFile(2, 0x0010, record(0x002F, QByteArray(4, 1))),
+         QStringLiteral("is protected with a password")},
         {"text named .xls", QByteArray("Title,Director\nAliens,James Cameron\n"), QStringLiteral("is not an Excel 97-2003 workbook")},
         {"an empty file", QByteArray(), QStringLiteral("is not an Excel 97-2003 workbook")},
     };

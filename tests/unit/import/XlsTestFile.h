@@ -1,6 +1,6 @@
 #pragma once
 
-// Writes Excel 97-2003 workbooks record by record, and the compound document around them, so
+// Writes Excel 2.x-2003 workbooks record by record, and the compound document around them, so
 // tests can lay out exactly the records Excel writes (shared texts split over continuation
 // records, compact numbers, formula results, charts inside sheets) and then damage any of it.
 
@@ -127,21 +127,42 @@ struct Compound {
     void setStreamEntry(int offset, const QByteArray &value) { bytes.replace(sectorOffset(directorySector) + 128 + offset, value.size(), value); }
 };
 
-// A version 3 compound document (512-byte sectors) holding one stream. Streams under 4096 bytes
-// go into the mini stream as Office puts them. extraFatSectors lengthens the allocation table so
-// that its sector list runs on past the header into a list sector.
-inline Compound compound(const QByteArray &stream, const QString &streamName = QStringLiteral("Workbook"),
-                         int extraFatSectors = 0)
+// A version 3 compound document (512-byte sectors) holding up to three streams. Streams under
+// 4096 bytes go into the mini stream as Office puts them. extraFatSectors lengthens the allocation
+// table so that its sector list runs on past the header into a list sector.
+inline Compound compound(const QList<std::pair<QString, QByteArray>> &streams, int extraFatSectors = 0)
 {
-    const bool mini = stream.size() < 4096;
+    Q_ASSERT(!streams.isEmpty() && streams.size() <= 3); // one directory sector
     auto sectorsFor = [](qint64 bytes) { return quint32((bytes + 511) / 512); };
-    QByteArray data = stream;
-    QByteArray miniFat;
-    if (mini) {
-        const quint32 pieces = quint32((stream.size() + 63) / 64);
-        data.append(QByteArray(pieces * 64 - stream.size(), 0));
-        for (quint32 i = 0; i < pieces; ++i)
-            miniFat += le32(i + 1 == pieces ? EndOfChain : i + 1);
+    auto padded = [](QByteArray b, int unit) { return b + QByteArray(qsizetype((unit - b.size() % unit) % unit), 0); };
+    struct Placed {
+        quint32 start;
+        bool mini;
+    };
+    std::vector<Placed> placed;
+    std::vector<quint32> dataChains; // the first sector and count of each chain in the data sectors
+    QByteArray data, mini, miniFat;
+    quint32 miniPieces = 0;
+    for (const auto &[name, bytes] : streams) {
+        if (bytes.size() >= 4096) {
+            placed.push_back({sectorsFor(data.size()), false});
+            dataChains.push_back(sectorsFor(data.size()));
+            dataChains.push_back(sectorsFor(bytes.size()));
+            data += padded(bytes, 512);
+        } else {
+            const quint32 pieces = quint32((bytes.size() + 63) / 64);
+            placed.push_back({pieces ? miniPieces : EndOfChain, true});
+            for (quint32 i = 0; i < pieces; ++i)
+                miniFat += le32(i + 1 == pieces ? EndOfChain : miniPieces + i + 1);
+            miniPieces += pieces;
+            mini += padded(bytes, 64);
+        }
+    }
+    const quint32 miniStart = sectorsFor(data.size());
+    if (!mini.isEmpty()) {
+        dataChains.push_back(miniStart);
+        dataChains.push_back(sectorsFor(mini.size()));
+        data += padded(mini, 512);
     }
     const quint32 dataSectors = sectorsFor(data.size());
     const quint32 miniFatSectors = sectorsFor(miniFat.size());
@@ -156,15 +177,16 @@ inline Compound compound(const QByteArray &stream, const QString &streamName = Q
         listCount = needList;
     }
     Compound c;
-    const quint32 dataStart = 0, miniFatStart = dataSectors, dirSector = dataSectors + miniFatSectors,
-                  fatStart = dirSector + 1, listStart = fatStart + fatCount;
+    const quint32 miniFatStart = dataSectors, dirSector = dataSectors + miniFatSectors, fatStart = dirSector + 1,
+                  listStart = fatStart + fatCount;
     const quint32 total = listStart + listCount;
     std::vector<quint32> fat(size_t(fatCount) * 128, Free);
     auto chain = [&](quint32 start, quint32 count) {
         for (quint32 i = 0; i < count; ++i)
             fat[start + i] = i + 1 == count ? EndOfChain : start + i + 1;
     };
-    chain(dataStart, dataSectors);
+    for (size_t i = 0; i + 1 < dataChains.size(); i += 2)
+        chain(dataChains[i], dataChains[i + 1]);
     chain(miniFatStart, miniFatSectors);
     chain(dirSector, 1);
     for (quint32 i = 0; i < fatCount; ++i) {
@@ -178,24 +200,26 @@ inline Compound compound(const QByteArray &stream, const QString &streamName = Q
     header += QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(16, 0);
     header += le16(0x3E) + le16(3) + le16(0xFFFE) + le16(9) + le16(6) + QByteArray(6, 0);
     header += le32(0) + le32(fatCount) + le32(dirSector) + le32(0) + le32(4096);
-    header += le32(mini ? miniFatStart : EndOfChain) + le32(miniFatSectors);
+    header += le32(miniFat.isEmpty() ? EndOfChain : miniFatStart) + le32(miniFatSectors);
     header += le32(listCount ? listStart : EndOfChain) + le32(listCount);
     for (quint32 i = 0; i < 109; ++i)
         header += le32(i < fatCount ? fatStart + i : Free);
 
-    auto entry = [](const QString &name, int type, quint32 child, quint32 start, quint32 size) {
+    // The streams hang off the root one after the other, each the right sibling of the one before.
+    auto entry = [](const QString &name, int type, quint32 right, quint32 child, quint32 start, quint32 size) {
         QByteArray e = chars(name, true);
         e += QByteArray(64 - e.size(), 0);
         e += le16(quint16((name.size() + 1) * 2)) + QByteArray(1, char(type)) + QByteArray(1, 1);
-        e += le32(Free) + le32(Free) + le32(child) + QByteArray(16 + 4 + 16, 0);
+        e += le32(Free) + le32(right) + le32(child) + QByteArray(16 + 4 + 16, 0);
         e += le32(start) + le32(size) + le32(0);
         return e;
     };
-    QByteArray dir = entry(QStringLiteral("Root Entry"), 5, 1, mini ? dataStart : EndOfChain, mini ? quint32(data.size()) : 0);
-    dir += entry(streamName, 2, Free, mini ? 0 : dataStart, quint32(stream.size()));
-    dir += QByteArray(256, 0);
+    QByteArray dir = entry(QStringLiteral("Root Entry"), 5, Free, 1, mini.isEmpty() ? EndOfChain : miniStart, quint32(mini.size()));
+    for (int i = 0; i < streams.size(); ++i)
+        dir += entry(streams[i].first, 2, i + 1 < streams.size() ? quint32(i + 2) : Free, Free, placed[size_t(i)].start,
+                     quint32(streams[i].second.size()));
+    dir += QByteArray(512 - dir.size(), 0);
 
-    auto padded = [](QByteArray b) { return b + QByteArray(qsizetype((512 - b.size() % 512) % 512), 0); };
     QByteArray fatBytes;
     for (quint32 v : fat)
         fatBytes += le32(v);
@@ -207,11 +231,26 @@ inline Compound compound(const QByteArray &stream, const QString &streamName = Q
         }
         lists += le32(l + 1 < listCount ? listStart + l + 1 : EndOfChain);
     }
-    c.bytes = header + padded(data) + padded(miniFat) + dir + fatBytes + lists;
-    c.firstStreamSector = dataStart;
+    c.bytes = header + data + padded(miniFat, 512) + dir + fatBytes + lists;
+    c.firstStreamSector = placed[0].mini ? miniStart : placed[0].start;
     c.directorySector = dirSector;
     Q_ASSERT(c.bytes.size() == qsizetype(total + 1) * 512);
     return c;
+}
+
+inline Compound compound(const QByteArray &stream, const QString &streamName = QStringLiteral("Workbook"),
+                         int extraFatSectors = 0)
+{
+    return compound({{streamName, stream}}, extraFatSectors);
+}
+
+// An Excel 2.x, 3.0 or 4.0 file: one sheet's records between its beginning and end marks.
+// kind: 0x0010 worksheet, 0x0020 chart, 0x0040 macro sheet, 0x0100 workbook or workspace.
+inline QByteArray oldFile(int version, quint16 kind, const QByteArray &records)
+{
+    const QByteArray mark = version == 2 ? record(0x0009, le16(0x0200) + le16(kind))
+                                         : record(quint16(version == 3 ? 0x0209 : 0x0409), le16(quint16(version << 8)) + le16(kind) + le16(0));
+    return mark + records + eof();
 }
 
 }

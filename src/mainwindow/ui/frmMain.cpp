@@ -564,14 +564,14 @@ bool frmMain::catalogueChosen() const
 // ---------------------------------------------------------------------------------------------
 // Start-up and shutdown
 
-void frmMain::Form_Load()
+void frmMain::Form_Load(bool reopenLast)
 {
     m_currentMovieId = 0;
     m_selectedListIndex = 0;
     m_isNewMovie = false;
     m_isSaved = true;
     // Each step may fail on its own; a settings value that is not a number is skipped.
-    m_ctx.guard(QStringLiteral("frmMain Form_Load"), [this] {
+    m_ctx.guard(QStringLiteral("frmMain Form_Load"), [this, reopenLast] {
         updateCaption();
         resize(twipsToPixels(13710), twipsToPixels(6105));
         mnuHidden->menuAction()->setVisible(false);
@@ -598,7 +598,7 @@ void frmMain::Form_Load()
             GetDBList();
             const QString autoLoad = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("AutoLoad"));
             const QString last = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastDB"));
-            if (autoLoad.trimmed() == QLatin1String("1") && !last.isEmpty() && QFileInfo::exists(last)) {
+            if (reopenLast && autoLoad.trimmed() == QLatin1String("1") && !last.isEmpty() && QFileInfo::exists(last)) {
                 m_catalogue.DBPath = last;
                 if (m_catalogue.DBConn()) {
                     splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
@@ -1355,18 +1355,33 @@ void frmMain::mnuOpenDB_Click()
                                                       startFolder(m_ctx));
         if (file.isEmpty())
             return;
-        m_catalogue.DBPath = file;
-        const bool opened = openChosenCatalogue(false);
-        WriteDBList(m_catalogue.DBPath);
-        GetDBList();
-        if (opened) {
-            GetRatings();
-            GetFormats();
-            GetMediums();
-        }
-        mnuNew_Click();
+        openPath(file);
     });
     applyStates();
+}
+
+void frmMain::openCatalogueFile(const QString &path)
+{
+    m_ctx.guard(QStringLiteral("frmMain mnuOpenDB_Click"), [this, &path] {
+        CheckSaved();
+        if (!path.isEmpty())
+            openPath(path);
+    });
+    applyStates();
+}
+
+void frmMain::openPath(const QString &file)
+{
+    m_catalogue.DBPath = file;
+    const bool opened = openChosenCatalogue(false);
+    WriteDBList(m_catalogue.DBPath);
+    GetDBList();
+    if (opened) {
+        GetRatings();
+        GetFormats();
+        GetMediums();
+    }
+    mnuNew_Click();
 }
 
 void frmMain::mnuFiles_Click(int index)

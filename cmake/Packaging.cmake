@@ -40,10 +40,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Cinelog developers")
 set(CPACK_PACKAGE_CONTACT "${CINELOG_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of the movies you own on disc or tape")
-set(CPACK_PACKAGE_DESCRIPTION "Cinelog keeps a catalogue of a movie collection: titles, directors, genres, cast, \
-cover pictures and the episodes on each disc of a series, in one file per catalogue. It lists and searches \
-the collection, records loans and lists per person, prints reports or saves them as PDF, imports \
-spreadsheets, finds covers on the web and exchanges records with a community database.")
+# Lines of at most 80 characters, as Debian's package tools show them.
+set(CPACK_PACKAGE_DESCRIPTION "Cinelog keeps a catalogue of a movie collection: titles, directors, genres,
+cast, cover pictures and the episodes on each disc of a series, in one file
+per catalogue. It lists and searches the collection, records loans and lists
+per person, prints reports or saves them as PDF, imports spreadsheets, finds
+covers on the web and exchanges records with a community database.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "GTestSupport.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -59,8 +60,9 @@ TEST(CommandLine, FileArgumentsAndOptions)
         EXPECT_EQ(cl.action, c.action);
         EXPECT_EQ(cl.file, QString::fromUtf8(c.file));
         EXPECT_EQ(cl.statusReport, c.report);
-        if (c.action == CommandLine::Action::Error)
+        if (c.action == CommandLine::Action::Error) {
             EXPECT_FALSE(cl.text.isEmpty());
+        }
     }
 }
 

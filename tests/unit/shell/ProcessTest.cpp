@@ -1,3 +1,4 @@
+#include "GTestSupport.h"
 #include "ProgramRun.h"
 
 #include <QJsonArray>

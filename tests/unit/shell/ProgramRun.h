@@ -60,7 +60,7 @@ struct ProgramRun {
     {
         TestContext t;
         Catalogue c(t.ctx());
-        const QString path = home.filePath(name);
+        QString path = home.filePath(name);
         c.CreateDB(path);
         c.DBPath = path;
         if (!c.DBConn())

@@ -72,7 +72,7 @@ void ContrastTest::loanedRowsStarsAndPlaceholder()
 
     WidgetTestContext t;
     Catalogue catalogue(t.ctx());
-    const QString path = t.path(QStringLiteral("films.cnlg"));
+    QString path = t.path(QStringLiteral("films.cnlg"));
     catalogue.CreateDB(path);
     catalogue.DBPath = path;
     QVERIFY(catalogue.DBConn());

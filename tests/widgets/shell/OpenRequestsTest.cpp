@@ -15,6 +15,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 // The program's own wiring of open requests (its command line's file, files handed over by later
 // starts) around the real main window, on a temporary settings folder and catalogues.
@@ -50,7 +51,7 @@ struct App {
 
     QString catalogueWith(const QString &name, const QStringList &titles)
     {
-        const QString path = t.path(name);
+        QString path = t.path(name);
         Catalogue c(t.ctx());
         c.CreateDB(path);
         c.DBPath = path;

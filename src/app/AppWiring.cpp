@@ -14,22 +14,15 @@
 #include "frmEpisodes.h"
 #include "frmMain.h"
 #include "frmSearch.h"
+#include "frmProgBar.h"
+#include "SingleInstance.h"
+#include "StatusReport.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QApplication>
+#include <QJsonDocument>
 #include <QLineEdit>
-
-// Where the cover-source plugins are: beside a build's executable, or in the installed plugin folder.
-static QStringList pluginFolders()
-{
-    const QDir bin(QCoreApplication::applicationDirPath());
-    QStringList folders;
-    const QString fromEnv = qEnvironmentVariable("CINELOG_PLUGIN_DIR");
-    if (!fromEnv.isEmpty())
-        folders << fromEnv;
-    folders << bin.filePath(QStringLiteral("../plugins")) << bin.filePath(QStringLiteral("../") + QStringLiteral(CINELOG_PLUGIN_SUBDIR));
-    return folders;
-}
+#include <QThread>
+#include <cstdio>
 
 void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
 {
@@ -114,4 +107,29 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     };
     h.hideEpisodes = [episodes] { episodes->hide(); };
     h.closing = [episodes] { episodes->Form_Unload(); };
+}
+
+void wireOpenRequests(SingleInstance &instance, Catalogue &catalogue, frmMain &w, ProgressWindow &progress, bool statusReport)
+{
+    // A request waits while a dialog, a menu or the progress window is up, or while the program is
+    // inside a command (a nested event loop): opening another catalogue then would pull the
+    // catalogue from under the running command.
+    instance.setIdleCheck([&progress] {
+        const frmProgBar *bar = progress.window();
+        return QThread::currentThread()->loopLevel() <= 1 && !QApplication::activeModalWidget()
+               && !QApplication::activePopupWidget() && !(bar && bar->isVisible());
+    });
+    QObject::connect(&instance, &SingleInstance::fileRequested, &w, [&catalogue, &w, statusReport](const QString &path) {
+        if (w.isMinimized())
+            w.showNormal();
+        w.raise();
+        w.activateWindow();
+        if (!path.isEmpty())
+            w.openCatalogueFile(path);
+        if (statusReport) {
+            std::fputs(QJsonDocument(::statusReport(catalogue, w)).toJson(QJsonDocument::Compact).constData(), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        }
+    });
 }

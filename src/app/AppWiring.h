@@ -3,6 +3,14 @@
 class AppContext;
 class Catalogue;
 class frmMain;
+class ProgressWindow;
+class SingleInstance;
 
 // Connects the main window's commands to the windows of the other parts of the program.
 void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
+
+// Opens the catalogues the program is asked to open (its own command line, later starts) in the
+// main window, one at a time while it is idle. statusReport prints the program's state as one JSON
+// line on standard output after each request.
+void wireOpenRequests(SingleInstance &instance, Catalogue &catalogue, frmMain &mainWindow, ProgressWindow &progress,
+                      bool statusReport);

@@ -1,5 +1,7 @@
 #include "AppContext.h"
 #include "AppWiring.h"
+#include "CommandLine.h"
+#include "SingleInstance.h"
 #include "Catalogue.h"
 #include "CatalogueSession.h"
 #include "QtPrompts.h"
@@ -9,27 +11,83 @@
 #include "WindowUtil.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <cstdio>
+#include <cstring>
 
-// The start-up routine: program-wide state, first-run defaults, splash, then the main window.
+namespace {
+
+bool platformGiven(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
+// Prints what the command line asked to print; returns the exit code, or -1 to go on and run.
+int answerCommandLine(const CommandLine &cl)
+{
+    switch (cl.action) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        std::fputs(cl.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "Cinelog: %s\nTry 'cinelog --help'.\n", cl.text.toLocal8Bit().constData());
+        return 1;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return -1;
+}
+
+} // namespace
+
+// The start-up routine: command line, one program per user, program-wide state, first-run defaults,
+// splash, then the main window.
 int main(int argc, char *argv[])
 {
-    // Without a display Qt would abort with a long message; say it in one line instead.
+    QCoreApplication::setApplicationName(QStringLiteral("Cinelog"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Cinelog"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CINELOG_VERSION));
+
+    // Without a display Qt would abort with a long message; say it in one line instead. --help and
+    // --version need no display.
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !platformGiven(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        const int code = answerCommandLine(CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath()));
+        if (code >= 0)
+            return code;
         std::fprintf(stderr, "Cinelog: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run without one).\n");
         return 2;
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cinelog"));
-    QApplication::setOrganizationName(QStringLiteral("Cinelog"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    // Desktops match windows to the desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.cinelog.Cinelog"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/cinelog/cinelog.svg")));
+    const CommandLine cl = CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath());
+    if (const int code = answerCommandLine(cl); code >= 0)
+        return code;
+
+    SingleInstance instance(SingleInstance::defaultServerName());
+    QString whyAlone;
+    switch (instance.start(cl.file, 3000, &whyAlone)) {
+    case SingleInstance::Role::HandedOver:
+        return 0;
+    case SingleInstance::Role::Standalone:
+        std::fprintf(stderr, "Cinelog: %s Later starts will open their own window.\n", whyAlone.toLocal8Bit().constData());
+        break;
+    case SingleInstance::Role::Primary:
+        break;
+    }
 
     QtPrompts prompts;
     DesktopUrlOpener urlOpener;
@@ -71,8 +129,10 @@ int main(int argc, char *argv[])
     frmMain mainWindow(ctx, session);
     progress.setMainWindow(&mainWindow);
     wireMainWindow(ctx, catalogue, mainWindow);
-    mainWindow.Form_Load();
+    mainWindow.Form_Load(cl.file.isEmpty());
     mainWindow.show();
+    wireOpenRequests(instance, catalogue, mainWindow, progress, cl.statusReport);
+    instance.request(cl.file);
 
     if (frmSplash *s = frmSplash::instance()) {
         s->raise();

@@ -3,9 +3,12 @@
 #include "Catalogue.h"
 #include "CinelogError.h"
 #include "MovieStore.h"
+#include "Contrast.h"
 #include "SqliteFunctions.h"
 
 #include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 #include <sqlite3.h>
 #include <string>
@@ -205,6 +208,13 @@ int MovieListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+// Red, made as light or dark as the colour scheme needs for the text to stay readable.
+QColor MovieListModel::loanedColour()
+{
+    const QPalette palette = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::palette() : QPalette();
+    return Contrast::readable(QColor(255, 0, 0), {palette.color(QPalette::Base), palette.color(QPalette::AlternateBase)});
+}
+
 QVariant MovieListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= int(m_ids.size()) || index.column() >= ColumnCount)
@@ -214,7 +224,7 @@ QVariant MovieListModel::data(const QModelIndex &index, int role) const
         return rowAt(index.row()).text[size_t(index.column())];
     case Qt::ForegroundRole:
         if (rowAt(index.row()).loaned)
-            return QBrush(QColor(255, 0, 0));
+            return QBrush(loanedColour());
         break;
     case Qt::ToolTipRole: {
         const Row &r = rowAt(index.row());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -50,6 +51,8 @@ public:
 
     // "95 min", or "NA" for an empty running time.
     static QString timeText(const QString &runningTime);
+    // The text colour of a loaned movie's row under the application's colour scheme.
+    static QColor loanedColour();
 
     // Adds a row for a newly stored movie (its ID text without padding); returns the row.
     int appendMovie(const MovieRecord &m, const QString &loanedTo = QString());

@@ -1,5 +1,7 @@
 #include "StarRating.h"
 
+#include "Contrast.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,6 +40,12 @@ int StarRating::ratingAt(int x) const
     return std::clamp((x - left) / s + 1, 1, Stars);
 }
 
+QColor StarRating::starColour() const
+{
+    // Gold, darkened on a light colour scheme until it stands out from the window behind it.
+    return Contrast::readable(QColor(0xff, 0xc8, 0x00), {palette().color(QPalette::Window)});
+}
+
 void StarRating::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -54,12 +62,14 @@ void StarRating::paintEvent(QPaintEvent *)
             star.lineTo(pt);
     }
     star.closeSubpath();
+    const QColor colour = starColour();
     for (int i = 0; i < Stars; ++i) {
         p.save();
         p.translate(4 + i * s, (height() - s) / 2.0);
         p.scale(s, s);
-        p.setPen(QPen(QColor(0x8a, 0x6d, 0x00), 1.0 / s));
-        p.setBrush(i < m_rating ? QColor(0xff, 0xc8, 0x00) : QColor(0xf2, 0xf2, 0xf2));
+        // Rated stars are filled, the others drawn as outlines, in the one colour.
+        p.setPen(QPen(colour, 1.5 / s));
+        p.setBrush(i < m_rating ? QBrush(colour) : QBrush(Qt::NoBrush));
         p.drawPath(star);
         p.restore();
     }

@@ -17,6 +17,8 @@ public:
     // The rating a click at x chooses: 0 left of the first star's middle, else the star's number.
     int ratingAt(int x) const;
     QSize sizeHint() const override;
+    // The stars' colour: readable against the window colour of the current palette.
+    QColor starColour() const;
 
 signals:
     void fsCommand(const QString &command, const QString &args);

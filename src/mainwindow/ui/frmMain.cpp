@@ -568,14 +568,14 @@ bool frmMain::catalogueChosen() const
 // ---------------------------------------------------------------------------------------------
 // Start-up and shutdown
 
-void frmMain::Form_Load()
+void frmMain::Form_Load(bool reopenLast)
 {
     m_currentMovieId = 0;
     m_selectedListIndex = 0;
     m_isNewMovie = false;
     m_isSaved = true;
     // Each step may fail on its own; a settings value that is not a number is skipped.
-    m_ctx.guard(QStringLiteral("frmMain Form_Load"), [this] {
+    m_ctx.guard(QStringLiteral("frmMain Form_Load"), [this, reopenLast] {
         updateCaption();
         resize(twipsToPixels(13710), twipsToPixels(6105));
         mnuHidden->menuAction()->setVisible(false);
@@ -601,7 +601,7 @@ void frmMain::Form_Load()
             restoreColumnWidths(lvMovies->header(), m_ctx.ini(), QStringLiteral("Reelbase"));
             GetDBList();
             const QString last = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastDB"));
-            if (m_session.autoload()) {
+            if (reopenLast && m_session.autoload()) {
                 splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
                 updateCaption();
                 refreshAfterOpen(true);
@@ -1343,16 +1343,31 @@ void frmMain::mnuOpenDB_Click()
                                                       m_session.startFolder());
         if (file.isEmpty())
             return;
-        const bool opened = showOpenedCatalogue(m_session.openAndRemember(file), false);
-        GetDBList();
-        if (opened) {
-            GetRatings();
-            GetFormats();
-            GetMediums();
-        }
-        mnuNew_Click();
+        openPath(file);
     });
     applyStates();
+}
+
+void frmMain::openCatalogueFile(const QString &path)
+{
+    m_ctx.guard(QStringLiteral("frmMain mnuOpenDB_Click"), [this, &path] {
+        CheckSaved();
+        if (!path.isEmpty())
+            openPath(path);
+    });
+    applyStates();
+}
+
+void frmMain::openPath(const QString &file)
+{
+    const bool opened = showOpenedCatalogue(m_session.openAndRemember(file), false);
+    GetDBList();
+    if (opened) {
+        GetRatings();
+        GetFormats();
+        GetMediums();
+    }
+    mnuNew_Click();
 }
 
 void frmMain::mnuFiles_Click(int index)

@@ -53,8 +53,9 @@ public:
 
     MainWindowHooks hooks;
 
-    // Start-up steps run before the window is first shown.
-    void Form_Load();
+    // Start-up steps run before the window is first shown. reopenLast false skips re-opening the
+    // last catalogue (the program was started to open another one).
+    void Form_Load(bool reopenLast = true);
 
     static constexpr int MinWidthTwips = 13710;
     static constexpr int MinHeightTwips = 6270;
@@ -84,6 +85,9 @@ public:
     void mnuSaveCoverFile_Click();
     void mnuNewDB_Click();
     void mnuOpenDB_Click();
+    // Opens the catalogue at path as File > Open does once a file is chosen: offers to save the
+    // shown movie first, reports a file that cannot be opened the same way.
+    void openCatalogueFile(const QString &path);
     void mnuFiles_Click(int index);
     void mnuCleanDB_Click();
     void mnuCompactDB_Click();
@@ -160,6 +164,7 @@ private:
     // Shows the outcome of opening a catalogue: its movies and names, or an empty list.
     bool showOpenedCatalogue(bool opened, bool withRatings);
     CoverPictures covers();
+    void openPath(const QString &file);
     void setComboItems(QComboBox *box, const QStringList &items, bool keepText);
     void addNameOnLeave(QComboBox *box, int kind);
     void titleLostFocus();

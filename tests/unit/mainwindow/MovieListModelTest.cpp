@@ -70,7 +70,10 @@ TEST(MovieListModel, readsRowsAPageAtATimeWithPaddedIdsAndLoans)
     EXPECT_TRUE(f.model.isLoaned(row5));
     EXPECT_FALSE(f.model.isLoaned(f.model.rowOfMovie(6)));
     EXPECT_EQ(f.model.data(f.model.index(row5, 2), Qt::ToolTipRole).toString(), QStringLiteral("Loaned To Zed"));
-    EXPECT_EQ(f.model.data(f.model.index(row5, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    // Red, readable on the list's background.
+    const QColor loaned = f.model.data(f.model.index(row5, 0), Qt::ForegroundRole).value<QBrush>().color();
+    EXPECT_EQ(loaned, MovieListModel::loanedColour());
+    EXPECT_TRUE(loaned.red() >= 200 && loaned.green() == 0 && loaned.blue() == 0) << loaned.name().toStdString();
     EXPECT_EQ(f.model.text(f.model.rowOfMovie(10), MovieListModel::ColTime), QStringLiteral("NA"));
     EXPECT_EQ(f.model.text(f.model.rowOfMovie(11), MovieListModel::ColTime), QStringLiteral("91 min"));
     EXPECT_EQ(f.model.text(f.model.rowOfMovie(3), MovieListModel::ColDirector), QString());

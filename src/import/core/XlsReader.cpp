@@ -608,22 +608,30 @@ private:
             case Rec::Formula4:
                 if (r.type != Rec::Formula && m_oldVersion == 0)
                     break;
-                if (n >= 14) {
-                    if (u16(d + 12) != 0xFFFF) {
-                        put(sheet, row, column, numberText(f64(d + 6), xf));
-                    } else if (d[6] == 0) {
-                        textRow = row;
-                        textColumn = column;
-                    } else if (d[6] == 1) {
-                        put(sheet, row, column, CellText::boolean(d[8] != 0));
-                    } else if (d[6] == 2) {
-                        put(sheet, row, column, errorText(quint8(d[8])));
-                    }
-                }
+                if (n >= 14)
+                    putFormulaResult(sheet, row, column, d + 6, [&](double v) { return numberText(v, xf); }, textRow, textColumn);
                 break;
             default:
                 break;
             }
+        }
+    }
+
+    // A formula's cached result, eight bytes: a number, or a marker for text (which comes in the
+    // next string record), a boolean or an error.
+    template <typename NumberText>
+    void putFormulaResult(SheetData &sheet, int row, int column, const char *result, NumberText numberText, int &textRow,
+                          int &textColumn)
+    {
+        if (u16(result + 6) != 0xFFFF) {
+            put(sheet, row, column, numberText(f64(result)));
+        } else if (result[0] == 0) {
+            textRow = row;
+            textColumn = column;
+        } else if (result[0] == 1) {
+            put(sheet, row, column, CellText::boolean(result[2] != 0));
+        } else if (result[0] == 2) {
+            put(sheet, row, column, errorText(quint8(result[2])));
         }
     }
 
@@ -672,18 +680,8 @@ private:
                 put(sheet, row, column, d[8] ? errorText(quint8(d[7])) : CellText::boolean(d[7] != 0));
             break;
         case Rec::Formula:
-            if (n >= 15) {
-                if (u16(d + 13) != 0xFFFF) {
-                    put(sheet, row, column, formatText(f64(d + 7), format));
-                } else if (d[7] == 0) {
-                    textRow = row;
-                    textColumn = column;
-                } else if (d[7] == 1) {
-                    put(sheet, row, column, CellText::boolean(d[9] != 0));
-                } else if (d[7] == 2) {
-                    put(sheet, row, column, errorText(quint8(d[9])));
-                }
-            }
+            if (n >= 15)
+                putFormulaResult(sheet, row, column, d + 7, [&](double v) { return formatText(v, format); }, textRow, textColumn);
             break;
         default:
             break;

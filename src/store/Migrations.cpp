@@ -4,6 +4,7 @@
 #include "CatalogueFile.h"
 #include "CatalogueInternal.h"
 #include "Schema.h"
+#include "TextKeys.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -84,6 +85,11 @@ void completeLayout(Migrations::Context &ctx)
 {
     QSqlDatabase &db = ctx.db;
     const LayoutGaps gaps = layoutGaps(db);
+    // Indexes of catalogues before the text keys are in an order only older versions of the
+    // program kept; they go before any row changes (the keys' step puts indexes on the keys).
+    if (Migrations::versionOf(db) < Migrations::KeyVersion)
+        for (const char *name : Schema::indexesBeforeKeys())
+            runOn(db, QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(name)));
     auto status = [&ctx](const QString &text) {
         if (ctx.status)
             ctx.status(text);
@@ -132,6 +138,7 @@ const std::vector<Step> &ladder()
 {
     static const std::vector<Step> steps = {
         {BaseVersion, "the layout check", completeLayout},
+        {KeyVersion, "the text keys", [](Context &ctx) { TextKeys::addTo(ctx.db, ctx.status); }},
     };
     return steps;
 }
@@ -165,6 +172,7 @@ void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> 
             throw;
         }
     }
+    TextKeys::prepareConnection(db);
 }
 
 } // namespace Migrations

@@ -145,13 +145,13 @@ void installConnectionTriggers(QSqlDatabase &db)
         const QString table = l1(k.table), column = l1(k.column), key = l1(k.key);
         runOn(db, QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER INSERT ON main.%2 "
                                  "WHEN new.%4 IS NOT cinelog_fold(new.%3) "
-                                 "BEGIN UPDATE main.%2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")
+                                 "BEGIN UPDATE %2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")
                       .arg(triggerName("cinelogKeyInsert", k), table, column, key));
         // Also after the file's trigger has cleared the key: whichever of the two runs first, the
         // key ends up filled.
         runOn(db, QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %3, %4 ON main.%2 "
                                  "WHEN new.%4 IS NOT cinelog_fold(new.%3) "
-                                 "BEGIN UPDATE main.%2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")
+                                 "BEGIN UPDATE %2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")
                       .arg(triggerName("cinelogKeyUpdate", k), table, column, key));
     }
 }

@@ -101,7 +101,7 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
             progress.ShowProgress(QStringLiteral("Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
             runOn(newDb, QStringLiteral("BEGIN"));
             const bool hasOrderBy = hasColumn(oldDb, QStringLiteral("Movies"), QStringLiteral("OrderBy"));
-            QSqlQuery rows = runOn(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy, ID")
+            QSqlQuery rows = runOn(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy COLLATE cinelog_nocase, ID")
                                                    : QStringLiteral("SELECT * FROM Movies"));
             QSqlQuery ins(newDb);
             ins.prepare(QStringLiteral("INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "

@@ -45,6 +45,7 @@ void fillKeys(QSqlDatabase &db, const QString &table, const std::vector<const Sc
         sets << QStringLiteral("%1 = coalesce(%1, cinelog_fold(%2))").arg(l1(k->key), l1(k->column));
         empty << QStringLiteral("(%1 IS NULL AND %2 IS NOT NULL)").arg(l1(k->key), l1(k->column));
     }
+    // sql-identifiers: table, column, key and trigger names from the schema
     QSqlQuery range = runOn(db, QStringLiteral("SELECT min(rowid), max(rowid) FROM %1").arg(table));
     if (!range.next() || range.value(0).isNull())
         return;
@@ -71,6 +72,7 @@ QString clearTriggerStatement(const QString &table, const QString &column, const
 {
     // Only a change of the text itself clears the key (a change of letter case too); the trigger's
     // own change of the key does not start it again, also with recursive triggers on.
+    // sql-identifiers: table, column, key and trigger names from the schema
     return QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgClear%1%3 AFTER UPDATE OF %2 ON %1 "
                           "WHEN new.%2 IS NOT old.%2 COLLATE BINARY "
                           "BEGIN UPDATE %1 SET %3 = NULL WHERE rowid = new.rowid; END")
@@ -119,6 +121,7 @@ void prepareConnection(QSqlDatabase &db)
         // Each key's index answers "IS NULL" directly.
         bool stale = false;
         for (const Schema::TextKey *k : keys) {
+            // sql-identifiers: table, column, key and trigger names from the schema
             QSqlQuery q = runOn(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1 WHERE %2 IS NULL AND %3 IS NOT NULL)")
                                         .arg(table, l1(k->key), l1(k->column)));
             stale = stale || (q.next() && q.value(0).toInt() != 0);
@@ -143,12 +146,14 @@ void installConnectionTriggers(QSqlDatabase &db)
     // temporary schema: the file never holds them, so other programs need none of our functions.
     for (const Schema::TextKey &k : Schema::textKeys()) {
         const QString table = l1(k.table), column = l1(k.column), key = l1(k.key);
+        // sql-identifiers: table, column, key and trigger names from the schema
         runOn(db, QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER INSERT ON main.%2 "
                                  "WHEN new.%4 IS NOT cinelog_fold(new.%3) "
                                  "BEGIN UPDATE %2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")
                       .arg(triggerName("cinelogKeyInsert", k), table, column, key));
         // Also after the file's trigger has cleared the key: whichever of the two runs first, the
         // key ends up filled.
+        // sql-identifiers: table, column, key and trigger names from the schema
         runOn(db, QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %3, %4 ON main.%2 "
                                  "WHEN new.%4 IS NOT cinelog_fold(new.%3) "
                                  "BEGIN UPDATE %2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")

@@ -91,6 +91,7 @@ RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
     r.fields = m.record();
     const QString director = r.fields.value(QStringLiteral("Director")).toString();
     if (!director.isEmpty()) {
+        // sql-not-keyed: the community server's table, compared by the server's own collation
         QSqlQuery d = remote.exec(
             QStringLiteral("SELECT CAST(Director AS BINARY), CAST(URL AS BINARY) FROM Directors WHERE Director = ? "
                            "ORDER BY ID LIMIT 1"),
@@ -315,6 +316,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
 
         for (const CastMember &k : cast) {
             int m = 0;
+            // sql-not-keyed: the community server's table, compared by the server's own collation
             QSqlQuery a = remote.exec(
                 QStringLiteral("SELECT ID, CAST(URL AS BINARY) FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
                 {k.actor.name});
@@ -341,6 +343,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
         reachedOnce(UploadStage::Cast);
 
         if (director) {
+            // sql-not-keyed: the community server's table, compared by the server's own collation
             QSqlQuery d = remote.exec(
                 QStringLiteral("SELECT ID, CAST(URL AS BINARY) FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
                 {director->name});

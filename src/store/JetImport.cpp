@@ -358,7 +358,8 @@ public:
     void write(Progress &progress)
     {
         run(m_db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
-        run(m_db, QStringLiteral("PRAGMA user_version = %1").arg(Migrations::BaseVersion));
+        // The layout written is complete up to the text keys (added below).
+        run(m_db, QStringLiteral("PRAGMA user_version = %1").arg(Migrations::KeyVersion));
         for (const QString &table : Schema::tables())
             run(m_db, Schema::createTableStatement(table, true));
         // The indexes first: the old-layout links look names and titles up while rows arrive.

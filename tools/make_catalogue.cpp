@@ -3,6 +3,7 @@
 //   make-catalogue --titles titles.txt out.cnlg     (one movie per line of the UTF-8 file)
 #include "CatalogueGenerator.h"
 #include "CinelogError.h"
+#include "Migrations.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,7 +19,8 @@ static int usage()
                  "  --titles FILE  one movie per line of FILE (UTF-8), titled as the line; empty lines are skipped\n"
                  "  --covers N   number of movies that get a small cover (default: one in 50)\n"
                  "  --seed N     seed of the generator (default 20251209); the same seed gives the same catalogue\n"
-                 "  --force      replace OUT when it exists\n");
+                 "  --force      replace OUT when it exists\n"
+                 "  --print-layout-version   print the catalogue layout version (PRAGMA user_version) it writes\n");
     return 2;
 }
 
@@ -51,6 +53,8 @@ int main(int argc, char **argv)
             titlesFile = args.takeFirst();
         } else if (a == QLatin1String("--seed"))
             options.seed = quint64(number(0));
+        else if (a == QLatin1String("--print-layout-version"))
+            return std::printf("%d\n", Migrations::latestVersion()), 0;
         else if (a == QLatin1String("--force"))
             force = true;
         else if (a == QLatin1String("--help") || a == QLatin1String("-h"))

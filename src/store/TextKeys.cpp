@@ -144,13 +144,20 @@ void installConnectionTriggers(QSqlDatabase &db)
 {
     // What this connection writes gets its keys at once. These triggers live in the connection's
     // temporary schema: the file never holds them, so other programs need none of our functions.
+    for (const auto &[table, keys] : keysByTable()) {
+        // One trigger for a new row, however many keys its table has.
+        QStringList stale, sets;
+        for (const Schema::TextKey *k : keys) {
+            stale << QStringLiteral("new.%1 IS NOT cinelog_fold(new.%2)").arg(l1(k->key), l1(k->column));
+            sets << QStringLiteral("%1 = cinelog_fold(new.%2)").arg(l1(k->key), l1(k->column));
+        }
+        // sql-identifiers: table, column, key and trigger names from the schema
+        runOn(db, QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS cinelogKeyInsert%1 AFTER INSERT ON main.%1 WHEN %2 "
+                                 "BEGIN UPDATE %1 SET %3 WHERE rowid = new.rowid; END")
+                      .arg(table, stale.join(QStringLiteral(" OR ")), sets.join(QStringLiteral(", "))));
+    }
     for (const Schema::TextKey &k : Schema::textKeys()) {
         const QString table = l1(k.table), column = l1(k.column), key = l1(k.key);
-        // sql-identifiers: table, column, key and trigger names from the schema
-        runOn(db, QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER INSERT ON main.%2 "
-                                 "WHEN new.%4 IS NOT cinelog_fold(new.%3) "
-                                 "BEGIN UPDATE %2 SET %4 = cinelog_fold(new.%3) WHERE rowid = new.rowid; END")
-                      .arg(triggerName("cinelogKeyInsert", k), table, column, key));
         // Also after the file's trigger has cleared the key: whichever of the two runs first, the
         // key ends up filled.
         // sql-identifiers: table, column, key and trigger names from the schema

@@ -157,9 +157,11 @@ void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> 
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step &step = steps[i];
         const int version = versionOf(db);
-        // The layout check looks first: a catalogue that has everything is not written to.
+        // The layout check looks first: a catalogue that has everything is not written to. It looks
+        // at every catalogue, also one past its version that another program has taken a column
+        // from.
         const bool layoutCheck = i == 0 && step.version == BaseVersion;
-        if (layoutCheck ? (version > BaseVersion || !layoutGaps(db).any()) : version >= step.version)
+        if (layoutCheck ? !layoutGaps(db).any() : version >= step.version)
             continue;
         runOn(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {

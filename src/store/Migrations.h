@@ -35,9 +35,9 @@ const std::vector<Step> &ladder();
 int latestVersion(const std::vector<Step> &steps = ladder());
 
 // Runs the steps a catalogue at its current version still needs. A catalogue that is up to date is
-// not written to. The first step of the ladder is the layout check, which also runs for catalogues
-// at BaseVersion (made new, or by a program that did not add the later columns): it looks before it
-// writes. Throws the failing step's error; steps before it stay done. Then readies the connection's
+// not written to. The first step of the ladder is the layout check, which runs for every catalogue
+// (one at BaseVersion made new or by a program that did not add the later columns, one at a later
+// version that another program took a column from): it looks before it writes. Throws the failing step's error; steps before it stay done. Then readies the connection's
 // text keys (TextKeys::prepareConnection).
 void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> &status = {},
                    const std::vector<Step> &steps = ladder());

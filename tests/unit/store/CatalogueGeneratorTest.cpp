@@ -95,7 +95,7 @@ TEST_F(StoreTest, TheGeneratorIsDeterministic)
 TEST_F(StoreTest, TheGeneratorMakesOneMoviePerLineOfATitlesFile)
 {
     const QString file = t.path("titles.txt");
-    writeFile(file, QByteArray("\xEF\xBB\xBF\xC3\x89a\r\n\xC3\xA9b\n\n\xC3\x89c\nThe Abyss\n\xC3\x84RGER\r\n"));
+    writeFile(file, QByteArray("\xEF\xBB\xBF\xC3\x89" "a\r\n\xC3\xA9" "b\n\n\xC3\x89" "c\nThe Abyss\n\xC3\x84" "RGER\r\n"));
     CatalogueGenerator::Options o;
     o.titles = CatalogueGenerator::readTitles(file);
     EXPECT_EQ(o.titles, QStringList({QString::fromUtf8("\u00C9a"), QString::fromUtf8("\u00E9b"), QString::fromUtf8("\u00C9c"), "The Abyss", QString::fromUtf8("\u00C4RGER")}));

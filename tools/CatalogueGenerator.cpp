@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -258,6 +259,36 @@ QString outputPath(const QString &path)
     return path.endsWith(QLatin1String(".cnlg")) ? path : path + QStringLiteral(".cnlg");
 }
 
+QStringList readTitles(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not read '%1': %2").arg(path, f.errorString()));
+    const QByteArray bytes = f.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        throw CinelogError(ErrorNumber::InvalidProcedureCall, QStringLiteral("'%1' is not UTF-8 text.").arg(path));
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QStringList titles;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty())
+            continue;
+        try {
+            Schema::refuseOverlongText(QStringLiteral("The title on line %1").arg(i + 1), line);
+        } catch (const CinelogError &e) {
+            throw CinelogError(e.number(), QStringLiteral("%1: %2").arg(path, e.description()));
+        }
+        titles << line;
+    }
+    return titles;
+}
+
 Result generate(const QString &path, const Options &options)
 {
     if (options.movies < 0)
@@ -278,19 +309,23 @@ Result generate(const QString &path, const Options &options)
     cat.exec(QStringLiteral("PRAGMA cache_size = -131072"));
 
     Random rng(options.seed);
-    const int movies = options.movies;
+    const int movies = options.titles.isEmpty() ? options.movies : int(options.titles.size());
     const int actorCount = std::max(50, movies * 2 / 5);
     const int directorCount = std::max(20, movies * 3 / 100);
     const int covers = std::min(movies, options.covers < 0 ? movies / 50 : options.covers);
     const QDate today(2025, 12, 1);
 
     auto fill = [&] {
-        Statement insActor(db, "INSERT INTO Actors (Actor, URL) VALUES (?, ?)");
-        Statement insDirector(db, "INSERT INTO Directors (Director, URL) VALUES (?, ?)");
-        Statement insGenre(db, "INSERT INTO Genres (Genre) VALUES (?)");
+        // The keys (case-folded texts) are written with their texts, as the store's own triggers
+        // would fill them.
+        Statement insActor(db, "INSERT INTO Actors (Actor, URL, ActorKey) VALUES (?1, ?2, cinelog_fold(?1))");
+        Statement insDirector(db, "INSERT INTO Directors (Director, URL, DirectorKey) VALUES (?1, ?2, cinelog_fold(?1))");
+        Statement insGenre(db, "INSERT INTO Genres (Genre, GenreKey) VALUES (?1, cinelog_fold(?1))");
         Statement insMovie(db, "INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
                                "ReleaseYear, RunningTime, NumDiscs, UserRating, URL, OrderBy, EpisodeDisc, CoverData, "
-                               "onlineID, web) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                               "onlineID, web, TitleKey, DirectorKey, OrderByKey) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+                               "?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, cinelog_fold(?1), cinelog_fold(?2), "
+                               "cinelog_fold(?14))");
         Statement insLink(db, "INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)");
         Statement insLoan(db, "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut, DateIn) VALUES (?, ?, ?, ?, ?)");
         Statement insList(db, "INSERT INTO UserList (MovID, MovieTitle, Name, UserID) VALUES (?, ?, ?, ?)");
@@ -325,7 +360,7 @@ Result generate(const QString &path, const Options &options)
         const int coverStep = covers > 0 ? std::max(1, movies / covers) : 0;
         std::vector<int> cast;
         for (int m = 0; m < movies; ++m) {
-            const QString title = movieTitle(rng);
+            const QString title = options.titles.isEmpty() ? movieTitle(rng) : options.titles[m];
             const TitleOrder order = titleOrderFor(title);
             const bool episodeDisc = rng.perMille(12);
             const int discs = episodeDisc ? rng.between(2, 6) : (rng.chance(85) ? 1 : rng.between(2, 3));
@@ -426,9 +461,14 @@ Result generate(const QString &path, const Options &options)
         // Filling the tables first and sorting each index once is much faster than growing them row by row.
         for (const Schema::Index &i : Schema::indexes())
             cat.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(i.name)));
+        for (const Schema::TextKey &k : Schema::textKeys())
+            cat.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(k.index)));
         fill();
         for (const QString &s : Schema::indexStatements())
             cat.exec(s);
+        for (const Schema::TextKey &k : Schema::textKeys())
+            cat.exec(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                         .arg(QLatin1String(k.index), QLatin1String(k.table), QLatin1String(k.key)));
     });
     cat.close();
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Writes deterministic synthetic catalogues of realistic shape: the same options give the same
 // catalogue, row for row. The file is made by the store itself (created, then opened), so it has
@@ -12,7 +13,15 @@ struct Options {
     // Movies that get a small cover picture; negative: one movie in 50.
     int covers = -1;
     quint64 seed = 20251209;
+    // When not empty: one movie per entry, with these titles in this order (movies is ignored);
+    // the rest of each movie is made up as usual.
+    QStringList titles;
 };
+
+// The titles of a UTF-8 text file, one per line (line ends "\n" or "\r\n"; empty lines are
+// skipped). Throws CinelogError when the file cannot be read, is not UTF-8 or a title is longer
+// than a title can be.
+QStringList readTitles(const QString &path);
 
 struct Result {
     QString path; // the file written: outputPath() of the path asked for

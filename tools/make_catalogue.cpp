@@ -1,7 +1,9 @@
 // make-catalogue: writes a deterministic synthetic catalogue for benchmarks and manual checks.
 //   make-catalogue --movies 100000 out.cnlg
+//   make-catalogue --titles titles.txt out.cnlg     (one movie per line of the UTF-8 file)
 #include "CatalogueGenerator.h"
 #include "CinelogError.h"
+#include "Migrations.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,11 +14,13 @@
 static int usage()
 {
     std::fprintf(stderr,
-                 "usage: make-catalogue --movies N [--covers N] [--seed N] [--force] OUT.cnlg\n"
+                 "usage: make-catalogue [--movies N | --titles FILE] [--covers N] [--seed N] [--force] OUT.cnlg\n"
                  "  --movies N   number of movies (default 1000)\n"
+                 "  --titles FILE  one movie per line of FILE (UTF-8), titled as the line; empty lines are skipped\n"
                  "  --covers N   number of movies that get a small cover (default: one in 50)\n"
                  "  --seed N     seed of the generator (default 20251209); the same seed gives the same catalogue\n"
-                 "  --force      replace OUT when it exists\n");
+                 "  --force      replace OUT when it exists\n"
+                 "  --print-layout-version   print the catalogue layout version (PRAGMA user_version) it writes\n");
     return 2;
 }
 
@@ -27,6 +31,7 @@ int main(int argc, char **argv)
     CatalogueGenerator::Options options;
     QString out;
     bool force = false;
+    QString titlesFile;
     while (!args.isEmpty()) {
         const QString a = args.takeFirst();
         auto number = [&](qint64 lo) -> qint64 {
@@ -42,8 +47,14 @@ int main(int argc, char **argv)
             options.movies = int(std::min<qint64>(number(0), 10'000'000));
         else if (a == QLatin1String("--covers"))
             options.covers = int(std::min<qint64>(number(0), 10'000'000));
-        else if (a == QLatin1String("--seed"))
+        else if (a == QLatin1String("--titles")) {
+            if (args.isEmpty())
+                return usage();
+            titlesFile = args.takeFirst();
+        } else if (a == QLatin1String("--seed"))
             options.seed = quint64(number(0));
+        else if (a == QLatin1String("--print-layout-version"))
+            return std::printf("%d\n", Migrations::latestVersion()), 0;
         else if (a == QLatin1String("--force"))
             force = true;
         else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
@@ -63,6 +74,8 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     try {
+        if (!titlesFile.isEmpty())
+            options.titles = CatalogueGenerator::readTitles(titlesFile);
         const CatalogueGenerator::Result r = CatalogueGenerator::generate(out, options);
         std::printf("%s: %lld movies, %lld actors, %lld directors, %lld genres, %lld cast links, "
                     "%lld open and %lld returned loans, %lld user-list entries, %lld episode discs with %lld episodes, "

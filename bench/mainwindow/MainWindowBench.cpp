@@ -23,7 +23,7 @@ const char *const AllTextsSql =
     "SELECT m.ID, m.Title, m.OrderBy, m.Director, m.Genre1, m.Genre2, m.Genre3, m.Medium, m.Format, m.Rating, "
     "m.ReleaseYear, m.RunningTime, m.NumDiscs, m.UserRating, m.URL, "
     "(SELECT ifnull(LoanedTo, '') FROM LoanOut WHERE MovieID = m.ID AND (DateIn IS NULL OR DateIn = '') "
-    "ORDER BY ID LIMIT 1) FROM Movies m ORDER BY m.OrderBy, m.ID";
+    "ORDER BY ID LIMIT 1) FROM Movies m ORDER BY m.OrderByKey, m.ID";
 
 // One page of rows as the list reads it.
 std::string pageSql(const std::vector<int> &ids, size_t first)
@@ -85,7 +85,7 @@ void ListFillRawSqlite(benchmark::State &state)
     bench::RawDb raw(bench::catalogue(int(state.range(0))));
     size_t rows = 0;
     for (auto _ : state) {
-        const std::vector<int> ids = rawIds(raw, "SELECT ID FROM Movies ORDER BY OrderBy, ID");
+        const std::vector<int> ids = rawIds(raw, "SELECT ID FROM Movies ORDER BY OrderByKey, ID");
         raw.readAll(pageSql(ids, 0).c_str());
         rows = ids.size();
     }
@@ -119,11 +119,10 @@ void ListSortTitle(benchmark::State &state)
 void ListSortTitleRawSqlite(benchmark::State &state)
 {
     bench::RawDb raw(bench::catalogue(int(state.range(0))));
-    registerCatalogueFunctions(raw.handle());
     bool ascending = true;
     for (auto _ : state) {
-        const std::vector<int> ids = rawIds(raw, ascending ? "SELECT ID, ifnull(Title, '') FROM Movies ORDER BY 2 COLLATE NOCASE"
-                                                           : "SELECT ID, ifnull(Title, '') FROM Movies ORDER BY 2 COLLATE NOCASE DESC");
+        const std::vector<int> ids = rawIds(raw, ascending ? "SELECT ID, ifnull(TitleKey, '') FROM Movies ORDER BY 2"
+                                                           : "SELECT ID, ifnull(TitleKey, '') FROM Movies ORDER BY 2 DESC");
         raw.readAll(pageSql(ids, 0).c_str());
         ascending = !ascending;
     }

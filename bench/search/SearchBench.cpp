@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "Catalogue.h"
 #include "MovieSearch.h"
+#include "SqliteFunctions.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -63,7 +64,8 @@ size_t rawQuery(const std::string &sql, const QString &value)
     sqlite3_stmt *st = nullptr;
     if (sqlite3_prepare_v2(g->raw, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
         std::abort();
-    const QByteArray v = value.toUtf8();
+    // The texts are compared by their keys: the value goes in folded, as the program binds it.
+    const QByteArray v = foldedText(value).toUtf8();
     sqlite3_bind_text(st, 1, v.constData(), v.size(), SQLITE_TRANSIENT);
     std::vector<std::vector<std::string>> rows;
     while (sqlite3_step(st) == SQLITE_ROW) {
@@ -79,10 +81,10 @@ size_t rawQuery(const std::string &sql, const QString &value)
 
 const std::string RawActorSql = std::string(Columns)
                                 + "WHERE ID IN (SELECT MovID FROM MovActLink WHERE ActID = "
-                                  "(SELECT ID FROM Actors WHERE Actor = ?1 ORDER BY ID LIMIT 1)) ORDER BY OrderBy, ID";
-// Every title read along its index, then the matching rows.
+                                  "(SELECT ID FROM Actors WHERE ActorKey = ?1 ORDER BY ID LIMIT 1)) ORDER BY OrderByKey, ID";
+// Every title key read along its index, then the matching rows (the value bound folded).
 const std::string RawTitleSql = std::string(Columns)
-                                + "WHERE ID IN (SELECT ID FROM Movies WHERE Title LIKE '%' || ?1 || '%') ORDER BY OrderBy, ID";
+                                + "WHERE ID IN (SELECT ID FROM Movies WHERE TitleKey LIKE '%' || ?1 || '%') ORDER BY OrderByKey, ID";
 
 size_t searchActor()
 {

@@ -132,7 +132,9 @@ void BM_OpenAndAddOrderBy100k(benchmark::State &state)
         sqlite3_open(QFile::encodeName(withoutOrderBy).constData(), &db);
         registerCatalogueFunctions(db);
         char *err = nullptr;
-        if (sqlite3_exec(db, "DROP INDEX idxMoviesOrderBy; ALTER TABLE Movies DROP COLUMN OrderBy; VACUUM", nullptr, nullptr, &err)
+        if (sqlite3_exec(db, "DROP TRIGGER trgClearMoviesOrderByKey; DROP INDEX idxMoviesOrderByKey; "
+                              "ALTER TABLE Movies DROP COLUMN OrderByKey; ALTER TABLE Movies DROP COLUMN OrderBy; "
+                              "PRAGMA user_version = 0; VACUUM", nullptr, nullptr, &err)
             != SQLITE_OK) {
             state.SkipWithError(err ? err : "could not drop OrderBy");
             sqlite3_free(err);
@@ -185,7 +187,7 @@ void BM_ListByOrderBy100k(benchmark::State &state)
 {
     LargeOpen b;
     for (auto _ : state) {
-        QSqlQuery q = b.cat.exec(QStringLiteral("SELECT ID, Title FROM Movies ORDER BY OrderBy"));
+        QSqlQuery q = b.cat.exec(QStringLiteral("SELECT ID, Title FROM Movies ORDER BY OrderByKey, ID"));
         qint64 n = 0;
         while (q.next())
             ++n;

@@ -101,13 +101,13 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
             progress.ShowProgress(QStringLiteral("Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
             runOn(newDb, QStringLiteral("BEGIN"));
             const bool hasOrderBy = hasColumn(oldDb, QStringLiteral("Movies"), QStringLiteral("OrderBy"));
-            QSqlQuery rows = runOn(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy, ID")
+            QSqlQuery rows = runOn(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy COLLATE cinelog_nocase, ID")
                                                    : QStringLiteral("SELECT * FROM Movies"));
             QSqlQuery ins(newDb);
             ins.prepare(QStringLiteral("INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
                                        "ReleaseYear, RunningTime, NumDiscs) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
             QSqlQuery findActor(newDb);
-            findActor.prepare(QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"));
+            findActor.prepare(QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? COLLATE cinelog_nocase ORDER BY ID LIMIT 1"));
             QSqlQuery link(newDb);
             link.prepare(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"));
             static const char *const fields[] = {"Director", "Genre1", "Genre2", "Genre3", "Medium", "Format",
@@ -147,7 +147,7 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
             runOn(newDb, QStringLiteral("BEGIN"));
             QSqlQuery rows = runOn(oldDb, QStringLiteral("SELECT * FROM LoanOut"));
             QSqlQuery findMovie(newDb);
-            findMovie.prepare(QStringLiteral("SELECT ID FROM Movies WHERE Title = ? ORDER BY ID LIMIT 1"));
+            findMovie.prepare(QStringLiteral("SELECT ID FROM Movies WHERE Title = ? COLLATE cinelog_nocase ORDER BY ID LIMIT 1"));
             QSqlQuery ins(newDb);
             ins.prepare(QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut, DateIn) VALUES (?, ?, ?, ?, ?)"));
             qint64 i = 0;

@@ -8,6 +8,7 @@
 #include "Migrations.h"
 #include "ProgressSink.h"
 #include "SqliteFunctions.h"
+#include "TextKeys.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -297,7 +298,10 @@ private:
 class Importer
 {
 public:
-    Importer(CatalogueSource &source, sqlite3 *db, const NoteSink &note) : m_source(source), m_db(db), m_note(note) {}
+    Importer(CatalogueSource &source, QSqlDatabase &qdb, const NoteSink &note)
+        : m_source(source), m_qdb(qdb), m_db(sqliteHandle(qdb)), m_note(note)
+    {
+    }
 
     void plan()
     {
@@ -354,12 +358,15 @@ public:
     void write(Progress &progress)
     {
         run(m_db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
-        run(m_db, QStringLiteral("PRAGMA user_version = %1").arg(Migrations::BaseVersion));
+        // The layout written is complete up to the text keys (added below).
+        run(m_db, QStringLiteral("PRAGMA user_version = %1").arg(Migrations::KeyVersion));
         for (const QString &table : Schema::tables())
             run(m_db, Schema::createTableStatement(table, true));
         // The indexes first: the old-layout links look names and titles up while rows arrive.
         for (const QString &s : Schema::indexStatements())
             run(m_db, s);
+        TextKeys::addTo(m_qdb);
+        TextKeys::installConnectionTriggers(m_qdb);
         bool ordered = true;
         for (const Plan &p : m_plans) {
             if (p.table == QLatin1String("DBInfo") && m_oldLayout) {
@@ -406,13 +413,13 @@ private:
                 if (i >= 0)
                     castColumns.push_back(i);
             }
-            findActor = std::make_unique<Statement>(m_db, QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"));
+            findActor = std::make_unique<Statement>(m_db, QStringLiteral("SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1"));
             link = std::make_unique<Statement>(m_db, QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"));
         }
         const int loanMovie = p.column("MovieID");
         const int loanTitle = loans ? p.from[size_t(p.column("MovieTitle"))] : -1;
         if (loans)
-            findMovie = std::make_unique<Statement>(m_db, QStringLiteral("SELECT ID FROM Movies WHERE Title = ? ORDER BY ID LIMIT 1"));
+            findMovie = std::make_unique<Statement>(m_db, QStringLiteral("SELECT ID FROM Movies WHERE TitleKey = ? ORDER BY ID LIMIT 1"));
 
         std::unique_ptr<SourceRowCursor> rows = m_source.rows(p.source);
         QVariantList row;
@@ -426,7 +433,7 @@ private:
                 const Schema::Column &c = p.columns[i];
                 QVariant v;
                 if (loans && int(i) == loanMovie) {
-                    findMovie->bind(1, text(loanTitle >= 0 ? row.at(loanTitle) : QVariant()));
+                    findMovie->bind(1, foldedText(text(loanTitle >= 0 ? row.at(loanTitle) : QVariant())));
                     if (findMovie->step())
                         v = findMovie->integer(0);
                     findMovie->reset();
@@ -450,7 +457,7 @@ private:
                     const QString name = text(row.at(col));
                     if (name.isEmpty())
                         continue;
-                    findActor->bind(1, name);
+                    findActor->bind(1, foldedText(name));
                     // A cast name missing from the actor list is dropped, as ConvertDB drops it.
                     if (findActor->step()) {
                         link->bind(1, movieId);
@@ -495,6 +502,7 @@ private:
     }
 
     CatalogueSource &m_source;
+    QSqlDatabase &m_qdb;
     sqlite3 *m_db;
     const NoteSink &m_note;
     std::vector<Plan> m_plans;
@@ -572,7 +580,7 @@ QString backupPathFor(const QString &path, int attempt)
 void importCatalogue(CatalogueSource &source, QSqlDatabase &db, ProgressSink &progress, const NoteSink &note)
 {
     sqlite3 *handle = sqliteHandle(db);
-    Importer importer(source, handle, note);
+    Importer importer(source, db, note);
     importer.plan();
     Progress counter(progress, importer.totalRows());
     counter.show();

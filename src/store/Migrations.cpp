@@ -4,6 +4,7 @@
 #include "CatalogueFile.h"
 #include "CatalogueInternal.h"
 #include "Schema.h"
+#include "TextKeys.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -84,6 +85,11 @@ void completeLayout(Migrations::Context &ctx)
 {
     QSqlDatabase &db = ctx.db;
     const LayoutGaps gaps = layoutGaps(db);
+    // Indexes of catalogues before the text keys are in an order only older versions of the
+    // program kept; they go before any row changes (the keys' step puts indexes on the keys).
+    if (Migrations::versionOf(db) < Migrations::KeyVersion)
+        for (const char *name : Schema::indexesBeforeKeys())
+            runOn(db, QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(name)));
     auto status = [&ctx](const QString &text) {
         if (ctx.status)
             ctx.status(text);
@@ -132,6 +138,7 @@ const std::vector<Step> &ladder()
 {
     static const std::vector<Step> steps = {
         {BaseVersion, "the layout check", completeLayout},
+        {KeyVersion, "the text keys", [](Context &ctx) { TextKeys::addTo(ctx.db, ctx.status); }},
     };
     return steps;
 }
@@ -150,9 +157,11 @@ void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> 
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step &step = steps[i];
         const int version = versionOf(db);
-        // The layout check looks first: a catalogue that has everything is not written to.
+        // The layout check looks first: a catalogue that has everything is not written to. It looks
+        // at every catalogue, also one past its version that another program has taken a column
+        // from.
         const bool layoutCheck = i == 0 && step.version == BaseVersion;
-        if (layoutCheck ? (version > BaseVersion || !layoutGaps(db).any()) : version >= step.version)
+        if (layoutCheck ? !layoutGaps(db).any() : version >= step.version)
             continue;
         runOn(db, QStringLiteral("BEGIN IMMEDIATE"));
         try {
@@ -165,6 +174,7 @@ void bringUpToDate(QSqlDatabase &db, const std::function<void(const QString &)> 
             throw;
         }
     }
+    TextKeys::prepareConnection(db);
 }
 
 } // namespace Migrations

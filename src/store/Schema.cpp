@@ -168,11 +168,37 @@ const std::vector<Index> &indexes()
     static const std::vector<Index> list = {
         {"idxMovActLinkMovID", "MovActLink", "MovID"}, {"idxMovActLinkActID", "MovActLink", "ActID"},
         {"idxLoanOutMovieID", "LoanOut", "MovieID"},   {"idxUserListMovID", "UserList", "MovID"},
-        {"idxEpisodesMovID", "Episodes", "MovID"},     {"idxMoviesOrderBy", "Movies", "OrderBy"},
-        {"idxMoviesTitle", "Movies", "Title"},         {"idxMoviesDirector", "Movies", "Director"},
-        {"idxActorsActor", "Actors", "Actor"},         {"idxDirectorsDirector", "Directors", "Director"},
+        {"idxEpisodesMovID", "Episodes", "MovID"},
     };
     return list;
+}
+
+const std::vector<TextKey> &textKeys()
+{
+    static const std::vector<TextKey> keys = {
+        {"Movies", "Title", "TitleKey", "idxMoviesTitleKey"},
+        {"Movies", "OrderBy", "OrderByKey", "idxMoviesOrderByKey"},
+        {"Movies", "Director", "DirectorKey", "idxMoviesDirectorKey"},
+        {"Actors", "Actor", "ActorKey", "idxActorsActorKey"},
+        {"Directors", "Director", "DirectorKey", "idxDirectorsDirectorKey"},
+        {"Genres", "Genre", "GenreKey", "idxGenresGenreKey"},
+    };
+    return keys;
+}
+
+const TextKey *textKeyOf(const QString &table, const QString &column)
+{
+    for (const TextKey &k : textKeys())
+        if (table == QLatin1String(k.table) && column == QLatin1String(k.column))
+            return &k;
+    return nullptr;
+}
+
+const std::vector<const char *> &indexesBeforeKeys()
+{
+    static const std::vector<const char *> names = {"idxMoviesOrderBy", "idxMoviesTitle", "idxMoviesDirector",
+                                                    "idxActorsActor", "idxDirectorsDirector"};
+    return names;
 }
 
 QString indexStatement(const Index &index)

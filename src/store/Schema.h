@@ -44,6 +44,24 @@ const std::vector<Index> &indexes();
 const std::vector<QString> &indexStatements();
 QString indexStatement(const Index &index);
 
+// Texts the program compares, sorts and looks up without regard to letter case each have a key
+// column beside them holding the program's case-folded form (cinelog_fold), indexed in the engine's
+// plain binary order, so that the file's indexes read the same in every SQLite tool. Added by the
+// ladder's step at KeyVersion. A key is Null while it waits to be filled: triggers in the file
+// clear it when another program changes the text, and the next open fills it again.
+struct TextKey {
+    const char *table;
+    const char *column; // the text as shown
+    const char *key;    // its folded form
+    const char *index;  // the index on the key
+};
+const std::vector<TextKey> &textKeys();
+// The keyed text of table.column; nullptr when that column has no key.
+const TextKey *textKeyOf(const QString &table, const QString &column);
+// The indexes on the display columns that catalogues before the keys had (kept in an order only
+// the program knew); the keys' step drops them.
+const std::vector<const char *> &indexesBeforeKeys();
+
 constexpr int TextLimit = 255;
 // Refuses text a text column cannot hold, naming the field as the user knows it: "<field> is too
 // long: at most 255 characters can be stored." Characters are counted, not UTF-16 units, and all

@@ -162,6 +162,67 @@ sqlite3 *sqliteHandle(QSqlDatabase &db)
     return handle;
 }
 
+QString foldedText(const QString &text)
+{
+    bool ascii = true;
+    for (QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return text.toLower();
+    QString out;
+    out.reserve(text.size());
+    for (char32_t c : text.toUcs4()) {
+        const char32_t f = QChar::toCaseFolded(c);
+        if (QChar::requiresSurrogates(f)) {
+            out.append(QChar(QChar::highSurrogate(f)));
+            out.append(QChar(QChar::lowSurrogate(f)));
+        } else {
+            out.append(QChar(char16_t(f)));
+        }
+    }
+    return out;
+}
+
+QVariant foldedKey(const QVariant &text)
+{
+    if (text.isNull())
+        return QVariant(QMetaType::fromType<QString>());
+    return foldedText(text.toString());
+}
+
+namespace {
+
+void foldFunction(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const unsigned char *text = sqlite3_value_text(argv[0]);
+    const int len = sqlite3_value_bytes(argv[0]);
+    if (!text) {
+        sqlite3_result_error_nomem(context);
+        return;
+    }
+    bool ascii = true;
+    for (int i = 0; i < len && ascii; ++i)
+        ascii = !(text[i] & 0x80);
+    if (ascii) {
+        std::string out(reinterpret_cast<const char *>(text), size_t(len));
+        for (char &c : out)
+            c = char(asciiLower(static_cast<unsigned char>(c)));
+        sqlite3_result_text(context, out.data(), len, SQLITE_TRANSIENT);
+        return;
+    }
+    const QByteArray out = foldedText(QString::fromUtf8(reinterpret_cast<const char *>(text), len)).toUtf8();
+    sqlite3_result_text(context, out.constData(), int(out.size()), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
 void registerCatalogueFunctions(sqlite3 *handle)
 {
     auto check = [handle](int rc) {
@@ -169,11 +230,15 @@ void registerCatalogueFunctions(sqlite3 *handle)
             throw CinelogError(rc, QStringLiteral("The catalogue's text comparison could not be installed: ")
                                        + QString::fromUtf8(sqlite3_errmsg(handle)));
     };
-    check(sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, collate, nullptr));
-    check(sqlite3_create_function_v2(handle, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
-                                     nullptr, nullptr, nullptr));
-    check(sqlite3_create_function_v2(handle, "like", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
-                                     nullptr, nullptr, nullptr));
+    // Names of our own only: what the engine itself defines (NOCASE, like()) stays as every other
+    // program reading the file knows it.
+    check(sqlite3_create_collation_v2(handle, "cinelog_nocase", SQLITE_UTF8, nullptr, collate, nullptr));
+    check(sqlite3_create_function_v2(handle, "cinelog_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                                     nullptr, foldFunction, nullptr, nullptr, nullptr));
+    check(sqlite3_create_function_v2(handle, "cinelog_like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                                     nullptr, likeFunction, nullptr, nullptr, nullptr));
+    check(sqlite3_create_function_v2(handle, "cinelog_like", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                                     nullptr, likeFunction, nullptr, nullptr, nullptr));
 }
 
 void registerCatalogueFunctions(QSqlDatabase &db)

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "CommunityConnection.h"
 #include "Schema.h"
+#include "SqliteFunctions.h"
 
 #include <QList>
 #include <QSqlQuery>
@@ -90,6 +91,7 @@ RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
     r.fields = m.record();
     const QString director = r.fields.value(QStringLiteral("Director")).toString();
     if (!director.isEmpty()) {
+        // sql-not-keyed: the community server's table, compared by the server's own collation
         QSqlQuery d = remote.exec(
             QStringLiteral("SELECT CAST(Director AS BINARY), CAST(URL AS BINARY) FROM Directors WHERE Director = ? "
                            "ORDER BY ID LIMIT 1"),
@@ -126,7 +128,8 @@ void checkLength(const char *field, const QVariant &value)
 // The catalogue's ID of the actor of that name, added when missing; a blank web link is filled.
 int localActor(Catalogue &cat, const Person &p)
 {
-    QSqlQuery q = cat.exec(QStringLiteral("SELECT ID, URL FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"), {p.name});
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT ID, URL FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1"),
+                           {foldedText(p.name)});
     if (q.next()) {
         const int id = q.value(0).toInt();
         if (blank(q.value(1)) && !blank(p.url))
@@ -157,7 +160,8 @@ void downloadMovie(Catalogue &cat, CommunityConnection &remote, int remoteId, in
             cat.exec(QStringLiteral("UPDATE Movies SET Director = ? WHERE ID = ?"), {director, localMovieId});
             if (r.director) {
                 QSqlQuery d = cat.exec(
-                    QStringLiteral("SELECT ID, URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1"), {director});
+                    QStringLiteral("SELECT ID, URL FROM Directors WHERE DirectorKey = ? ORDER BY ID LIMIT 1"),
+                    {foldedText(director)});
                 if (d.next()) {
                     if (blank(d.value(1)) && !blank(r.director->url))
                         cat.exec(QStringLiteral("UPDATE Directors SET URL = ? WHERE ID = ?"),
@@ -230,8 +234,8 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
         const QString name = l.value(QStringLiteral("Director")).toString();
         if (!name.isEmpty()) {
             // A director typed into a movie but missing from the pick list still goes up, without a link.
-            QSqlQuery d = cat.exec(QStringLiteral("SELECT URL FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1"),
-                                   {name});
+            QSqlQuery d = cat.exec(QStringLiteral("SELECT URL FROM Directors WHERE DirectorKey = ? ORDER BY ID LIMIT 1"),
+                                   {foldedText(name)});
             director = Person{name, d.next() ? d.value(0) : QVariant()};
         }
         if (l.value(QStringLiteral("EpisodeDisc")).toString() == QLatin1String("1")) {
@@ -312,6 +316,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
 
         for (const CastMember &k : cast) {
             int m = 0;
+            // sql-not-keyed: the community server's table, compared by the server's own collation
             QSqlQuery a = remote.exec(
                 QStringLiteral("SELECT ID, CAST(URL AS BINARY) FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
                 {k.actor.name});
@@ -338,6 +343,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
         reachedOnce(UploadStage::Cast);
 
         if (director) {
+            // sql-not-keyed: the community server's table, compared by the server's own collation
             QSqlQuery d = remote.exec(
                 QStringLiteral("SELECT ID, CAST(URL AS BINARY) FROM Directors WHERE Director = ? ORDER BY ID LIMIT 1 FOR UPDATE"),
                 {director->name});

@@ -45,6 +45,7 @@ QList<CommunityMatch> SearchMovies(CommunityConnection &remote, const QString &t
     QList<CommunityMatch> out;
     QSet<QString> listed;
     {
+        // sql-not-keyed: the community server's table, compared by the server's own collation
         QSqlQuery q = remote.exec(
             QStringLiteral("SELECT ID, CAST(Title AS BINARY), CAST(ReleaseYear AS BINARY) FROM Movies WHERE Title = ? "
                            "ORDER BY ID"),
@@ -68,6 +69,7 @@ QList<CommunityMatch> SearchMovies(CommunityConnection &remote, const QString &t
             closer.open = false;
         if (words[k].isEmpty())
             continue;
+        // sql-not-keyed: the community server's table, compared by the server's own collation
         QSqlQuery q = remote.exec(
             QStringLiteral("SELECT ID, CAST(Title AS BINARY), CAST(ReleaseYear AS BINARY) FROM Movies "
                            "WHERE Title LIKE ? ESCAPE '!' ORDER BY ID"),

@@ -3,7 +3,9 @@
 #include "Catalogue.h"
 #include "CatalogueFile.h"
 #include "CinelogError.h"
+#include "Migrations.h"
 #include "Schema.h"
+#include "SqliteFunctions.h"
 #include "Services.h"
 
 #include <QFileInfo>
@@ -93,11 +95,12 @@ public:
         m_insertMovie = cols.isEmpty() ? prepared(db, QStringLiteral("INSERT INTO Movies DEFAULT VALUES"))
                                        : prepared(db, QStringLiteral("INSERT INTO Movies (%1) VALUES (%2)")
                                                           .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-        m_findDirector = prepared(db, QStringLiteral("SELECT 1 FROM Directors WHERE Director = ? LIMIT 1"));
+        // Names are looked up by their keys (the case-folded form), bound folded.
+        m_findDirector = prepared(db, QStringLiteral("SELECT 1 FROM Directors WHERE DirectorKey = ? LIMIT 1"));
         m_addDirector = prepared(db, QStringLiteral("INSERT INTO Directors (Director) VALUES (?)"));
-        m_findGenre = prepared(db, QStringLiteral("SELECT 1 FROM Genres WHERE Genre = ? LIMIT 1"));
+        m_findGenre = prepared(db, QStringLiteral("SELECT 1 FROM Genres WHERE GenreKey = ? LIMIT 1"));
         m_addGenre = prepared(db, QStringLiteral("INSERT INTO Genres (Genre) VALUES (?)"));
-        m_findActor = prepared(db, QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"));
+        m_findActor = prepared(db, QStringLiteral("SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1"));
         m_addActor = prepared(db, QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"));
         m_link = prepared(db, m_hasPlayingAs ? QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)")
                                              : QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"));
@@ -184,7 +187,7 @@ private:
         if (known.contains(name))
             return 0;
         known.insert(name);
-        find.addBindValue(name);
+        find.addBindValue(foldedText(name));
         if (!find.exec())
             failAt(at, Catalogue::errorOf(find.lastError()).description());
         const bool found = find.next();
@@ -208,7 +211,7 @@ private:
 
     int lookUpOrAddActor(const QString &name, const CellPlace &at)
     {
-        m_findActor.addBindValue(name);
+        m_findActor.addBindValue(foldedText(name));
         if (!m_findActor.exec())
             failAt(at, Catalogue::errorOf(m_findActor.lastError()).description());
         if (m_findActor.next()) {
@@ -262,6 +265,9 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
             try {
                 QSqlDatabase db = CatalogueFile::openConnection(targetPath, name);
                 CatalogueFile::verifyCatalogueFile(db);
+                // The file gets the layout the import writes to (the name keys among it) and this
+                // connection the triggers that key what it adds, as opening the catalogue would.
+                Migrations::bringUpToDate(db);
                 QSqlQuery begin(db);
                 if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
                     throw Catalogue::errorOf(begin.lastError());

@@ -57,7 +57,7 @@ static QDate storedDate(const QVariant &v)
 
 QStringList borrowers(Catalogue &cat)
 {
-    QSqlQuery q = cat.exec(QStringLiteral("SELECT LoanedTo FROM LoanOut GROUP BY LoanedTo ORDER BY LoanedTo"));
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT LoanedTo FROM LoanOut GROUP BY cinelog_fold(LoanedTo) ORDER BY cinelog_fold(LoanedTo)"));
     QStringList out;
     while (q.next()) {
         const QString name = q.value(0).toString();
@@ -89,7 +89,7 @@ QList<LoanRow> loans(Catalogue &cat, Filter filter, const QString &borrower)
     else if (filter == Filter::Returned)
         where << QStringLiteral("DateIn IS NOT NULL");
     if (!borrower.isEmpty()) {
-        where << QStringLiteral("LoanedTo = ?");
+        where << QStringLiteral("LoanedTo = ? COLLATE cinelog_nocase");
         values << borrower;
     }
     if (!where.isEmpty())

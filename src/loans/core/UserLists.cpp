@@ -8,7 +8,7 @@ namespace UserLists {
 QString proposedName(Catalogue &cat, const QString &userId)
 {
     return cat
-        .scalar(QStringLiteral("SELECT Name FROM UserList WHERE UserID = ? AND Name IS NOT NULL ORDER BY ID LIMIT 1"),
+        .scalar(QStringLiteral("SELECT Name FROM UserList WHERE UserID = ? COLLATE cinelog_nocase AND Name IS NOT NULL ORDER BY ID LIMIT 1"),
                 {userId})
         .toString();
 }
@@ -28,7 +28,7 @@ int addEntry(Catalogue &cat, int movieId, const QString &movieTitle, const QStri
 
 QStringList names(Catalogue &cat)
 {
-    QSqlQuery q = cat.exec(QStringLiteral("SELECT Name FROM UserList WHERE Name IS NOT NULL GROUP BY Name ORDER BY Name"));
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT Name FROM UserList WHERE Name IS NOT NULL GROUP BY cinelog_fold(Name) ORDER BY cinelog_fold(Name)"));
     QStringList out;
     while (q.next())
         out << q.value(0).toString();
@@ -37,7 +37,7 @@ QStringList names(Catalogue &cat)
 
 QList<UserListEntry> entries(Catalogue &cat, const QString &listName)
 {
-    QSqlQuery q = cat.exec(QStringLiteral("SELECT ID, MovID, MovieTitle FROM UserList WHERE Name = ? ORDER BY ID"), {listName});
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT ID, MovID, MovieTitle FROM UserList WHERE Name = ? COLLATE cinelog_nocase ORDER BY ID"), {listName});
     QList<UserListEntry> out;
     while (q.next())
         out << UserListEntry{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString()};
@@ -46,7 +46,7 @@ QList<UserListEntry> entries(Catalogue &cat, const QString &listName)
 
 void removeMovie(Catalogue &cat, const QString &listName, int movieId)
 {
-    cat.exec(QStringLiteral("DELETE FROM UserList WHERE MovID = ? AND Name = ?"), {movieId, listName});
+    cat.exec(QStringLiteral("DELETE FROM UserList WHERE MovID = ? AND Name = ? COLLATE cinelog_nocase"), {movieId, listName});
 }
 
 } // namespace UserLists

@@ -4,12 +4,14 @@
 #include "CinelogError.h"
 #include "MovieStore.h"
 #include "Contrast.h"
+#include "Schema.h"
 #include "SqliteFunctions.h"
 
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
 #include <algorithm>
+#include <cstring>
 #include <sqlite3.h>
 #include <string>
 
@@ -105,11 +107,11 @@ void MovieListModel::clear()
 
 void MovieListModel::fill(Catalogue &catalogue, const std::function<void(qint64, qint64)> &progress)
 {
-    // Only the IDs in Order By order, read along the index on Movies.OrderBy; the texts follow
+    // Only the IDs in Order By order, read along the index on its key; the texts follow
     // when the rows are shown.
     std::vector<int> ids;
     {
-        Statement q(handleOf(catalogue), QStringLiteral("SELECT ID FROM Movies ORDER BY OrderBy, ID"));
+        Statement q(handleOf(catalogue), QStringLiteral("SELECT ID FROM Movies ORDER BY OrderByKey, ID"));
         while (q.next()) {
             ids.push_back(q.integer(0));
             if (progress && (ids.size() & 0xFFFF) == 0)
@@ -261,14 +263,17 @@ QString MovieListModel::sortKey(int column) const
         return QStringLiteral("CASE WHEN ID IN (%1) THEN CAST(ID AS TEXT) ELSE %2 END").arg(ids.join(QLatin1Char(',')), padded);
     }
     case ColTime:
-        return QStringLiteral("CASE WHEN ifnull(RunningTime, '') = '' THEN 'NA' ELSE RunningTime || ' min' END");
+        return QStringLiteral("cinelog_fold(CASE WHEN ifnull(RunningTime, '') = '' THEN 'NA' ELSE RunningTime || ' min' END)");
     case ColStars:
         return QStringLiteral("ifnull(CAST(UserRating AS TEXT), '')");
     default: {
         static const char *const names[ColumnCount] = {"ID", "Title", "OrderBy", "Director", "Genre1", "Genre2",
                                                         "Genre3", "Medium", "Format", "Rating", "ReleaseYear",
                                                         "RunningTime", "NumDiscs", "UserRating", "URL"};
-        return QStringLiteral("ifnull(%1, '')").arg(QLatin1String(names[column]));
+        // Texts sort by their case-folded form: the key where the column has one.
+        if (const Schema::TextKey *key = Schema::textKeyOf(QStringLiteral("Movies"), QLatin1String(names[column])))
+            return QStringLiteral("ifnull(%1, '')").arg(QLatin1String(key->key));
+        return QStringLiteral("ifnull(cinelog_fold(%1), '')").arg(QLatin1String(names[column]));
     }
     }
 }
@@ -303,14 +308,14 @@ void MovieListModel::sort(int column, Qt::SortOrder order)
         return posHash.value(id, -1);
     };
 
-    // The engine orders by the column's text without regard to case (the connection's NOCASE
-    // compares as the list always has); runs of equal texts keep the previous order.
+    // The engine orders by the column's case-folded text in its plain binary order; runs of equal
+    // texts keep the previous order.
     std::vector<int> sorted;
     sorted.reserve(m_ids.size());
     std::vector<char> seen(m_ids.size(), 0);
     {
         // sql-identifiers: a fixed column name of the list and the sort direction
-        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID, %1 FROM Movies ORDER BY 2 COLLATE NOCASE %2")
+        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID, %1 FROM Movies ORDER BY 2 %2")
                                                 .arg(sortKey(column), order == Qt::AscendingOrder ? QStringLiteral("ASC")
                                                                                                  : QStringLiteral("DESC")));
         std::string previous;
@@ -329,7 +334,7 @@ void MovieListModel::sort(int column, Qt::SortOrder order)
                 continue; // a movie stored since the list was filled
             int len = 0;
             const char *key = q.raw(1, len);
-            if (first || compareNoCase(previous.data(), int(previous.size()), key, len) != 0) {
+            if (first || previous.size() != size_t(len) || std::memcmp(previous.data(), key, size_t(len)) != 0) {
                 closeRun();
                 previous.assign(key, size_t(len));
                 first = false;

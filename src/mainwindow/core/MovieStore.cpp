@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "Schema.h"
+#include "SqliteFunctions.h"
 
 #include <QSqlQuery>
 #include <functional>
@@ -30,7 +31,7 @@ QStringList firstAppearance(Catalogue &cat, const QString &column, bool skipEmpt
     // sql-identifiers: a column name from the schema
     const QString cond = skipEmpty ? QStringLiteral(" WHERE %1 IS NOT NULL AND %1 <> ''").arg(column) : QString();
     // sql-identifiers: a column name and a fixed condition
-    QSqlQuery q = cat.exec(QStringLiteral("SELECT %1 FROM Movies%2 GROUP BY %1 ORDER BY MIN(ID)").arg(column, cond));
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT %1 FROM Movies%2 GROUP BY cinelog_fold(%1) ORDER BY MIN(ID)").arg(column, cond));
     while (q.next())
         out << text(q, 0);
     return out;
@@ -169,7 +170,8 @@ int MovieStore::addOrUpdateCast(int movieId, const QString &actor, const QString
     int actorId = 0;
     updated = false;
     m_cat.transaction([&] {
-        QVariant existing = m_cat.scalar(QStringLiteral("SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1"), {actor});
+        QVariant existing = m_cat.scalar(QStringLiteral("SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1"),
+                                           {foldedText(actor)});
         if (existing.isValid()) {
             actorId = existing.toInt();
             if (!role.isEmpty()) {
@@ -199,8 +201,13 @@ bool MovieStore::ensureName(const QString &table, const QString &column, const Q
 {
     if (name.isEmpty())
         return false;
-    // sql-identifiers: pick-list table and column names
-    if (m_cat.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(table, column), {name}).isValid())
+    // A name is there when its case-folded form is (the key of the pick list's column).
+    const Schema::TextKey *key = Schema::textKeyOf(table, column);
+    if (!key)
+        throw CinelogError(ErrorNumber::Database, QStringLiteral("%1.%2 is not a pick list.").arg(table, column));
+    // sql-identifiers: pick-list table and key column names
+    if (m_cat.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(table, QLatin1String(key->key)), {foldedText(name)})
+            .isValid())
         return false;
     // sql-identifiers: pick-list table and column names
     m_cat.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(table, column), {name});
@@ -211,9 +218,9 @@ bool MovieStore::ensureDirector(const QString &name) { return ensureName(QString
 bool MovieStore::ensureGenre(const QString &name) { return ensureName(QStringLiteral("Genres"), QStringLiteral("Genre"), name); }
 bool MovieStore::ensureActor(const QString &name) { return ensureName(QStringLiteral("Actors"), QStringLiteral("Actor"), name); }
 
-QStringList MovieStore::genres() { return names(m_cat, QStringLiteral("SELECT Genre FROM Genres ORDER BY Genre")); }
-QStringList MovieStore::directors() { return names(m_cat, QStringLiteral("SELECT Director FROM Directors ORDER BY Director")); }
-QStringList MovieStore::actors() { return names(m_cat, QStringLiteral("SELECT Actor FROM Actors ORDER BY Actor")); }
+QStringList MovieStore::genres() { return names(m_cat, QStringLiteral("SELECT Genre FROM Genres ORDER BY GenreKey, rowid")); }
+QStringList MovieStore::directors() { return names(m_cat, QStringLiteral("SELECT Director FROM Directors ORDER BY DirectorKey, ID")); }
+QStringList MovieStore::actors() { return names(m_cat, QStringLiteral("SELECT Actor FROM Actors ORDER BY ActorKey, ID")); }
 
 QStringList MovieStore::ratings()
 {
@@ -257,7 +264,7 @@ CleanReport MovieStore::clean(const std::function<void(int, int)> &progress)
             if (!a.value(2).toBool())
                 unusedActors << int(actors.size() - 1);
         }
-        QSqlQuery d = m_cat.exec(QStringLiteral("SELECT ID, Director, EXISTS (SELECT 1 FROM Movies WHERE Movies.Director = Directors.Director) "
+        QSqlQuery d = m_cat.exec(QStringLiteral("SELECT ID, Director, EXISTS (SELECT 1 FROM Movies WHERE Movies.DirectorKey = Directors.DirectorKey) "
                                                 "FROM Directors ORDER BY ID"));
         QList<int> unusedDirectors;
         while (d.next()) {

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "Schema.h"
+#include "SqliteFunctions.h"
 
 namespace People {
 
@@ -25,12 +26,13 @@ namespace {
 struct Names {
     QString table;
     QString column;
+    QString key; // the name's case-folded form, for look-ups and order
 };
 Names namesOf(Kind k)
 {
     // Fixed identifiers only; every value is bound.
-    return k == Kind::Actors ? Names{QStringLiteral("Actors"), QStringLiteral("Actor")}
-                             : Names{QStringLiteral("Directors"), QStringLiteral("Director")};
+    return k == Kind::Actors ? Names{QStringLiteral("Actors"), QStringLiteral("Actor"), QStringLiteral("ActorKey")}
+                             : Names{QStringLiteral("Directors"), QStringLiteral("Director"), QStringLiteral("DirectorKey")};
 }
 }
 
@@ -42,15 +44,18 @@ QList<Person> list(Catalogue &cat, Kind kind, const QString &letter)
     QVariantList values;
     const QString prefix = letter.trimmed();
     if (!prefix.isEmpty()) {
-        QString escaped = prefix;
+        QString escaped = foldedText(prefix);
         escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
             .replace(QLatin1Char('%'), QStringLiteral("\\%"))
             .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-        // sql-identifiers: the name column
-        sql += QStringLiteral(" WHERE %1 LIKE ? ESCAPE '\\'").arg(n.column);
+        // Letter case is already folded on both sides, so the engine's own LIKE compares as the
+        // program does.
+        // sql-identifiers: the name's key column
+        sql += QStringLiteral(" WHERE %1 LIKE ? ESCAPE '\\'").arg(n.key);
         values << escaped + QLatin1Char('%');
     }
-    sql += QStringLiteral(" ORDER BY %1, ID").arg(n.column);
+    // sql-identifiers: the name's key column
+    sql += QStringLiteral(" ORDER BY %1, ID").arg(n.key);
     QSqlQuery q = cat.exec(sql, values);
     QList<Person> out;
     while (q.next())
@@ -72,7 +77,7 @@ QStringList associatedMovies(Catalogue &cat, Kind kind, int personId, const QStr
                 out << q.value(3).toString() + QStringLiteral(" - ") + q.value(1).toString();
         }
     } else {
-        QSqlQuery q = cat.exec(QStringLiteral("SELECT Title FROM Movies WHERE Director = ? ORDER BY ID"), {name});
+        QSqlQuery q = cat.exec(QStringLiteral("SELECT Title FROM Movies WHERE DirectorKey = ? ORDER BY ID"), {foldedKey(name)});
         while (q.next())
             out << q.value(0).toString();
     }

@@ -217,7 +217,7 @@ public:
         for (const char *f : DataFields)
             run.addField(QString::fromLatin1(f));
         const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
-        m_rows = m_cat.exec(MovieColumns + QStringLiteral(" ORDER BY OrderBy"));
+        m_rows = m_cat.exec(MovieColumns + QStringLiteral(" ORDER BY OrderByKey, ID"));
         run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
         m_progress.start(QStringLiteral("Getting Movie Details..."), count);
         m_counter = 1;

@@ -92,7 +92,7 @@ public:
         for (const char *f : {"MovTitle1", "OrderedBy", "TodaysDate"})
             run.addField(QString::fromLatin1(f));
         const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
-        m_rows = m_cat.exec(QStringLiteral("SELECT Title, OrderBy FROM Movies ORDER BY OrderBy"));
+        m_rows = m_cat.exec(QStringLiteral("SELECT Title, OrderBy FROM Movies ORDER BY OrderByKey, ID"));
         run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
         run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
     }
@@ -218,7 +218,8 @@ public:
     void DataInitialize(ReportRun &run) override
     {
         run.addField(QStringLiteral("MovieTitle"));
-        m_rows = m_cat.exec(QStringLiteral("SELECT MovieTitle FROM UserList WHERE Name = ? ORDER BY MovieTitle"),
+        m_rows = m_cat.exec(QStringLiteral("SELECT MovieTitle FROM UserList WHERE Name = ? COLLATE cinelog_nocase "
+                                           "ORDER BY cinelog_fold(MovieTitle), ID"),
                             {m_params.listName});
     }
 

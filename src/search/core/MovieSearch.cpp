@@ -1,6 +1,7 @@
 #include "MovieSearch.h"
 
 #include "Catalogue.h"
+#include "SqliteFunctions.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -47,8 +48,9 @@ const char *operatorOf(StarsComparison c)
     return "=";
 }
 
-// The first actor of that name, as the cast links refer to it. Names compare without letter case.
-const QString FirstActorId = QStringLiteral("(SELECT ID FROM Actors WHERE Actor = ? ORDER BY ID LIMIT 1)");
+// The first actor of that name, as the cast links refer to it. Names compare without letter case:
+// the value bound is the name's folded form.
+const QString FirstActorId = QStringLiteral("(SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1)");
 
 } // namespace
 
@@ -62,31 +64,35 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
 
     // Containment keeps the user's own % and _ wildcards; the text itself is bound, so quotes in it
     // are just characters.
-    auto textCriterion = [&](const char *column, const QString &value) {
+    // Titles and directors are compared by their keys (the case-folded form) with the folded text, so
+    // that the engine's own "=" and LIKE ignore letter case in every alphabet.
+    auto textCriterion = [&](const char *key, const QString &value) {
         if (value.isEmpty())
             return;
-        const QString col = QString::fromLatin1(column);
-        // Containment reads every value: through the column's index (Title, Director), which is far
-        // smaller than the table, and only the matching movies' rows after it.
+        const QString col = QString::fromLatin1(key);
+        // Containment reads every value: through the key's index, which is far smaller than the
+        // table, and only the matching movies' rows after it.
         // sql-identifiers: a fixed column name
         where << (c.exactMatch ? col + QStringLiteral(" = ?")
                                : QStringLiteral("ID IN (SELECT ID FROM Movies WHERE ") + col
                                      + QStringLiteral(" LIKE '%' || ? || '%')"));
-        values << value;
+        values << foldedText(value);
     };
     auto equalCriterion = [&](const char *column, const QString &value) {
         if (value.isEmpty())
             return;
-        where << QString::fromLatin1(column) + QStringLiteral(" = ?");
+        // sql-identifiers: a fixed column name
+        where << QString::fromLatin1(column) + QStringLiteral(" = ? COLLATE cinelog_nocase");
         values << value;
     };
     auto genreCriterion = [&](const QString &genre) {
-        where << QStringLiteral("(Genre1 = ? OR Genre2 = ? OR Genre3 = ?)");
+        where << QStringLiteral("(Genre1 = ? COLLATE cinelog_nocase OR Genre2 = ? COLLATE cinelog_nocase "
+                                "OR Genre3 = ? COLLATE cinelog_nocase)");
         values << genre << genre << genre;
     };
 
-    textCriterion("Title", c.title);
-    textCriterion("Director", c.director);
+    textCriterion("TitleKey", c.title);
+    textCriterion("DirectorKey", c.director);
     equalCriterion("Format", c.format);
     equalCriterion("Rating", c.rating);
     equalCriterion("Medium", c.medium);
@@ -103,7 +109,7 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
         if (c.secondActor.isEmpty()) {
             // sql-identifiers: a fixed sub-statement with a placeholder
             where << QStringLiteral("ID IN (SELECT MovID FROM MovActLink WHERE ActID = %1)").arg(FirstActorId);
-            values << c.actor;
+            values << foldedText(c.actor);
         } else {
             // Both actors: more than one cast row of the movie names either of them, so an actor
             // linked twice (two parts) also passes. A second name that is not in the catalogue stands
@@ -114,14 +120,14 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
                                     " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
                                     " GROUP BY l.MovID HAVING COUNT(*) > 1)")
                          .arg(FirstActorId);
-            values << c.actor << c.secondActor;
+            values << foldedText(c.actor) << foldedText(c.secondActor);
         }
     }
 
     // sql-identifiers: fixed conditions with placeholders
     const QString sql = QStringLiteral("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
                                        "ReleaseYear, RunningTime, NumDiscs, UserRating FROM Movies WHERE ")
-                        + where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY OrderBy, ID");
+                        + where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY OrderByKey, ID");
     QSqlQuery q = m_catalogue.exec(sql, values);
 
     QList<FoundMovie> found;
@@ -159,17 +165,17 @@ static QStringList column0(QSqlQuery q)
 
 QStringList MovieSearch::directors()
 {
-    return column0(m_catalogue.exec(QStringLiteral("SELECT Director FROM Directors ORDER BY Director")));
+    return column0(m_catalogue.exec(QStringLiteral("SELECT Director FROM Directors ORDER BY DirectorKey, ID")));
 }
 
 QStringList MovieSearch::actors()
 {
-    return column0(m_catalogue.exec(QStringLiteral("SELECT Actor FROM Actors ORDER BY Actor")));
+    return column0(m_catalogue.exec(QStringLiteral("SELECT Actor FROM Actors ORDER BY ActorKey, ID")));
 }
 
 QStringList MovieSearch::genres()
 {
-    return column0(m_catalogue.exec(QStringLiteral("SELECT Genre FROM Genres ORDER BY Genre")));
+    return column0(m_catalogue.exec(QStringLiteral("SELECT Genre FROM Genres ORDER BY GenreKey, rowid")));
 }
 
 QStringList MovieSearch::firstSpellings(const QString &column)
@@ -177,7 +183,7 @@ QStringList MovieSearch::firstSpellings(const QString &column)
     // Values group without letter case; each group shows the spelling of its first movie.
     // sql-identifiers: a column name from the schema
     return column0(m_catalogue.exec(QStringLiteral("SELECT %1 FROM Movies WHERE ID IN (SELECT MIN(ID) FROM Movies "
-                                                   "WHERE %1 IS NOT NULL AND %1 <> '' GROUP BY %1) ORDER BY ID")
+                                                   "WHERE %1 IS NOT NULL AND %1 <> '' GROUP BY cinelog_fold(%1)) ORDER BY ID")
                                         .arg(column)));
 }
 

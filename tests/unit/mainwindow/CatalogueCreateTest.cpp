@@ -40,10 +40,12 @@ TEST_F(StoreTest, OpeningAppendsTheAddedColumnsInOrder)
 {
     const QString path = opened();
     cat.close();
-    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded);
-    EXPECT_EQ(columnsOf(path, "Movies").size(), 19);
-    EXPECT_EQ(columnsOf(path, "Actors"), QStringList({"ID", "Actor", "URL"}));
-    EXPECT_EQ(columnsOf(path, "Directors"), QStringList({"ID", "Director", "URL"}));
+    // The added columns, then the keys of the texts compared without regard to letter case.
+    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded + QStringList({"TitleKey", "OrderByKey", "DirectorKey"}));
+    EXPECT_EQ(columnsOf(path, "Movies").size(), 22);
+    EXPECT_EQ(columnsOf(path, "Actors"), QStringList({"ID", "Actor", "URL", "ActorKey"}));
+    EXPECT_EQ(columnsOf(path, "Directors"), QStringList({"ID", "Director", "URL", "DirectorKey"}));
+    EXPECT_EQ(columnsOf(path, "Genres"), QStringList({"Genre", "GenreKey"}));
     EXPECT_EQ(columnsOf(path, "MovActLink"), QStringList({"MovID", "ActID", "PlayingAs"}));
     EXPECT_TRUE(t.prompts.shown().isEmpty());
     EXPECT_TRUE(t.logLines().isEmpty());

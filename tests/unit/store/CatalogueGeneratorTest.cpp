@@ -90,4 +90,33 @@ TEST_F(StoreTest, TheGeneratorIsDeterministic)
     EXPECT_NE(contentDigest(a), contentDigest(c));
 }
 
+// --titles: one movie per line of a UTF-8 file, in order, with their keys; the stock library reads
+// the result whole and finds each title.
+TEST_F(StoreTest, TheGeneratorMakesOneMoviePerLineOfATitlesFile)
+{
+    const QString file = t.path("titles.txt");
+    writeFile(file, QByteArray("\xEF\xBB\xBF\xC3\x89" "a\r\n\xC3\xA9" "b\n\n\xC3\x89" "c\nThe Abyss\n\xC3\x84" "RGER\r\n"));
+    CatalogueGenerator::Options o;
+    o.titles = CatalogueGenerator::readTitles(file);
+    EXPECT_EQ(o.titles, QStringList({QString::fromUtf8("\u00C9a"), QString::fromUtf8("\u00E9b"), QString::fromUtf8("\u00C9c"), "The Abyss", QString::fromUtf8("\u00C4RGER")}));
+    const CatalogueGenerator::Result r = CatalogueGenerator::generate(t.path("titled.cnlg"), o);
+    EXPECT_EQ(r.movies, 5);
+
+    RawDb stock(r.path, false, true);
+    EXPECT_EQ(stock.value("PRAGMA integrity_check"), "ok");
+    QStringList titles;
+    for (const QStringList &row : stock.rows("SELECT Title FROM Movies ORDER BY ID"))
+        titles << row[0];
+    EXPECT_EQ(titles, o.titles);
+    for (const QString &title : o.titles)
+        EXPECT_EQ(stock.value("SELECT COUNT(*) FROM Movies WHERE Title = ?", {title}), "1") << title.toStdString();
+    EXPECT_EQ(stock.value("SELECT TitleKey FROM Movies WHERE Title = ?", {QString::fromUtf8("\u00C4RGER")}), QString::fromUtf8("\u00E4rger"));
+    EXPECT_EQ(stock.value("SELECT COUNT(*) FROM Movies WHERE TitleKey IS NULL OR OrderByKey IS NULL OR DirectorKey IS NULL"), "0");
+
+    writeFile(file, QByteArray("ok\n\xFF\xFE broken\n"));
+    EXPECT_THROW(CatalogueGenerator::readTitles(file), CinelogError);
+    writeFile(file, QString(256, QLatin1Char('x')).toUtf8());
+    EXPECT_THROW(CatalogueGenerator::readTitles(file), CinelogError);
+}
+
 } // namespace

@@ -124,11 +124,12 @@ TEST_F(JetImportTest, ACurrentCatalogueKeepsItsIdsLinksDatesAndCovers)
     EXPECT_EQ(db.value("PRAGMA integrity_check"), "ok");
     EXPECT_EQ(db.rows("SELECT * FROM DBInfo"), QList<QStringList>({{"1", "1.1"}}));
     EXPECT_EQ(db.rows("SELECT * FROM Actors ORDER BY ID"),
-              QList<QStringList>({{"3", "Sigourney Weaver", "http://sw.example"}, {"7", "Audrey Tautou", "<null>"},
-                                  {"12", "Ed Harris", "http://"}}));
+              QList<QStringList>({{"3", "Sigourney Weaver", "http://sw.example", "sigourney weaver"},
+                                  {"7", "Audrey Tautou", "<null>", "audrey tautou"}, {"12", "Ed Harris", "http://", "ed harris"}}));
     EXPECT_EQ(db.rows("SELECT * FROM Directors ORDER BY ID"),
-              QList<QStringList>({{"2", "James Cameron", "<null>"}, {"4", "Jean-Pierre Jeunet", "http://jpj.example"}}));
-    EXPECT_EQ(db.rows("SELECT * FROM Genres"), QList<QStringList>({{"Drama"}, {"Sci-Fi"}, {"Drama"}}));
+              QList<QStringList>({{"2", "James Cameron", "<null>", "james cameron"},
+                                  {"4", "Jean-Pierre Jeunet", "http://jpj.example", "jean-pierre jeunet"}}));
+    EXPECT_EQ(db.rows("SELECT * FROM Genres"), QList<QStringList>({{"Drama", "drama"}, {"Sci-Fi", "sci-fi"}, {"Drama", "drama"}}));
     EXPECT_EQ(db.rows("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, ReleaseYear, RunningTime, "
                       "NumDiscs, UserRating, URL, OrderBy, EpisodeDisc, length(CoverData), onlineID, web FROM Movies ORDER BY ID"),
               QList<QStringList>({{"5", "The Abyss", "James Cameron", "Sci-Fi", "Drama", "<null>", "VHS", "Wide", "PG-13", "1989",
@@ -167,8 +168,10 @@ TEST_F(JetImportTest, TheConvertedCatalogueIsCompleteSoOpeningItChangesNothing)
     cat.close();
     EXPECT_EQ(fileBytes(file), before);
     RawDb db(file, false, true);
-    EXPECT_EQ(db.value("PRAGMA user_version"), "2");
-    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "10");
+    // The layout with the text keys, their indexes and triggers.
+    EXPECT_EQ(db.value("PRAGMA user_version"), "3");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "11");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "6");
 }
 
 TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
@@ -197,7 +200,7 @@ TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
     cat.close();
 
     RawDb db(path(), false, true);
-    EXPECT_EQ(columnsOf(path(), "Movies").size(), 19);
+    EXPECT_EQ(columnsOf(path(), "Movies").size(), 22); // with the keys of Title, OrderBy and Director
     EXPECT_FALSE(columnsOf(path(), "Movies").contains("Actor1"));
     EXPECT_EQ(db.rows("SELECT * FROM DBInfo"), QList<QStringList>({{"1", "1.1"}}));
     // Names are matched without regard to letter case; a name missing from Actors is dropped.
@@ -258,7 +261,7 @@ TEST_F(JetImportTest, ASourceMissingLaterColumnsGetsWhatTheOpenTimeCheckGives)
                                   {"2", "The Lord of the Rings", "Lord of the Rings", "0", "<null>", "0", "<null>", "0", "0"},
                                   {"4", "Heat", "Heat", "0", "<null>", "0", "<null>", "0", "0"},
                                   {"5", "<null>", "<null>", "0", "<null>", "0", "<null>", "0", "0"}}));
-    EXPECT_EQ(a.rows("SELECT * FROM Actors ORDER BY ID"), QList<QStringList>({{"1", "Al Pacino", "<null>"}, {"2", "Robert De Niro", "<null>"}}));
+    EXPECT_EQ(a.rows("SELECT ID, Actor, URL FROM Actors ORDER BY ID"), QList<QStringList>({{"1", "Al Pacino", "<null>"}, {"2", "Robert De Niro", "<null>"}}));
     EXPECT_EQ(a.value("SELECT COUNT(*) FROM DBInfo"), "0");
 }
 

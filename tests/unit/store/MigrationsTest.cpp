@@ -26,10 +26,16 @@ Migrations::Step addColumn(int version, const char *column)
             }};
 }
 
-const Migrations::Step failing{6, "a step that fails", [](Migrations::Context &ctx) {
-                                   catalogue_detail::runOn(ctx.db, QStringLiteral("ALTER TABLE Movies ADD COLUMN Doomed TEXT"));
-                                   throw CinelogError(ErrorNumber::Database, QStringLiteral("disk on fire"));
-                               }};
+// The newest version of the program's own ladder: the test's steps go above it.
+const int Top = Migrations::latestVersion();
+
+Migrations::Step failing(int version)
+{
+    return {version, "a step that fails", [](Migrations::Context &ctx) {
+                catalogue_detail::runOn(ctx.db, QStringLiteral("ALTER TABLE Movies ADD COLUMN Doomed TEXT"));
+                throw CinelogError(ErrorNumber::Database, QStringLiteral("disk on fire"));
+            }};
+}
 
 struct Connection {
     explicit Connection(const QString &path)
@@ -55,12 +61,12 @@ TEST_P(LadderFrom, EveryOlderVersionReachesTheNewest)
 {
     const QString path = t.path(QStringLiteral("films.cnlg"));
     GetParam().make(*this, path);
-    const auto steps = ladderWith({addColumn(3, "Three"), addColumn(4, "Four")});
+    const auto steps = ladderWith({addColumn(Top + 1, "Three"), addColumn(Top + 2, "Four")});
     {
         Connection c(path);
         Migrations::bringUpToDate(c.db, {}, steps);
-        EXPECT_EQ(Migrations::versionOf(c.db), 4);
-        EXPECT_EQ(Migrations::latestVersion(steps), 4);
+        EXPECT_EQ(Migrations::versionOf(c.db), Top + 2);
+        EXPECT_EQ(Migrations::latestVersion(steps), Top + 2);
     }
     const QStringList cols = columnsOf(path, QStringLiteral("Movies"));
     EXPECT_TRUE(cols.contains("OrderBy")) << GetParam().name; // the layout check's work
@@ -98,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     Catalogue c;
                                     EXPECT_TRUE(c.open(p).opened());
                                     c.close();
-                                    RawDb(p).exec("ALTER TABLE Movies ADD COLUMN Three TEXT; PRAGMA user_version = 3");
+                                    RawDb(p).exec(QStringLiteral("ALTER TABLE Movies ADD COLUMN Three TEXT; PRAGMA user_version = %1")
+                                                      .arg(Top + 1));
                                 }}),
     [](const ::testing::TestParamInfo<StartCase> &info) { return std::string(info.param.name); });
 
@@ -108,10 +115,10 @@ TEST_F(StoreTest, AFailingStepLeavesTheFileAtTheVersionBeforeIt)
     CatalogueFile::create(path);
     {
         Connection c(path);
-        EXPECT_THROW(Migrations::bringUpToDate(c.db, {}, ladderWith({addColumn(3, "Three"), failing, addColumn(7, "Seven")})),
+        EXPECT_THROW(Migrations::bringUpToDate(c.db, {}, ladderWith({addColumn(Top + 1, "Three"), failing(Top + 2), addColumn(Top + 3, "Seven")})),
                      CinelogError);
         // The steps before the failure stay done; the failing one left nothing behind.
-        EXPECT_EQ(Migrations::versionOf(c.db), 3);
+        EXPECT_EQ(Migrations::versionOf(c.db), Top + 1);
     }
     const QStringList cols = columnsOf(path, QStringLiteral("Movies"));
     EXPECT_TRUE(cols.contains("Three"));
@@ -134,7 +141,7 @@ TEST_F(StoreTest, AFailingFirstStepLeavesTheFileAtItsOldVersion)
     const QByteArray before = fileBytes(path);
     {
         Connection c(path);
-        EXPECT_THROW(Migrations::bringUpToDate(c.db, {}, ladderWith({addColumn(3, "Three")})), CinelogError);
+        EXPECT_THROW(Migrations::bringUpToDate(c.db, {}, ladderWith({addColumn(Top + 1, "Three")})), CinelogError);
         EXPECT_EQ(Migrations::versionOf(c.db), 0);
     }
     EXPECT_EQ(fileBytes(path), before);

@@ -1,7 +1,7 @@
 // Each statement here pastes a value into SQL text; the check must name every one.
 void concatenated(Catalogue &cat, const QString &title)
 {
-    cat.exec(QStringLiteral("SELECT ID FROM Movies WHERE Title = '") + title + QStringLiteral("'"));
+    cat.exec(QStringLiteral("SELECT ID FROM Movies WHERE TitleKey = '") + title + QStringLiteral("'"));
 }
 
 void filledIn(Catalogue &cat, int id)
@@ -12,7 +12,7 @@ void filledIn(Catalogue &cat, int id)
 void appended(Catalogue &cat, const QString &name)
 {
     QString sql = QStringLiteral("SELECT ID FROM Actors");
-    sql += QStringLiteral(" WHERE Actor LIKE '") + name + QStringLiteral("%'");
+    sql += QStringLiteral(" WHERE ActorKey LIKE '") + name + QStringLiteral("%'");
     cat.exec(sql);
 }
 

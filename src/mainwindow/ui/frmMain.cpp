@@ -128,6 +128,11 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     editorPane->setLayout(editorLayout);
     setProperty("editorPane", QVariant::fromValue<QObject *>(editorPane));
     buildEditor();
+    // Another program put a new file in the catalogue's place (a compaction): once the user has
+    // been told, the list shows what the catalogue holds now.
+    m_catalogue.setReopenedHandler([this] {
+        QMetaObject::invokeMethod(this, [this] { ListMovies(QStringLiteral("Refreshing Movie List...")); }, Qt::QueuedConnection);
+    });
     buildMenus();
     buildToolbar();
 
@@ -149,6 +154,7 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
 
 frmMain::~frmMain()
 {
+    m_catalogue.setReopenedHandler({});
     delete m_store;
     delete m_cover;
 }

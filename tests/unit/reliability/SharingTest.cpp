@@ -142,7 +142,11 @@ TEST_F(Sharing, SavesOfAnotherProgramSurviveACompaction)
     peer.send(QStringLiteral("saveloop 4000"));
     QThread::msleep(200);
     for (int i = 0; i < 3; ++i)
-        ASSERT_NO_THROW(compactCatalogue(cat)) << "compaction " << i;
+        try {
+            compactCatalogue(cat);
+        } catch (const CinelogError &e) {
+            FAIL() << "compaction " << i << ": " << e.what();
+        }
     cat.close();
 
     std::map<int, QString> reported;
@@ -161,9 +165,13 @@ TEST_F(Sharing, SavesOfAnotherProgramSurviveACompaction)
     }
     ASSERT_FALSE(reported.empty());
     // Saves after the compactions go into the catalogue at the path.
-    const QString after = peer.ask(QStringLiteral("save After the compactions"));
-    ASSERT_TRUE(after.startsWith(QLatin1String("ok "))) << qPrintable(after);
-    reported[after.mid(3).toInt()] = QStringLiteral("After the compactions");
+    // (The first one may be the one that finds the last compaction's file: it is told so.)
+    QString after = peer.ask(QStringLiteral("save After the compactions"));
+    if (after.startsWith(QStringLiteral("error %1 ").arg(CatalogueError::Replaced)))
+        after = peer.ask(QStringLiteral("save After the compactions"));
+    EXPECT_TRUE(after.startsWith(QLatin1String("ok "))) << qPrintable(after);
+    if (after.startsWith(QLatin1String("ok ")))
+        reported[after.mid(3).toInt()] = QStringLiteral("After the compactions");
 
     const std::map<int, QString> present = moviesAtPath();
     QStringList lost;

@@ -152,6 +152,7 @@ void Catalogue::adopt(QSqlDatabase db, const QString &connectionName, const QStr
     m_db = db;
     m_connectionName = connectionName;
     m_path = path;
+    m_damage.clear();
     // The connection has just opened and read the file at path: that file is the catalogue.
     struct stat st {};
     m_identityKnown = ::stat(QFile::encodeName(path).constData(), &st) == 0;
@@ -346,6 +347,12 @@ CinelogError busyError(const QString &path)
 
 } // namespace
 
+void Catalogue::markDamaged(const QString &why)
+{
+    if (m_damage.isEmpty())
+        m_damage = why.isEmpty() ? QStringLiteral("damaged") : why;
+}
+
 QSqlQuery Catalogue::run(const QString &sql, const QVariantList &values)
 {
     try {
@@ -353,6 +360,13 @@ QSqlQuery Catalogue::run(const QString &sql, const QVariantList &values)
     } catch (const CinelogError &e) {
         if (engineBusy(e))
             throw busyError(m_path);
+        // SQLITE_CORRUPT and its extended codes, SQLITE_NOTADB.
+        if ((e.number() & 0xff) == 11 || e.number() == 26) {
+            markDamaged(e.description());
+            throw CinelogError(CatalogueError::Damaged,
+                               QStringLiteral("The catalogue '%1' is damaged (%2). It stays open for reading only: "
+                                              "nothing more is written to it.").arg(m_path, e.description()));
+        }
         throw;
     }
 }
@@ -378,6 +392,10 @@ QVariant Catalogue::scalar(const QString &sql, std::initializer_list<QVariant> v
 void Catalogue::begin()
 {
     if (m_txDepth == 0) {
+        if (isDamaged())
+            throw CinelogError(CatalogueError::Damaged,
+                               QStringLiteral("The catalogue '%1' is damaged (%2) and open for reading only: nothing "
+                                              "was written.").arg(m_path, m_damage));
         run(QStringLiteral("BEGIN IMMEDIATE"), {});
         // With the write lock held, nobody can swap the file any more until this transaction ends;
         // a swap that happened while this program waited for the lock is seen here.

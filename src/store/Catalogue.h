@@ -82,6 +82,8 @@ namespace CatalogueError {
 constexpr qint64 Busy = 3005;
 // The file at the catalogue's path is no longer the one this program opened (replaced or deleted).
 constexpr qint64 Replaced = 3006;
+// The catalogue was found damaged; it stays open for reading only.
+constexpr qint64 Damaged = 3007;
 } // namespace CatalogueError
 
 // The open catalogue: its connection, the path it was opened from, and the statement runner every
@@ -139,6 +141,12 @@ public:
     bool isStillTheFileAtPath() const;
     void setReopenedHandler(std::function<void()> handler) { m_onReopened = std::move(handler); }
 
+    // Once the engine reports the file malformed (or a check finds it so), the catalogue is open for
+    // reading only: every later write throws CatalogueError::Damaged and the file stays untouched.
+    void markDamaged(const QString &why);
+    bool isDamaged() const { return !m_damage.isEmpty(); }
+    const QString &damage() const { return m_damage; }
+
     // How long a statement waits for another program's lock before it fails with
     // CatalogueError::Busy.
     static constexpr int BusyTimeoutMs = 8000;
@@ -169,4 +177,5 @@ private:
     dev_t m_device = 0;
     ino_t m_inode = 0;
     std::function<void()> m_onReopened;
+    QString m_damage;
 };

@@ -585,6 +585,9 @@ void importCatalogue(CatalogueSource &source, QSqlDatabase &db, ProgressSink &pr
         counter.finish();
         throw;
     }
+    // The layout is written complete at the base version; the later steps finish it, so that the
+    // first opening of the converted catalogue has nothing left to change.
+    Migrations::bringUpToDate(db);
     counter.finish();
 }
 

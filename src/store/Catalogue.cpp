@@ -8,11 +8,13 @@
 #include "ProgressSink.h"
 #include "Schema.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <atomic>
 #include <new>
+#include <sys/stat.h>
 
 namespace catalogue_detail {
 
@@ -150,6 +152,48 @@ void Catalogue::adopt(QSqlDatabase db, const QString &connectionName, const QStr
     m_db = db;
     m_connectionName = connectionName;
     m_path = path;
+    m_damage.clear();
+    // The connection has just opened and read the file at path: that file is the catalogue.
+    struct stat st {};
+    m_identityKnown = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    m_device = st.st_dev;
+    m_inode = st.st_ino;
+}
+
+bool Catalogue::isStillTheFileAtPath() const
+{
+    if (!m_identityKnown)
+        return false;
+    struct stat st {};
+    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
+        return false;
+    return st.st_dev == m_device && st.st_ino == m_inode;
+}
+
+void Catalogue::replacedUnderneath()
+{
+    const QString path = m_path;
+    const bool stillThere = QFileInfo(path).isFile();
+    QString reopened;
+    if (stillThere) {
+        const OpenResult r = open(path);
+        reopened = r.opened()
+            ? QStringLiteral(" It has been opened again as it is now: check your last change and make it again.")
+            : QStringLiteral(" It could not be opened again: %1").arg(r.error ? r.error->description() : QString());
+        if (m_onReopened)
+            m_onReopened();
+    }
+    // A deleted file stays open for reading what it held; every write is refused as this one.
+    if (stillThere)
+        throw CinelogError(CatalogueError::Replaced,
+                           QStringLiteral("The catalogue file '%1' was replaced by another program (for example one that "
+                                          "compacted it) while it was open here. Your change was not written.")
+                                   .arg(path)
+                               + reopened);
+    throw CinelogError(CatalogueError::Replaced,
+                       QStringLiteral("The catalogue file '%1' was deleted or moved away by another program while it was "
+                                      "open here. Your change was not written. Open the catalogue again from where it "
+                                      "is now.").arg(path));
 }
 
 namespace {
@@ -275,9 +319,66 @@ QSqlQuery Catalogue::exec(const QString &sql, std::initializer_list<QVariant> va
     return exec(sql, QVariantList(values));
 }
 
+namespace {
+
+// Statements that change the file. Outside a transaction they are run in one of their own, so
+// that every write goes through the check that the file is still the catalogue.
+bool changesTheFile(const QString &sql)
+{
+    static const QRegularExpression write(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|REPLACE|CREATE|DROP|ALTER)\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return write.match(sql).hasMatch();
+}
+
+// The engine's codes for a lock it could not get in time (SQLITE_BUSY, SQLITE_LOCKED and their
+// extended codes).
+bool engineBusy(const CinelogError &e)
+{
+    const qint64 primary = e.number() & 0xff;
+    return primary == 5 || primary == 6;
+}
+
+CinelogError busyError(const QString &path)
+{
+    return CinelogError(CatalogueError::Busy,
+                        QStringLiteral("Another program is using the catalogue '%1' (reading or changing it) and did not "
+                                       "let go in time. Nothing was written: try again in a moment.").arg(path));
+}
+
+} // namespace
+
+void Catalogue::markDamaged(const QString &why)
+{
+    if (m_damage.isEmpty())
+        m_damage = why.isEmpty() ? QStringLiteral("damaged") : why;
+}
+
+QSqlQuery Catalogue::run(const QString &sql, const QVariantList &values)
+{
+    try {
+        return runOn(MovieConn(), sql, values);
+    } catch (const CinelogError &e) {
+        if (engineBusy(e))
+            throw busyError(m_path);
+        // SQLITE_CORRUPT and its extended codes, SQLITE_NOTADB.
+        if ((e.number() & 0xff) == 11 || e.number() == 26) {
+            markDamaged(e.description());
+            throw CinelogError(CatalogueError::Damaged,
+                               QStringLiteral("The catalogue '%1' is damaged (%2). It stays open for reading only: "
+                                              "nothing more is written to it.").arg(m_path, e.description()));
+        }
+        throw;
+    }
+}
+
 QSqlQuery Catalogue::exec(const QString &sql, const QVariantList &values)
 {
-    return runOn(MovieConn(), sql, values);
+    if (m_txDepth == 0 && changesTheFile(sql)) {
+        QSqlQuery q;
+        transaction([&] { q = run(sql, values); });
+        return q;
+    }
+    return run(sql, values);
 }
 
 QVariant Catalogue::scalar(const QString &sql, std::initializer_list<QVariant> values)
@@ -290,20 +391,43 @@ QVariant Catalogue::scalar(const QString &sql, std::initializer_list<QVariant> v
 
 void Catalogue::begin()
 {
-    if (m_txDepth == 0)
-        exec(QStringLiteral("BEGIN IMMEDIATE"));
-    else
-        exec(QStringLiteral("SAVEPOINT cinelog_%1").arg(m_txDepth));
+    if (m_txDepth == 0) {
+        if (isDamaged())
+            throw CinelogError(CatalogueError::Damaged,
+                               QStringLiteral("The catalogue '%1' is damaged (%2) and open for reading only: nothing "
+                                              "was written.").arg(m_path, m_damage));
+        run(QStringLiteral("BEGIN IMMEDIATE"), {});
+        // With the write lock held, nobody can swap the file any more until this transaction ends;
+        // a swap that happened while this program waited for the lock is seen here.
+        if (!isStillTheFileAtPath()) {
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+            replacedUnderneath();
+        }
+    } else {
+        run(QStringLiteral("SAVEPOINT cinelog_%1").arg(m_txDepth), {});
+    }
     ++m_txDepth;
 }
 
 void Catalogue::commit()
 {
     --m_txDepth;
-    if (m_txDepth == 0)
-        exec(QStringLiteral("COMMIT"));
-    else
-        exec(QStringLiteral("RELEASE SAVEPOINT cinelog_%1").arg(m_txDepth));
+    if (m_txDepth > 0) {
+        run(QStringLiteral("RELEASE SAVEPOINT cinelog_%1").arg(m_txDepth), {});
+        return;
+    }
+    QSqlQuery q(MovieConn());
+    if (q.exec(QStringLiteral("COMMIT")))
+        return;
+    // A COMMIT that fails (another program still reading when the wait ran out, a full disk)
+    // leaves the transaction open: roll it back, so that the connection can start the next one
+    // and other programs are not kept out by its lock and journal.
+    const CinelogError e = errorOf(q.lastError());
+    q.finish();
+    QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    if (engineBusy(e))
+        throw busyError(m_path);
+    throw e;
 }
 
 void Catalogue::rollback()

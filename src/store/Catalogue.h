@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -75,6 +76,16 @@ struct OpenOptions {
     bool restartOldFormatConversion = true;
 };
 
+// Error numbers the catalogue raises for the ways another program can get in the way.
+namespace CatalogueError {
+// Another program holds the catalogue (a long read, a compaction, a save) for longer than the wait.
+constexpr qint64 Busy = 3005;
+// The file at the catalogue's path is no longer the one this program opened (replaced or deleted).
+constexpr qint64 Replaced = 3006;
+// The catalogue was found damaged; it stays open for reading only.
+constexpr qint64 Damaged = 3007;
+} // namespace CatalogueError
+
 // The open catalogue: its connection, the path it was opened from, and the statement runner every
 // core class uses. Files are created, checked and converted by CatalogueFile; covers live in
 // CoverPictures.
@@ -122,6 +133,25 @@ public:
         commit();
     }
 
+    // Before anything is written, the file at path() must still be the file this connection opened
+    // (same device and inode): another program may have replaced it (a compaction renames a new
+    // file into its place) or deleted it. Every write is checked once the write lock is held; a
+    // replaced file is opened again (and the handler below is told), a deleted one is not, and the
+    // write throws CatalogueError::Replaced without touching either file.
+    bool isStillTheFileAtPath() const;
+    void setReopenedHandler(std::function<void()> handler) { m_onReopened = std::move(handler); }
+
+    // Once the engine reports the file malformed (or a check finds it so), the catalogue is open for
+    // reading only: every later write throws CatalogueError::Damaged and the file stays untouched.
+    void markDamaged(const QString &why);
+    bool isDamaged() const { return !m_damage.isEmpty(); }
+    const QString &damage() const { return m_damage; }
+
+    // How long a statement waits for another program's lock before it fails with
+    // CatalogueError::Busy.
+    static constexpr int BusyTimeoutMs = 8000;
+    static bool isBusy(const CinelogError &e) { return e.number() == CatalogueError::Busy; }
+
     // Throws CinelogError for a failed query.
     static void check(const QSqlQuery &q);
     static CinelogError errorOf(const QSqlError &e);
@@ -134,10 +164,18 @@ private:
     void commit();
     void rollback();
     void adopt(QSqlDatabase db, const QString &connectionName, const QString &path);
+    QSqlQuery run(const QString &sql, const QVariantList &values);
+    [[noreturn]] void replacedUnderneath();
 
     QSqlDatabase m_db;
     QString m_connectionName;
     QString m_path;
     int m_txDepth = 0;
     SourceOpener m_openSource;
+    // The file the connection opened.
+    bool m_identityKnown = false;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+    std::function<void()> m_onReopened;
+    QString m_damage;
 };

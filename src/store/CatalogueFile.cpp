@@ -144,7 +144,9 @@ QSqlDatabase openConnection(const QString &path, const QString &connectionName, 
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    // Long enough for another program's ordinary read or save to finish; bounded, so that a program
+    // that holds the catalogue for good is reported rather than waited for.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(Catalogue::BusyTimeoutMs));
     if (!db.open()) {
         CinelogError e = Catalogue::errorOf(db.lastError());
         db = QSqlDatabase();

@@ -593,6 +593,9 @@ void importCatalogue(CatalogueSource &source, QSqlDatabase &db, ProgressSink &pr
         counter.finish();
         throw;
     }
+    // The layout is written complete up to the text keys; the later steps finish it, so that the
+    // first opening of the converted catalogue has nothing left to change.
+    Migrations::bringUpToDate(db);
     counter.finish();
 }
 

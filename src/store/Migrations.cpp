@@ -125,6 +125,25 @@ void completeLayout(Migrations::Context &ctx)
         runOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));
 }
 
+// The fields a save of the movie editor writes. A change of any of them, by this program or any
+// other (a stock SQLite tool too), raises the movie's change counter, so that a save made from an
+// older reading of the movie can tell it would write over someone else's change.
+void addMovieChangeCounter(Migrations::Context &ctx)
+{
+    QSqlDatabase &db = ctx.db;
+    if (!columnNames(db, QStringLiteral("Movies")).contains(QStringLiteral("ChangeCount")))
+        runOn(db, QStringLiteral("ALTER TABLE Movies ADD COLUMN ChangeCount INTEGER NOT NULL DEFAULT 0"));
+    // Only built-in functions, so that any tool can write the catalogue. The counter's own update
+    // does not fire the trigger again (it is not among the watched columns, and the WHEN clause
+    // skips an update that set the counter itself), also with recursive triggers switched on.
+    runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS Movies_ChangeCount"));
+    runOn(db, QStringLiteral(
+        "CREATE TRIGGER Movies_ChangeCount AFTER UPDATE OF Title, Director, Genre1, Genre2, Genre3, Medium, Format, "
+        "Rating, ReleaseYear, RunningTime, NumDiscs, UserRating, URL, OrderBy, EpisodeDisc ON Movies FOR EACH ROW "
+        "WHEN NEW.ChangeCount IS OLD.ChangeCount "
+        "BEGIN UPDATE Movies SET ChangeCount = coalesce(OLD.ChangeCount, 0) + 1 WHERE ID = NEW.ID; END"));
+}
+
 } // namespace
 
 namespace Migrations {
@@ -139,6 +158,7 @@ const std::vector<Step> &ladder()
     static const std::vector<Step> steps = {
         {BaseVersion, "the layout check", completeLayout},
         {KeyVersion, "the text keys", [](Context &ctx) { TextKeys::addTo(ctx.db, ctx.status); }},
+        {4, "the movies' change counter", addMovieChangeCounter},
     };
     return steps;
 }

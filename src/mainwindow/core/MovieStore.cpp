@@ -53,11 +53,26 @@ QString CleanReport::message() const
     return report;
 }
 
+bool MovieStore::hasChangeCounter()
+{
+    // A catalogue whose layout could not be brought up to date still opens; it has no counter.
+    return m_cat.scalar(QStringLiteral("SELECT 1 FROM pragma_table_info('Movies') WHERE name = 'ChangeCount'")).isValid();
+}
+
+QVariant MovieStore::changeCounter(int id)
+{
+    return m_cat.scalar(QStringLiteral("SELECT ChangeCount FROM Movies WHERE ID = ?"), {id});
+}
+
 bool MovieStore::load(int id, MovieRecord &m)
 {
+    // The counter is read with the fields, so that it belongs to exactly what the editor shows.
+    const bool counted = hasChangeCounter();
+    // sql-identifiers: a fixed column or none
     QSqlQuery q = m_cat.exec(QStringLiteral(
         "SELECT ID, Title, OrderBy, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, NumDiscs, ReleaseYear, "
-        "RunningTime, URL, UserRating, EpisodeDisc, length(CoverData) > 0 FROM Movies WHERE ID = ?"), {id});
+        "RunningTime, URL, UserRating, EpisodeDisc, length(CoverData) > 0%1 FROM Movies WHERE ID = ?")
+                                 .arg(counted ? QStringLiteral(", ChangeCount") : QString()), {id});
     if (!q.next())
         return false;
     m.id = q.value(0).toInt();
@@ -68,10 +83,13 @@ bool MovieStore::load(int id, MovieRecord &m)
     m.userRating = q.value(14).toInt();
     m.episodeDisc = q.value(15).toInt() != 0;
     m.hasCover = q.value(16).toBool();
+    m_seen.erase(m.id);
+    if (counted)
+        m_seen[m.id] = q.value(17).toLongLong();
     return true;
 }
 
-int MovieStore::save(const MovieRecord &m)
+int MovieStore::save(const MovieRecord &m, SaveMode mode)
 {
     // Refused before anything is written, with the field named, rather than by the engine.
     const std::pair<const char *, const QString *> limited[] = {
@@ -82,6 +100,7 @@ int MovieStore::save(const MovieRecord &m)
     for (const auto &[name, value] : limited)
         Schema::refuseOverlongText(QLatin1String(name), *value);
     int id = m.id;
+    const bool counted = hasChangeCounter();
     m_cat.transaction([&] {
         const QVariantList values = {NullIfEmpty(m.title), NullIfEmpty(m.director), NullIfEmpty(m.genre1),
                                      NullIfEmpty(m.genre2), NullIfEmpty(m.genre3), NullIfEmpty(m.medium),
@@ -95,6 +114,15 @@ int MovieStore::save(const MovieRecord &m)
                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"), values);
             id = q.lastInsertId().toInt();
         } else {
+            // Checked inside the write transaction, so that no other program can change the movie
+            // between the check and the write.
+            const auto seen = m_seen.find(id);
+            if (counted && mode == SaveMode::IfUnchanged && seen != m_seen.end()) {
+                const QVariant now = changeCounter(id);
+                if (now.isValid() && now.toLongLong() != seen->second)
+                    throw CinelogError(ChangedElsewhere,
+                                       QStringLiteral("This movie was changed by another program after it was shown here."));
+            }
             QVariantList v = values;
             v << id;
             QSqlQuery q = m_cat.exec(QStringLiteral(
@@ -105,12 +133,18 @@ int MovieStore::save(const MovieRecord &m)
                 throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
         }
         m_cat.exec(QStringLiteral("UPDATE LoanOut SET MovieTitle = ? WHERE MovieID = ?"), {NullIfEmpty(m.title), id});
+        if (counted) {
+            const QVariant counter = changeCounter(id);
+            if (counter.isValid())
+                m_seen[id] = counter.toLongLong();
+        }
     });
     return id;
 }
 
 void MovieStore::remove(int id)
 {
+    m_seen.erase(id);
     m_cat.transaction([&] {
         m_cat.exec(QStringLiteral("DELETE FROM Movies WHERE ID = ?"), {id});
         m_cat.exec(QStringLiteral("DELETE FROM LoanOut WHERE MovieID = ?"), {id});
@@ -144,7 +178,22 @@ int MovieStore::copy(int id)
 
 void MovieStore::setUserRating(int id, int rating)
 {
-    m_cat.exec(QStringLiteral("UPDATE Movies SET UserRating = ? WHERE ID = ?"), {rating, id});
+    const auto seen = m_seen.find(id);
+    if (seen == m_seen.end() || !hasChangeCounter()) {
+        m_cat.exec(QStringLiteral("UPDATE Movies SET UserRating = ? WHERE ID = ?"), {rating, id});
+        return;
+    }
+    // This program's own change: the movie as shown here stays current, unless another program
+    // had changed it before.
+    m_cat.transaction([&] {
+        const QVariant before = changeCounter(id);
+        m_cat.exec(QStringLiteral("UPDATE Movies SET UserRating = ? WHERE ID = ?"), {rating, id});
+        if (before.isValid() && before.toLongLong() == seen->second) {
+            const QVariant after = changeCounter(id);
+            if (after.isValid())
+                seen->second = after.toLongLong();
+        }
+    });
 }
 
 QString MovieStore::openLoanBorrower(int id)

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <map>
 
 class Catalogue;
 
@@ -39,11 +40,20 @@ class MovieStore
 public:
     explicit MovieStore(Catalogue &catalogue) : m_cat(catalogue) {}
 
+    // A save of a movie that another program (or a stock tool) changed after it was loaded here
+    // throws CinelogError with this number; nothing is written. Each movie has a change counter in
+    // the catalogue that a trigger raises with every change of the fields a save writes.
+    static constexpr qint64 ChangedElsewhere = 3052;
+    enum class SaveMode {
+        IfUnchanged, // refuse to write over a change made elsewhere since the movie was loaded
+        Overwrite,   // write this version whatever happened meanwhile
+    };
+
     // Throws CinelogError when the movie does not exist.
     bool load(int id, MovieRecord &out);
     // Stores the record (a new row when id is 0) and the loans' copy of its title, in one
     // transaction. Returns the movie's ID.
-    int save(const MovieRecord &record);
+    int save(const MovieRecord &record, SaveMode mode = SaveMode::IfUnchanged);
     // Removes the movie, its loans and its cast links in one transaction.
     void remove(int id);
     // A copy of the movie with its cast, in one transaction; returns the new ID.
@@ -77,5 +87,9 @@ public:
 
 private:
     bool ensureName(const QString &table, const QString &column, const QString &name);
+    bool hasChangeCounter();
+    QVariant changeCounter(int id);
     Catalogue &m_cat;
+    // Each movie's change counter as this program last read or wrote it.
+    std::map<int, qint64> m_seen;
 };

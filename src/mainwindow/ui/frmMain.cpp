@@ -128,6 +128,11 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     editorPane->setLayout(editorLayout);
     setProperty("editorPane", QVariant::fromValue<QObject *>(editorPane));
     buildEditor();
+    // Another program put a new file in the catalogue's place (a compaction): once the user has
+    // been told, the list shows what the catalogue holds now.
+    m_catalogue.setReopenedHandler([this] {
+        QMetaObject::invokeMethod(this, [this] { ListMovies(QStringLiteral("Refreshing Movie List...")); }, Qt::QueuedConnection);
+    });
     buildMenus();
     buildToolbar();
 
@@ -149,6 +154,7 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
 
 frmMain::~frmMain()
 {
+    m_catalogue.setReopenedHandler({});
     delete m_store;
     delete m_cover;
 }
@@ -1078,11 +1084,43 @@ void frmMain::mnuNew_Click()
 
 void frmMain::mnuSave_Click()
 {
-    const bool ok = m_ctx.guard(QStringLiteral("frmMain mnuSave_Click"), [this] {
+    bool keepUnsaved = false;
+    const bool ok = m_ctx.guard(QStringLiteral("frmMain mnuSave_Click"), [this, &keepUnsaved] {
         if (!m_isNewMovie && m_currentMovieId == 0)
             return;
         MovieRecord m = editorRecord();
-        m.id = m_store->save(m);
+        MovieStore::SaveMode mode = MovieStore::SaveMode::IfUnchanged;
+        for (;;) {
+            try {
+                m.id = m_store->save(m, mode);
+                break;
+            } catch (const CinelogError &e) {
+                if (Catalogue::isBusy(e)) {
+                    if (m_ctx.prompts().question(e.description() + QStringLiteral("\n\nTry again?"),
+                                                 QStringLiteral("Catalogue In Use"), Prompts::Icon::Warning))
+                        continue;
+                    keepUnsaved = true;
+                    return;
+                }
+                if (e.number() != MovieStore::ChangedElsewhere || mode == MovieStore::SaveMode::Overwrite)
+                    throw;
+                const Prompts::Answer answer = m_ctx.prompts().questionYesNoCancel(
+                    QStringLiteral("Another program changed this movie after it was shown here.\n\n"
+                                   "Yes: show the movie as it is stored now (your changes here are dropped).\n"
+                                   "No: save your version over the other change.\n"
+                                   "Cancel: go on editing without saving."),
+                    QStringLiteral("Movie Changed Elsewhere"), Prompts::Icon::Warning);
+                if (answer == Prompts::Answer::Yes) {
+                    ShowMovieData();
+                    return;
+                }
+                if (answer == Prompts::Answer::Cancel) {
+                    keepUnsaved = true;
+                    return;
+                }
+                mode = MovieStore::SaveMode::Overwrite;
+            }
+        }
         m_currentMovieId = m.id;
         if (m_isNewMovie) {
             m_model->appendMovie(m);
@@ -1107,8 +1145,9 @@ void frmMain::mnuSave_Click()
         }
         m_isNewMovie = false;
     });
-    // A failed save is not offered again: what was typed stays in the editor.
-    m_isSaved = true;
+    // A failed save is not offered again: what was typed stays in the editor. A save the user put
+    // off (the catalogue in use, a change made elsewhere) is still to be done.
+    m_isSaved = !keepUnsaved;
     Q_UNUSED(ok);
     applyStates();
 }

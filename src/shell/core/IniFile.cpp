@@ -145,13 +145,23 @@ void IniFile::load() const
         return;
     m_data.clear();
     m_loaded = true;
+    m_unreadable = false;
     m_loadedStamp = fi.exists() ? fi.lastModified() : QDateTime();
     m_loadedSize = fi.exists() ? fi.size() : -1;
     if (!fi.exists() || fi.size() > MaxFileSize)
         return;
     QFile f(m_path);
-    if (f.open(QIODevice::ReadOnly))
-        m_data = f.read(MaxFileSize);
+    if (!f.open(QIODevice::ReadOnly)) {
+        // A file that is there but cannot be read (no read permission): writing it would replace
+        // everything it holds with the few lines written.
+        m_unreadable = true;
+        return;
+    }
+    m_data = f.read(MaxFileSize);
+    if (f.error() != QFileDevice::NoError) {
+        m_data.clear();
+        m_unreadable = true;
+    }
 }
 
 QString IniFile::read(const QString &section, const QString &key) const
@@ -187,6 +197,9 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     load();
     // A file too large to read would be replaced by the one line written, losing all the rest.
     if (m_loadedSize > MaxFileSize)
+        return false;
+    // Settings that were not read are never written.
+    if (m_unreadable)
         return false;
     const QByteArray nl = m_data.isEmpty() ? QByteArrayLiteral("\n") : lineBreakOf(m_data);
     const QByteArray newLine = encodeName(key) + '=' + encodeValue(value);
@@ -240,6 +253,8 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
 
 bool IniFile::store()
 {
+    if (m_unreadable)
+        return false;
     QSaveFile f(m_path);
     bool ok = f.open(QIODevice::WriteOnly) && f.write(m_data) == m_data.size() && f.commit();
     if (!ok) {

@@ -17,7 +17,8 @@ public:
     void setPath(const QString &path);
 
     QString read(const QString &section, const QString &key) const;
-    // Returns false when the file could not be written.
+    // Returns false when the file could not be written, and when it is there but could not be read
+    // (it is then left as it is).
     bool write(const QString &section, const QString &key, const QString &value);
 
     // Between begin and end, writes are kept in memory and stored once at the end.
@@ -37,6 +38,7 @@ private:
     QString m_path;
     mutable QByteArray m_data;
     mutable bool m_loaded = false;
+    mutable bool m_unreadable = false;
     mutable QDateTime m_loadedStamp;
     mutable qint64 m_loadedSize = -1;
     int m_batchDepth = 0;

@@ -40,9 +40,9 @@ TEST_F(StoreTest, OpeningAppendsTheAddedColumnsInOrder)
 {
     const QString path = opened();
     cat.close();
-    // The added columns, then the keys of the texts compared without regard to letter case.
-    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded + QStringList({"TitleKey", "OrderByKey", "DirectorKey"}));
-    EXPECT_EQ(columnsOf(path, "Movies").size(), 22);
+    // The added columns, then the keys of the texts compared without regard to letter case, then the change counter.
+    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded + QStringList({"TitleKey", "OrderByKey", "DirectorKey", "ChangeCount"}));
+    EXPECT_EQ(columnsOf(path, "Movies").size(), 23);
     EXPECT_EQ(columnsOf(path, "Actors"), QStringList({"ID", "Actor", "URL", "ActorKey"}));
     EXPECT_EQ(columnsOf(path, "Directors"), QStringList({"ID", "Director", "URL", "DirectorKey"}));
     EXPECT_EQ(columnsOf(path, "Genres"), QStringList({"Genre", "GenreKey"}));

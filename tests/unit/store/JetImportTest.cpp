@@ -3,6 +3,7 @@
 
 #include "CatalogueFile.h"
 #include "JetImport.h"
+#include "Migrations.h"
 #include "CoverPictures.h"
 #include "JetTestSupport.h"
 
@@ -168,10 +169,10 @@ TEST_F(JetImportTest, TheConvertedCatalogueIsCompleteSoOpeningItChangesNothing)
     cat.close();
     EXPECT_EQ(fileBytes(file), before);
     RawDb db(file, false, true);
-    // The layout with the text keys, their indexes and triggers.
-    EXPECT_EQ(db.value("PRAGMA user_version"), "3");
+    // The whole layout: the text keys, their indexes and triggers, and the change counter.
+    EXPECT_EQ(db.value("PRAGMA user_version"), QString::number(Migrations::latestVersion()));
     EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "11");
-    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "6");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "7");
 }
 
 TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
@@ -200,7 +201,7 @@ TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
     cat.close();
 
     RawDb db(path(), false, true);
-    EXPECT_EQ(columnsOf(path(), "Movies").size(), 22); // with the keys of Title, OrderBy and Director
+    EXPECT_EQ(columnsOf(path(), "Movies").size(), 23); // with the keys of Title, OrderBy and Director, and the change counter
     EXPECT_FALSE(columnsOf(path(), "Movies").contains("Actor1"));
     EXPECT_EQ(db.rows("SELECT * FROM DBInfo"), QList<QStringList>({{"1", "1.1"}}));
     // Names are matched without regard to letter case; a name missing from Actors is dropped.

@@ -133,8 +133,10 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     buildToolbar();
 
     connect(lvMovies->header(), &QHeaderView::sectionClicked, this, &frmMain::lvMovies_ColumnClick);
-    connect(lvMovies->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &cur) {
-        if (!m_loading && cur.isValid())
+    // A movie is chosen when its row becomes selected (a click, the arrow keys, the program). The
+    // current row alone also moves when the list merely takes the focus, which chooses nothing.
+    connect(lvMovies->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &selected) {
+        if (!m_loading && !selected.isEmpty())
             lvMovies_Click();
     });
     lvMovies->viewport()->installEventFilter(this);
@@ -768,7 +770,9 @@ void frmMain::lvMovies_Click()
 {
     if (m_model->rowCount() == 0)
         return;
-    const QModelIndex cur = lvMovies->currentIndex();
+    // The selected row (the current one follows it a moment later when both change together).
+    const QModelIndexList selected = lvMovies->selectionModel()->selectedRows();
+    const QModelIndex cur = selected.isEmpty() ? lvMovies->currentIndex() : selected.first();
     if (!cur.isValid())
         return;
     const int id = m_model->movieId(cur.row());
@@ -983,8 +987,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         // Whether this press is on the row of the movie already shown: such a click does not
         // change the current row, so only the click itself can reload the movie.
         const QModelIndex at = lvMovies->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-        m_pressOnShownMovie = at.isValid() && at.row() == lvMovies->currentIndex().row() && !m_isNewMovie
-                              && m_currentMovieId != 0 && m_model->movieId(at.row()) == m_currentMovieId;
+        m_pressOnShownMovie = at.isValid() && lvMovies->selectionModel()->isRowSelected(at.row(), QModelIndex())
+                              && !m_isNewMovie && m_currentMovieId != 0 && m_model->movieId(at.row()) == m_currentMovieId;
     }
     if (event->type() == QEvent::FocusIn) {
         if (auto *edit = qobject_cast<QLineEdit *>(watched))
@@ -1173,6 +1177,8 @@ void frmMain::mnuSave_Click()
         MovieRecord m = editorRecord();
         m.id = m_store->save(m);
         m_currentMovieId = m.id;
+        // The list's own reaction to the new row is not a choice of the user's.
+        m_loading = true;
         if (m_isNewMovie) {
             m_model->appendMovie(m);
             if (lblNumMovs->text() == QLatin1String("No Movies Found") || m_model->rowCount() > 0)
@@ -1180,6 +1186,7 @@ void frmMain::mnuSave_Click()
         } else {
             m_model->updateMovie(m_model->rowOfMovie(m.id), m);
         }
+        m_loading = false;
         ProgressSink &progress = m_ctx.progress();
         progress.ShowProgress(QStringLiteral("Saving Movie..."), 0, 50);
         progress.UpdateProgress(50);

@@ -28,7 +28,7 @@ public:
 };
 
 // Records what long work reports to the progress window.
-class RecordingProgress : public ProgressSink
+class ProgressRecorder : public ProgressSink
 {
 public:
     struct Shown {

@@ -308,7 +308,7 @@ void MainWindowTest::largeListsAndCleansShowProgress()
     QFETCH(int, count);
     QFETCH(bool, shown);
     Fixture f;
-    RecordingProgress progress;
+    ProgressRecorder progress;
     f.t.ctx().setProgress(&progress);
     addRows(f.catalogue, "Movies", "Title", count);
     f.w->ListMovies(QStringLiteral("Refreshing Movie List..."));

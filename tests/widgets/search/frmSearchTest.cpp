@@ -378,7 +378,7 @@ private slots:
         s->cat.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
                                    "INSERT INTO Movies (Title, OrderBy) SELECT 'Movie ' || i, 'Movie ' || i FROM n"),
                     {count});
-        RecordingProgress progress;
+        ProgressRecorder progress;
         s->t.ctx().setProgress(&progress);
         searchTitle(*s->w, QStringLiteral("Movie"));
         s->t.ctx().setProgress(nullptr);

@@ -32,7 +32,7 @@ public:
     Answer questionYesNoCancel(const QString &, const QString &, Icon) override { return Answer::Yes; }
     std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &, const QString &, Overwrite) override { return {}; }
     QString chooseFolder(const QString &, const QString &) override { return {}; }
 };
 

@@ -31,7 +31,7 @@ public:
     Answer questionYesNoCancel(const QString &, const QString &, Icon) override { return Answer::Cancel; }
     std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return std::nullopt; }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFile(const QString &, const QString &, const QString &, Overwrite) override { return {}; }
     QString chooseFolder(const QString &, const QString &) override { return {}; }
 };
 

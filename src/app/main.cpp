@@ -1,21 +1,14 @@
-#include "AppContext.h"
 #include "AppWiring.h"
 #include "CommandLine.h"
-#include "SingleInstance.h"
-#include "Catalogue.h"
-#include "CatalogueSession.h"
+#include "Program.h"
 #include "QtPrompts.h"
-#include "frmMain.h"
-#include "frmProgBar.h"
+#include "SingleInstance.h"
 #include "frmSplash.h"
-#include "WindowUtil.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLabel>
 #include <cstdio>
 #include <cstring>
 
@@ -94,44 +87,9 @@ int main(int argc, char *argv[])
     AppContext::Services services;
     services.prompts = &prompts;
     services.urlOpener = &urlOpener;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    AppContext ctx(AppContext::defaultSettingsFolder(programFolder), programFolder, services);
-    ProgressWindow progress(ctx);
-    ctx.setProgress(&progress);
-    ctx.errorLog().setBeforeMessage([] {
-        for (const char *name : {"frmSearch", "frmSplash"}) {
-            if (FormLoaded(QString::fromLatin1(name)))
-                for (QWidget *w : QApplication::topLevelWidgets())
-                    if (w->objectName() == QLatin1String(name))
-                        SetTopMost(w, false);
-        }
-    });
-
-    ctx.GetUser();
-
-    auto *splash = new frmSplash(ctx);
-    splash->lblDoingWhat->setText(QStringLiteral("Starting Up..."));
-    splash->show();
-    ctx.setStatusHook([](const QString &text) {
-        if (frmSplash *s = frmSplash::instance())
-            s->setDoingWhat(text);
-    });
-    QCoreApplication::processEvents();
-
-    if (!QFileInfo::exists(ctx.INIPath)) {
-        splash->setDoingWhat(QStringLiteral("Setting Up Defaults..."));
-        DoDefaults(ctx);
-        QCoreApplication::processEvents();
-    }
-
-    Catalogue catalogue;
-    CatalogueSession session(ctx, catalogue);
-    frmMain mainWindow(ctx, session);
-    progress.setMainWindow(&mainWindow);
-    wireMainWindow(ctx, catalogue, mainWindow);
-    mainWindow.Form_Load(cl.file.isEmpty());
-    mainWindow.show();
-    wireOpenRequests(instance, catalogue, mainWindow, progress, cl.statusReport);
+    Program program(QCoreApplication::applicationDirPath(), services);
+    program.start(cl.file.isEmpty());
+    wireOpenRequests(instance, program.catalogue, program.mainWindow, program.progress, cl.statusReport);
     instance.request(cl.file);
 
     if (frmSplash *s = frmSplash::instance()) {

@@ -71,11 +71,12 @@ QString ScriptedPrompts::openFile(const QString &title, const QString &filter, c
     return fileAnswer(take(QStringLiteral("openFile"), title));
 }
 
-QString ScriptedPrompts::saveFile(const QString &title, const QString &filter, const QString &startPath)
+QString ScriptedPrompts::saveFile(const QString &title, const QString &filter, const QString &startPath, Overwrite overwrite)
 {
     m_shown.append({QStringLiteral("saveFile"), QString(), title, Icon::None});
     lastDialogStart = startPath;
     lastDialogFilter = filter;
+    lastSaveOverwrite = overwrite;
     return fileAnswer(take(QStringLiteral("saveFile"), title));
 }
 

@@ -36,7 +36,8 @@ public:
     Answer questionYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     std::optional<QString> inputText(const QString &prompt, const QString &title, const QString &initial) override;
     QString openFile(const QString &title, const QString &filter, const QString &startFolder) override;
-    QString saveFile(const QString &title, const QString &filter, const QString &startPath) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &startPath,
+                     Overwrite overwrite = Overwrite::DialogConfirms) override;
     QString chooseFolder(const QString &title, const QString &startFolder) override;
 
     const QList<Shown> &shown() const { return m_shown; }
@@ -51,6 +52,8 @@ public:
     // Start folder or path passed to the last file dialog.
     QString lastDialogStart;
     QString lastDialogFilter;
+    // Who was to confirm replacing a file in the last save dialog.
+    Overwrite lastSaveOverwrite = Overwrite::DialogConfirms;
 
 private:
     QString take(const QString &kind, const QString &text);

@@ -27,6 +27,21 @@ public:
     QList<QUrl> opened;
 };
 
+// Records what long work reports to the progress window.
+class ProgressRecorder : public ProgressSink
+{
+public:
+    struct Shown {
+        QString message;
+        int minimum = 0;
+        int maximum = 0;
+    };
+    void ShowProgress(const QString &message, int minimum, int maximum) override { shown << Shown{message, minimum, maximum}; }
+    void UpdateProgress(qint64 value) override { updates << value; }
+    QList<Shown> shown;
+    QList<qint64> updates;
+};
+
 // A program context on a fresh temporary folder: settings file, error log and catalogues live there.
 // The user is "tester"; the clock reads Dec 09, 2025 3:42 PM until set.
 class TestContext

@@ -148,5 +148,5 @@ QString CatalogueSession::startFolder() const
     const QString last = m_ctx.ReadINI(OptionsSection, QStringLiteral("LastFolder"));
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return existingFolderOrHome(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }

@@ -38,7 +38,8 @@ public:
     // The recent list ("DBLists": db1 most recent to db5), five entries, empty text where unset.
     QStringList recentCatalogues() const;
     void remember(const QString &path);
-    // Where the file dialogs start: the last catalogue's folder while it exists, else Documents.
+    // Where the file dialogs start: the last catalogue's folder while it exists, else the documents
+    // folder when there is one, else home.
     QString startFolder() const;
 
 private:

@@ -111,12 +111,21 @@ void MovieListModel::fill(Catalogue &catalogue, const std::function<void(qint64,
     // when the rows are shown.
     std::vector<int> ids;
     {
+        qint64 total = 0;
+        if (progress) {
+            Statement count(handleOf(catalogue), QStringLiteral("SELECT count(*) FROM Movies"));
+            if (count.next())
+                total = count.integer(0);
+            progress(0, total);
+        }
         Statement q(handleOf(catalogue), QStringLiteral("SELECT ID FROM Movies ORDER BY OrderByKey, ID"));
         while (q.next()) {
             ids.push_back(q.integer(0));
-            if (progress && (ids.size() & 0xFFFF) == 0)
-                progress(qint64(ids.size()), -1);
+            if (progress && (ids.size() & 0x3FF) == 0)
+                progress(std::min(qint64(ids.size()), total), total);
         }
+        if (progress)
+            progress(total, total);
     }
     beginResetModel();
     m_catalogue = &catalogue;

@@ -34,7 +34,8 @@ public:
     explicit MovieListModel(QObject *parent = nullptr);
 
     // Refills from the catalogue in Order By order; the ID texts are padded with zeros to the width
-    // of the ID of the last movie in that order. progress(i, n) is called now and then.
+    // of the ID of the last movie in that order. progress(done, total) is called with the number of
+    // movies first (0, total), now and then while the rows are read, and at the end (total, total).
     void fill(Catalogue &catalogue, const std::function<void(qint64, qint64)> &progress = {});
     void clear();
 

@@ -305,6 +305,17 @@ CleanReport MovieStore::clean(const std::function<void(int, int)> &progress)
     CleanReport report;
     m_cat.transaction([&] {
         QList<QPair<int, QString>> actors, directors;
+        // Each name is examined as it is read; the count of all names first gives the total.
+        int total = 0;
+        int done = 0;
+        if (progress) {
+            total = m_cat.scalar(QStringLiteral("SELECT (SELECT count(*) FROM Actors) + (SELECT count(*) FROM Directors)")).toInt();
+            progress(0, total);
+        }
+        auto examined = [&] {
+            if (progress && (++done & 0x3FF) == 0)
+                progress(std::min(done, total), total);
+        };
         QSqlQuery a = m_cat.exec(QStringLiteral("SELECT ID, Actor, EXISTS (SELECT 1 FROM MovActLink WHERE ActID = Actors.ID) "
                                                 "FROM Actors ORDER BY ID"));
         QList<int> unusedActors;
@@ -312,6 +323,7 @@ CleanReport MovieStore::clean(const std::function<void(int, int)> &progress)
             actors.append({a.value(0).toInt(), text(a, 1)});
             if (!a.value(2).toBool())
                 unusedActors << int(actors.size() - 1);
+            examined();
         }
         QSqlQuery d = m_cat.exec(QStringLiteral("SELECT ID, Director, EXISTS (SELECT 1 FROM Movies WHERE Movies.DirectorKey = Directors.DirectorKey) "
                                                 "FROM Directors ORDER BY ID"));
@@ -320,8 +332,8 @@ CleanReport MovieStore::clean(const std::function<void(int, int)> &progress)
             directors.append({d.value(0).toInt(), text(d, 1)});
             if (!d.value(2).toBool())
                 unusedDirectors << int(directors.size() - 1);
+            examined();
         }
-        const int total = int(actors.size() + directors.size());
         for (int i : unusedActors) {
             m_cat.exec(QStringLiteral("DELETE FROM Actors WHERE ID = ?"), {actors[i].first});
             report.actors << actors[i].second;

@@ -10,6 +10,7 @@
 #include "MovieListModel.h"
 #include "MovieStore.h"
 #include "StarRating.h"
+#include "StepProgress.h"
 #include "WindowUtil.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
@@ -26,6 +27,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -41,11 +43,10 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
-const char *const WebSiteAddress = "https://cinelog.example.org/";
-const char *const ForumsAddress = "https://cinelog.example.org/forums/";
 const char *const CommunitySiteName = "Cinelog Community";
 
 QLabel *captionLabel(const QString &text, QWidget *parent)
@@ -137,9 +138,17 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     buildToolbar();
 
     connect(lvMovies->header(), &QHeaderView::sectionClicked, this, &frmMain::lvMovies_ColumnClick);
-    connect(lvMovies->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &cur) {
-        if (!m_loading && cur.isValid())
+    // A movie is chosen when its row becomes selected (a click, the arrow keys, the program). The
+    // current row alone also moves when the list merely takes the focus, which chooses nothing.
+    connect(lvMovies->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection &selected) {
+        if (!m_loading && !selected.isEmpty())
             lvMovies_Click();
+    });
+    lvMovies->viewport()->installEventFilter(this);
+    connect(lvMovies, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (!m_loading && m_pressOnShownMovie && index.isValid())
+            m_ctx.guard(QStringLiteral("frmMain - lvMovies_Click"), [this] { reloadShownMovie(); });
+        m_pressOnShownMovie = false;
     });
     connect(lvMovies, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         const QModelIndex idx = lvMovies->indexAt(pos);
@@ -448,17 +457,28 @@ void frmMain::buildMenus()
     QMenu *mnuWindow = menuBar()->addMenu(QStringLiteral("Options"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
     act(mnuWindow, "mnuOptions", QStringLiteral("Edit Options"), &frmMain::mnuOptions_Click);
-    sep(mnuWindow, "breaky39393");
+    QAction *siteBreak = mnuWindow->addSeparator();
+    siteBreak->setObjectName(QStringLiteral("breaky39393"));
     QAction *site = mnuWindow->addAction(QStringLiteral("Cinelog Website"));
     site->setObjectName(QStringLiteral("mnuWebsite"));
     connect(site, &QAction::triggered, this, [this] {
-        m_ctx.guard(QStringLiteral("frmMain - mnuWebsite_Click"), [this] { openUrl(QUrl(QString::fromLatin1(WebSiteAddress))); });
+        m_ctx.guard(QStringLiteral("frmMain - mnuWebsite_Click"), [this] {
+            if (const QUrl url = websiteUrl(); url.isValid())
+                openUrl(url);
+        });
     });
     QAction *forums = mnuWindow->addAction(QStringLiteral("Cinelog Forums"));
     forums->setObjectName(QStringLiteral("mnuForums"));
     connect(forums, &QAction::triggered, this, [this] {
-        m_ctx.guard(QStringLiteral("frmMain - mnuForums_Click"), [this] { openUrl(QUrl(QString::fromLatin1(ForumsAddress))); });
+        m_ctx.guard(QStringLiteral("frmMain - mnuForums_Click"), [this] {
+            if (const QUrl url = forumsUrl(); url.isValid())
+                openUrl(url);
+        });
     });
+    // A build without a web address has no site to visit.
+    const bool hasSite = websiteUrl().isValid();
+    for (QAction *a : {siteBreak, site, forums})
+        a->setVisible(hasSite);
     sep(mnuWindow, "Break01");
     act(mnuWindow, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
 
@@ -659,8 +679,8 @@ void frmMain::Form_Unload()
         IniFile &ini = m_ctx.ini();
         ini.beginBatch();
         if (!isMinimized()) {
-            ini.write(QStringLiteral("Reelbase"), QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-            ini.write(QStringLiteral("Reelbase"), QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+            writeTwips(ini, QStringLiteral("Reelbase"), QStringLiteral("Width"), width());
+            writeTwips(ini, QStringLiteral("Reelbase"), QStringLiteral("Height"), height());
         }
         storeColumnWidths(lvMovies->header(), ini, QStringLiteral("Reelbase"));
         ini.endBatch();
@@ -675,24 +695,41 @@ void frmMain::Form_Unload()
 
 void frmMain::ListMovies(const QString &message)
 {
+    // The movie in the editor, kept through the refill so that what is typed into it, before or
+    // after, is saved to it and to no other movie.
+    const int shownId = m_isNewMovie ? 0 : m_currentMovieId;
     m_selectedListIndex = 0;
     m_currentMovieId = 0;
     m_loading = true;
-    ProgressSink &progress = m_ctx.progress();
     try {
         if (!m_catalogue.isOpen()) {
             m_model->clear();
             m_loading = false;
+            if (shownId != 0)
+                m_isNewMovie = true;
             applyStates();
             return;
         }
-        progress.ShowProgress(message, 0, 1);
-        m_model->fill(m_catalogue, [&progress](qint64, qint64) { progress.letEventsRun(); });
-        progress.UpdateProgress(1);
+        std::optional<StepProgress> progress;
+        m_model->fill(m_catalogue, [&](qint64 done, qint64 total) {
+            if (!progress)
+                progress.emplace(m_ctx.progress(), message, total);
+            progress->step(done);
+        });
     } catch (...) {
-        progress.UpdateProgress(1);
         m_loading = false;
+        if (shownId != 0)
+            m_isNewMovie = true;
         throw;
+    }
+    if (shownId != 0) {
+        if (m_model->rowOfMovie(shownId) >= 0) {
+            m_currentMovieId = shownId;
+            selectRowOfCurrentMovie();
+        } else {
+            // The movie is gone from the catalogue: what the editor holds can only become a new one.
+            m_isNewMovie = true;
+        }
     }
     const int n = m_model->rowCount();
     if (n == 0) {
@@ -709,7 +746,7 @@ void frmMain::ListMovies(const QString &message)
     m_sortKey = MovieListModel::ColOrderBy;
     m_sortOrder = Qt::AscendingOrder;
     lvMovies->header()->setSortIndicatorShown(false);
-    m_isSaved = true;
+    // Unsaved edits stay unsaved: they are still in the editor and are offered before it moves on.
     m_loading = false;
     applyStates();
 }
@@ -739,7 +776,9 @@ void frmMain::lvMovies_Click()
 {
     if (m_model->rowCount() == 0)
         return;
-    const QModelIndex cur = lvMovies->currentIndex();
+    // The selected row (the current one follows it a moment later when both change together).
+    const QModelIndexList selected = lvMovies->selectionModel()->selectedRows();
+    const QModelIndex cur = selected.isEmpty() ? lvMovies->currentIndex() : selected.first();
     if (!cur.isValid())
         return;
     const int id = m_model->movieId(cur.row());
@@ -750,6 +789,18 @@ void frmMain::lvMovies_Click()
     m_isSaved = true;
     m_currentMovieId = id;
     m_selectedListIndex = cur.row() + 1;
+    ShowMovieData();
+}
+
+void frmMain::reloadShownMovie()
+{
+    if (m_currentMovieId == 0 || m_isNewMovie)
+        return;
+    CheckSaved();
+    // A save that failed, or a No, both leave what the catalogue holds to be shown.
+    m_isSaved = true;
+    if (m_model->rowOfMovie(m_currentMovieId) >= 0)
+        selectRowOfCurrentMovie();
     ShowMovieData();
 }
 
@@ -933,6 +984,18 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         imgCover_DblClick();
         return true;
     }
+    if (watched == txtURL && event->type() == QEvent::MouseButtonDblClick) {
+        if (cmdURL->isEnabled())
+            cmdURL_Click();
+        return true;
+    }
+    if (watched == lvMovies->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // Whether this press is on the row of the movie already shown: such a click does not
+        // change the current row, so only the click itself can reload the movie.
+        const QModelIndex at = lvMovies->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        m_pressOnShownMovie = at.isValid() && lvMovies->selectionModel()->isRowSelected(at.row(), QModelIndex())
+                              && !m_isNewMovie && m_currentMovieId != 0 && m_model->movieId(at.row()) == m_currentMovieId;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (auto *edit = qobject_cast<QLineEdit *>(watched))
             QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
@@ -1001,6 +1064,32 @@ void frmMain::flash1_FSCommand(const QString &, const QString &args)
     });
 }
 
+QUrl frmMain::websiteUrl() const
+{
+    const QUrl url(m_ctx.WebAddress);
+    if (m_ctx.WebAddress.isEmpty() || !isWebAddress(url))
+        return QUrl();
+    return url;
+}
+
+QUrl frmMain::forumsUrl() const
+{
+    QUrl site = websiteUrl();
+    if (!site.isValid())
+        return QUrl();
+    QString path = site.path();
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    site.setPath(path + QStringLiteral("forums/"));
+    return site;
+}
+
+bool frmMain::isWebAddress(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
 void frmMain::openUrl(const QUrl &url)
 {
     m_ctx.urlOpener().open(url);
@@ -1009,7 +1098,11 @@ void frmMain::openUrl(const QUrl &url)
 void frmMain::cmdURL_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain - cmdURL_Click"), [this] {
-        openUrl(QUrl::fromUserInput(txtURL->text()));
+        // Only web addresses are handed to the browser: the text comes from the catalogue, and a
+        // file: or other address would run whatever the desktop associates with it.
+        const QUrl url = QUrl::fromUserInput(txtURL->text().trimmed());
+        if (isWebAddress(url))
+            openUrl(url);
     });
 }
 
@@ -1021,7 +1114,7 @@ void frmMain::imgCover_DblClick()
         const QString file = m_ctx.prompts().openFile(
             QStringLiteral("Select a Cover Image:"),
             QStringLiteral("Pictures (*.bmp *.jpg *.jpeg *.png *.gif);;BMP Files (*.bmp);;JPG Files (*.jpg)"),
-            m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder")));
+            existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"))));
         if (file.isEmpty())
             return;
         m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"), QFileInfo(file).absolutePath());
@@ -1122,6 +1215,8 @@ void frmMain::mnuSave_Click()
             }
         }
         m_currentMovieId = m.id;
+        // The list's own reaction to the new row is not a choice of the user's.
+        m_loading = true;
         if (m_isNewMovie) {
             m_model->appendMovie(m);
             if (lblNumMovs->text() == QLatin1String("No Movies Found") || m_model->rowCount() > 0)
@@ -1129,6 +1224,7 @@ void frmMain::mnuSave_Click()
         } else {
             m_model->updateMovie(m_model->rowOfMovie(m.id), m);
         }
+        m_loading = false;
         ProgressSink &progress = m_ctx.progress();
         progress.ShowProgress(QStringLiteral("Saving Movie..."), 0, 50);
         progress.UpdateProgress(50);
@@ -1171,8 +1267,11 @@ void frmMain::mnuDelete_Click()
         m_loading = false;
         const int n = m_model->rowCount();
         lblNumMovs->setText(n == 0 ? QStringLiteral("No Movies Found") : QStringLiteral("Number of Movies Found: ") + QString::number(n));
+        // The fields still show the deleted movie; what is typed into them now is a new movie.
         m_currentMovieId = 0;
         m_selectedListIndex = 0;
+        m_isNewMovie = true;
+        m_isSaved = true;
     });
     applyStates();
 }
@@ -1185,8 +1284,9 @@ void frmMain::mnuSaveCoverFile_Click()
         QImage picture;
         if (!covers().LoadPictureFromDB(picture, m_currentMovieId))
             return;
-        QString file = m_ctx.prompts().saveFile(QStringLiteral("Save Cover File.."), QStringLiteral("BMP Files (*.bmp)"),
-                                                m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder")));
+        QString file = m_ctx.prompts().saveFile(
+            QStringLiteral("Save Cover File.."), QStringLiteral("BMP Files (*.bmp)"),
+            existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"))));
         if (file.isEmpty())
             return;
         if (!file.endsWith(QLatin1String(".bmp")))
@@ -1351,6 +1451,11 @@ CoverPictures frmMain::covers()
 
 bool frmMain::showOpenedCatalogue(bool opened, bool withRatings)
 {
+    // Another catalogue: the movie shown before belongs to the old one and is not kept.
+    m_currentMovieId = 0;
+    m_selectedListIndex = 0;
+    m_isNewMovie = false;
+    m_isSaved = true;
     updateCaption();
     if (opened)
         refreshAfterOpen(withRatings);
@@ -1363,8 +1468,10 @@ void frmMain::mnuNewDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain mnuNewDB_Click"), [this] {
         CheckSaved();
+        // The catalogue session asks before replacing a file; the dialog does not ask as well.
         const QString file = m_ctx.prompts().saveFile(QStringLiteral("Enter a Database Name:"),
-                                                      QStringLiteral("Cinelogs (*.cnlg)"), m_session.startFolder());
+                                                      QStringLiteral("Cinelogs (*.cnlg)"), m_session.startFolder(),
+                                                      Prompts::Overwrite::CallerConfirms);
         if (file.isEmpty())
             return;
         showOpenedCatalogue(m_session.createOpenAndRemember(file), false);
@@ -1415,6 +1522,7 @@ void frmMain::mnuFiles_Click(int index)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_ctx.guard(QStringLiteral("frmMain mnuFiles_Click"), [&] {
+        CheckSaved();
         showOpenedCatalogue(m_session.open(m_moviePaths[index]), true);
     });
     QApplication::restoreOverrideCursor();
@@ -1424,16 +1532,14 @@ void frmMain::mnuFiles_Click(int index)
 void frmMain::mnuCleanDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain - mnuCleanDB_Click"), [this] {
-        ProgressSink &progress = m_ctx.progress();
-        progress.ShowProgress(QStringLiteral("Cleaning the Database..."), 0, 1);
-        CleanReport report;
-        try {
-            report = m_store->clean();
-        } catch (...) {
-            progress.UpdateProgress(1);
-            throw;
-        }
-        progress.UpdateProgress(1);
+        std::optional<StepProgress> progress;
+        const CleanReport report = m_store->clean([&](int done, int total) {
+            if (!progress)
+                progress.emplace(m_ctx.progress(), QStringLiteral("Cleaning the Database..."), total);
+            progress->step(done);
+        });
+        if (progress)
+            progress->finish();
         GetActors();
         GetDirectors();
         m_ctx.prompts().message(report.message(), QStringLiteral("All Cleaned"), Prompts::Icon::Information);
@@ -1456,8 +1562,7 @@ void frmMain::mnuCopyMovie_Click()
         if (m_currentMovieId == 0)
             return;
         m_store->copy(m_currentMovieId);
-        m_currentMovieId = 0;
-        m_selectedListIndex = 0;
+        // The original stays the movie in the editor.
         ListMovies(QStringLiteral("Refreshing Movie List..."));
     });
     applyStates();
@@ -1474,9 +1579,14 @@ void frmMain::mnuAbout_Click()
 void frmMain::mnuOptions_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain - mnuOptions_Click"), [this] {
-        auto *dlg = new frmOptions(m_ctx, this);
-        dlg->setModal(false);
-        dlg->show();
+        // One options window: a second click brings the open one forward.
+        if (!m_options) {
+            m_options = new frmOptions(m_ctx, this);
+            m_options->setModal(false);
+        }
+        m_options->show();
+        m_options->raise();
+        m_options->activateWindow();
     });
 }
 

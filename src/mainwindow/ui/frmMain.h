@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 #include <functional>
 
 class AppContext;
@@ -13,6 +14,7 @@ class CoverPictures;
 class MovieListModel;
 class MovieStore;
 class StarRating;
+class frmOptions;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -114,6 +116,8 @@ public:
     static QUrl netflixSearch(const QString &text);
     // The name part of a cast row: the text before the first " as ".
     static QString castName(const QString &rowText);
+    // An address the link commands open: http or https with a host.
+    static bool isWebAddress(const QUrl &url);
 
     // Applies the enable/disable rules to every command; runs whenever one of their inputs changes.
     void applyStates();
@@ -169,6 +173,11 @@ private:
     void addNameOnLeave(QComboBox *box, int kind);
     void titleLostFocus();
     void openUrl(const QUrl &url);
+    // The product's site and forums; invalid when the build has no web address.
+    QUrl websiteUrl() const;
+    QUrl forumsUrl() const;
+    // A click on the movie already shown: offers to save it, then shows it from the catalogue.
+    void reloadShownMovie();
     void showListPopup(const QPoint &globalPos);
     void showActorPopup(const QPoint &globalPos);
     void lstActors_Click();
@@ -194,6 +203,8 @@ private:
     Qt::SortOrder m_lastSortOrder = Qt::AscendingOrder;
     bool m_lastSorted = false;
     bool m_loading = false;
+    bool m_pressOnShownMovie = false;
+    QPointer<frmOptions> m_options;
     QString m_moviePaths[6];
     QAction *m_mnuFiles[6] = {};
     QAction *m_break03 = nullptr;

@@ -23,10 +23,13 @@ Section pageFooter(int dateLeft, const QString &webAddressLabel)
                << Control::pageCount(QStringLiteral("fldPageCnt"), 1170, 90, 540, 270);
     for (Control &c : s.controls)
         c.pointSize = 8;
-    // Between the page numbers and the date, so it never runs into either.
-    Control web = Control::label(webAddressLabel, ProductWebAddress, 1800, 90, 3060, 270, 8);
-    web.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    s.controls << web;
+    // The product's address, between the page numbers and the date so it never runs into either;
+    // left out when the build has no address.
+    if (const QString address = productWebAddress(); !address.isEmpty()) {
+        Control web = Control::label(webAddressLabel, address, 1800, 90, 3060, 270, 8);
+        web.alignment = Qt::AlignHCenter | Qt::AlignTop;
+        s.controls << web;
+    }
     return s;
 }
 
@@ -204,9 +207,11 @@ ReportDefinition usersListDefinition()
     title.canGrow = true;
     d.detail.controls << title;
     d.pageFooter = Section{QStringLiteral("PageFooter"), 360, {}, {}};
-    Control web = Control::label(QStringLiteral("Label1"), ProductWebAddress, 90, 90, 10530, 270, 8);
-    web.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    d.pageFooter.controls << web;
+    if (const QString address = productWebAddress(); !address.isEmpty()) {
+        Control web = Control::label(QStringLiteral("Label1"), address, 90, 90, 10530, 270, 8);
+        web.alignment = Qt::AlignHCenter | Qt::AlignTop;
+        d.pageFooter.controls << web;
+    }
     return d;
 }
 

@@ -14,10 +14,8 @@ QString offerToSaveAsPdf(AppContext &ctx, const ReportDocument &doc, const QStri
     ctx.guard(doc.name + QStringLiteral(" - ActiveReport_ReportEnd"), [&] {
         if (!ctx.prompts().question(QStringLiteral("Do you want to save this report?"), title, Prompts::Icon::Question))
             return;
-        QString start;
-        const QString folder = ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("PDFFolder"));
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            start = folder;
+        // The "PDFFolder" setting while that folder exists, else the home folder.
+        const QString start = existingFolderOrHome(ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("PDFFolder")));
         QString path = ctx.prompts().saveFile(title, QStringLiteral("Adobe Acrobat File (*.pdf)"), start);
         if (path.isEmpty())
             return;

@@ -14,9 +14,6 @@ class Catalogue;
 // controls.
 namespace report {
 
-// Shown in the footer of the printed pages.
-inline const QString ProductWebAddress = QStringLiteral("https://cinelog.example.org/");
-
 struct ReportJob {
     ReportDefinition definition;
     std::unique_ptr<ReportDataSource> source;

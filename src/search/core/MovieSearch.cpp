@@ -54,7 +54,7 @@ const QString FirstActorId = QStringLiteral("(SELECT ID FROM Actors WHERE ActorK
 
 } // namespace
 
-QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
+QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &progress)
 {
     if (!c.hasCriteria())
         return {};
@@ -128,11 +128,27 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
     const QString sql = QStringLiteral("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
                                        "ReleaseYear, RunningTime, NumDiscs, UserRating FROM Movies WHERE ")
                         + where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY OrderByKey, ID");
+
+    // The number of movies found, counted first only where it can be large: a catalogue of no
+    // more movies than that cannot give more.
+    qint64 total = 0;
+    if (progress) {
+        if (m_catalogue.scalar(QStringLiteral("SELECT count(*) FROM Movies")).toLongLong() > ProgressCountFrom) {
+            // sql-identifiers: the same fixed conditions with placeholders
+            QSqlQuery count = m_catalogue.exec(QStringLiteral("SELECT count(*) FROM Movies WHERE ") + where.join(QStringLiteral(" AND ")),
+                                               values);
+            if (count.next())
+                total = count.value(0).toLongLong();
+        }
+        progress(0, total);
+    }
     QSqlQuery q = m_catalogue.exec(sql, values);
 
     QList<FoundMovie> found;
     int idWidth = 0;
     while (q.next()) {
+        if (progress && total > 0 && (found.size() & 0x3FF) == 0 && found.size() > 0)
+            progress(std::min<qint64>(found.size(), total), total);
         FoundMovie m;
         m.id = q.value(0).toInt();
         m.text[FoundMovie::ID] = QString::number(m.id);
@@ -152,6 +168,8 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c)
     }
     for (FoundMovie &m : found)
         m.text[FoundMovie::ID] = m.text[FoundMovie::ID].rightJustified(idWidth, QLatin1Char('0'));
+    if (progress)
+        progress(total, total);
     return found;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "StepProgress.h"
+
+#include <functional>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -56,8 +60,12 @@ public:
 
     // The movies matching every criterion in use, in the catalogue's sort order (OrderBy).
     // Empty when no criterion is in use or the first actor is not in the catalogue.
-    // Throws CinelogError when the catalogue fails.
-    QList<FoundMovie> search(const SearchCriteria &criteria);
+    // Throws CinelogError when the catalogue fails. progress(done, total) is called with the number
+    // found first (0, total), now and then while the movies are read, and at the end; the total is
+    // only counted when the catalogue holds more than ProgressCountFrom movies, and is 0 otherwise.
+    using Progress = std::function<void(qint64 done, qint64 total)>;
+    QList<FoundMovie> search(const SearchCriteria &criteria, const Progress &progress = {});
+    static constexpr qint64 ProgressCountFrom = StepProgress::Threshold;
 
     // Pick lists, in the order the window shows them.
     QStringList directors();

@@ -1,5 +1,8 @@
 #include "frmSearch.h"
 
+#include "StepProgress.h"
+#include <optional>
+
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "MainWindowLink.h"
@@ -408,7 +411,13 @@ void frmSearch::cmdSearch_Click()
 
     QList<FoundMovie> found;
     try {
-        found = m_search.search(c);
+        // A search that finds many movies shows how many of them have been read.
+        std::optional<StepProgress> progress;
+        found = m_search.search(c, [&](qint64 done, qint64 total) {
+            if (!progress)
+                progress.emplace(m_ctx.progress(), QStringLiteral("Search for Movies..."), total);
+            progress->step(done);
+        });
     } catch (const CinelogError &e) {
         m_ctx.prompts().information(e.description(), QStringLiteral("Error %1").arg(e.number()));
         return;
@@ -509,8 +518,8 @@ void frmSearch::Form_Unload()
     m_ctx.guard(QStringLiteral("frmSearch Form_Unload"), [this] {
         // A minimized or maximized size is not the one the user chose for the window.
         if (!isMinimized() && !isMaximized() && !isFullScreen()) {
-            m_ctx.WriteINI(Section, QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-            m_ctx.WriteINI(Section, QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+            writeTwips(m_ctx.ini(), Section, QStringLiteral("Width"), width());
+            writeTwips(m_ctx.ini(), Section, QStringLiteral("Height"), height());
         }
         storeColumnWidths(lvMovies->header(), m_ctx.ini(), Section);
     });

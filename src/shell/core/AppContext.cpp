@@ -1,6 +1,7 @@
 #include "AppContext.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -8,7 +9,7 @@
 #include <unistd.h>
 
 AppContext::AppContext(const QString &settingsFolder, const QString &programFolder_, Services services)
-    : programFolder(programFolder_), m_services(services), m_log(QString(), &CurrentUser, nullptr, nullptr)
+    : programFolder(programFolder_), WebAddress(productWebAddress()), m_services(services), m_log(QString(), &CurrentUser, nullptr, nullptr)
 {
     static SystemClock systemClock;
     if (!m_services.clock)
@@ -26,10 +27,51 @@ QString AppContext::defaultSettingsFolder(const QString &programFolder)
 {
     if (QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("reelbase.ini"))))
         return programFolder;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (folder.isEmpty())
-        folder = QDir::home().filePath(QStringLiteral(".config/Cinelog"));
-    return folder;
+    // The configuration folder itself, not AppConfigLocation: that one adds the organisation and
+    // the application name, both "Cinelog".
+    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (config.isEmpty())
+        config = QDir::home().filePath(QStringLiteral(".config"));
+    return QDir(config).filePath(QStringLiteral("Cinelog"));
+}
+
+QStringList AppContext::moveDoubledSettings(const QString &settingsFolder)
+{
+    QStringList moved;
+    const QDir target(settingsFolder);
+    const QString doubledPath = target.filePath(QStringLiteral("Cinelog"));
+    if (!QFileInfo(doubledPath).isDir())
+        return moved;
+    QDir().mkpath(settingsFolder);
+    const QDir doubled(doubledPath);
+    for (const QString &name : {QStringLiteral("reelbase.ini"), QStringLiteral("examErr.log")}) {
+        const QString from = doubled.filePath(name);
+        const QString to = target.filePath(name);
+        // A file already at the right place is the newer one: the old copy stays where it is.
+        if (!QFileInfo(from).isFile() || QFileInfo::exists(to))
+            continue;
+        if (QFile::rename(from, to))
+            moved << name;
+    }
+    // Only an emptied folder goes; rmdir refuses one that still holds anything.
+    QDir(settingsFolder).rmdir(QStringLiteral("Cinelog"));
+    return moved;
+}
+
+QString productWebAddress()
+{
+#ifdef CINELOG_WEBSITE
+    return QStringLiteral(CINELOG_WEBSITE).trimmed();
+#else
+    return QString();
+#endif
+}
+
+QString existingFolderOrHome(const QString &folder)
+{
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::homePath();
 }
 
 void AppContext::GetUser()
@@ -44,14 +86,12 @@ void AppContext::GetUser()
     });
 }
 
-// Reports are offered for saving in the user's documents folder: the program's own folder is not
-// writable on this platform.
-static QString defaultPdfFolder(const AppContext &ctx)
+// Reports are offered for saving in the user's documents folder when there is one, else in the
+// home folder: the program's own folder is not writable on this platform.
+static QString defaultPdfFolder()
 {
-    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (docs.isEmpty())
-        docs = ctx.programFolder;
-    return QDir(docs).absolutePath() + QLatin1Char('/');
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(existingFolderOrHome(docs)).absolutePath() + QLatin1Char('/');
 }
 
 void DoDefaults(AppContext &ctx)
@@ -76,7 +116,7 @@ void DoDefaults(AppContext &ctx)
         for (int i = 0; i < 6; ++i)
             put("MovieLoans", QString::number(i + 1), QString::number(movieLoans[i]));
         put("Options", QStringLiteral("Autoload"), QStringLiteral("1"));
-        put("Options", QStringLiteral("PDFFolder"), defaultPdfFolder(ctx));
+        put("Options", QStringLiteral("PDFFolder"), defaultPdfFolder());
         put("frmLoans", QStringLiteral("Show"), QStringLiteral("Movies Loaned Out"));
         if (!ini.endBatch())
             throw CinelogError(ErrorNumber::PermissionDenied,

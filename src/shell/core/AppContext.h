@@ -27,14 +27,22 @@ public:
     AppContext(const QString &settingsFolder, const QString &programFolder, Services services);
 
     // Where settings live: beside the executable when a reelbase.ini is there (portable mode),
-    // otherwise in the user's configuration folder.
+    // otherwise "Cinelog" in the user's configuration folder ($XDG_CONFIG_HOME/Cinelog).
     static QString defaultSettingsFolder(const QString &programFolder);
+    // Earlier builds wrote the settings file and the error log one folder too deep
+    // (Cinelog/Cinelog). Moves each of them that is there, and not yet in settingsFolder, up into
+    // settingsFolder unchanged; removes the doubled folder when nothing else is left in it.
+    // Returns the names of the files moved.
+    static QStringList moveDoubledSettings(const QString &settingsFolder);
 
     QString INIPath;
     QString VersionText = QStringLiteral("Version 2.0");
     QString CurrentUser;
     int CoverPagesLimit = 50;
     QString programFolder;
+    // The product's web address (from the build); empty when there is none, and then no window or
+    // report shows a link to it.
+    QString WebAddress;
 
     IniFile &ini() { return m_ini; }
     QString ReadINI(const QString &section, const QString &key) const { return m_ini.read(section, key); }
@@ -81,6 +89,13 @@ private:
     IniFile m_ini;
     ErrorLog m_log;
 };
+
+// The product's web address set when the program was built; empty when none was set.
+QString productWebAddress();
+
+// Where a file dialog starts for a folder from the settings: that folder while it exists, else the
+// user's home folder (never a missing folder, whose name the dialog would take for a file name).
+QString existingFolderOrHome(const QString &folder);
 
 // Writes the first-run settings.
 void DoDefaults(AppContext &ctx);

@@ -11,6 +11,9 @@ class Prompts
 public:
     enum class Icon { None, Information, Warning, Critical, Question };
     enum class Answer { Yes, No, Cancel };
+    // Who asks before an existing file is replaced: the save dialog itself, or the caller (which
+    // then asks its own question, so the user is asked once).
+    enum class Overwrite { DialogConfirms, CallerConfirms };
 
     virtual ~Prompts() = default;
 
@@ -24,7 +27,8 @@ public:
     virtual std::optional<QString> inputText(const QString &prompt, const QString &title, const QString &initial = QString()) = 0;
     // File dialogs: the chosen path, or empty text when cancelled. filter uses Qt's form "Name (*.ext)".
     virtual QString openFile(const QString &title, const QString &filter, const QString &startFolder) = 0;
-    virtual QString saveFile(const QString &title, const QString &filter, const QString &startPath) = 0;
+    virtual QString saveFile(const QString &title, const QString &filter, const QString &startPath,
+                             Overwrite overwrite = Overwrite::DialogConfirms) = 0;
     virtual QString chooseFolder(const QString &title, const QString &startFolder) = 0;
 
     void information(const QString &text, const QString &title) { message(text, title, Icon::Information); }

@@ -77,9 +77,12 @@ QString QtPrompts::openFile(const QString &title, const QString &filter, const Q
     return QFileDialog::getOpenFileName(parentWindow(), title, startFolder, filter);
 }
 
-QString QtPrompts::saveFile(const QString &title, const QString &filter, const QString &startPath)
+QString QtPrompts::saveFile(const QString &title, const QString &filter, const QString &startPath, Overwrite overwrite)
 {
-    return QFileDialog::getSaveFileName(parentWindow(), title, startPath, filter);
+    QFileDialog::Options options;
+    if (overwrite == Overwrite::CallerConfirms)
+        options |= QFileDialog::DontConfirmOverwrite;
+    return QFileDialog::getSaveFileName(parentWindow(), title, startPath, filter, nullptr, options);
 }
 
 QString QtPrompts::chooseFolder(const QString &title, const QString &startFolder)

@@ -14,7 +14,8 @@ public:
     Answer questionYesNoCancel(const QString &text, const QString &title, Icon icon) override;
     std::optional<QString> inputText(const QString &prompt, const QString &title, const QString &initial) override;
     QString openFile(const QString &title, const QString &filter, const QString &startFolder) override;
-    QString saveFile(const QString &title, const QString &filter, const QString &startPath) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &startPath,
+                     Overwrite overwrite = Overwrite::DialogConfirms) override;
     QString chooseFolder(const QString &title, const QString &startFolder) override;
 };
 

@@ -74,5 +74,15 @@ void restoreColumnWidths(QHeaderView *header, const IniFile &ini, const QString 
 void storeColumnWidths(const QHeaderView *header, IniFile &ini, const QString &section, const QString &prefix)
 {
     for (int i = 0; i < header->count(); ++i)
-        ini.write(section, prefix + QString::number(i + 1), QString::number(pixelsToTwips(header->sectionSize(i))));
+        writeTwips(ini, section, prefix + QString::number(i + 1), header->sectionSize(i));
+}
+
+void writeTwips(IniFile &ini, const QString &section, const QString &key, int pixels)
+{
+    // A stored size that still gives this many pixels is kept as it is: pixels are coarser than
+    // twips, so writing it back would move it (500 twips are 33 pixels, which are 495 twips).
+    int storedPx = 0;
+    if (readTwips(ini, section, key, storedPx) && storedPx == pixels)
+        return;
+    ini.write(section, key, QString::number(pixelsToTwips(pixels)));
 }

@@ -111,7 +111,7 @@ void frmOptions::Form_Load()
 void frmOptions::cmdOpenDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmOptions - cmdOpenDB_Click"), [this] {
-        const QString start = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastFolder"));
+        const QString start = existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastFolder")));
         const QString file = m_ctx.prompts().openFile(QStringLiteral("Select Database:"),
                                                       QStringLiteral("Cinelogs (*.cnlg)"), start);
         if (file.isEmpty())

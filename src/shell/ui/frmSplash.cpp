@@ -9,9 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
-const char *const frmSplash::WebAddress = "https://cinelog.example.org/";
 const char *const frmSplash::TmdbAttribution = "This product uses the TMDB API but is not endorsed or certified by TMDB.";
 
 namespace {
@@ -33,8 +33,16 @@ frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblDoingWhat = new QLabel(QStringLiteral("doingWhat"), this);
     lblDoingWhat->setObjectName(QStringLiteral("lblDoingWhat"));
-    lblWebAddress = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(WebAddress)), this);
+    // The product's address as a link; a build without an address shows none.
+    lblWebAddress = new QLabel(this);
     lblWebAddress->setObjectName(QStringLiteral("lblWebAddress"));
+    const QString address = ctx.WebAddress;
+    if (!address.isEmpty()) {
+        lblWebAddress->setTextFormat(Qt::RichText);
+        lblWebAddress->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                                   .arg(QString::fromLatin1(QUrl(address).toEncoded()).toHtmlEscaped(),
+                                        address.toHtmlEscaped()));
+    }
     for (QLabel *l : {lblVersion, lblDoingWhat, lblWebAddress})
         l->setStyleSheet(QStringLiteral("color: white;"));
     lblWebAddress->setStyleSheet(QStringLiteral("color: #ffd36b;"));
@@ -42,6 +50,7 @@ frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
     layout->addWidget(lblVersion);
     layout->addWidget(lblDoingWhat);
     layout->addWidget(lblWebAddress);
+    lblWebAddress->setVisible(!address.isEmpty());
     lblAttribution = new QLabel(QString::fromLatin1(TmdbAttribution), this);
     lblAttribution->setObjectName(QStringLiteral("lblAttribution"));
     lblAttribution->setWordWrap(true);

@@ -34,7 +34,6 @@ public:
     QLabel *lblAttribution;
     QTimer *Timer1;
 
-    static const char *const WebAddress;
     static const char *const TmdbAttribution;
 
 protected:

@@ -375,3 +375,20 @@ TEST_F(ReportsTest, SearchReportFollowsTheListOrderAndSkipsADeletedMovie)
 }
 
 } // namespace
+
+// A build without a web address prints none: no footer carries a placeholder address.
+TEST_F(ReportsTest, FootersCarryNoAddressWhenTheBuildHasNone)
+{
+    ASSERT_TRUE(productWebAddress().isEmpty()) << "this test runs on a build without CINELOG_WEBSITE";
+    std::vector<ReportJob> jobs;
+    jobs.push_back(arMovieList(tc.ctx(), cat));
+    jobs.push_back(arLoans(tc.ctx(), cat, LoansReportParams{}));
+    jobs.push_back(arUsersList(tc.ctx(), cat, UsersListReportParams{QStringLiteral("Ann")}));
+    jobs.push_back(arMovieDetailsALL(tc.ctx(), cat));
+    jobs.push_back(arMovieDetailsSearch(tc.ctx(), cat, MovieDetailsSearchParams{}));
+    for (const ReportJob &job : jobs) {
+        for (const Control &c : job.definition.pageFooter.controls)
+            EXPECT_FALSE(c.text.contains(QStringLiteral("://")) || c.text.contains(QStringLiteral("www.")))
+                << job.definition.name.toStdString() << ": " << c.text.toStdString();
+    }
+}

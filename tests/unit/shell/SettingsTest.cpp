@@ -1,7 +1,9 @@
 #include "AppContext.h"
 #include "GTestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -99,4 +101,70 @@ TEST(Guard, LogsTheLabelAndShowsTheMessage)
     ASSERT_EQ(t.prompts.shown().size(), 1);
     EXPECT_EQ(t.prompts.shown().first().text, "Object required\rThis error has been logged.");
     EXPECT_EQ(t.prompts.shown().first().title, "Error 424 frmMain - mnuCleanDB_Click");
+}
+
+namespace {
+
+// Points HOME and XDG_CONFIG_HOME at a temporary folder while it lives.
+struct TemporaryHome {
+    QTemporaryDir dir;
+    QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    TemporaryHome()
+    {
+        qputenv("HOME", dir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral(".config")).toLocal8Bit());
+    }
+    ~TemporaryHome()
+    {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+};
+
+} // namespace
+
+TEST(DoDefaults, PdfFolderIsTheDocumentsFolderOnlyWhenItExists)
+{
+    TemporaryHome home;
+    {
+        GTestContext t;
+        DoDefaults(t.ctx());
+        EXPECT_EQ(t.ctx().ReadINI("Options", "PDFFolder"), home.dir.path() + '/');
+    }
+    ASSERT_TRUE(QDir(home.dir.path()).mkdir(QStringLiteral("Documents")));
+    GTestContext t;
+    DoDefaults(t.ctx());
+    EXPECT_EQ(t.ctx().ReadINI("Options", "PDFFolder"), home.dir.filePath(QStringLiteral("Documents")) + '/');
+}
+
+TEST(Settings, FolderIsCinelogInTheConfigurationFolderUnlessPortable)
+{
+    TemporaryHome home;
+    QTemporaryDir program;
+    EXPECT_EQ(AppContext::defaultSettingsFolder(program.path()), home.dir.filePath(QStringLiteral(".config/Cinelog")));
+    QFile ini(QDir(program.path()).filePath(QStringLiteral("reelbase.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.close();
+    EXPECT_EQ(AppContext::defaultSettingsFolder(program.path()), program.path());
+}
+
+TEST(Settings, ExistingFolderOrHome)
+{
+    TemporaryHome home;
+    const QString sub = home.dir.filePath(QStringLiteral("films"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    QFile file(home.dir.filePath(QStringLiteral("a.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const struct {
+        QString folder, expected;
+    } cases[] = {
+        {sub, sub},
+        {home.dir.filePath(QStringLiteral("gone")), home.dir.path()},
+        {home.dir.filePath(QStringLiteral("gone/deeper")), home.dir.path()},
+        {file.fileName(), home.dir.path()}, // a file is not a folder
+        {QString(), home.dir.path()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(existingFolderOrHome(c.folder), c.expected) << c.folder.toStdString();
 }

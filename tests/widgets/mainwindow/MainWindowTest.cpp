@@ -5,12 +5,14 @@
 #include "CatalogueMaintenance.h"
 #include "MovieListModel.h"
 #include "StarRating.h"
+#include "StepProgress.h"
 #include "WidgetTestSupport.h"
 #include "frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -126,7 +128,221 @@ private slots:
     void copyKeepsTheCast();
     void recentCatalogues();
     void unsavedEditsAreOfferedForSaving();
+    void newCinelogAsksOnceBeforeReplacingAFile();
+    void dialogsStartInHomeWhenTheStoredFolderIsGone();
+    void urlBoxDoubleClickOpensWebAddressesOnly_data();
+    void urlBoxDoubleClickOpensWebAddressesOnly();
+    void websiteItemsFollowTheBuildsAddress();
+    void largeListsAndCleansShowProgress_data();
+    void largeListsAndCleansShowProgress();
 };
+
+namespace {
+
+// count rows in one statement each: movies titled "Movie n", actors and directors named "Name n".
+void addRows(Catalogue &c, const char *table, const char *column, int count)
+{
+    // sql-identifiers: fixed table and column names of the test
+    c.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                          "INSERT INTO %1 (%2) SELECT 'Name ' || i FROM n")
+               .arg(QLatin1String(table), QLatin1String(column)),
+           {count});
+}
+
+} // namespace
+
+void MainWindowTest::newCinelogAsksOnceBeforeReplacingAFile()
+{
+    Fixture f(threeMovies);
+    const QString other = f.t.path(QStringLiteral("other.cnlg"));
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+
+    // No: the file stays; the dialog was told not to ask, so this was the only question.
+    f.t.prompts.clear();
+    f.t.prompts.answerText(other).answerNo();
+    f.w->mnuNewDB_Click();
+    QCOMPARE(f.t.prompts.lastSaveOverwrite, Prompts::Overwrite::CallerConfirms);
+    QStringList questions;
+    for (const auto &shown : f.t.prompts.shown())
+        if (shown.kind == QLatin1String("question"))
+            questions << shown.text;
+    QCOMPARE(questions, QStringList{QStringLiteral("This question database already exists.\rAre you sure you want to overwrite it?")});
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep me"));
+    file.close();
+
+    // Yes: replaced by a new, empty catalogue, which is opened.
+    f.t.prompts.answerText(other).answerYes();
+    f.w->mnuNewDB_Click();
+    QCOMPARE(f.catalogue.path(), other);
+    QCOMPARE(f.model()->rowCount(), 0);
+
+    // The cover file keeps the dialog's own question: it is its only guard.
+    Fixture g(threeMovies);
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    QVERIFY(img.save(g.t.path(QStringLiteral("c.png"))));
+    g.selectMovie(7);
+    g.t.prompts.answerText(g.t.path(QStringLiteral("c.png")));
+    g.w->imgCover_DblClick();
+    g.t.prompts.answerText(g.t.path(QStringLiteral("out.bmp")));
+    g.t.prompts.lastSaveOverwrite = Prompts::Overwrite::CallerConfirms;
+    g.w->mnuSaveCoverFile_Click();
+    QCOMPARE(g.t.prompts.lastSaveOverwrite, Prompts::Overwrite::DialogConfirms);
+}
+
+void MainWindowTest::dialogsStartInHomeWhenTheStoredFolderIsGone()
+{
+    Fixture f(threeMovies);
+    const QByteArray oldHome = qgetenv("HOME");
+    const QString home = f.t.path(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+    qputenv("HOME", home.toLocal8Bit());
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", f.t.path(QStringLiteral("config")).toLocal8Bit());
+
+    // Neither the last folder nor a documents folder exists.
+    f.t.ctx().WriteINI(QStringLiteral("Options"), QStringLiteral("LastFolder"), f.t.path(QStringLiteral("gone")));
+    f.t.ctx().WriteINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"), f.t.path(QStringLiteral("gone")));
+    f.t.prompts.answerText(QString());
+    f.w->mnuNewDB_Click();
+    const QString newStart = f.t.prompts.lastDialogStart;
+    f.t.prompts.answerText(QString());
+    f.w->mnuOpenDB_Click();
+    const QString openStart = f.t.prompts.lastDialogStart;
+    f.selectMovie(7);
+    f.t.prompts.answerText(QString());
+    f.w->imgCover_DblClick();
+    const QString coverStart = f.t.prompts.lastDialogStart;
+    // With a documents folder, New Cinelog starts there.
+    QVERIFY(QDir().mkpath(home + QStringLiteral("/Documents")));
+    f.t.prompts.answerText(QString());
+    f.w->mnuNewDB_Click();
+    const QString docsStart = f.t.prompts.lastDialogStart;
+
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    QCOMPARE(newStart, home);
+    QCOMPARE(openStart, home);
+    QCOMPARE(coverStart, home);
+    QCOMPARE(docsStart, home + QStringLiteral("/Documents"));
+}
+
+void MainWindowTest::urlBoxDoubleClickOpensWebAddressesOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("https") << QStringLiteral("https://films.test/brazil?a=1") << QStringLiteral("https://films.test/brazil?a=1");
+    QTest::newRow("http, blanks around") << QStringLiteral("  http://films.test/x  ") << QStringLiteral("http://films.test/x");
+    QTest::newRow("no scheme") << QStringLiteral("www.films.test") << QStringLiteral("http://www.films.test");
+    QTest::newRow("file") << QStringLiteral("file:///etc/passwd") << QString();
+    QTest::newRow("a local path") << QStringLiteral("/usr/bin/xterm") << QString();
+    QTest::newRow("javascript") << QStringLiteral("javascript:alert(1)") << QString();
+    QTest::newRow("ftp") << QStringLiteral("ftp://films.test/") << QString();
+    QTest::newRow("only the scheme") << QStringLiteral("http://") << QString();
+}
+
+void MainWindowTest::urlBoxDoubleClickOpensWebAddressesOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, opened);
+    Fixture f(threeMovies);
+    f.w->show();
+    f.selectMovie(7);
+    f.w->txtURL->setText(text);
+    QTest::mouseDClick(f.w->txtURL, Qt::LeftButton);
+    const QStringList expected = opened.isEmpty() ? QStringList() : QStringList{opened};
+    QStringList got;
+    for (const QUrl &u : f.t.urls.opened)
+        got << u.toString(QUrl::FullyEncoded);
+    QCOMPARE(got, expected);
+    // The -> button follows the same rule.
+    f.t.urls.opened.clear();
+    f.w->cmdURL_Click();
+    got.clear();
+    for (const QUrl &u : f.t.urls.opened)
+        got << u.toString(QUrl::FullyEncoded);
+    QCOMPARE(got, expected);
+}
+
+void MainWindowTest::websiteItemsFollowTheBuildsAddress()
+{
+    {
+        WidgetTestContext t;
+        t.ctx().WebAddress.clear();
+        Catalogue c;
+        CatalogueSession session(t.ctx(), c);
+        frmMain w(t.ctx(), session);
+        for (const char *name : {"mnuWebsite", "mnuForums"})
+            QVERIFY(!w.action(QString::fromLatin1(name))->isVisible());
+        QVERIFY(w.action(QStringLiteral("mnuAbout"))->isVisible());
+        w.action(QStringLiteral("mnuWebsite"))->trigger();
+        QVERIFY(t.urls.opened.isEmpty());
+    }
+    WidgetTestContext t;
+    t.ctx().WebAddress = QStringLiteral("https://cinelog.test/app");
+    Catalogue c;
+    CatalogueSession session(t.ctx(), c);
+    frmMain w(t.ctx(), session);
+    QVERIFY(w.action(QStringLiteral("mnuWebsite"))->isVisible());
+    QVERIFY(w.action(QStringLiteral("mnuForums"))->isVisible());
+    w.action(QStringLiteral("mnuWebsite"))->trigger();
+    w.action(QStringLiteral("mnuForums"))->trigger();
+    QCOMPARE(t.urls.opened, (QList<QUrl>{QUrl(QStringLiteral("https://cinelog.test/app")),
+                                         QUrl(QStringLiteral("https://cinelog.test/app/forums/"))}));
+}
+
+void MainWindowTest::largeListsAndCleansShowProgress_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("at the threshold") << int(StepProgress::Threshold) << false;
+    QTest::newRow("one above") << int(StepProgress::Threshold + 1) << true;
+}
+
+void MainWindowTest::largeListsAndCleansShowProgress()
+{
+    QFETCH(int, count);
+    QFETCH(bool, shown);
+    Fixture f;
+    ProgressRecorder progress;
+    f.t.ctx().setProgress(&progress);
+    addRows(f.catalogue, "Movies", "Title", count);
+    f.w->ListMovies(QStringLiteral("Refreshing Movie List..."));
+    QCOMPARE(f.model()->rowCount(), count);
+
+    // Names: the actors and directors together make the count.
+    addRows(f.catalogue, "Actors", "Actor", count / 2);
+    addRows(f.catalogue, "Directors", "Director", count - count / 2);
+    f.w->mnuCleanDB_Click();
+    QCOMPARE(f.value(QStringLiteral("SELECT count(*) FROM Actors")).toInt(), 0);
+    f.t.ctx().setProgress(nullptr);
+
+    if (!shown) {
+        QCOMPARE(progress.shown.size(), 0);
+        QCOMPARE(progress.updates.size(), 0);
+        return;
+    }
+    QCOMPARE(progress.shown.size(), 2);
+    QCOMPARE(progress.shown[0].message, QStringLiteral("Refreshing Movie List..."));
+    QCOMPARE(progress.shown[1].message, QStringLiteral("Cleaning the Database..."));
+    for (const auto &s : progress.shown) {
+        QCOMPARE(s.minimum, 0);
+        QCOMPARE(s.maximum, count);
+    }
+    // Each bar moves forward step by step and ends at its maximum, which closes it.
+    const qsizetype end = progress.updates.indexOf(qint64(count));
+    QVERIFY(end > 10);
+    QCOMPARE(progress.updates.last(), qint64(count));
+    QVERIFY(progress.updates.size() > end + 10);
+    for (qsizetype i = 1; i < progress.updates.size(); ++i)
+        if (i != end + 1)
+            QVERIFY2(progress.updates[i] > progress.updates[i - 1], qPrintable(QString::number(i)));
+}
+
 
 void MainWindowTest::emptyCatalogueStartsANewMovie()
 {
@@ -591,7 +807,9 @@ void MainWindowTest::copyKeepsTheCast()
     f.selectMovie(12);
     f.w->mnuCopyMovie_Click();
     QCOMPARE(f.model()->rowCount(), 4);
-    QCOMPARE(f.w->CurrentMovieID(), 0);
+    // The original stays in the editor, so what is typed next is saved to it.
+    QCOMPARE(f.w->CurrentMovieID(), 12);
+    QVERIFY(!f.w->IsNewMovie());
     const int copy = f.value(QStringLiteral("SELECT MAX(ID) FROM Movies")).toInt();
     QCOMPARE(f.value(QStringLiteral("SELECT Title || '|' || UserRating || '|' || EpisodeDisc || '|' || (CoverData IS NULL) FROM Movies WHERE ID = ?"), {copy}).toString(),
              QStringLiteral("Casablanca|6|0|1"));

@@ -2,6 +2,7 @@
 #include "SearchFixture.h"
 #include "SearchResultModel.h"
 #include "WidgetTestSupport.h"
+#include "StepProgress.h"
 #include "WindowUtil.h"
 #include "frmSearch.h"
 
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -324,6 +326,76 @@ private slots:
         third.Form_Load();
         QCOMPARE(third.width(), twipsToPixels(11115));
         QVERIFY(third.height() >= twipsToPixels(frmSearch::MinHeightTwips));
+    }
+
+    void untouchedWidthsAreNotRewritten()
+    {
+        auto s = open();
+        QVERIFY(s);
+        AppContext &ctx = s->t.ctx();
+        DoDefaults(ctx);
+        QFile ini(ctx.INIPath);
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray before = ini.readAll();
+        ini.close();
+        {
+            frmSearch w(ctx, s->cat, s->main);
+            w.Form_Load();
+            w.show();
+            w.close();
+        }
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(ini.readAll()), QString::fromLatin1(before));
+        ini.close();
+        QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("1")), QStringLiteral("500"));
+
+        // A column the user widened is written; the others keep their numbers.
+        frmSearch w(ctx, s->cat, s->main);
+        w.Form_Load();
+        w.show();
+        w.lvMovies->header()->resizeSection(0, w.lvMovies->header()->sectionSize(0) + 40);
+        w.close();
+        QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("1")).toInt(),
+                 pixelsToTwips(twipsToPixels(500) + 40));
+        QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("2")), QStringLiteral("3210"));
+        QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("13")), QStringLiteral("570"));
+    }
+
+    void largeSearchesShowProgress_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("at the threshold") << int(StepProgress::Threshold) << false;
+        QTest::newRow("one above") << int(StepProgress::Threshold + 1) << true;
+    }
+
+    void largeSearchesShowProgress()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, shown);
+        auto s = open(false);
+        QVERIFY(s);
+        s->cat.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                                   "INSERT INTO Movies (Title, OrderBy) SELECT 'Movie ' || i, 'Movie ' || i FROM n"),
+                    {count});
+        ProgressRecorder progress;
+        s->t.ctx().setProgress(&progress);
+        searchTitle(*s->w, QStringLiteral("Movie"));
+        s->t.ctx().setProgress(nullptr);
+        QCOMPARE(s->w->lvMovies->model()->rowCount(), count);
+        if (!shown) {
+            QCOMPARE(progress.shown.size(), 0);
+            QCOMPARE(progress.updates.size(), 0);
+            return;
+        }
+        QCOMPARE(progress.shown.size(), 1);
+        QCOMPARE(progress.shown[0].message, QStringLiteral("Search for Movies..."));
+        QCOMPARE(progress.shown[0].minimum, 0);
+        QCOMPARE(progress.shown[0].maximum, count);
+        QVERIFY(progress.updates.size() > 10);
+        QCOMPARE(progress.updates.last(), qint64(count));
+        for (qsizetype i = 1; i < progress.updates.size(); ++i)
+            QVERIFY(progress.updates[i] > progress.updates[i - 1]);
     }
 };
 

@@ -6,10 +6,14 @@
 #include "frmOptions.h"
 #include "frmProgBar.h"
 #include "frmSplash.h"
+#include "QtPrompts.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +33,60 @@ private slots:
     void optionsOkWritesAndCancelDoesNot();
     void optionsLoadShowsStoredValues();
     void formLoadedIgnoresCaseAndHiddenWindows();
+    void splashLinksTheBuildsAddressOnly();
+    void saveDialogConfirmsOverwriteUnlessTheCallerDoes();
 };
+
+void ShellWidgetsTest::splashLinksTheBuildsAddressOnly()
+{
+    {
+        WidgetTestContext t;
+        t.ctx().WebAddress.clear();
+        auto *splash = new frmSplash(t.ctx());
+        splash->show();
+        QVERIFY(!splash->lblWebAddress->isVisible());
+        QVERIFY(splash->lblWebAddress->text().isEmpty());
+        QVERIFY(splash->lblVersion->isVisible());
+        splash->close();
+    }
+    WidgetTestContext t;
+    t.ctx().WebAddress = QStringLiteral("https://cinelog.test/a&b");
+    auto *splash = new frmSplash(t.ctx());
+    splash->show();
+    QVERIFY(splash->lblWebAddress->isVisible());
+    QVERIFY(splash->lblWebAddress->text().contains(QStringLiteral("href=\"https://cinelog.test/a&amp;b\"")));
+    emit splash->lblWebAddress->linkActivated(QStringLiteral("https://cinelog.test/a&b"));
+    QCOMPARE(t.urls.opened, QList<QUrl>{QUrl(QStringLiteral("https://cinelog.test/a&b"))});
+    splash->close();
+}
+
+void ShellWidgetsTest::saveDialogConfirmsOverwriteUnlessTheCallerDoes()
+{
+    // The program's own save dialog, looked at while it is up and then cancelled.
+    QTemporaryDir dir;
+    for (auto overwrite : {Prompts::Overwrite::DialogConfirms, Prompts::Overwrite::CallerConfirms}) {
+        bool seen = false, confirms = false;
+        QTimer::singleShot(0, [&] {
+            QTimer *poll = new QTimer;
+            QObject::connect(poll, &QTimer::timeout, [&, poll] {
+                auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                if (!dlg)
+                    return;
+                seen = true;
+                confirms = !dlg->testOption(QFileDialog::DontConfirmOverwrite);
+                poll->deleteLater();
+                dlg->reject();
+            });
+            poll->start(20);
+        });
+        QtPrompts prompts;
+        const QString chosen = prompts.saveFile(QStringLiteral("Enter a Database Name:"), QStringLiteral("Cinelogs (*.cnlg)"),
+                                                dir.path(), overwrite);
+        QVERIFY(seen);
+        QVERIFY(chosen.isEmpty());
+        QCOMPARE(confirms, overwrite == Prompts::Overwrite::DialogConfirms);
+    }
+}
 
 void ShellWidgetsTest::progressClosesExactlyAtTheMaximum()
 {

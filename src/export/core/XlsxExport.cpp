@@ -1,9 +1,26 @@
 #include "CatalogueExport.h"
 #include "ExportTempFile.h"
 
-#include <xlsxwriter.h>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QtEndian>
 
 namespace {
+
+// libxlsxwriter and QuaZip cannot share a process (both export minizip's function names with
+// different meanings), so the workbook is written by a small helper fed the rows on a pipe.
+QString helperPath()
+{
+    const QString env = qEnvironmentVariable("CINELOG_XLSX_HELPER");
+    if (!env.isEmpty())
+        return env;
+    const QString name = QStringLiteral("cinelog-xlsx-writer");
+    const QString beside = QCoreApplication::applicationDirPath() + u'/' + name;
+    for (const QString &p : {beside, QStringLiteral(CINELOG_INSTALLED_XLSX_HELPER), QStringLiteral(CINELOG_BUILD_XLSX_HELPER)})
+        if (QFileInfo(p).isExecutable())
+            return p;
+    return QStringLiteral(CINELOG_INSTALLED_XLSX_HELPER);
+}
 
 class XlsxWriter : public ExportWriter
 {
@@ -11,79 +28,94 @@ public:
     explicit XlsxWriter(const QString &path) : m_target(path), m_temp(path) {}
     ~XlsxWriter() override
     {
-        if (m_book)
-            workbook_close(m_book); // frees it; the temporary file is then removed
+        if (m_helper.state() != QProcess::NotRunning) {
+            m_helper.kill();
+            m_helper.waitForFinished(5000);
+        }
     }
 
     void begin(const QStringList &headings) override
     {
-        // constant_memory writes each row out as the next one starts, so memory stays flat
-        // whatever the catalogue's size; its strings are stored in the cells themselves.
-        lxw_workbook_options options{};
-        options.constant_memory = LXW_TRUE;
-        m_name = QFile::encodeName(m_temp.fileName());
-        m_book = workbook_new_opt(m_name.constData(), &options);
-        if (!m_book)
-            exportFailed(m_target, QStringLiteral("the workbook could not be started."));
-        m_sheet = workbook_add_worksheet(m_book, "Movies");
-        m_bold = workbook_add_format(m_book);
-        format_set_bold(m_bold);
-        m_wrap = workbook_add_format(m_book);
-        format_set_text_wrap(m_wrap);
-        worksheet_freeze_panes(m_sheet, 1, 0);
+        m_helper.setProgram(helperPath());
+        m_helper.setArguments({m_temp.fileName()});
+        m_helper.setProcessChannelMode(QProcess::SeparateChannels);
+        m_helper.start();
+        if (!m_helper.waitForStarted(30000))
+            exportFailed(m_target, QStringLiteral("the workbook writer %1 could not be started: %2").arg(helperPath(), m_helper.errorString()));
         for (qsizetype c = 0; c < headings.size(); ++c) {
-            const double width = c == ExportColumn::Title || c == ExportColumn::Cast || c == ExportColumn::Episodes ? 40
-                                 : c == ExportColumn::Id || c == ExportColumn::UserRating                        ? 8
-                                                                                                                 : 16;
-            worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c), width, nullptr);
+            const quint32 width = c == ExportColumn::Title || c == ExportColumn::Cast || c == ExportColumn::Episodes ? 40
+                                  : c == ExportColumn::Id || c == ExportColumn::UserRating                        ? 8
+                                                                                                                  : 16;
+            m_buffer += 'C';
+            u32(quint32(c));
+            u32(width);
         }
-        for (qsizetype c = 0; c < headings.size(); ++c)
-            check(worksheet_write_string(m_sheet, 0, lxw_col_t(c), headings[c].toUtf8().constData(), m_bold));
-        m_row = 1;
+        record('H', headings, false);
     }
 
-    void row(const ExportRow &row) override
-    {
-        for (qsizetype c = 0; c < row.values.size(); ++c) {
-            const QString &v = row.values[c];
-            if (v.isEmpty())
-                continue;
-            bool isNumber = false;
-            const qlonglong n = ExportColumn::isNumeric(int(c)) ? v.toLongLong(&isNumber) : 0;
-            if (isNumber)
-                check(worksheet_write_number(m_sheet, m_row, lxw_col_t(c), double(n), nullptr));
-            else
-                check(worksheet_write_string(m_sheet, m_row, lxw_col_t(c), v.toUtf8().constData(),
-                                             v.contains(u'\n') ? m_wrap : nullptr));
-        }
-        ++m_row;
-    }
+    void row(const ExportRow &row) override { record('R', row.values, true); }
 
     void finish() override
     {
-        lxw_workbook *book = m_book;
-        m_book = nullptr;
-        const lxw_error e = workbook_close(book);
-        if (e != LXW_NO_ERROR)
-            exportFailed(m_target, QString::fromUtf8(lxw_strerror(e)));
+        m_buffer += 'Z';
+        send(true);
+        m_helper.closeWriteChannel();
+        // The helper compresses the whole workbook after the last row; that is bounded by the
+        // rows it was given, not by anything outside.
+        if (!m_helper.waitForFinished(30 * 60 * 1000)) {
+            m_helper.kill();
+            m_helper.waitForFinished(5000);
+            exportFailed(m_target, QStringLiteral("the workbook writer did not finish."));
+        }
+        if (m_helper.exitStatus() != QProcess::NormalExit || m_helper.exitCode() != 0)
+            exportFailed(m_target, QString::fromLocal8Bit(m_helper.readAllStandardError()).trimmed());
     }
 
     void commit() override { m_temp.rename(); }
 
 private:
-    void check(lxw_error e) const
+    void u32(quint32 v)
     {
-        if (e != LXW_NO_ERROR)
-            exportFailed(m_target, QStringLiteral("row %1: %2").arg(m_row + 1).arg(QString::fromUtf8(lxw_strerror(e))));
+        char b[4];
+        qToLittleEndian(v, b);
+        m_buffer.append(b, 4);
+    }
+
+    void record(char kind, const QStringList &values, bool typed)
+    {
+        m_buffer += kind;
+        u32(quint32(values.size()));
+        for (qsizetype c = 0; c < values.size(); ++c) {
+            const QString &v = values[c];
+            bool number = false;
+            if (typed && !v.isEmpty() && ExportColumn::isNumeric(int(c)))
+                v.toLongLong(&number);
+            const QByteArray bytes = v.toUtf8();
+            m_buffer += v.isEmpty() ? 'E' : number ? 'N' : v.contains(u'\n') ? 'W' : 'S';
+            u32(quint32(bytes.size()));
+            m_buffer += bytes;
+        }
+        if (m_buffer.size() > (1 << 18))
+            send(false);
+    }
+
+    void send(bool all)
+    {
+        if (m_helper.write(m_buffer) != m_buffer.size())
+            exportFailed(m_target, QStringLiteral("the workbook writer stopped: %1").arg(QString::fromLocal8Bit(m_helper.readAllStandardError())));
+        m_buffer.clear();
+        // Keep what waits in the pipe small, so memory stays flat on long exports.
+        while (m_helper.bytesToWrite() > (all ? 0 : (1 << 20))) {
+            if (!m_helper.waitForBytesWritten(60000))
+                exportFailed(m_target, QStringLiteral("the workbook writer stopped: %1")
+                                           .arg(QString::fromLocal8Bit(m_helper.readAllStandardError()).trimmed()));
+        }
     }
 
     QString m_target;
     ExportTempFile m_temp;
-    QByteArray m_name;
-    lxw_workbook *m_book = nullptr;
-    lxw_worksheet *m_sheet = nullptr;
-    lxw_format *m_bold = nullptr, *m_wrap = nullptr;
-    lxw_row_t m_row = 0;
+    QProcess m_helper;
+    QByteArray m_buffer;
 };
 
 } // namespace

@@ -124,7 +124,7 @@ QStringList dump(Catalogue &cat)
                                {m.value(0)});
         while (c.next())
             out << QStringLiteral("  cast: %1 as %2").arg(text(c.value(0)), text(c.value(1)));
-        QSqlQuery e = cat.exec(QStringLiteral("SELECT discNum, epsNum, Title FROM Episodes WHERE MovID = ? ORDER BY episodeID"), {m.value(0)});
+        QSqlQuery e = cat.exec(QStringLiteral("SELECT discNum, epsNum, Title FROM Episodes WHERE MovID = ? ORDER BY discNum, epsNum, episodeID"), {m.value(0)});
         while (e.next())
             out << QStringLiteral("  episode: %1/%2/%3").arg(text(e.value(0)), text(e.value(1)), text(e.value(2)));
     }

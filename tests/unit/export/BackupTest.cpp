@@ -66,6 +66,8 @@ TEST_F(BackupTest, CopyOfACatalogueBeingWrittenIsConsistent)
                 sqlite3_exec(db, "INSERT INTO Movies (Title) VALUES ('w')", nullptr, nullptr, nullptr);
             if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
                 ++committed;
+            // A pause between saves, as a program has; the copy waits for the lock in one.
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         sqlite3_close(db);
     });

@@ -65,7 +65,9 @@ ExportDialog::ExportDialog(AppContext &ctx, Choices choices, QWidget *parent)
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Format:"), cmbFormat);
-    form->addRow(tr("F&ile:"), fileRow);
+    auto *lblFile = named(new QLabel(tr("F&ile:")), "lblFile");
+    lblFile->setBuddy(txtFile); // the row holds a layout, so the label needs its buddy set
+    form->addRow(lblFile, fileRow);
     form->addRow(QString(), lblFormatNote);
 
     buttons = named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel), "buttons");

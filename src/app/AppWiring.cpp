@@ -3,6 +3,8 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CommunityCommands.h"
+#include "ExportCommands.h"
+#include "MovieListModel.h"
 #include "LoansWindows.h"
 #include "frmCoverSearch.h"
 #include "frmExcel.h"
@@ -21,6 +23,8 @@
 #include <QApplication>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QThread>
 #include <cstdio>
 
@@ -94,6 +98,12 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
             }
             showMovieDetailsSearchReport(ctx, catalogue, params, &window);
         });
+        s->setExportHandler([&ctx, &catalogue](frmSearch &window) {
+            QList<int> ids;
+            for (const FoundMovie &m : window.foundMovies())
+                ids << m.id;
+            ExportCommands::showExport(ctx, catalogue, std::nullopt, ids, &window);
+        });
     };
 
     // The episodes window exists from start-up, hidden until an episode disc is shown.
@@ -107,6 +117,69 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     };
     h.hideEpisodes = [episodes] { episodes->hide(); };
     h.closing = [episodes] { episodes->Form_Unload(); };
+
+    wireExportAndBackups(ctx, catalogue, w);
+}
+
+void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+{
+    QMenu *file = w.findChild<QMenu *>(QStringLiteral("mnuFile"));
+    QMenu *import = w.findChild<QMenu *>(QStringLiteral("mnuImport"));
+    if (!file)
+        return;
+    // The new commands follow File > Import.
+    QAction *before = nullptr;
+    const QList<QAction *> actions = file->actions();
+    if (import)
+        if (const qsizetype at = actions.indexOf(import->menuAction()); at >= 0 && at + 1 < actions.size())
+            before = actions[at + 1];
+    auto *mnuExport = new QAction(QObject::tr("&Export..."), &w);
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    auto *mnuBackUp = new QAction(QObject::tr("Back &Up Catalogue..."), &w);
+    mnuBackUp->setObjectName(QStringLiteral("mnuBackUp"));
+    auto *mnuRestore = new QAction(QObject::tr("Restore from &Backup..."), &w);
+    mnuRestore->setObjectName(QStringLiteral("mnuRestore"));
+    file->insertActions(before, {mnuExport, mnuBackUp, mnuRestore});
+    QObject::connect(file, &QMenu::aboutToShow, &w, [&catalogue, mnuExport, mnuBackUp, mnuRestore] {
+        for (QAction *a : {mnuExport, mnuBackUp, mnuRestore})
+            a->setEnabled(catalogue.isOpen());
+    });
+
+    QObject::connect(mnuExport, &QAction::triggered, &w, [&ctx, &catalogue, &w] {
+        w.CheckSaved();
+        QList<int> list;
+        if (const MovieListModel *model = w.movieModel())
+            for (int row = 0; row < model->rowCount(); ++row)
+                list << model->movieId(row);
+        ExportCommands::showExport(ctx, catalogue, list, std::nullopt, &w);
+    });
+    QObject::connect(mnuBackUp, &QAction::triggered, &w, [&ctx, &catalogue, &w] {
+        w.CheckSaved();
+        ExportCommands::backUpCatalogue(ctx, catalogue, &w);
+    });
+    QObject::connect(mnuRestore, &QAction::triggered, &w, [&ctx, &catalogue, &w] {
+        w.CheckSaved();
+        ExportCommands::showRestore(ctx, catalogue, &w, [&catalogue] { catalogue.close(); },
+                                    [&w](const QString &path) { w.openCatalogueFile(path); });
+    });
+
+    // Automatic backups start once the list of a catalogue is on screen (the program does not
+    // wait for them) and run once more when the program closes.
+    auto *automatic = new AutoBackups(ctx, &w);
+    automatic->setObjectName(QStringLiteral("autoBackups"));
+    if (MovieListModel *model = w.movieModel())
+        QObject::connect(model, &QAbstractItemModel::modelReset, automatic, [automatic, &catalogue] {
+            QTimer::singleShot(0, automatic, [automatic, &catalogue] {
+                if (catalogue.isOpen())
+                    automatic->catalogueShown(catalogue.path());
+            });
+        });
+    MainWindowHooks &h = w.hooks;
+    h.closing = [previous = h.closing, automatic, &catalogue] {
+        if (previous)
+            previous();
+        automatic->closing(catalogue.isOpen() ? catalogue.path() : QString());
+    };
 }
 
 void wireOpenRequests(SingleInstance &instance, Catalogue &catalogue, frmMain &w, ProgressWindow &progress, bool statusReport)

@@ -8,6 +8,9 @@ class SingleInstance;
 
 // Connects the main window's commands to the windows of the other parts of the program.
 void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
+// File > Export, Back Up Catalogue, Restore from Backup, and the automatic backups (called by
+// wireMainWindow).
+void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
 
 // Opens the catalogues the program is asked to open (its own command line, later starts) in the
 // main window, one at a time while it is idle. statusReport prints the program's state as one JSON

@@ -23,7 +23,79 @@ QString label(int field)
                                               "Actor 4:", "Genre 1:", "Genre 2:", "Genre 3:", "Medium (DVD or Video):",
                                               "Format (Wide/Full Screen):", "Rating:", "Release Year:",
                                               "Running Time (in minutes):", "Num of Discs/Tapes:"};
-    return field >= 0 && field < Count ? QString::fromLatin1(labels[field]) : QString();
+    static const char *const others[AllCount - Count] = {"Sort Key:", "User Rating:", "URL:", "Episode Disc:", "Cast:",
+                                                         "Episodes:"};
+    if (field >= 0 && field < Count)
+        return QString::fromLatin1(labels[field]);
+    return field >= Count && field < AllCount ? QString::fromLatin1(others[field - Count]) : QString();
+}
+}
+
+namespace ImportLists {
+QStringList split(const QString &cell)
+{
+    QStringList items;
+    QString item;
+    const qsizetype n = cell.size();
+    auto finish = [&] {
+        const QString t = item.trimmed();
+        if (!t.isEmpty())
+            items << t;
+        item.clear();
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = cell[i];
+        if (c != u';') {
+            item += c;
+        } else if (i + 1 < n && cell[i + 1] == u';') {
+            item += c; // a doubled semicolon is one semicolon of the item
+            ++i;
+        } else {
+            finish();
+        }
+    }
+    finish();
+    return items;
+}
+
+QString join(const QStringList &items)
+{
+    QStringList escaped;
+    escaped.reserve(items.size());
+    for (const QString &i : items) {
+        QString e = i;
+        escaped << e.replace(QStringLiteral(";"), QStringLiteral(";;"));
+    }
+    return escaped.join(QStringLiteral("; "));
+}
+
+CastMember castMember(const QString &item)
+{
+    static const QString as = QStringLiteral(" as ");
+    const qsizetype at = item.indexOf(as);
+    if (at < 0)
+        return {item.trimmed(), QString()};
+    return {item.left(at).trimmed(), item.mid(at + as.size()).trimmed()};
+}
+
+QString castItem(const CastMember &member)
+{
+    return member.role.isEmpty() ? member.name : member.name + QStringLiteral(" as ") + member.role;
+}
+
+std::optional<Episode> episode(const QString &item)
+{
+    const qsizetype first = item.indexOf(u'/');
+    const qsizetype second = first < 0 ? -1 : item.indexOf(u'/', first + 1);
+    if (second < 0)
+        return std::nullopt;
+    return Episode{item.left(first).trimmed(), item.mid(first + 1, second - first - 1).trimmed(),
+                   item.mid(second + 1).trimmed()};
+}
+
+QString episodeItem(const Episode &e)
+{
+    return e.disc + u'/' + e.number + u'/' + e.title;
 }
 }
 
@@ -31,9 +103,15 @@ namespace {
 
 using Schema::TextLimit;
 
-const char *const MovieColumns[ImportField::Count] = {"Title", "Director", nullptr, nullptr, nullptr, nullptr,
-                                                       "Genre1", "Genre2", "Genre3", "Medium", "Format",
-                                                       "Rating", "ReleaseYear", "RunningTime", "NumDiscs"};
+const char *const MovieColumns[ImportField::AllCount] = {"Title", "Director", nullptr, nullptr, nullptr, nullptr,
+                                                          "Genre1", "Genre2", "Genre3", "Medium", "Format",
+                                                          "Rating", "ReleaseYear", "RunningTime", "NumDiscs",
+                                                          "OrderBy", "UserRating", "URL", "EpisodeDisc", nullptr, nullptr};
+
+bool isListField(int f)
+{
+    return f == ImportField::Cast || f == ImportField::Episodes;
+}
 
 QString canonical(const QString &path)
 {
@@ -82,12 +160,15 @@ public:
         m_hasPlayingAs = db.record(QStringLiteral("MovActLink")).contains(QStringLiteral("PlayingAs"));
 
         QStringList cols, marks;
-        for (int f = 0; f < ImportField::Count; ++f)
-            if (MovieColumns[f] && m_links[f] > 0) {
+        for (int f = 0; f < ImportField::AllCount; ++f)
+            if (MovieColumns[f] && m_links[f] > 0 && movies.contains(QString::fromLatin1(MovieColumns[f]))) {
                 cols << QString::fromLatin1(MovieColumns[f]);
                 m_movieFields << f;
             }
-        if (m_hasOrderBy && m_links[ImportField::Title] > 0)
+        // A linked sort key is stored as it is; otherwise the title gives it.
+        m_sortKeyLinked = m_links[ImportField::SortKey] > 0;
+        m_deriveOrderBy = m_hasOrderBy && m_links[ImportField::Title] > 0 && !m_sortKeyLinked;
+        if (m_deriveOrderBy)
             cols << QStringLiteral("OrderBy");
         for (qsizetype i = 0; i < cols.size(); ++i)
             marks << QStringLiteral("?");
@@ -102,6 +183,8 @@ public:
         m_addGenre = prepared(db, QStringLiteral("INSERT INTO Genres (Genre) VALUES (?)"));
         m_findActor = prepared(db, QStringLiteral("SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1"));
         m_addActor = prepared(db, QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"));
+        if (m_links[ImportField::Episodes] > 0)
+            m_addEpisode = prepared(db, QStringLiteral("INSERT INTO Episodes (MovID, Title, epsNum, discNum) VALUES (?, ?, ?, ?)"));
         m_link = prepared(db, m_hasPlayingAs ? QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)")
                                              : QStringLiteral("INSERT INTO MovActLink (MovID, ActID) VALUES (?, ?)"));
     }
@@ -126,25 +209,49 @@ private:
     void importRow(int row)
     {
         // Check every linked value before writing any of the row, so the message names the cell.
-        for (int f = 0; f < ImportField::Count; ++f) {
-            const QString v = cellFor(row, f);
-            // The catalogue counts characters, not UTF-16 units.
-            const qsizetype length = v.size() > TextLimit ? v.toUcs4().size() : v.size();
-            if (length > TextLimit)
-                failAt({row, f, m_links[f]}, QStringLiteral("the text has %1 characters; the catalogue holds at most %2.")
-                                                 .arg(length)
-                                                 .arg(TextLimit),
-                       ErrorNumber::Overflow);
+        for (int f = 0; f < ImportField::AllCount; ++f) {
+            if (isListField(f) || f == ImportField::Url)
+                continue; // a list's items are checked one by one below; an address is long text
+            checkLength(cellFor(row, f), {row, f, m_links[f]});
+        }
+        QList<ImportLists::CastMember> castWithRoles;
+        for (const QString &item : ImportLists::split(cellFor(row, ImportField::Cast))) {
+            const ImportLists::CastMember m = ImportLists::castMember(item);
+            const CellPlace at{row, ImportField::Cast, m_links[ImportField::Cast]};
+            checkLength(m.name, at);
+            checkLength(m.role, at);
+            if (!m.name.isEmpty())
+                castWithRoles << m;
+        }
+        QList<ImportLists::Episode> episodes;
+        for (const QString &item : ImportLists::split(cellFor(row, ImportField::Episodes))) {
+            const CellPlace at{row, ImportField::Episodes, m_links[ImportField::Episodes]};
+            const std::optional<ImportLists::Episode> e = ImportLists::episode(item);
+            if (!e)
+                failAt(at, QStringLiteral("\"%1\" is not disc/number/title.").arg(item), ErrorNumber::TypeMismatch);
+            checkLength(e->title, at);
+            for (const QString &n : {e->disc, e->number}) {
+                bool ok = true;
+                if (!n.isEmpty())
+                    n.toInt(&ok);
+                if (!ok)
+                    failAt(at, QStringLiteral("\"%1\" is not a whole number.").arg(n), ErrorNumber::TypeMismatch);
+            }
+            episodes << *e;
         }
 
         QString title = cellFor(row, ImportField::Title);
         for (int f : m_movieFields) {
             QString v = cellFor(row, f);
-            if (f == ImportField::Title)
+            if (f == ImportField::Title && !m_sortKeyLinked)
                 v = titleOrderFor(v).title;
+            if (f == ImportField::UserRating || f == ImportField::EpisodeDisc) {
+                m_insertMovie.addBindValue(numberFor(v, f, {row, f, m_links[f]}));
+                continue;
+            }
             m_insertMovie.addBindValue(NullIfEmpty(v));
         }
-        if (m_hasOrderBy && m_links[ImportField::Title] > 0)
+        if (m_deriveOrderBy)
             m_insertMovie.addBindValue(NullIfEmpty(titleOrderFor(title).orderBy));
         if (!m_insertMovie.exec())
             throw CinelogError(Catalogue::errorOf(m_insertMovie.lastError()).number(),
@@ -159,7 +266,32 @@ private:
             if (!genre.isEmpty())
                 m_summary.genresAdded += addName(m_findGenre, m_addGenre, m_knownGenres, genre, {row, f, m_links[f]});
         }
+        QSet<QPair<int, QString>> castWithRole;
+        for (const ImportLists::CastMember &m : castWithRoles) {
+            const CellPlace at{row, ImportField::Cast, m_links[ImportField::Cast]};
+            const int actorId = actorIdFor(m.name, at);
+            if (castWithRole.contains({actorId, m.role}))
+                continue;
+            castWithRole.insert({actorId, m.role});
+            m_link.addBindValue(movieId);
+            m_link.addBindValue(actorId);
+            if (m_hasPlayingAs)
+                m_link.addBindValue(NullIfEmpty(m.role));
+            if (!m_link.exec())
+                failAt(at, Catalogue::errorOf(m_link.lastError()).description());
+        }
+        for (const ImportLists::Episode &e : episodes) {
+            const CellPlace at{row, ImportField::Episodes, m_links[ImportField::Episodes]};
+            m_addEpisode.addBindValue(movieId);
+            m_addEpisode.addBindValue(NullIfEmpty(e.title));
+            m_addEpisode.addBindValue(e.number.isEmpty() ? QVariant(QMetaType::fromType<int>()) : QVariant(e.number.toInt()));
+            m_addEpisode.addBindValue(e.disc.isEmpty() ? QVariant(QMetaType::fromType<int>()) : QVariant(e.disc.toInt()));
+            if (!m_addEpisode.exec())
+                failAt(at, Catalogue::errorOf(m_addEpisode.lastError()).description());
+        }
         QSet<int> cast;
+        for (const auto &[actorId, role] : castWithRole)
+            cast.insert(actorId);
         for (int f = ImportField::Actor1; f <= ImportField::Actor4; ++f) {
             const QString actor = cellFor(row, f);
             if (actor.isEmpty())
@@ -177,6 +309,35 @@ private:
                 failAt(at, Catalogue::errorOf(m_link.lastError()).description());
         }
         ++m_summary.movies;
+    }
+
+    static void checkLength(const QString &v, const CellPlace &at)
+    {
+        // The catalogue counts characters, not UTF-16 units.
+        const qsizetype length = v.size() > TextLimit ? v.toUcs4().size() : v.size();
+        if (length > TextLimit)
+            failAt(at, QStringLiteral("the text has %1 characters; the catalogue holds at most %2.").arg(length).arg(TextLimit),
+                   ErrorNumber::Overflow);
+    }
+
+    // A user rating (0..7) or an episode-disc flag (Yes/No, True/False, 1/0) as its stored number.
+    static QVariant numberFor(const QString &text, int field, const CellPlace &at)
+    {
+        const QString v = text.trimmed().toLower();
+        if (field == ImportField::EpisodeDisc) {
+            if (v.isEmpty() || v == u"no" || v == u"false" || v == u"0")
+                return 0;
+            if (v == u"yes" || v == u"true" || v == u"1")
+                return 1;
+            failAt(at, QStringLiteral("\"%1\" is neither Yes nor No.").arg(text), ErrorNumber::TypeMismatch);
+        }
+        if (v.isEmpty())
+            return 0;
+        bool ok = false;
+        const int n = v.toInt(&ok);
+        if (!ok || n < 0 || n > 7)
+            failAt(at, QStringLiteral("\"%1\" is not a rating from 0 to 7.").arg(text), ErrorNumber::TypeMismatch);
+        return n;
     }
 
     // Adds a name to a pick list unless the list has it; returns 1 when added.
@@ -231,9 +392,9 @@ private:
     const SheetData &m_sheet;
     const FieldLinks &m_links;
     ProgressSink &m_progress;
-    bool m_hasOrderBy = false, m_hasPlayingAs = false;
+    bool m_hasOrderBy = false, m_hasPlayingAs = false, m_sortKeyLinked = false, m_deriveOrderBy = false;
     QList<int> m_movieFields;
-    QSqlQuery m_insertMovie, m_findDirector, m_addDirector, m_findGenre, m_addGenre, m_findActor, m_addActor, m_link;
+    QSqlQuery m_insertMovie, m_findDirector, m_addDirector, m_findGenre, m_addGenre, m_findActor, m_addActor, m_link, m_addEpisode;
     ImportSummary m_summary;
     QSet<QString> m_knownDirectors, m_knownGenres;
     QHash<QString, int> m_actorIds;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 class Catalogue;
 class ProgressSink;
@@ -23,14 +24,46 @@ enum : int {
     ReleaseYear = 12,
     RunningTime = 13,
     NumDiscs = 14,
-    Count = 15
+    Count = 15, // the fields the import window offers a combo box for
+    // Fields a workbook's headings link by themselves (an exported catalogue has them):
+    SortKey = 15,    // the title's sort key, stored as it is (the title then is not rearranged)
+    UserRating = 16, // 0..7
+    Url = 17,
+    EpisodeDisc = 18, // Yes/No, 1/0, True/False
+    Cast = 19,        // "Name as Role; Name as Role"
+    Episodes = 20,    // "disc/number/title; disc/number/title"
+    AllCount = 21
 };
-// The label shown beside the field's combo box ("Movie Title:", ...).
+// The label shown beside the field's combo box ("Movie Title:", ...), or the field's name.
 QString label(int field);
 }
 
 // For each field, the worksheet column (from 1) it is read from, or 0 when it is not linked.
-using FieldLinks = std::array<int, ImportField::Count>;
+using FieldLinks = std::array<int, ImportField::AllCount>;
+
+// The items of a Cast or Episodes cell. Items are separated by "; " (a semicolon, then spaces);
+// a semicolon inside an item is written twice, so names and titles may hold any text.
+namespace ImportLists {
+QStringList split(const QString &cell);
+QString join(const QStringList &items);
+
+struct CastMember {
+    QString name;
+    QString role;
+};
+// "Name as Role" (the first " as " separates them); "Name" alone has no role.
+CastMember castMember(const QString &item);
+QString castItem(const CastMember &member);
+
+struct Episode {
+    QString disc;   // may be empty
+    QString number; // may be empty
+    QString title;
+};
+// "disc/number/title"; the title may hold further slashes.
+std::optional<Episode> episode(const QString &item);
+QString episodeItem(const Episode &e);
+}
 
 struct ImportSummary {
     int movies = 0;

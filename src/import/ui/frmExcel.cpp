@@ -1,5 +1,7 @@
 #include "frmExcel.h"
 
+#include "ImportHeadings.h"
+
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "MainWindowLink.h"
@@ -124,6 +126,7 @@ void frmExcel::cmbWorksheets_Click()
     for (QComboBox *c : cmbFieldLink)
         c->clear();
     m_sheet.reset();
+    m_headingLinks = {};
     intColumnCount = 0;
     m_ctx.guard(FormName + QStringLiteral(" cmbWorksheets_Click"), [&] {
         const int index = cmbWorksheets->currentIndex();
@@ -137,6 +140,11 @@ void frmExcel::cmbWorksheets_Click()
             c->setCurrentIndex(0);
         }
         intColumnCount = int(headings.size());
+        // Headings the import recognises link their columns by themselves; the user may change
+        // the window's links, and the fields without a combo box follow the headings.
+        m_headingLinks = ImportHeadings::match(headings);
+        for (int i = 0; i < ImportField::Count; ++i)
+            cmbFieldLink[i]->setCurrentIndex(m_headingLinks[i]);
     });
     updateCommandStates();
 }
@@ -144,7 +152,7 @@ void frmExcel::cmbWorksheets_Click()
 FieldLinks frmExcel::fieldLinks() const
 {
     // Item 0 is "not linked"; heading n of the list is worksheet column n.
-    FieldLinks links{};
+    FieldLinks links = m_headingLinks;
     for (int i = 0; i < ImportField::Count; ++i)
         links[i] = std::max(0, cmbFieldLink[i]->currentIndex());
     return links;

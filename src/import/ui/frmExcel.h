@@ -65,6 +65,7 @@ private:
     MainWindowLink &m_main;
     std::unique_ptr<WorkbookReader> m_workbook;
     std::optional<SheetData> m_sheet;
+    FieldLinks m_headingLinks{};
     QString strWorkbookFile;
     int intColumnCount = 0;
     // Set while rows are being imported: events still run then (progress), but the sheet and the

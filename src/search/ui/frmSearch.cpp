@@ -197,10 +197,12 @@ void frmSearch::buildUi()
 
     lblTotals = named(new QLabel(MovieSearch::totalsText(0)), "lblTotals");
     cmdPrint = named(new QPushButton(QStringLiteral("Print List")), "cmdPrint");
+    cmdExport = named(new QPushButton(tr("Export...")), "cmdExport");
     cmdClose = named(new QPushButton(QStringLiteral("Close")), "cmdClose");
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(lblTotals, 1);
     bottom->addWidget(cmdPrint);
+    bottom->addWidget(cmdExport);
     bottom->addWidget(cmdClose);
 
     auto *outer = new QVBoxLayout(central);
@@ -226,6 +228,10 @@ void frmSearch::buildUi()
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         if (m_print && m_model->rowCount() > 0)
             m_print(*this);
+    });
+    connect(cmdExport, &QPushButton::clicked, this, [this] {
+        if (m_export && m_model->rowCount() > 0)
+            m_export(*this);
     });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -314,6 +320,12 @@ void frmSearch::setPrintHandler(std::function<void(frmSearch &)> handler)
     applyInputRules();
 }
 
+void frmSearch::setExportHandler(std::function<void(frmSearch &)> handler)
+{
+    m_export = std::move(handler);
+    applyInputRules();
+}
+
 const QList<FoundMovie> &frmSearch::foundMovies() const
 {
     return m_model->movies();
@@ -363,6 +375,7 @@ void frmSearch::applyInputRules()
 
     const bool rows = m_model->rowCount() > 0;
     cmdPrint->setEnabled(rows && m_print);
+    cmdExport->setEnabled(rows && m_export);
     lstActors->setEnabled(rows);
     chkExactMatch->setEnabled(ckTitle->isChecked() || ckDir->isChecked());
 }

@@ -39,6 +39,8 @@ public:
     void setAddToListHandler(MovieHandler handler);
     // What "Print List" opens; it reads foundMovies() and criteria() of this window.
     void setPrintHandler(std::function<void(frmSearch &)> handler);
+    // What "Export..." opens; it reads foundMovies() of this window.
+    void setExportHandler(std::function<void(frmSearch &)> handler);
 
     // The movies listed, in the order shown.
     const QList<FoundMovie> &foundMovies() const;
@@ -57,7 +59,7 @@ public:
     QLineEdit *txtTitle;
     QComboBox *cmbDirector, *cmbActor[2], *cmbGenre[2], *cmbFormat, *cmbRating, *cmbMedium, *ComStarsValue, *ComStars;
     QLabel *lblReferenceWith, *lblReferenceGenre, *lblMovieTitles, *lblTotals, *lblClickOn;
-    QPushButton *cmdSearch, *cmdPrint, *cmdClose;
+    QPushButton *cmdSearch, *cmdPrint, *cmdExport, *cmdClose;
     QTreeView *lvMovies;
     QListWidget *lstActors;
     QMenu *mnuHidden;
@@ -85,6 +87,7 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     MovieHandler m_loanOut, m_addToList;
     std::function<void(frmSearch &)> m_print;
+    std::function<void(frmSearch &)> m_export;
     bool m_unloaded = false;
 };
 

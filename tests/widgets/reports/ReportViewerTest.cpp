@@ -94,7 +94,10 @@ private slots:
         f.tc.prompts.answerYes().answerText(target);
         const ReportOutcome out = showMovieListReport(f.tc.ctx(), f.cat, nullptr, NoWindows);
         QCOMPARE(out.savedPdf, target + QStringLiteral(".pdf"));
-        QCOMPARE(f.tc.prompts.lastDialogStart, folderExists ? f.tc.path(pdfFolder) : QString());
+        // A missing or gone folder starts the dialog in the home folder.
+        QCOMPARE(f.tc.prompts.lastDialogStart, folderExists ? f.tc.path(pdfFolder) : QDir::homePath());
+        // The dialog itself asks before replacing a file: nothing else does.
+        QCOMPARE(f.tc.prompts.lastSaveOverwrite, Prompts::Overwrite::DialogConfirms);
         QVERIFY(f.tc.prompts.lastDialogFilter.contains(QStringLiteral("*.pdf")));
         const QString text = pdfText(out.savedPdf);
         QVERIFY2(text.contains(QStringLiteral("[Ordered By: Abyss]")), qPrintable(text));

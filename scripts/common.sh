@@ -22,6 +22,8 @@ cinelog_install_packages() {
 }
 
 cinelog_build() {
+    # Work trees of one clone share compiled objects through the compiler cache.
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$ROOT")}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
     local build_type="${1:-RelWithDebInfo}"
     shift || true
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then

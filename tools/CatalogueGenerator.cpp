@@ -2,6 +2,7 @@
 #include "CatalogueFile.h"
 
 #include "Catalogue.h"
+#include "MovieTextIndex.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
@@ -463,12 +464,15 @@ Result generate(const QString &path, const Options &options)
             cat.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(i.name)));
         for (const Schema::TextKey &k : Schema::textKeys())
             cat.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(k.index)));
+        // The text index too: built once from the finished table, not grown movie by movie.
+        MovieTextIndex::remove(cat.MovieConn());
         fill();
         for (const QString &s : Schema::indexStatements())
             cat.exec(s);
         for (const Schema::TextKey &k : Schema::textKeys())
             cat.exec(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
                          .arg(QLatin1String(k.index), QLatin1String(k.table), QLatin1String(k.key)));
+        MovieTextIndex::create(cat.MovieConn());
     });
     cat.close();
     return result;

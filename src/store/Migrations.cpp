@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "CatalogueFile.h"
 #include "CatalogueInternal.h"
+#include "MovieTextIndex.h"
 #include "Schema.h"
 #include "TextKeys.h"
 
@@ -159,6 +160,7 @@ const std::vector<Step> &ladder()
         {BaseVersion, "the layout check", completeLayout},
         {KeyVersion, "the text keys", [](Context &ctx) { TextKeys::addTo(ctx.db, ctx.status); }},
         {4, "the movies' change counter", addMovieChangeCounter},
+        {6, "the quick filter's index", [](Context &ctx) { MovieTextIndex::create(ctx.db, ctx.status); }},
     };
     return steps;
 }

@@ -4,12 +4,14 @@
 #include "CinelogError.h"
 #include "MovieStore.h"
 #include "Contrast.h"
+#include "MovieTextIndex.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <sqlite3.h>
@@ -46,6 +48,13 @@ public:
         return false;
     }
     void bind(int index, int value) { sqlite3_bind_int(m_stmt, index, value); }
+    void bind64(int index, qint64 value) { sqlite3_bind_int64(m_stmt, index, value); }
+    void bindText(int index, const QString &value)
+    {
+        const QByteArray utf8 = value.toUtf8();
+        sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    void reset() { sqlite3_reset(m_stmt); }
     int integer(int c) const { return sqlite3_column_int(m_stmt, c); }
     bool isNull(int c) const { return sqlite3_column_type(m_stmt, c) == SQLITE_NULL; }
     QString text(int c) const
@@ -74,6 +83,38 @@ sqlite3 *handleOf(Catalogue &catalogue)
     return sqliteHandle(catalogue.MovieConn());
 }
 
+// Movie IDs read at a time while a short text's matches are found in the background.
+constexpr qint64 ScanSlice = 65536;
+// Movies looked at, along the list, for the first page of a short text before the rest is left to the
+// slices.
+constexpr size_t FirstPageBudget = 4096;
+
+// The condition that each of the words (bound as ?1, ?2, ...) is in one of the keys.
+QString containsEvery(int words)
+{
+    QStringList each;
+    for (int i = 1; i <= words; ++i)
+        each << QStringLiteral("(instr(TitleKey, ?%1) > 0 OR instr(OrderByKey, ?%1) > 0 OR instr(DirectorKey, ?%1) > 0)").arg(i);
+    return each.join(QStringLiteral(" AND "));
+}
+
+// The case-folded form of a column's text as it sorts, from its stored value (UTF-8).
+void foldInto(std::string &out, const char *text, int len)
+{
+    out.assign(text, size_t(len));
+    bool ascii = true;
+    for (char &c : out) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    if (!ascii)
+        out = foldedText(QString::fromUtf8(text, len)).toStdString();
+}
+
 } // namespace
 
 const QStringList &MovieListModel::headers()
@@ -98,6 +139,10 @@ void MovieListModel::clear()
     beginResetModel();
     m_ids.clear();
     m_ids.shrink_to_fit();
+    m_allIds.clear();
+    m_allIds.shrink_to_fit();
+    m_match.clear();
+    m_scan.active = false;
     m_idWidth = 0;
     m_unpadded.clear();
     m_changed.clear();
@@ -129,11 +174,20 @@ void MovieListModel::fill(Catalogue &catalogue, const std::function<void(qint64,
     }
     beginResetModel();
     m_catalogue = &catalogue;
-    m_ids = std::move(ids);
-    m_idWidth = m_ids.empty() ? 0 : int(QString::number(m_ids.back()).size());
+    m_allIds = std::move(ids);
+    m_idWidth = m_allIds.empty() ? 0 : int(QString::number(m_allIds.back()).size());
     m_unpadded.clear();
     m_changed.clear();
     m_cache.clear();
+    m_scan.active = false;
+    if (filterActive()) {
+        // The filter holds through a refill: its rows are found again in the new list.
+        m_ids.clear();
+        endResetModel();
+        applyFilter();
+        return;
+    }
+    m_ids = m_allIds;
     endResetModel();
 }
 
@@ -258,58 +312,34 @@ QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
-// The text a column shows, as an expression on Movies for the engine to order by.
-QString MovieListModel::sortKey(int column) const
+// The movies of the catalogue in the order of a column's text as the list shows it, folded, in the
+// given direction; movies with equal texts keep their order in m_allIds, and movies of the list the
+// catalogue no longer holds come last. Each column is read along an index: the folded key where the
+// column has one, else the stored text (and the few runs of equal texts whose folded form sorts
+// differently are put in place).
+std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) const
 {
-    switch (column) {
-    case ColID: {
-        QString padded = QStringLiteral("printf('%0%1d', ID)").arg(m_idWidth);
-        if (m_unpadded.isEmpty())
-            return padded;
-        QStringList ids;
-        for (int id : m_unpadded)
-            ids << QString::number(id);
-        return QStringLiteral("CASE WHEN ID IN (%1) THEN CAST(ID AS TEXT) ELSE %2 END").arg(ids.join(QLatin1Char(',')), padded);
-    }
-    case ColTime:
-        return QStringLiteral("cinelog_fold(CASE WHEN ifnull(RunningTime, '') = '' THEN 'NA' ELSE RunningTime || ' min' END)");
-    case ColStars:
-        return QStringLiteral("ifnull(CAST(UserRating AS TEXT), '')");
-    default: {
-        static const char *const names[ColumnCount] = {"ID", "Title", "OrderBy", "Director", "Genre1", "Genre2",
-                                                        "Genre3", "Medium", "Format", "Rating", "ReleaseYear",
-                                                        "RunningTime", "NumDiscs", "UserRating", "URL"};
-        // Texts sort by their case-folded form: the key where the column has one.
-        if (const Schema::TextKey *key = Schema::textKeyOf(QStringLiteral("Movies"), QLatin1String(names[column])))
-            return QStringLiteral("ifnull(%1, '')").arg(QLatin1String(key->key));
-        return QStringLiteral("ifnull(cinelog_fold(%1), '')").arg(QLatin1String(names[column]));
-    }
-    }
-}
-
-void MovieListModel::sort(int column, Qt::SortOrder order)
-{
-    if (column < 0 || column >= ColumnCount || m_ids.empty() || !m_catalogue || !m_catalogue->isOpen())
-        return;
-    // Where each movie stands now, for the order of movies whose texts are equal.
+    const std::vector<int> &list = m_allIds;
+    const bool ascending = order == Qt::AscendingOrder;
+    // Where each movie stands now.
     int maxId = 0;
     bool dense = true;
-    for (int id : m_ids) {
+    for (int id : list) {
         if (id < 0)
             dense = false;
         maxId = std::max(maxId, id);
     }
-    dense = dense && qint64(maxId) <= 8 * qint64(m_ids.size()) + 65536;
+    dense = dense && qint64(maxId) <= 8 * qint64(list.size()) + 65536;
     std::vector<int> posById;
     QHash<int, int> posHash;
     if (dense) {
         posById.assign(size_t(maxId) + 1, -1);
-        for (size_t i = 0; i < m_ids.size(); ++i)
-            posById[size_t(m_ids[i])] = int(i);
+        for (size_t i = 0; i < list.size(); ++i)
+            posById[size_t(list[i])] = int(i);
     } else {
-        posHash.reserve(qsizetype(m_ids.size()));
-        for (size_t i = 0; i < m_ids.size(); ++i)
-            posHash.insert(m_ids[i], int(i));
+        posHash.reserve(qsizetype(list.size()));
+        for (size_t i = 0; i < list.size(); ++i)
+            posHash.insert(list[i], int(i));
     }
     auto posOf = [&](int id) -> int {
         if (dense)
@@ -317,46 +347,133 @@ void MovieListModel::sort(int column, Qt::SortOrder order)
         return posHash.value(id, -1);
     };
 
-    // The engine orders by the column's case-folded text in its plain binary order; runs of equal
-    // texts keep the previous order.
-    std::vector<int> sorted;
-    sorted.reserve(m_ids.size());
-    std::vector<char> seen(m_ids.size(), 0);
+    static const char *const names[ColumnCount] = {"ID", "Title", "OrderBy", "Director", "Genre1", "Genre2",
+                                                    "Genre3", "Medium", "Format", "Rating", "ReleaseYear",
+                                                    "RunningTime", "NumDiscs", "UserRating", "URL"};
+    QString sortColumn = QLatin1String(names[column]);
+    bool keyed = false;
+    if (const Schema::TextKey *key = Schema::textKeyOf(QStringLiteral("Movies"), sortColumn)) {
+        sortColumn = QLatin1String(key->key);
+        keyed = true;
+    }
+    // The sort text of a stored value, as the list shows the column.
+    std::string scratch;
+    auto sortText = [&](std::string &out, const char *raw, int len, bool isNull) {
+        switch (column) {
+        case ColID:
+            out = idText(std::atoi(raw)).toStdString();
+            return;
+        case ColStars:
+            out.assign(raw, size_t(len));
+            return;
+        case ColTime:
+            if (len == 0) {
+                out = "na";
+                return;
+            }
+            scratch.assign(raw, size_t(len));
+            scratch += " min";
+            foldInto(out, scratch.data(), int(scratch.size()));
+            return;
+        default:
+            Q_UNUSED(isNull);
+            if (keyed)
+                out.assign(raw, size_t(len));
+            else
+                foldInto(out, raw, len);
+        }
+    };
+
+    // Runs of equal stored texts, in index order, each with its sort text.
+    std::vector<int> runOfPos(list.size(), -1);
+    std::string keys;                  // the runs' sort texts, one after another
+    std::vector<size_t> keyStart{0};   // run r's text is keys[keyStart[r], keyStart[r + 1])
+    bool inOrder = true;               // whether the runs' texts already follow the direction
     {
         // sql-identifiers: a fixed column name of the list and the sort direction
-        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID, %1 FROM Movies ORDER BY 2 %2")
-                                                .arg(sortKey(column), order == Qt::AscendingOrder ? QStringLiteral("ASC")
-                                                                                                 : QStringLiteral("DESC")));
-        std::string previous;
+        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT %1, ID FROM Movies ORDER BY %1 %2")
+                                                .arg(sortColumn, ascending ? QStringLiteral("ASC") : QStringLiteral("DESC")));
+        // Only the IDs appended since the fill print differently from their numeric order.
+        const bool idInOrder = column == ColID && m_unpadded.isEmpty();
+        std::string previousRaw, text;
         bool first = true;
-        size_t runStart = 0;
-        auto closeRun = [&] {
-            if (sorted.size() - runStart > 1)
-                std::sort(sorted.begin() + std::ptrdiff_t(runStart), sorted.end(),
-                          [&](int a, int b) { return posOf(a) < posOf(b); });
-            runStart = sorted.size();
-        };
         while (q.next()) {
-            const int id = q.integer(0);
-            const int pos = posOf(id);
-            if (pos < 0 || seen[size_t(pos)])
+            const int pos = posOf(q.integer(1));
+            if (pos < 0 || runOfPos[size_t(pos)] >= 0)
                 continue; // a movie stored since the list was filled
             int len = 0;
-            const char *key = q.raw(1, len);
-            if (first || previous.size() != size_t(len) || std::memcmp(previous.data(), key, size_t(len)) != 0) {
-                closeRun();
-                previous.assign(key, size_t(len));
+            const char *raw = q.raw(0, len);
+            if (first || previousRaw.size() != size_t(len) || std::memcmp(previousRaw.data(), raw, size_t(len)) != 0) {
+                previousRaw.assign(raw, size_t(len));
+                if (idInOrder)
+                    text.clear(); // every ID is a run of its own, already in order
+                else
+                    sortText(text, raw, len, q.isNull(0));
+                if (!first && !idInOrder) {
+                    const size_t b = keyStart[keyStart.size() - 2], e = keyStart.back();
+                    const int c = std::string_view(keys.data() + b, e - b).compare(text);
+                    if (c != 0 && (c < 0) != ascending)
+                        inOrder = false;
+                }
+                keys += text;
+                keyStart.push_back(keys.size());
                 first = false;
             }
-            seen[size_t(pos)] = 1;
-            sorted.push_back(id);
+            runOfPos[size_t(pos)] = int(keyStart.size()) - 2;
         }
-        closeRun();
     }
-    // Movies of the list the catalogue no longer holds stay at the end.
-    for (size_t i = 0; i < m_ids.size(); ++i)
-        if (!seen[i])
-            sorted.push_back(m_ids[i]);
+    const int runs = int(keyStart.size()) - 1;
+    auto keyOf = [&](int r) { return std::string_view(keys.data() + keyStart[size_t(r)], keyStart[size_t(r) + 1] - keyStart[size_t(r)]); };
+    // Runs in their final order; runs with equal texts form one group.
+    std::vector<int> runOrder(size_t(std::max(runs, 0)));
+    for (int r = 0; r < runs; ++r)
+        runOrder[size_t(r)] = r;
+    if (!inOrder)
+        std::stable_sort(runOrder.begin(), runOrder.end(), [&](int a, int b) {
+            return ascending ? keyOf(a) < keyOf(b) : keyOf(b) < keyOf(a);
+        });
+    std::vector<int> groupOfRun(runOrder.size());
+    std::vector<size_t> groupStart;
+    int groups = 0;
+    for (size_t i = 0; i < runOrder.size(); ++i) {
+        const bool idRuns = column == ColID && m_unpadded.isEmpty();
+        if (i == 0 || idRuns || keyOf(runOrder[i]) != keyOf(runOrder[i - 1])) {
+            ++groups;
+            groupStart.push_back(0);
+        }
+        groupOfRun[size_t(runOrder[i])] = groups - 1;
+    }
+    // Group sizes, then the place of each group's first movie.
+    for (size_t pos = 0; pos < list.size(); ++pos)
+        if (runOfPos[pos] >= 0)
+            ++groupStart[size_t(groupOfRun[size_t(runOfPos[pos])])];
+    size_t at = 0;
+    for (size_t &g : groupStart) {
+        const size_t n = g;
+        g = at;
+        at += n;
+    }
+    // Each group takes its movies in their present order.
+    std::vector<int> sorted(list.size());
+    size_t tail = at;
+    for (size_t pos = 0; pos < list.size(); ++pos) {
+        const int run = runOfPos[pos];
+        if (run >= 0)
+            sorted[groupStart[size_t(groupOfRun[size_t(run)])]++] = list[pos];
+        else
+            sorted[tail++] = list[pos]; // not in the catalogue any more: at the end
+    }
+    return sorted;
+}
+
+void MovieListModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount || m_allIds.empty() || !m_catalogue || !m_catalogue->isOpen())
+        return;
+    // A short text's rows still being found are all found first, so that the filter's rows are
+    // complete before they are put in order.
+    finishFilter();
+    std::vector<int> sorted = sortedIds(column, order);
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -364,7 +481,18 @@ void MovieListModel::sort(int column, Qt::SortOrder order)
     ids.reserve(size_t(before.size()));
     for (const QModelIndex &i : before)
         ids.push_back(m_ids[size_t(i.row())]);
-    m_ids = std::move(sorted);
+    m_allIds = std::move(sorted);
+    if (filterActive()) {
+        // The filter's rows in the new order.
+        std::vector<int> kept;
+        kept.reserve(m_ids.size());
+        for (int id : m_allIds)
+            if (matches(id))
+                kept.push_back(id);
+        m_ids = std::move(kept);
+    } else {
+        m_ids = m_allIds;
+    }
     if (!before.isEmpty()) {
         QHash<int, int> rowById;
         for (int id : ids)
@@ -380,6 +508,185 @@ void MovieListModel::sort(int column, Qt::SortOrder order)
         changePersistentIndexList(before, after);
     }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Filters
+
+void MovieListModel::setTextFilter(const QString &text)
+{
+    m_words = MovieTextIndex::words(text);
+    m_filterIds.clear();
+    m_filterKind = m_words.isEmpty() ? FilterKind::None : FilterKind::Text;
+    applyFilter();
+}
+
+void MovieListModel::setIdFilter(const QList<int> &movieIds)
+{
+    m_words.clear();
+    m_filterIds = movieIds;
+    m_filterKind = FilterKind::Ids;
+    applyFilter();
+}
+
+void MovieListModel::clearFilter()
+{
+    m_words.clear();
+    m_filterIds.clear();
+    m_filterKind = FilterKind::None;
+    applyFilter();
+}
+
+void MovieListModel::mark(int id)
+{
+    if (id < 0)
+        return;
+    if (size_t(id) >= m_match.size())
+        m_match.resize(size_t(id) + 1, 0);
+    m_match[size_t(id)] = 1;
+}
+
+// Shows the movies of m_allIds that m_match holds, in that order: anew, or (a short text's slices
+// done) by adding the rows after those already shown, which are the same movies in the same order.
+void MovieListModel::showMatching(bool reset)
+{
+    std::vector<int> ids;
+    for (int id : m_allIds)
+        if (matches(id))
+            ids.push_back(id);
+    if (reset) {
+        beginResetModel();
+        m_ids = std::move(ids);
+        endResetModel();
+    } else if (ids.size() > m_ids.size()) {
+        beginInsertRows(QModelIndex(), int(m_ids.size()), int(ids.size()) - 1);
+        m_ids = std::move(ids);
+        endInsertRows();
+    }
+}
+
+void MovieListModel::applyFilter()
+{
+    m_scan.active = false;
+    m_match.clear();
+    if (m_filterKind == FilterKind::None || !m_catalogue || !m_catalogue->isOpen()) {
+        if (m_filterKind == FilterKind::None && m_ids.size() != m_allIds.size()) {
+            beginResetModel();
+            m_ids = m_allIds;
+            endResetModel();
+        }
+        emit filterFinished();
+        return;
+    }
+    int maxId = 0;
+    for (int id : m_allIds)
+        maxId = std::max(maxId, id);
+    m_match.assign(size_t(maxId) + 1, 0);
+    if (m_filterKind == FilterKind::Ids) {
+        for (int id : m_filterIds)
+            if (id >= 0 && id <= maxId)
+                m_match[size_t(id)] = 1;
+        showMatching(true);
+        emit filterFinished();
+        return;
+    }
+
+    QStringList indexed, shortWords;
+    for (const QString &w : m_words)
+        (MovieTextIndex::indexable(w) ? indexed : shortWords) << w;
+    sqlite3 *db = handleOf(*m_catalogue);
+    const bool haveIndex = m_catalogue->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'MovieText'")).toInt() > 0;
+    if (!indexed.isEmpty() && haveIndex) {
+        // The index finds the movies with every longer word; the short words are looked for in the
+        // texts of those alone.
+        // sql-identifiers: one fixed condition per short word, the words bound
+        Statement q(db, QStringLiteral("SELECT rowid FROM MovieText WHERE MovieText MATCH ?%1%2")
+                            .arg(shortWords.size() + 1)
+                            .arg(shortWords.isEmpty() ? QString() : QStringLiteral(" AND ") + containsEvery(int(shortWords.size()))));
+        for (qsizetype i = 0; i < shortWords.size(); ++i)
+            q.bindText(int(i) + 1, shortWords[i]);
+        q.bindText(int(shortWords.size()) + 1, MovieTextIndex::matchExpression(indexed));
+        while (q.next()) {
+            const int id = q.integer(0);
+            if (id >= 0 && id <= maxId)
+                m_match[size_t(id)] = 1;
+        }
+        showMatching(true);
+        emit filterFinished();
+        return;
+    }
+
+    // Only short words (or a catalogue without the index): the first page is found by reading along
+    // the list until it is full, the rest in slices of movie IDs.
+    std::vector<int> firstRows;
+    {
+        // sql-identifiers: one fixed condition per word, the words bound
+        Statement one(db, QStringLiteral("SELECT 1 FROM Movies WHERE ID = ?%1 AND %2").arg(m_words.size() + 1).arg(containsEvery(int(m_words.size()))));
+        for (qsizetype i = 0; i < m_words.size(); ++i)
+            one.bindText(int(i) + 1, m_words[i]);
+        const size_t budget = std::min(m_allIds.size(), FirstPageBudget);
+        for (size_t i = 0; i < budget && firstRows.size() < size_t(PageRows); ++i) {
+            one.bind(int(m_words.size()) + 1, m_allIds[i]);
+            if (one.next())
+                firstRows.push_back(m_allIds[i]);
+            one.reset();
+        }
+    }
+    beginResetModel();
+    m_ids = std::move(firstRows);
+    endResetModel();
+    Statement range(db, QStringLiteral("SELECT min(ID), max(ID) FROM Movies"));
+    if (!range.next() || range.isNull(0)) {
+        emit filterFinished();
+        return;
+    }
+    m_scan.active = true;
+    m_scan.nextId = range.integer(0);
+    m_scan.lastId = range.integer(1);
+    QTimer::singleShot(0, this, [this, words = m_words] {
+        if (m_scan.active && words == m_words)
+            scanSlice();
+    });
+}
+
+void MovieListModel::scanSlice()
+{
+    if (!m_scan.active || !m_catalogue || !m_catalogue->isOpen())
+        return;
+    {
+        // sql-identifiers: one fixed condition per word, the words bound
+        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID FROM Movies WHERE ID BETWEEN ?%1 AND ?%2 AND %3")
+                                                .arg(m_words.size() + 1)
+                                                .arg(m_words.size() + 2)
+                                                .arg(containsEvery(int(m_words.size()))));
+        for (qsizetype i = 0; i < m_words.size(); ++i)
+            q.bindText(int(i) + 1, m_words[i]);
+        q.bind64(int(m_words.size()) + 1, m_scan.nextId);
+        q.bind64(int(m_words.size()) + 2, m_scan.nextId + ScanSlice - 1);
+        while (q.next()) {
+            const int id = q.integer(0);
+            if (id >= 0 && size_t(id) < m_match.size())
+                m_match[size_t(id)] = 1;
+        }
+    }
+    m_scan.nextId += ScanSlice;
+    if (m_scan.nextId <= m_scan.lastId) {
+        const QStringList words = m_words;
+        QTimer::singleShot(0, this, [this, words] {
+            if (m_scan.active && words == m_words)
+                scanSlice();
+        });
+        return;
+    }
+    m_scan.active = false;
+    showMatching(false);
+    emit filterFinished();
+}
+
+void MovieListModel::finishFilter()
+{
+    while (m_scan.active)
+        scanSlice();
 }
 
 int MovieListModel::movieId(int row) const
@@ -434,6 +741,10 @@ int MovieListModel::appendMovie(const MovieRecord &m, const QString &loanedTo)
     const int row = int(m_ids.size());
     beginInsertRows(QModelIndex(), row, row);
     m_ids.push_back(m.id);
+    m_allIds.push_back(m.id);
+    // A movie added under a filter stays in the list until the filter changes.
+    if (filterActive())
+        mark(m.id);
     m_unpadded.insert(m.id);
     m_cache.remove(m.id);
     m_changed.insert(m.id, std::move(r));
@@ -468,6 +779,9 @@ void MovieListModel::removeMovieRow(int row)
     beginRemoveRows(QModelIndex(), row, row);
     const int id = m_ids[size_t(row)];
     m_ids.erase(m_ids.begin() + row);
+    const auto all = std::find(m_allIds.begin(), m_allIds.end(), id);
+    if (all != m_allIds.end())
+        m_allIds.erase(all);
     m_changed.remove(id);
     m_cache.remove(id);
     m_unpadded.remove(id);

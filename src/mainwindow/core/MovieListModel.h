@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QColor>
 #include <QHash>
 #include <QSet>
@@ -19,7 +20,12 @@ struct MovieRecord;
 // Only the movie IDs are held for the whole list, in display order; the texts of a row are read from
 // the catalogue a page at a time when the view (or a caller) first asks for them, and a bounded number
 // of rows is kept. Sorting is done by the catalogue's engine, which compares the same texts the list
-// shows; movies with equal texts keep their previous order.
+// shows; movies with equal texts keep their previous order. Each column is read along an index on
+// its text (or its folded key), so that sorting a large list is one pass, not a sort.
+//
+// A filter narrows the list to the movies whose title, sort key or director contain every word of a
+// text, or to a set of movie IDs. The list keeps its order under a filter; a movie changed in memory
+// keeps its place until the filter is set again.
 class MovieListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -62,8 +68,31 @@ public:
     void setStars(int row, int stars);
     void removeMovieRow(int row);
 
+    // Narrows the list to the movies whose title, sort key or director contain every word of text
+    // (case-blind, in any order; '%' and '_' are plain characters). An empty text shows every movie.
+    // Words of fewer than three letters have no index: the first page of rows is found at once by
+    // reading along the list, and the rest (and so the count) follows in slices from the event loop,
+    // or at once with finishFilter(); filterFinished() tells when.
+    void setTextFilter(const QString &text);
+    // Narrows the list to these movies.
+    void setIdFilter(const QList<int> &movieIds);
+    void clearFilter();
+    enum class FilterKind { None, Text, Ids };
+    FilterKind filterKind() const { return m_filterKind; }
+    bool filterActive() const { return m_filterKind != FilterKind::None; }
+    // Whether rows of the filter are still being found.
+    bool filterPending() const { return m_scan.active; }
+    // Finds the rest of the filter's rows now.
+    void finishFilter();
+    // Movies in the list without the filter.
+    int unfilteredCount() const { return int(m_allIds.size()); }
+
     // How many rows' texts are held at the moment (for tests and measurements).
     int cachedRows() const { return int(m_cache.size()); }
+
+signals:
+    // The filter's rows are all in the list (at once, or after the slices of a short text).
+    void filterFinished();
 
 private:
     struct Row {
@@ -74,8 +103,24 @@ private:
     const Row &rowAt(int row) const;
     void fetchPage(int row) const;
     QString idText(int id) const;
-    QString sortKey(int column) const;
     void setTexts(Row &r, const MovieRecord &m, bool includeStars);
+    std::vector<int> sortedIds(int column, Qt::SortOrder order) const;
+    void applyFilter();
+    void showMatching(bool reset);
+    bool matches(int id) const { return id >= 0 && size_t(id) < m_match.size() && m_match[size_t(id)]; }
+    void mark(int id);
+    void scanSlice();
+
+    std::vector<int> m_allIds;     // every movie of the list in display order, filter or not
+    FilterKind m_filterKind = FilterKind::None;
+    QStringList m_words;           // the folded words of a text filter
+    QList<int> m_filterIds;        // the movies of an ID filter
+    std::vector<char> m_match;     // by movie ID: in the filter's result
+    struct Scan {                  // the reading of a short text's matches in slices of movie IDs
+        bool active = false;
+        qint64 nextId = 0;
+        qint64 lastId = 0;
+    } m_scan;
 
     Catalogue *m_catalogue = nullptr;
     std::vector<int> m_ids;        // the movies in display order

@@ -8,6 +8,7 @@
 #include "CatalogueMaintenance.h"
 #include "ComboAutoComplete.h"
 #include "MovieListModel.h"
+#include "QuickFilter.h"
 #include "MovieStore.h"
 #include "StarRating.h"
 #include "StepProgress.h"
@@ -111,6 +112,10 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     lvMovies->header()->setStretchLastSection(false);
     lblNumMovs = new QLabel(listPane);
     lblNumMovs->setObjectName(QStringLiteral("lblNumMovs"));
+    m_quickFilter = new QuickFilter(listPane);
+    m_quickFilter->attach(lvMovies, m_model, lblNumMovs);
+    connect(m_quickFilter, &QuickFilter::activeChanged, this, &frmMain::updateCaption);
+    listLayout->addWidget(m_quickFilter);
     listLayout->addWidget(lvMovies, 1);
     listLayout->addWidget(lblNumMovs);
     splitter->addWidget(listPane);
@@ -660,10 +665,11 @@ void frmMain::refreshAfterOpen(bool withRatings)
 void frmMain::updateCaption()
 {
     const QString base = QStringLiteral("Cinelog ") + m_ctx.VersionText;
+    const QString filtered = m_quickFilter && m_quickFilter->isActive() ? tr(" (filtered)") : QString();
     if (m_catalogue.path().isEmpty() || !m_catalogue.isOpen())
-        setWindowTitle(base);
+        setWindowTitle(base + filtered);
     else
-        setWindowTitle(m_catalogue.path() + QStringLiteral(" | ") + base);
+        setWindowTitle(m_catalogue.path() + QStringLiteral(" | ") + base + filtered);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

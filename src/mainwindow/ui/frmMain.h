@@ -13,6 +13,7 @@ class CatalogueSession;
 class CoverPictures;
 class MovieListModel;
 class MovieStore;
+class QuickFilter;
 class StarRating;
 class frmOptions;
 class QAction;
@@ -131,6 +132,8 @@ public:
     int sortColumn() const { return m_sortKey; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
     MovieListModel *movieModel() const { return m_model; }
+    // The box that narrows the list (other windows hand it sets of movies).
+    QuickFilter *quickFilter() const { return m_quickFilter; }
     QAction *action(const QString &objectName) const;
 
     // Controls, named as the program's code refers to them.
@@ -189,6 +192,7 @@ private:
     Catalogue &m_catalogue;
     MovieStore *m_store;
     MovieListModel *m_model;
+    QuickFilter *m_quickFilter = nullptr;
     int m_currentMovieId = 0;
     int m_selectedListIndex = 0;
     bool m_isNewMovie = false;

@@ -1,5 +1,7 @@
 #include "MovieSearch.h"
 
+#include "MovieTextIndex.h"
+
 #include "Catalogue.h"
 #include "SqliteFunctions.h"
 
@@ -66,10 +68,20 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
     // are just characters.
     // Titles and directors are compared by their keys (the case-folded form) with the folded text, so
     // that the engine's own "=" and LIKE ignore letter case in every alphabet.
+    // Containment is looked up in the movies' text index where the catalogue has it: the same
+    // pattern as a GLOB on the folded keys there, so the wildcards keep their meaning.
+    const bool textIndex = !c.exactMatch && (!c.title.isEmpty() || !c.director.isEmpty())
+        && m_catalogue.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'MovieText'")).toInt() > 0;
     auto textCriterion = [&](const char *key, const QString &value) {
         if (value.isEmpty())
             return;
         const QString col = QString::fromLatin1(key);
+        if (textIndex) {
+            // sql-identifiers: a fixed column name of the text index
+            where << QStringLiteral("ID IN (SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?)");
+            values << MovieTextIndex::containsGlob(foldedText(value));
+            return;
+        }
         // Containment reads every value: through the key's index, which is far smaller than the
         // table, and only the matching movies' rows after it.
         // sql-identifiers: a fixed column name

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class MovieListModel;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QTreeView;
+
+// The box above the movie list that narrows it as the user types: movies whose title, sort key or
+// director contain every word typed. Ctrl+K, or "/" in the list, puts the cursor in it; Escape
+// clears it. Other windows can narrow the list to a set of movies instead (setMovieIds), shown as a
+// chip in the box that a click removes.
+//
+// While the filter changes, the movie selected in the list stays selected if it is still in; a
+// movie saved since the last keystroke stays in the list even if it no longer matches.
+class QuickFilter : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QuickFilter(QWidget *parent = nullptr);
+
+    // Filters model, shown in view, and keeps countLabel's number of movies up to date.
+    void attach(QTreeView *view, MovieListModel *model, QLabel *countLabel);
+
+    // Narrows the list to these movies; label names the set on the chip ("Rated 7 stars").
+    void setMovieIds(const QList<int> &movieIds, const QString &label);
+    // Shows every movie again.
+    void clear();
+    bool isActive() const;
+    QString text() const;
+    QLineEdit *lineEdit() const { return txtQuickFilter; }
+
+signals:
+    // The list was narrowed or shown whole.
+    void activeChanged(bool active);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void apply();
+    void updateCount();
+    void showChip(const QString &label);
+    void focusBox();
+
+    QLineEdit *txtQuickFilter;
+    QToolButton *btnFilterChip;
+    QTreeView *m_view = nullptr;
+    MovieListModel *m_model = nullptr;
+    QLabel *m_count = nullptr;
+    bool m_wasActive = false;
+};

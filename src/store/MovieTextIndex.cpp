@@ -1,0 +1,151 @@
+#include "MovieTextIndex.h"
+
+#include "CatalogueInternal.h"
+#include "SqliteFunctions.h"
+
+#include <QRegularExpression>
+#include <QSqlDatabase>
+
+using namespace catalogue_detail;
+
+namespace MovieTextIndex {
+
+namespace {
+
+// The texts the index holds, in this column order.
+const QString Columns = QStringLiteral("TitleKey, OrderByKey, DirectorKey");
+
+const char *const TriggerNames[] = {"MovieText_Insert", "MovieText_Update", "MovieText_Delete"};
+
+// A movie's entry is rewritten from the movie's row as it is when the trigger runs, not from the
+// values of the statement that fired it: the keys may be filled by another trigger in between, in
+// either order, and the last writer must leave the entry as the row is. Deleting by rowid first also
+// clears an entry the engine left behind when a REPLACE removed a movie without running the delete
+// trigger (it does so while recursive triggers are off). Nothing here writes Movies, so the triggers
+// cannot fire one another, recursive triggers on or off.
+QStringList triggerStatements()
+{
+    // sql-identifiers: the indexed key columns
+    const QString refill = QStringLiteral("INSERT INTO MovieText (rowid, %1) SELECT ID, %1 FROM Movies WHERE ID = new.ID; ").arg(Columns);
+    return {
+        // sql-identifiers: the fixed refill statement above
+        QStringLiteral("CREATE TRIGGER MovieText_Insert AFTER INSERT ON Movies BEGIN "
+                       "DELETE FROM MovieText WHERE rowid = new.ID; ")
+            + refill + QStringLiteral("END"),
+        // sql-identifiers: the fixed refill statement above
+        QStringLiteral("CREATE TRIGGER MovieText_Update AFTER UPDATE OF ID, TitleKey, OrderByKey, DirectorKey ON Movies "
+                       "WHEN new.ID IS NOT old.ID OR new.TitleKey IS NOT old.TitleKey OR new.OrderByKey IS NOT old.OrderByKey "
+                       "OR new.DirectorKey IS NOT old.DirectorKey BEGIN "
+                       "DELETE FROM MovieText WHERE rowid IN (old.ID, new.ID); ")
+            + refill + QStringLiteral("END"),
+        QStringLiteral("CREATE TRIGGER MovieText_Delete AFTER DELETE ON Movies BEGIN "
+                       "DELETE FROM MovieText WHERE rowid = old.ID; END"),
+    };
+}
+
+} // namespace
+
+const std::vector<SortIndex> &sortIndexes()
+{
+    static const std::vector<SortIndex> list = {
+        {"idxMoviesByGenre1", "Genre1"},   {"idxMoviesByGenre2", "Genre2"},         {"idxMoviesByGenre3", "Genre3"},
+        {"idxMoviesByMedium", "Medium"},   {"idxMoviesByFormat", "Format"},         {"idxMoviesByRating", "Rating"},
+        {"idxMoviesByRelease", "ReleaseYear"}, {"idxMoviesByTime", "RunningTime"}, {"idxMoviesByNumDiscs", "NumDiscs"},
+        {"idxMoviesByStars", "UserRating"}, {"idxMoviesByURL", "URL"},
+    };
+    return list;
+}
+
+bool present(QSqlDatabase &db)
+{
+    QSqlQuery q = runOn(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), {Table});
+    return q.next();
+}
+
+void remove(QSqlDatabase &db)
+{
+    for (const char *t : TriggerNames)
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(QLatin1String(t)));
+    runOn(db, QStringLiteral("DROP TABLE IF EXISTS MovieText"));
+    for (const SortIndex &i : sortIndexes())
+        runOn(db, QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(i.name)));
+}
+
+void create(QSqlDatabase &db, const std::function<void(const QString &)> &status)
+{
+    auto say = [&](const QString &text) {
+        if (status)
+            status(text);
+    };
+    say(QStringLiteral("Preparing the movies for quick filtering..."));
+    remove(db);
+    // The table keeps its own copy of the texts, so that removing an entry never depends on the
+    // movie's row still holding what was indexed.
+    // sql-identifiers: the indexed key columns
+    runOn(db, QStringLiteral("CREATE VIRTUAL TABLE MovieText USING fts5(%1, tokenize = 'trigram case_sensitive 1')").arg(Columns));
+    QSqlQuery range = runOn(db, QStringLiteral("SELECT min(ID), max(ID) FROM Movies"));
+    if (range.next() && !range.value(0).isNull()) {
+        const qint64 first = range.value(0).toLongLong(), last = range.value(1).toLongLong();
+        range.finish();
+        constexpr qint64 Slice = 50000;
+        for (qint64 from = first; from <= last; from += Slice) {
+            if (last - first >= Slice)
+                say(QStringLiteral("Preparing the movies for quick filtering: %1%...").arg(int(100 * (from - first) / (last - first + 1))));
+            // sql-identifiers: the indexed key columns; the bounds are bound
+            runOn(db, QStringLiteral("INSERT INTO MovieText (rowid, %1) SELECT ID, %1 FROM Movies WHERE ID BETWEEN ? AND ?").arg(Columns),
+                  {from, std::min(last, from + Slice - 1)});
+        }
+    }
+    for (const QString &s : triggerStatements())
+        runOn(db, s);
+    int n = 0;
+    for (const SortIndex &i : sortIndexes()) {
+        say(QStringLiteral("Preparing the movie list's orders: %1%...").arg(100 * n++ / int(sortIndexes().size())));
+        runOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON Movies (%2)").arg(QLatin1String(i.name), QLatin1String(i.column)));
+    }
+}
+
+QStringList words(const QString &text)
+{
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    QStringList out;
+    for (const QString &w : foldedText(text).split(space, Qt::SkipEmptyParts))
+        if (!out.contains(w))
+            out << w;
+    return out;
+}
+
+bool indexable(const QString &word)
+{
+    qsizetype points = 0;
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (!word.at(i).isLowSurrogate())
+            ++points;
+    return points >= MinimumLength;
+}
+
+QString matchExpression(const QStringList &words)
+{
+    QStringList phrases;
+    for (QString w : words)
+        phrases << QLatin1Char('"') + w.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return phrases.join(QStringLiteral(" AND "));
+}
+
+QString containsGlob(const QString &foldedLikePattern)
+{
+    QString out = QStringLiteral("*");
+    for (QChar c : foldedLikePattern) {
+        switch (c.unicode()) {
+        case '%': out += QLatin1Char('*'); break;
+        case '_': out += QLatin1Char('?'); break;
+        case '*': out += QStringLiteral("[*]"); break;
+        case '?': out += QStringLiteral("[?]"); break;
+        case '[': out += QStringLiteral("[[]"); break;
+        default: out += c;
+        }
+    }
+    return out + QLatin1Char('*');
+}
+
+} // namespace MovieTextIndex

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QSqlDatabase;
+
+// The index behind the quick filter and the search window's title and director containment: every
+// three-letter piece of each movie's folded title, sort key and director (an FTS5 table with the
+// trigram tokenizer), and the plain indexes the movie list reads its orders along.
+//
+// The index holds the key columns (Schema::textKeys()), so it matches without regard to letter case
+// exactly as the keys do. Triggers in the file, built from the engine's own statements only, keep it
+// in step with whatever writes the movies, the stock sqlite3 shell included: a movie renamed there has
+// its key cleared (and its entry emptied) until the program fills the key on the next open.
+namespace MovieTextIndex {
+
+// The full-text table.
+inline const QString Table = QStringLiteral("MovieText");
+// Texts shorter than this have no piece of their own in the index.
+constexpr int MinimumLength = 3;
+
+// Creates the table, fills it from the movies (status gets a text now and then on large catalogues),
+// adds the triggers and the list's sort indexes. Runs inside the caller's transaction.
+void create(QSqlDatabase &db, const std::function<void(const QString &)> &status = {});
+// Drops the table, its triggers and the sort indexes (for a bulk load that creates them after).
+void remove(QSqlDatabase &db);
+// Whether the catalogue on db has the table.
+bool present(QSqlDatabase &db);
+
+// The plain indexes on display columns the list sorts by: {index name, column}.
+struct SortIndex {
+    const char *name;
+    const char *column;
+};
+const std::vector<SortIndex> &sortIndexes();
+
+// The folded text split at white space into words, each once.
+QStringList words(const QString &text);
+// Whether a word can be looked up in the index (MinimumLength code points or more).
+bool indexable(const QString &word);
+// The MATCH expression that requires every word (each folded and indexable) somewhere in a movie's
+// texts, each word as a literal piece: quotes, '*', '%' and '_' are plain characters.
+QString matchExpression(const QStringList &words);
+// The GLOB pattern for containment of a folded LIKE pattern: the LIKE wildcards '%' and '_' keep their
+// meaning, every other character (GLOB's own '*', '?', '[' too) stands for itself.
+QString containsGlob(const QString &foldedLikePattern);
+
+} // namespace MovieTextIndex

@@ -62,6 +62,16 @@ bool present(QSqlDatabase &db)
     return q.next();
 }
 
+qint64 outOfStep(QSqlDatabase &db)
+{
+    runOn(db, QStringLiteral("INSERT INTO MovieText (MovieText) VALUES ('integrity-check')"));
+    QSqlQuery q = runOn(db, QStringLiteral(
+        "SELECT (SELECT count(*) FROM Movies m LEFT JOIN MovieText t ON t.rowid = m.ID WHERE t.rowid IS NULL "
+        "OR t.TitleKey IS NOT m.TitleKey OR t.OrderByKey IS NOT m.OrderByKey OR t.DirectorKey IS NOT m.DirectorKey) "
+        "+ (SELECT count(*) FROM MovieText WHERE rowid NOT IN (SELECT ID FROM Movies))"));
+    return q.next() ? q.value(0).toLongLong() : -1;
+}
+
 void remove(QSqlDatabase &db)
 {
     for (const char *t : TriggerNames)

@@ -29,6 +29,9 @@ void create(QSqlDatabase &db, const std::function<void(const QString &)> &status
 void remove(QSqlDatabase &db);
 // Whether the catalogue on db has the table.
 bool present(QSqlDatabase &db);
+// The movies whose entry differs from their keys, plus the entries of no movie; 0 when the index is
+// in step. Throws CinelogError when the engine finds the index itself damaged.
+qint64 outOfStep(QSqlDatabase &db);
 
 // The plain indexes on display columns the list sorts by: {index name, column}.
 struct SortIndex {

@@ -393,8 +393,10 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
         // sql-identifiers: a fixed column name of the list and the sort direction
         Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT %1, ID FROM Movies ORDER BY %1 %2")
                                                 .arg(sortColumn, ascending ? QStringLiteral("ASC") : QStringLiteral("DESC")));
-        // Only the IDs appended since the fill print differently from their numeric order.
-        const bool idInOrder = column == ColID && m_unpadded.isEmpty();
+        // The ID texts follow the numbers when every one is padded to the same width: none appended
+        // since the fill, none longer than the padding.
+        const bool idInOrder = column == ColID && m_unpadded.isEmpty() && ascending
+            && QString::number(maxId).size() <= m_idWidth;
         std::string previousRaw, text;
         bool first = true;
         while (q.next()) {
@@ -436,7 +438,7 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
     std::vector<size_t> groupStart;
     int groups = 0;
     for (size_t i = 0; i < runOrder.size(); ++i) {
-        const bool idRuns = column == ColID && m_unpadded.isEmpty();
+        const bool idRuns = column == ColID;
         if (i == 0 || idRuns || keyOf(runOrder[i]) != keyOf(runOrder[i - 1])) {
             ++groups;
             groupStart.push_back(0);

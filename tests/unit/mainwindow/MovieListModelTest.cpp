@@ -10,6 +10,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QBrush>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <algorithm>
+
+#include "SqliteFunctions.h"
 
 namespace {
 
@@ -144,4 +149,168 @@ TEST(MovieListModel, rowsChangedInMemoryKeepTheirTextsAndSortWithTheRest)
     f.model.removeMovieRow(0);
     EXPECT_EQ(f.model.rowOfMovie(m.id), -1);
     EXPECT_EQ(f.model.rowCount(), MovieListModel::PageRows + 5);
+}
+
+namespace {
+
+// Movies with texts that a filter must find exactly: mixed case in several alphabets, the
+// characters that are wildcards elsewhere, quotes, and many equal texts.
+const char *const FilterTitles[] = {"The Night of the Hunter", "NIGHT ON EARTH", "Ωmega Night", "ωmega day", "Ärger im Paradies",
+                                    "100% Wolf", "1000 Wolves", "A_B test", "It's \"quoted\"", "Léon", "LÉON: The Professional",
+                                    "Zoë", "Night Moves", "a", "Ab", "Ὀδύσσεια"};
+const char *const FilterDirectors[] = {"Charles Laughton", "Jim Jarmusch", "Ørsted Ωmega", "", "Åsa Öberg", "Alexs Stadermann"};
+
+struct FilterFixture : Fixture {
+    FilterFixture() : Fixture(0)
+    {
+        MovieStore store(catalogue);
+        int i = 0;
+        // Each title several times, with different directors and sort titles, in an order unlike the IDs'.
+        for (int round = 0; round < 12; ++round)
+            for (const char *title : FilterTitles) {
+                MovieRecord m;
+                m.title = QString::fromUtf8(title);
+                m.orderBy = round % 3 ? m.title : QStringLiteral("zz %1").arg(100 - round);
+                m.director = QString::fromUtf8(FilterDirectors[i++ % std::size(FilterDirectors)]);
+                m.genre1 = round % 2 ? QStringLiteral("Drama") : QStringLiteral("drama");
+                store.save(m, MovieStore::SaveMode::Overwrite);
+            }
+    }
+    // The reference: every movie of the unfiltered list whose folded title, sort title or director
+    // contains every folded word, in the list's order.
+    QList<int> plainScan(const QList<int> &all, const QString &text)
+    {
+        const QStringList words = foldedText(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QList<int> out;
+        for (int id : all) {
+            QSqlQuery q = catalogue.exec(QStringLiteral("SELECT Title, OrderBy, Director FROM Movies WHERE ID = ?"), {id});
+            if (!q.next())
+                continue;
+            const QString texts = foldedText(q.value(0).toString()) + QChar(0) + foldedText(q.value(1).toString()) + QChar(0)
+                                  + foldedText(q.value(2).toString());
+            bool all = true;
+            for (const QString &w : words)
+                all = all && (foldedText(q.value(0).toString()).contains(w) || foldedText(q.value(1).toString()).contains(w)
+                              || foldedText(q.value(2).toString()).contains(w));
+            Q_UNUSED(texts);
+            if (all)
+                out << id;
+        }
+        return out;
+    }
+};
+
+} // namespace
+
+TEST(MovieListModel, filterFindsWhatAPlainScanFindsInTheListsOrder)
+{
+    FilterFixture f;
+    f.model.fill(f.catalogue);
+    f.model.sort(MovieListModel::ColDirector, Qt::DescendingOrder);
+    const QList<int> all = f.ids();
+    QAbstractItemModelTester tester(&f.model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const char *const texts[] = {
+        "a", "Ω", "ö", "%", "_", "'", "\"", "ab",          // shorter than the index's pieces
+        "night", "NIGHT the", "the night", "ωMEGA", "ÄRGER", "léon prof", "% wolf", "0%", "a_b", "_b t",
+        "\"quoted\"", "it's", "on ni", "jarmusch night", "öberg ärger", "ὀδύσ", "zz 9",
+        "ight ight", "night the of hunter charles", "moves night zz",
+        "the night of the hunter is a film by charles laughton from 1955",   // longer than any title
+        "nothing like this", "ωmega night ørsted",
+    };
+    for (const char *t : texts) {
+        const QString text = QString::fromUtf8(t);
+        const QList<int> want = f.plainScan(all, text);
+        f.model.setTextFilter(text);
+        if (f.model.filterPending()) {
+            // The first rows at once, the rest after.
+            EXPECT_EQ(f.ids(), want.mid(0, f.model.rowCount())) << t;
+            f.model.finishFilter();
+        }
+        EXPECT_FALSE(f.model.filterPending());
+        EXPECT_EQ(f.ids(), want) << t;
+        EXPECT_TRUE(f.model.filterActive());
+    }
+    f.model.setTextFilter(QStringLiteral("   "));
+    EXPECT_FALSE(f.model.filterActive());
+    EXPECT_EQ(f.ids(), all);
+}
+
+TEST(MovieListModel, filterKeepsOrderAndChangedRowsAndSortsWithinItself)
+{
+    FilterFixture f;
+    f.model.fill(f.catalogue);
+    f.model.setTextFilter(QStringLiteral("night"));
+    const QList<int> night = f.ids();
+    ASSERT_EQ(night.size(), 4 * 12);
+    QSignalSpy finished(&f.model, &MovieListModel::filterFinished);
+
+    // A movie saved so that it no longer matches stays until the filter is set again.
+    MovieStore store(f.catalogue);
+    MovieRecord m;
+    m.id = night[3];
+    m.title = m.orderBy = QStringLiteral("Day");
+    store.save(m, MovieStore::SaveMode::Overwrite);
+    f.model.updateMovie(3, m);
+    f.model.sort(MovieListModel::ColTitle, Qt::AscendingOrder);
+    EXPECT_EQ(f.model.movieId(0), m.id);
+    EXPECT_EQ(f.model.rowCount(), night.size());
+    f.model.setTextFilter(QStringLiteral("night"));
+    EXPECT_EQ(f.model.rowCount(), night.size() - 1);
+    EXPECT_EQ(f.model.rowOfMovie(m.id), -1);
+
+    // A short text under a sort: the rows come in the sorted order too.
+    f.model.clearFilter();
+    const QList<int> sorted = f.ids();
+    f.model.setTextFilter(QString::fromUtf8("ωm"));
+    f.model.finishFilter();
+    EXPECT_EQ(f.ids(), f.plainScan(sorted, QString::fromUtf8("ωm")));
+    QStringList titles;
+    for (int r = 0; r < f.model.rowCount(); ++r)
+        titles << foldedText(f.model.text(r, MovieListModel::ColTitle));
+    EXPECT_GT(titles.size(), 24);
+    EXPECT_TRUE(std::is_sorted(titles.begin(), titles.end()));
+
+    // A set of IDs from another window.
+    f.model.setIdFilter({night[0], night[5], 999999});
+    EXPECT_EQ(f.model.filterKind(), MovieListModel::FilterKind::Ids);
+    const QList<int> picked = f.ids();
+    EXPECT_EQ(QSet<int>(picked.begin(), picked.end()), (QSet<int>{night[0], night[5]}));
+    f.model.clearFilter();
+    EXPECT_EQ(f.model.rowCount(), f.model.unfilteredCount());
+    EXPECT_GE(finished.size(), 4);
+}
+
+TEST(MovieListModel, everyColumnSortsAlongItsIndexKeepingTiesInTheirOrder)
+{
+    FilterFixture f;
+    // Columns without a key of their own: mixed case, non-ASCII and empty texts, numbers as text.
+    f.catalogue.exec(QStringLiteral("UPDATE Movies SET Medium = CASE ID % 4 WHEN 0 THEN 'dvd' WHEN 1 THEN 'DVD' WHEN 2 THEN 'Ätherdisk' ELSE NULL END, "
+                                    "Format = CASE ID % 3 WHEN 0 THEN 'Wide' WHEN 1 THEN '' ELSE 'wide' END, "
+                                    "RunningTime = CASE ID % 5 WHEN 0 THEN NULL WHEN 1 THEN '9' WHEN 2 THEN '95' ELSE '100' END, "
+                                    "URL = CASE ID % 3 WHEN 0 THEN 'http://' ELSE 'HTTP://B/' || (ID % 7) END, "
+                                    "ReleaseYear = CASE ID % 6 WHEN 0 THEN NULL ELSE 1990 + ID % 4 END, UserRating = ID % 8"));
+    f.model.fill(f.catalogue);
+    auto expected = [&](int column, Qt::SortOrder order) {
+        const QList<int> ids = f.ids();
+        QStringList texts;
+        for (int r = 0; r < f.model.rowCount(); ++r)
+            texts << foldedText(f.model.text(r, column));
+        QList<int> idx;
+        for (int i = 0; i < ids.size(); ++i)
+            idx << i;
+        std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
+            return order == Qt::AscendingOrder ? texts[a] < texts[b] : texts[b] < texts[a];
+        });
+        QList<int> out;
+        for (int i : idx)
+            out << ids[i];
+        return out;
+    };
+    // Each sort starts from the order the one before left, so ties show whether they kept it.
+    for (int column = 0; column < MovieListModel::ColumnCount; ++column)
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            const QList<int> want = expected(column, order);
+            f.model.sort(column, order);
+            EXPECT_EQ(f.ids(), want) << "column " << column << " order " << order;
+        }
 }

@@ -1,0 +1,172 @@
+// The movies' text index: kept in step with every way a movie is written (the program's save,
+// delete and copy, a stock SQLite tool with recursive triggers on or off, a REPLACE), built once by
+// the version step with progress, and found by the quick filter's words and the search window.
+#include "StoreTestSupport.h"
+
+#include "CatalogueInternal.h"
+#include "Migrations.h"
+#include "MovieSearch.h"
+#include "MovieStore.h"
+#include "MovieTextIndex.h"
+#include "SqliteFunctions.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+QString u(const char *s)
+{
+    return QString::fromUtf8(s);
+}
+
+// The IDs the index finds for a quick-filter text, in ID order.
+QList<int> indexFinds(Catalogue &cat, const QString &text)
+{
+    QList<int> out;
+    QSqlQuery q = cat.exec(QStringLiteral("SELECT rowid FROM MovieText WHERE MovieText MATCH ? ORDER BY rowid"),
+                           {MovieTextIndex::matchExpression(MovieTextIndex::words(text))});
+    while (q.next())
+        out << q.value(0).toInt();
+    return out;
+}
+
+int save(MovieStore &store, const QString &title, const QString &director, int id = 0)
+{
+    MovieRecord m;
+    m.id = id;
+    m.title = m.orderBy = title;
+    m.director = director;
+    return store.save(m, MovieStore::SaveMode::Overwrite);
+}
+
+} // namespace
+
+TEST_F(StoreTest, TextIndexFollowsSaveDeleteAndCopy)
+{
+    opened();
+    MovieStore store(cat);
+    const int ark = save(store, u("Raiders of the Lost Ark"), u("Steven Spielberg"));
+    const int amelie = save(store, u("Le Fabuleux Destin d'Amélie Poulain"), u("Jean-Pierre Jeunet"));
+    EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0);
+    EXPECT_EQ(indexFinds(cat, u("LOST spielberg")), QList<int>{ark});
+    EXPECT_EQ(indexFinds(cat, u("AMÉLIE")), QList<int>{amelie});
+
+    save(store, u("Raiders of the Found Ark"), u("Steven Spielberg"), ark);
+    EXPECT_TRUE(indexFinds(cat, u("lost")).isEmpty());
+    EXPECT_EQ(indexFinds(cat, u("found")), QList<int>{ark});
+
+    const int copy = store.copy(amelie);
+    EXPECT_EQ(indexFinds(cat, u("amélie")), (QList<int>{amelie, copy}));
+    store.remove(amelie);
+    EXPECT_EQ(indexFinds(cat, u("amélie")), QList<int>{copy});
+    EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0);
+}
+
+TEST_F(StoreTest, TextIndexStaysInStepWithStockToolsAndIsRightAfterReopening)
+{
+    const QString path = opened();
+    MovieStore store(cat);
+    const int kept = save(store, u("Kept As It Was"), u("Some One"));
+    const int renamed = save(store, u("Old Name"), u("Some One"));
+    const int gone = save(store, u("Going Away"), u("Some One"));
+    const int replaced = save(store, u("Replaced Whole"), u("Some One"));
+    cat.close();
+    for (const bool recursive : {false, true}) {
+        RawDb stock(path);
+        stock.exec(recursive ? "PRAGMA recursive_triggers = ON" : "PRAGMA recursive_triggers = OFF");
+        if (!recursive) {
+            ASSERT_EQ(stock.tryExec("UPDATE Movies SET Title = ?, OrderBy = ? WHERE ID = ?", {u("ÜBERALL Neu"), u("ÜBERALL Neu"), renamed}), SQLITE_DONE);
+            ASSERT_EQ(stock.tryExec("DELETE FROM Movies WHERE ID = ?", {gone}), SQLITE_DONE);
+            ASSERT_EQ(stock.tryExec("INSERT INTO Movies (Title, OrderBy, Director) VALUES (?, ?, ?)", {u("Straße der Ölsardinen"), u("Straße der Ölsardinen"), u("Ödön")}), SQLITE_DONE);
+        }
+        // A REPLACE removes the old row; with recursive triggers off the engine runs no delete trigger.
+        ASSERT_EQ(stock.tryExec("INSERT OR REPLACE INTO Movies (ID, Title, OrderBy, TitleKey, OrderByKey) VALUES (?, ?, ?, ?, ?)",
+                                {replaced, recursive ? u("Second Replacement") : u("First Replacement"),
+                                 u("x"), recursive ? u("second replacement") : u("first replacement"), u("x")}),
+                  SQLITE_DONE);
+        EXPECT_EQ(stock.value("PRAGMA integrity_check"), "ok");
+        EXPECT_EQ(stock.value("SELECT count(*) FROM MovieText WHERE MovieText MATCH '\"whole\"'"), "0");
+        stock.exec("INSERT INTO MovieText (MovieText) VALUES ('integrity-check')");
+    }
+
+    // The renamed and added movies' keys are filled on open, and their entries with them.
+    ASSERT_TRUE(cat.open(path).opened());
+    EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0);
+    EXPECT_EQ(indexFinds(cat, u("überall")), QList<int>{renamed});
+    EXPECT_TRUE(indexFinds(cat, u("old name")).isEmpty());
+    EXPECT_TRUE(indexFinds(cat, u("going")).isEmpty());
+    EXPECT_EQ(indexFinds(cat, u("straße ödön")).size(), 1);
+    EXPECT_EQ(indexFinds(cat, u("replacement")), QList<int>{replaced});
+    EXPECT_EQ(indexFinds(cat, u("second")), QList<int>{replaced});
+    EXPECT_EQ(indexFinds(cat, u("kept")), QList<int>{kept});
+}
+
+TEST_F(StoreTest, VersionStepBuildsTheTextIndexOnceWithProgress)
+{
+    const QString path = opened();
+    MovieStore store(cat);
+    for (int i = 0; i < 120; ++i)
+        save(store, QStringLiteral("Movie %1").arg(i), i % 2 ? u("Ann Berg") : u("Ole Hansen"));
+    cat.close();
+    {
+        // A catalogue from before the index.
+        RawDb old(path);
+        old.exec("DROP TABLE MovieText; DROP TRIGGER IF EXISTS MovieText_Insert; DROP TRIGGER IF EXISTS MovieText_Update; "
+                 "DROP TRIGGER IF EXISTS MovieText_Delete; DROP INDEX idxMoviesByGenre1; PRAGMA user_version = 4");
+    }
+    QStringList said;
+    OpenOptions options;
+    options.status = [&](const QString &s) { said << s; };
+    ASSERT_TRUE(cat.open(path, options).opened());
+    EXPECT_GE(Migrations::versionOf(cat.MovieConn()), 6);
+    EXPECT_TRUE(said.join(QLatin1Char('\n')).contains(QStringLiteral("quick filtering"))) << said.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0);
+    EXPECT_EQ(indexFinds(cat, u("berg")).size(), 60);
+    EXPECT_EQ(cat.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'idxMoviesByGenre1'")).toInt(), 1);
+    cat.close();
+
+    // Opened again, nothing is written.
+    const QByteArray before = fileBytes(path);
+    said.clear();
+    ASSERT_TRUE(cat.open(path, options).opened());
+    cat.close();
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_FALSE(said.join(QLatin1Char('\n')).contains(QStringLiteral("quick filtering")));
+}
+
+TEST_F(StoreTest, SearchWindowContainmentThroughTheIndexKeepsItsWildcards)
+{
+    opened();
+    MovieStore store(cat);
+    save(store, u("100% Wolf"), u("Alexs Stadermann"));
+    save(store, u("1000 Wolves"), u("Ann_Berg"));
+    save(store, u("ÉCOLE [des] *Stars*?"), u("Zoë Kravitz"));
+    save(store, u("Ab"), u("Q"));
+    auto titles = [&](const QString &title, const QString &director = QString()) {
+        SearchCriteria c;
+        c.title = title;
+        c.director = director;
+        QStringList out;
+        for (const FoundMovie &f : MovieSearch(cat).search(c))
+            out << f.text[FoundMovie::Title];
+        out.sort();
+        return out;
+    };
+    struct Case {
+        const char *title, *director;
+        QStringList want;
+    } cases[] = {
+        {"wol", "", {u("100% Wolf"), u("1000 Wolves")}},
+        {"00%wol", "", {u("100% Wolf"), u("1000 Wolves")}}, // % stays a wildcard
+        {"0_ w", "", {u("100% Wolf"), u("1000 Wolves")}},   // so does _
+        {"école [DES] *st", "", {u("ÉCOLE [des] *Stars*?")}}, // GLOB's own characters are plain
+        {"rs*?", "", {u("ÉCOLE [des] *Stars*?")}},
+        {"s?", "", {}},
+        {"b", "", {u("Ab")}},
+        {"", "n_b", {u("1000 Wolves")}},
+        {"", "ZOË", {u("ÉCOLE [des] *Stars*?")}},
+        {"wolf", "stader", {u("100% Wolf")}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(titles(u(c.title), u(c.director)), c.want) << c.title << " / " << c.director;
+}

@@ -163,18 +163,18 @@ const char *const FilterDirectors[] = {"Charles Laughton", "Jim Jarmusch", "Ørs
 struct FilterFixture : Fixture {
     FilterFixture() : Fixture(0)
     {
-        MovieStore store(catalogue);
         int i = 0;
         // Each title several times, with different directors and sort titles, in an order unlike the IDs'.
-        for (int round = 0; round < 12; ++round)
-            for (const char *title : FilterTitles) {
-                MovieRecord m;
-                m.title = QString::fromUtf8(title);
-                m.orderBy = round % 3 ? m.title : QStringLiteral("zz %1").arg(100 - round);
-                m.director = QString::fromUtf8(FilterDirectors[i++ % std::size(FilterDirectors)]);
-                m.genre1 = round % 2 ? QStringLiteral("Drama") : QStringLiteral("drama");
-                store.save(m, MovieStore::SaveMode::Overwrite);
-            }
+        catalogue.transaction([&] {
+            for (int round = 0; round < 12; ++round)
+                for (const char *title : FilterTitles) {
+                    const QString director = QString::fromUtf8(FilterDirectors[i++ % std::size(FilterDirectors)]);
+                    catalogue.exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy, Director, Genre1) VALUES (?, ?, ?, ?)"),
+                                   {QString::fromUtf8(title), round % 3 ? QString::fromUtf8(title) : QStringLiteral("zz %1").arg(100 - round),
+                                    director.isEmpty() ? QVariant() : QVariant(director),
+                                    round % 2 ? QStringLiteral("Drama") : QStringLiteral("drama")});
+                }
+        });
     }
     // The reference: every movie of the unfiltered list whose folded title, sort title or director
     // contains every folded word, in the list's order.

@@ -385,7 +385,6 @@ void OpenBuildsTextIndex(benchmark::State &state)
                 MovieTextIndex::remove(cat.MovieConn());
                 cat.exec(QStringLiteral("PRAGMA user_version = 4"));
             });
-            cat.exec(QStringLiteral("VACUUM"));
         }
         state.ResumeTiming();
         Catalogue cat;

@@ -55,6 +55,13 @@ struct Fixture {
         if (!dir.isEmpty() && w)
             w->grab().save(QDir(dir).filePath(QString::fromLatin1(QTest::currentTestFunction()) + QStringLiteral(".png")));
     }
+    // CINELOG_GRAB_DIR=<folder> keeps pictures of the window at chosen moments for a look by eye.
+    void snap(const char *moment) const
+    {
+        const QString dir = qEnvironmentVariable("CINELOG_GRAB_DIR");
+        if (!dir.isEmpty())
+            w->grab().save(QDir(dir).filePath(QString::fromLatin1(moment) + QStringLiteral(".png")));
+    }
     MovieListModel *model() const { return w->movieModel(); }
     QStringList titles() const
     {
@@ -103,6 +110,7 @@ void QuickFilterTest::typingNarrowsTheListAndEscapeClearsIt()
     QCOMPARE(f.w->lblNumMovs->text(), QStringLiteral("Number of Movies Found: 3"));
     QVERIFY(f.w->windowTitle() != caption);
     QVERIFY(f.w->windowTitle().contains(QStringLiteral("filtered")));
+    f.snap("quickFilterTyped");
 
     // Words in any order, across title and director; '%' is a plain character.
     f.box->clear();
@@ -189,6 +197,7 @@ void QuickFilterTest::setOfMoviesShowsAsARemovableChip()
     QVERIFY(f.box->textMargins().left() >= chip->width());
     QCOMPARE(f.model()->rowCount(), 2);
     QCOMPARE(f.w->lblNumMovs->text(), QStringLiteral("Number of Movies Found: 2"));
+    f.snap("quickFilterChip");
     QVERIFY(f.w->windowTitle().contains(QStringLiteral("filtered")));
     QTest::mouseClick(chip, Qt::LeftButton);
     QVERIFY(!chip->isVisible());

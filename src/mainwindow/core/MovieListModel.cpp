@@ -11,6 +11,7 @@
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
@@ -85,16 +86,29 @@ sqlite3 *handleOf(Catalogue &catalogue)
 
 // Movie IDs read at a time while a short text's matches are found in the background.
 constexpr qint64 ScanSlice = 65536;
-// Movies looked at, along the list, for the first page of a short text before the rest is left to the
-// slices.
-constexpr size_t FirstPageBudget = 4096;
+// How long the first page of a short text is looked for, along the list, before the rest is left to
+// the slices; and how many movies are looked at per statement.
+constexpr qint64 FirstPageMilliseconds = 8;
+constexpr int FirstPageBatch = 256;
+
+// Where the folded texts are read from for words the index cannot look up: the index's own copy of
+// the keys (narrow rows) where the catalogue has it, else the movies' key columns.
+struct KeySource {
+    QString table, id, title, orderBy, director;
+};
+KeySource keySource(bool textIndex)
+{
+    if (textIndex)
+        return {QStringLiteral("MovieText_content"), QStringLiteral("id"), QStringLiteral("c0"), QStringLiteral("c1"), QStringLiteral("c2")};
+    return {QStringLiteral("Movies"), QStringLiteral("ID"), QStringLiteral("TitleKey"), QStringLiteral("OrderByKey"), QStringLiteral("DirectorKey")};
+}
 
 // The condition that each of the words (bound as ?1, ?2, ...) is in one of the keys.
-QString containsEvery(int words)
+QString containsEvery(int words, const KeySource &k = keySource(false))
 {
     QStringList each;
     for (int i = 1; i <= words; ++i)
-        each << QStringLiteral("(instr(TitleKey, ?%1) > 0 OR instr(OrderByKey, ?%1) > 0 OR instr(DirectorKey, ?%1) > 0)").arg(i);
+        each << QStringLiteral("(instr(%2, ?%1) > 0 OR instr(%3, ?%1) > 0 OR instr(%4, ?%1) > 0)").arg(i).arg(k.title, k.orderBy, k.director);
     return each.join(QStringLiteral(" AND "));
 }
 
@@ -619,19 +633,37 @@ void MovieListModel::applyFilter()
     }
 
     // Only short words (or a catalogue without the index): the first page is found by reading along
-    // the list until it is full, the rest in slices of movie IDs.
+    // the list, a batch of movies per statement, until it is full or a moment has passed; the rest
+    // follows in slices of movie IDs.
+    m_scan.source = haveIndex;
+    const KeySource k = keySource(haveIndex);
+    const int n = int(m_words.size());
     std::vector<int> firstRows;
     {
-        // sql-identifiers: one fixed condition per word, the words bound
-        Statement one(db, QStringLiteral("SELECT 1 FROM Movies WHERE ID = ?%1 AND %2").arg(m_words.size() + 1).arg(containsEvery(int(m_words.size()))));
-        for (qsizetype i = 0; i < m_words.size(); ++i)
-            one.bindText(int(i) + 1, m_words[i]);
-        const size_t budget = std::min(m_allIds.size(), FirstPageBudget);
-        for (size_t i = 0; i < budget && firstRows.size() < size_t(PageRows); ++i) {
-            one.bind(int(m_words.size()) + 1, m_allIds[i]);
-            if (one.next())
-                firstRows.push_back(m_allIds[i]);
-            one.reset();
+        QString ids(FirstPageBatch * 2 - 1, QLatin1Char('?'));
+        for (qsizetype i = 1; i < ids.size(); i += 2)
+            ids[i] = QLatin1Char(',');
+        // sql-identifiers: the key source's fixed names, one condition per word and one placeholder per
+        // movie, all values bound
+        Statement batch(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 IN (%3) AND %4").arg(k.id, k.table, ids, containsEvery(n, k)));
+        for (int i = 0; i < n; ++i)
+            batch.bindText(i + 1, m_words[i]);
+        QElapsedTimer clock;
+        clock.start();
+        QSet<int> found;
+        for (size_t first = 0; first < m_allIds.size() && firstRows.size() < size_t(PageRows)
+                               && (first == 0 || clock.elapsed() < FirstPageMilliseconds);
+             first += FirstPageBatch) {
+            const size_t last = std::min(m_allIds.size(), first + FirstPageBatch);
+            for (size_t i = first; i < first + FirstPageBatch; ++i)
+                batch.bind(n + 1 + int(i - first), i < last ? m_allIds[i] : -1);
+            found.clear();
+            while (batch.next())
+                found.insert(batch.integer(0));
+            batch.reset();
+            for (size_t i = first; i < last && firstRows.size() < size_t(PageRows); ++i)
+                if (found.contains(m_allIds[i]))
+                    firstRows.push_back(m_allIds[i]);
         }
     }
     beginResetModel();
@@ -656,11 +688,12 @@ void MovieListModel::scanSlice()
     if (!m_scan.active || !m_catalogue || !m_catalogue->isOpen())
         return;
     {
-        // sql-identifiers: one fixed condition per word, the words bound
-        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT ID FROM Movies WHERE ID BETWEEN ?%1 AND ?%2 AND %3")
+        const KeySource k = keySource(m_scan.source);
+        // sql-identifiers: the key source's fixed names and one fixed condition per word, the words bound
+        Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT %4 FROM %5 WHERE %4 BETWEEN ?%1 AND ?%2 AND %3")
                                                 .arg(m_words.size() + 1)
                                                 .arg(m_words.size() + 2)
-                                                .arg(containsEvery(int(m_words.size()))));
+                                                .arg(containsEvery(int(m_words.size()), k), k.id, k.table));
         for (qsizetype i = 0; i < m_words.size(); ++i)
             q.bindText(int(i) + 1, m_words[i]);
         q.bind64(int(m_words.size()) + 1, m_scan.nextId);

@@ -120,6 +120,7 @@ private:
         bool active = false;
         qint64 nextId = 0;
         qint64 lastId = 0;
+        bool source = false;       // read from the text index's copy of the keys
     } m_scan;
 
     Catalogue *m_catalogue = nullptr;

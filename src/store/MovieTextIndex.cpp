@@ -158,4 +158,13 @@ QString containsGlob(const QString &foldedLikePattern)
     return out + QLatin1Char('*');
 }
 
+bool globUsable(const QString &foldedLikePattern)
+{
+    static const QRegularExpression wildcards(QStringLiteral("[%_*?\\[\\]]"));
+    for (const QString &piece : foldedLikePattern.split(wildcards))
+        if (piece.toUtf8().size() >= MinimumLength && !indexable(piece))
+            return false;
+    return true;
+}
+
 } // namespace MovieTextIndex

@@ -50,5 +50,9 @@ QString matchExpression(const QStringList &words);
 // The GLOB pattern for containment of a folded LIKE pattern: the LIKE wildcards '%' and '_' keep their
 // meaning, every other character (GLOB's own '*', '?', '[' too) stands for itself.
 QString containsGlob(const QString &foldedLikePattern);
+// Whether the index answers containsGlob(foldedLikePattern) rightly. The engine's FTS5 (3.40) takes
+// a piece between wildcards of three bytes as long enough to look up, and finds nothing for a piece of
+// one or two letters that needs three bytes or more in UTF-8 ("éa").
+bool globUsable(const QString &foldedLikePattern);
 
 } // namespace MovieTextIndex

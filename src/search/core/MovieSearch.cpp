@@ -77,10 +77,19 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
             return;
         const QString col = QString::fromLatin1(key);
         if (textIndex) {
-            // sql-identifiers: a fixed column name of the text index
-            where << QStringLiteral("ID IN (SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?)");
-            values << MovieTextIndex::containsGlob(foldedText(value));
-            return;
+            const QString folded = foldedText(value);
+            if (!folded.contains(QLatin1Char('%')) && !folded.contains(QLatin1Char('_')) && MovieTextIndex::indexable(folded)) {
+                // Plain text: a phrase of the index, limited to the column, needs no second look at the texts.
+                where << QStringLiteral("ID IN (SELECT rowid FROM MovieText WHERE MovieText MATCH ?)");
+                values << col + QStringLiteral(" : ") + MovieTextIndex::matchExpression({folded});
+                return;
+            }
+            if (MovieTextIndex::globUsable(folded)) {
+                // sql-identifiers: a fixed column name of the text index
+                where << QStringLiteral("ID IN (SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?)");
+                values << MovieTextIndex::containsGlob(folded);
+                return;
+            }
         }
         // Containment reads every value: through the key's index, which is far smaller than the
         // table, and only the matching movies' rows after it.

@@ -142,6 +142,7 @@ TEST_F(StoreTest, SearchWindowContainmentThroughTheIndexKeepsItsWildcards)
     save(store, u("1000 Wolves"), u("Ann_Berg"));
     save(store, u("ÉCOLE [des] *Stars*?"), u("Zoë Kravitz"));
     save(store, u("Ab"), u("Q"));
+    save(store, u("It's \"Quoted\""), u("Q"));
     auto titles = [&](const QString &title, const QString &director = QString()) {
         SearchCriteria c;
         c.title = title;
@@ -166,6 +167,11 @@ TEST_F(StoreTest, SearchWindowContainmentThroughTheIndexKeepsItsWildcards)
         {"", "n_b", {u("1000 Wolves")}},
         {"", "ZOË", {u("ÉCOLE [des] *Stars*?")}},
         {"wolf", "stader", {u("100% Wolf")}},
+        {"'s \"quo", "", {u("It's \"Quoted\"")}},
+        {"d\"", "", {u("It's \"Quoted\"")}},
+        {"éc", "", {u("ÉCOLE [des] *Stars*?")}},   // two letters in three bytes
+        {"%ÉC%", "", {u("ÉCOLE [des] *Stars*?")}},
+        {"", "oë", {u("ÉCOLE [des] *Stars*?")}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(titles(u(c.title), u(c.director)), c.want) << c.title << " / " << c.director;

@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
+#include <map>
 #include <cstring>
 #include <sqlite3.h>
 #include <string>
@@ -335,6 +337,8 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
 {
     const std::vector<int> &list = m_allIds;
     const bool ascending = order == Qt::AscendingOrder;
+    if (column == ColID)
+        return sortedByIdText(ascending);
     // Where each movie stands now.
     int maxId = 0;
     bool dense = true;
@@ -480,6 +484,90 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
             sorted[tail++] = list[pos]; // not in the catalogue any more: at the end
     }
     return sorted;
+}
+
+// The list's movies in the order of their ID texts, read from the IDs alone. The texts of IDs with
+// the same number of digits that are printed the same way (padded to the list's width, or not) run in
+// numeric order, so the few such runs, each read off in one pass over the IDs, are merged. IDs are
+// distinct and so are their texts: there are no ties to keep.
+std::vector<int> MovieListModel::sortedByIdText(bool ascending) const
+{
+    auto digits = [](qint64 v) {
+        int d = 1;
+        while (v >= 10) {
+            v /= 10;
+            ++d;
+        }
+        return d;
+    };
+    // A text of digits as a number that orders like the text: the digits scaled to ten places, then
+    // the length.
+    auto key = [&](int id) -> qint64 {
+        const int len = m_unpadded.contains(id) || digits(id) > m_idWidth ? digits(id) : m_idWidth;
+        qint64 scaled = std::max(id, 0);
+        for (int i = len; i < 11; ++i)
+            scaled *= 10;
+        return scaled * 16 + len;
+    };
+    // Every ID once, in numeric order, dealt out to its group (same printing, same number of digits).
+    int maxId = 0;
+    for (int id : m_allIds)
+        maxId = std::max(maxId, id);
+    std::vector<char> present(size_t(maxId) + 1, 0);
+    std::vector<int> negative;
+    for (int id : m_allIds) {
+        if (id >= 0)
+            present[size_t(id)] = 1;
+        else
+            negative.push_back(id);
+    }
+    std::map<int, std::vector<int>> groups;
+    std::vector<int> &padded = groups[0];
+    padded.reserve(m_allIds.size());
+    for (int id = 0; id <= maxId; ++id) {
+        if (!present[size_t(id)])
+            continue;
+        const int d = digits(id);
+        if (m_unpadded.contains(id))
+            groups[100 + d].push_back(id);
+        else if (d > m_idWidth)
+            groups[d].push_back(id);
+        else
+            padded.push_back(id);
+    }
+    std::sort(negative.begin(), negative.end());
+    std::vector<std::pair<qint64, int>> keyed;
+    keyed.reserve(m_allIds.size());
+    std::vector<size_t> bounds{0};
+    for (int id : negative)
+        keyed.push_back({std::numeric_limits<qint64>::min() + id, id});
+    if (!negative.empty())
+        bounds.push_back(keyed.size());
+    for (const auto &[g, members] : groups) {
+        if (members.empty())
+            continue;
+        for (int id : members)
+            keyed.push_back({key(id), id});
+        bounds.push_back(keyed.size());
+    }
+    while (bounds.size() > 2) {
+        std::vector<size_t> next{0};
+        for (size_t b = 0; b + 2 < bounds.size(); b += 2) {
+            std::inplace_merge(keyed.begin() + std::ptrdiff_t(bounds[b]), keyed.begin() + std::ptrdiff_t(bounds[b + 1]),
+                               keyed.begin() + std::ptrdiff_t(bounds[b + 2]));
+            next.push_back(bounds[b + 2]);
+        }
+        if (bounds.size() % 2 == 0)
+            next.push_back(bounds.back());
+        bounds = std::move(next);
+    }
+    std::vector<int> out;
+    out.reserve(keyed.size());
+    for (const auto &k : keyed)
+        out.push_back(k.second);
+    if (!ascending)
+        std::reverse(out.begin(), out.end());
+    return out;
 }
 
 void MovieListModel::sort(int column, Qt::SortOrder order)

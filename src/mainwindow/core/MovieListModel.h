@@ -105,6 +105,7 @@ private:
     QString idText(int id) const;
     void setTexts(Row &r, const MovieRecord &m, bool includeStars);
     std::vector<int> sortedIds(int column, Qt::SortOrder order) const;
+    std::vector<int> sortedByIdText(bool ascending) const;
     void applyFilter();
     void showMatching(bool reset);
     bool matches(int id) const { return id >= 0 && size_t(id) < m_match.size() && m_match[size_t(id)]; }

@@ -290,6 +290,11 @@ TEST(MovieListModel, everyColumnSortsAlongItsIndexKeepingTiesInTheirOrder)
                                     "URL = CASE ID % 3 WHEN 0 THEN 'http://' ELSE 'HTTP://B/' || (ID % 7) END, "
                                     "ReleaseYear = CASE ID % 6 WHEN 0 THEN NULL ELSE 1990 + ID % 4 END, UserRating = ID % 8"));
     f.model.fill(f.catalogue);
+    // A movie added since the fill shows its ID unpadded.
+    MovieRecord added;
+    added.title = added.orderBy = QStringLiteral("Added");
+    added.id = MovieStore(f.catalogue).save(added);
+    f.model.appendMovie(added);
     auto expected = [&](int column, Qt::SortOrder order) {
         const QList<int> ids = f.ids();
         QStringList texts;

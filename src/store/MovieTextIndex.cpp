@@ -93,7 +93,7 @@ void create(QSqlDatabase &db, const std::function<void(const QString &)> &status
     // movie's row still holding what was indexed.
     // sql-identifiers: the indexed key columns
     runOn(db, QStringLiteral("CREATE VIRTUAL TABLE MovieText USING fts5(%1, tokenize = 'trigram case_sensitive 1', columnsize = 0)").arg(Columns));
-    QSqlQuery range = runOn(db, QStringLiteral("SELECT min(ID), max(ID) FROM Movies"));
+    QSqlQuery range = runOn(db, QStringLiteral("SELECT (SELECT min(ID) FROM Movies), (SELECT max(ID) FROM Movies)"));
     if (range.next() && !range.value(0).isNull()) {
         const qint64 first = range.value(0).toLongLong(), last = range.value(1).toLongLong();
         range.finish();

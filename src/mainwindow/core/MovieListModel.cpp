@@ -339,7 +339,7 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
     const bool ascending = order == Qt::AscendingOrder;
     if (column == ColID)
         return sortedByIdText(ascending);
-    // Where each movie stands now.
+    // A value per movie ID: an array where the IDs are dense (the usual case), else a hash.
     int maxId = 0;
     bool dense = true;
     for (int id : list) {
@@ -348,21 +348,31 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
         maxId = std::max(maxId, id);
     }
     dense = dense && qint64(maxId) <= 8 * qint64(list.size()) + 65536;
-    std::vector<int> posById;
-    QHash<int, int> posHash;
+    struct IdMap {
+        bool dense;
+        std::vector<int> byId;
+        QHash<int, int> hash;
+        IdMap(bool d, int maxId) : dense(d) { if (d) byId.assign(size_t(maxId) + 1, -1); }
+        void set(int id, int v) { if (dense) byId[size_t(id)] = v; else hash.insert(id, v); }
+        int get(int id) const
+        {
+            if (dense)
+                return id >= 0 && size_t(id) < byId.size() ? byId[size_t(id)] : -1;
+            return hash.value(id, -1);
+        }
+    };
+    // Which movies the list holds: one bit per ID where dense, small enough to stay in the cache.
+    std::vector<bool> listedBits;
+    QSet<int> listedSet;
     if (dense) {
-        posById.assign(size_t(maxId) + 1, -1);
-        for (size_t i = 0; i < list.size(); ++i)
-            posById[size_t(list[i])] = int(i);
+        listedBits.assign(size_t(maxId) + 1, false);
+        for (int id : list)
+            listedBits[size_t(id)] = true;
     } else {
-        posHash.reserve(qsizetype(list.size()));
-        for (size_t i = 0; i < list.size(); ++i)
-            posHash.insert(list[i], int(i));
+        listedSet = QSet<int>(list.begin(), list.end());
     }
-    auto posOf = [&](int id) -> int {
-        if (dense)
-            return id >= 0 && id <= maxId ? posById[size_t(id)] : -1;
-        return posHash.value(id, -1);
+    auto listed = [&](int id) {
+        return dense ? id >= 0 && id <= maxId && listedBits[size_t(id)] : listedSet.contains(id);
     };
 
     static const char *const names[ColumnCount] = {"ID", "Title", "OrderBy", "Director", "Genre1", "Genre2",
@@ -402,8 +412,11 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
         }
     };
 
-    // Runs of equal stored texts, in index order, each with its sort text.
-    std::vector<int> runOfPos(list.size(), -1);
+    // The list's movies in index order, with where each run of equal stored texts starts and the
+    // run's sort text.
+    std::vector<int> indexed;
+    indexed.reserve(list.size());
+    std::vector<size_t> runStart;
     std::string keys;                  // the runs' sort texts, one after another
     std::vector<size_t> keyStart{0};   // run r's text is keys[keyStart[r], keyStart[r + 1])
     bool inOrder = true;               // whether the runs' texts already follow the direction
@@ -411,25 +424,18 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
         // sql-identifiers: a fixed column name of the list and the sort direction
         Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT %1, ID FROM Movies ORDER BY %1 %2")
                                                 .arg(sortColumn, ascending ? QStringLiteral("ASC") : QStringLiteral("DESC")));
-        // The ID texts follow the numbers when every one is padded to the same width: none appended
-        // since the fill, none longer than the padding.
-        const bool idInOrder = column == ColID && m_unpadded.isEmpty() && ascending
-            && QString::number(maxId).size() <= m_idWidth;
         std::string previousRaw, text;
         bool first = true;
         while (q.next()) {
-            const int pos = posOf(q.integer(1));
-            if (pos < 0 || runOfPos[size_t(pos)] >= 0)
+            const int id = q.integer(1);
+            if (!listed(id))
                 continue; // a movie stored since the list was filled
             int len = 0;
             const char *raw = q.raw(0, len);
             if (first || previousRaw.size() != size_t(len) || std::memcmp(previousRaw.data(), raw, size_t(len)) != 0) {
                 previousRaw.assign(raw, size_t(len));
-                if (idInOrder)
-                    text.clear(); // every ID is a run of its own, already in order
-                else
-                    sortText(text, raw, len, q.isNull(0));
-                if (!first && !idInOrder) {
+                sortText(text, raw, len, q.isNull(0));
+                if (!first) {
                     const size_t b = keyStart[keyStart.size() - 2], e = keyStart.back();
                     const int c = std::string_view(keys.data() + b, e - b).compare(text);
                     if (c != 0 && (c < 0) != ascending)
@@ -437,14 +443,17 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
                 }
                 keys += text;
                 keyStart.push_back(keys.size());
+                runStart.push_back(indexed.size());
                 first = false;
             }
-            runOfPos[size_t(pos)] = int(keyStart.size()) - 2;
+            indexed.push_back(id);
         }
+        runStart.push_back(indexed.size());
     }
     const int runs = int(keyStart.size()) - 1;
     auto keyOf = [&](int r) { return std::string_view(keys.data() + keyStart[size_t(r)], keyStart[size_t(r) + 1] - keyStart[size_t(r)]); };
-    // Runs in their final order; runs with equal texts form one group.
+    // Runs in their final order; runs with equal texts form one group (groupFirst: the group's first
+    // run in runOrder).
     std::vector<int> runOrder(size_t(std::max(runs, 0)));
     for (int r = 0; r < runs; ++r)
         runOrder[size_t(r)] = r;
@@ -452,36 +461,82 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
         std::stable_sort(runOrder.begin(), runOrder.end(), [&](int a, int b) {
             return ascending ? keyOf(a) < keyOf(b) : keyOf(b) < keyOf(a);
         });
-    std::vector<int> groupOfRun(runOrder.size());
-    std::vector<size_t> groupStart;
-    int groups = 0;
-    for (size_t i = 0; i < runOrder.size(); ++i) {
-        const bool idRuns = column == ColID;
-        if (i == 0 || idRuns || keyOf(runOrder[i]) != keyOf(runOrder[i - 1])) {
-            ++groups;
-            groupStart.push_back(0);
+    std::vector<size_t> groupFirst;
+    for (size_t i = 0; i < runOrder.size(); ++i)
+        if (i == 0 || keyOf(runOrder[i]) != keyOf(runOrder[i - 1]))
+            groupFirst.push_back(i);
+    groupFirst.push_back(runOrder.size());
+    const size_t groups = groupFirst.size() - 1;
+    auto groupSize = [&](size_t g) {
+        size_t n = 0;
+        for (size_t i = groupFirst[g]; i < groupFirst[g + 1]; ++i)
+            n += runStart[size_t(runOrder[i]) + 1] - runStart[size_t(runOrder[i])];
+        return n;
+    };
+    auto forEachMember = [&](size_t g, auto f) {
+        for (size_t i = groupFirst[g]; i < groupFirst[g + 1]; ++i)
+            for (size_t k = runStart[size_t(runOrder[i])]; k < runStart[size_t(runOrder[i]) + 1]; ++k)
+                f(indexed[k]);
+    };
+    size_t tied = 0;
+    std::vector<size_t> sizes(groups);
+    for (size_t g = 0; g < groups; ++g) {
+        sizes[g] = groupSize(g);
+        if (sizes[g] > 1)
+            tied += sizes[g];
+    }
+
+    std::vector<int> sorted;
+    sorted.reserve(list.size());
+    if (tied * 4 <= indexed.size()) {
+        // Few movies share their text (titles): only those are looked up in the present order.
+        IdMap pos(dense, maxId);
+        std::vector<bool> isTied(dense ? size_t(maxId) + 1 : 0, false);
+        QSet<int> tiedSet;
+        for (size_t g = 0; g < groups; ++g)
+            if (sizes[g] > 1)
+                forEachMember(g, [&](int id) { dense ? void(isTied[size_t(id)] = true) : void(tiedSet.insert(id)); });
+        if (tied > 0)
+            for (size_t i = 0; i < list.size(); ++i)
+                if (dense ? list[i] >= 0 && isTied[size_t(list[i])] : tiedSet.contains(list[i]))
+                    pos.set(list[i], int(i));
+        std::vector<int> members;
+        for (size_t g = 0; g < groups; ++g) {
+            if (sizes[g] == 1) {
+                forEachMember(g, [&](int id) { sorted.push_back(id); });
+                continue;
+            }
+            members.clear();
+            forEachMember(g, [&](int id) { members.push_back(id); });
+            std::sort(members.begin(), members.end(), [&](int a, int b) { return pos.get(a) < pos.get(b); });
+            sorted.insert(sorted.end(), members.begin(), members.end());
         }
-        groupOfRun[size_t(runOrder[i])] = groups - 1;
+    } else {
+        // Many movies share their texts (genres, media): each group takes its movies in the present
+        // order, dealt out in one pass over the list.
+        IdMap groupOf(dense, maxId);
+        std::vector<size_t> start(groups);
+        size_t at = 0;
+        for (size_t g = 0; g < groups; ++g) {
+            start[g] = at;
+            at += sizes[g];
+            forEachMember(g, [&](int id) { groupOf.set(id, int(g)); });
+        }
+        sorted.resize(at);
+        for (int id : list) {
+            const int g = groupOf.get(id);
+            if (g >= 0)
+                sorted[start[size_t(g)]++] = id;
+        }
     }
-    // Group sizes, then the place of each group's first movie.
-    for (size_t pos = 0; pos < list.size(); ++pos)
-        if (runOfPos[pos] >= 0)
-            ++groupStart[size_t(groupOfRun[size_t(runOfPos[pos])])];
-    size_t at = 0;
-    for (size_t &g : groupStart) {
-        const size_t n = g;
-        g = at;
-        at += n;
-    }
-    // Each group takes its movies in their present order.
-    std::vector<int> sorted(list.size());
-    size_t tail = at;
-    for (size_t pos = 0; pos < list.size(); ++pos) {
-        const int run = runOfPos[pos];
-        if (run >= 0)
-            sorted[groupStart[size_t(groupOfRun[size_t(run)])]++] = list[pos];
-        else
-            sorted[tail++] = list[pos]; // not in the catalogue any more: at the end
+    // Movies of the list the catalogue no longer holds stay at the end, in their order.
+    if (sorted.size() < list.size()) {
+        IdMap found(dense, maxId);
+        for (int id : indexed)
+            found.set(id, 1);
+        for (int id : list)
+            if (found.get(id) < 0)
+                sorted.push_back(id);
     }
     return sorted;
 }
@@ -757,7 +812,7 @@ void MovieListModel::applyFilter()
     beginResetModel();
     m_ids = std::move(firstRows);
     endResetModel();
-    Statement range(db, QStringLiteral("SELECT min(ID), max(ID) FROM Movies"));
+    Statement range(db, QStringLiteral("SELECT (SELECT min(ID) FROM Movies), (SELECT max(ID) FROM Movies)"));
     if (!range.next() || range.isNull(0)) {
         emit filterFinished();
         return;

@@ -288,7 +288,9 @@ TEST(MovieListModel, everyColumnSortsAlongItsIndexKeepingTiesInTheirOrder)
                                     "Format = CASE ID % 3 WHEN 0 THEN 'Wide' WHEN 1 THEN '' ELSE 'wide' END, "
                                     "RunningTime = CASE ID % 5 WHEN 0 THEN NULL WHEN 1 THEN '9' WHEN 2 THEN '95' ELSE '100' END, "
                                     "URL = CASE ID % 3 WHEN 0 THEN 'http://' ELSE 'HTTP://B/' || (ID % 7) END, "
-                                    "ReleaseYear = CASE ID % 6 WHEN 0 THEN NULL ELSE 1990 + ID % 4 END, UserRating = ID % 8"));
+                                    "ReleaseYear = CASE ID % 6 WHEN 0 THEN NULL ELSE 1990 + ID % 4 END, UserRating = ID % 8, "
+                                    // Mostly different texts, a few shared ones.
+                                    "NumDiscs = CASE WHEN ID % 10 = 0 THEN 'Box' WHEN ID % 10 = 5 THEN 'box' ELSE 'disc ' || (300 - ID) END"));
     f.model.fill(f.catalogue);
     // A movie added since the fill shows its ID unpadded.
     MovieRecord added;

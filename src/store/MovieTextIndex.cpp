@@ -127,6 +127,9 @@ QStringList words(const QString &text)
 
 bool indexable(const QString &word)
 {
+    // The engine's full-text query reads a text up to a NUL only.
+    if (word.contains(QChar(0)))
+        return false;
     qsizetype points = 0;
     for (qsizetype i = 0; i < word.size(); ++i)
         if (!word.at(i).isLowSurrogate())
@@ -160,6 +163,8 @@ QString containsGlob(const QString &foldedLikePattern)
 
 bool globUsable(const QString &foldedLikePattern)
 {
+    if (foldedLikePattern.contains(QChar(0)))
+        return false;
     static const QRegularExpression wildcards(QStringLiteral("[%_*?\\[\\]]"));
     for (const QString &piece : foldedLikePattern.split(wildcards))
         if (piece.toUtf8().size() >= MinimumLength && !indexable(piece))

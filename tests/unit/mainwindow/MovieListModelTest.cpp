@@ -230,6 +230,11 @@ TEST(MovieListModel, filterFindsWhatAPlainScanFindsInTheListsOrder)
         EXPECT_EQ(f.ids(), want) << t;
         EXPECT_TRUE(f.model.filterActive());
     }
+    // A NUL typed or pasted into the box is a character like any other (the index cannot take it).
+    const QString withNul = QStringLiteral("night") + QChar(0) + QStringLiteral(" the");
+    f.model.setTextFilter(withNul);
+    f.model.finishFilter();
+    EXPECT_EQ(f.ids(), f.plainScan(all, withNul));
     f.model.setTextFilter(QStringLiteral("   "));
     EXPECT_FALSE(f.model.filterActive());
     EXPECT_EQ(f.ids(), all);

@@ -169,10 +169,11 @@ TEST_F(JetImportTest, TheConvertedCatalogueIsCompleteSoOpeningItChangesNothing)
     cat.close();
     EXPECT_EQ(fileBytes(file), before);
     RawDb db(file, false, true);
-    // The whole layout: the text keys, their indexes and triggers, and the change counter.
+    // The whole layout: the text keys, their indexes and triggers, the change counter, the movies'
+    // text index with its three triggers and the list's eleven sort indexes.
     EXPECT_EQ(db.value("PRAGMA user_version"), QString::number(Migrations::latestVersion()));
-    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "11");
-    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "7");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "22");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "10");
 }
 
 TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)

@@ -45,6 +45,31 @@ QStringList triggerStatements()
 
 } // namespace
 
+BulkInsert::BulkInsert(QSqlDatabase &db) : m_db(db)
+{
+    if (!present(db))
+        return;
+    QSqlQuery last = runOn(db, QStringLiteral("SELECT ifnull(max(ID), 0) FROM Movies"));
+    m_lastId = last.next() ? last.value(0).toLongLong() : 0;
+    last.finish();
+    // The new movies' entries come in finish(); their keys are filled by updates meanwhile.
+    runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS MovieText_Insert"));
+    runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS MovieText_Update"));
+    m_active = true;
+}
+
+void BulkInsert::finish()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    // sql-identifiers: the indexed key columns; the bound is bound
+    runOn(m_db, QStringLiteral("INSERT INTO MovieText (rowid, %1) SELECT ID, %1 FROM Movies WHERE ID > ?").arg(Columns), {m_lastId});
+    const QStringList triggers = triggerStatements();
+    runOn(m_db, triggers.at(0));
+    runOn(m_db, triggers.at(1));
+}
+
 const std::vector<SortIndex> &sortIndexes()
 {
     static const std::vector<SortIndex> list = {

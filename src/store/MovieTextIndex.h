@@ -33,6 +33,23 @@ bool present(QSqlDatabase &db);
 // in step. Throws CinelogError when the engine finds the index itself damaged.
 qint64 outOfStep(QSqlDatabase &db);
 
+// Many movies added in one transaction: their entries are written at the end in one statement,
+// instead of one by one from the triggers (the engine's FTS5 writes out its pending entries at every
+// statement inside a transaction, so row by row costs several times the rows themselves). Create
+// it inside the transaction before the movies are inserted and call finish() before the commit;
+// the transaction must only add movies meanwhile. A transaction rolled back undoes it all.
+class BulkInsert
+{
+public:
+    explicit BulkInsert(QSqlDatabase &db);
+    void finish();
+
+private:
+    QSqlDatabase &m_db;
+    bool m_active = false;
+    qint64 m_lastId = 0;
+};
+
 // The plain indexes on display columns the list sorts by: {index name, column}.
 struct SortIndex {
     const char *name;

@@ -1,5 +1,7 @@
 #include "WorkbookImport.h"
 
+#include "MovieTextIndex.h"
+
 #include "Catalogue.h"
 #include "CatalogueFile.h"
 #include "CinelogError.h"
@@ -418,8 +420,10 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
     try {
         if (isOpenCatalogue(openCatalogue, targetPath)) {
             openCatalogue.transaction([&] {
+                MovieTextIndex::BulkInsert bulk(openCatalogue.MovieConn());
                 Importer importer(openCatalogue.MovieConn(), sheet, links, progress);
                 summary = importer.run();
+                bulk.finish();
             });
         } else {
             const QString name = QStringLiteral("cinelog-import-%1").arg(++g_importConnections);
@@ -434,8 +438,10 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
                     throw Catalogue::errorOf(begin.lastError());
                 try {
                     {
+                        MovieTextIndex::BulkInsert bulk(db);
                         Importer importer(db, sheet, links, progress);
                         summary = importer.run();
+                        bulk.finish();
                     }
                     QSqlQuery commit(db);
                     if (!commit.exec(QStringLiteral("COMMIT")))

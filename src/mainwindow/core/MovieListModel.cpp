@@ -386,11 +386,8 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
     }
     // The sort text of a stored value, as the list shows the column.
     std::string scratch;
-    auto sortText = [&](std::string &out, const char *raw, int len, bool isNull) {
+    auto sortText = [&](std::string &out, const char *raw, int len) {
         switch (column) {
-        case ColID:
-            out = idText(std::atoi(raw)).toStdString();
-            return;
         case ColStars:
             out.assign(raw, size_t(len));
             return;
@@ -404,7 +401,6 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
             foldInto(out, scratch.data(), int(scratch.size()));
             return;
         default:
-            Q_UNUSED(isNull);
             if (keyed)
                 out.assign(raw, size_t(len));
             else
@@ -434,7 +430,7 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
             const char *raw = q.raw(0, len);
             if (first || previousRaw.size() != size_t(len) || std::memcmp(previousRaw.data(), raw, size_t(len)) != 0) {
                 previousRaw.assign(raw, size_t(len));
-                sortText(text, raw, len, q.isNull(0));
+                sortText(text, raw, len);
                 if (!first) {
                     const size_t b = keyStart[keyStart.size() - 2], e = keyStart.back();
                     const int c = std::string_view(keys.data() + b, e - b).compare(text);

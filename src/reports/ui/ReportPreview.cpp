@@ -134,9 +134,17 @@ ReportPreview::ReportPreview(AppContext &ctx, report::PageSource &pages, QWidget
     scrPage->setAlignment(Qt::AlignCenter);
     scrPage->setBackgroundRole(QPalette::Dark);
     scrPage->setFocusPolicy(Qt::StrongFocus);
+    // The page lies centred on a grey desk with a margin around it; the desk grows past the
+    // viewport (and the scroll bars appear) when the page is larger.
+    auto *desk = new QWidget;
+    desk->setObjectName(QStringLiteral("desk"));
+    desk->setBackgroundRole(QPalette::Dark);
+    auto *deskLayout = new QVBoxLayout(desk);
+    deskLayout->setContentsMargins(PageMargin, PageMargin, PageMargin, PageMargin);
     m_view = new ReportPageView(*this);
-    scrPage->setWidget(m_view);
-    scrPage->setWidgetResizable(false);
+    deskLayout->addWidget(m_view, 0, Qt::AlignCenter);
+    scrPage->setWidget(desk);
+    scrPage->setWidgetResizable(true);
 
     auto *bar = new QHBoxLayout;
     bar->setSpacing(4);
@@ -250,8 +258,11 @@ void ReportPreview::updateScale()
     const QSize paper = m_pages.pageSetup().paper;
     if (paper.isEmpty())
         return;
-    const QSize room = scrPage->viewport()->size() - QSize(2 * PageMargin, 2 * PageMargin);
-    // The scroll bar a fitted width may need is left room for, so fitting does not flip it on and off.
+    // Measured on the scroll area itself, not its viewport, whose size depends on the scroll bars
+    // the last zoom needed. A page fitted to the width is taller than the window, so room is left
+    // for the vertical scroll bar it will have.
+    const int frame = 2 * scrPage->frameWidth() + 2 * PageMargin;
+    const QSize room = scrPage->size() - QSize(frame, frame);
     const int bar = scrPage->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     double s = 0;
     switch (m_zoomMode) {

@@ -132,7 +132,7 @@ public:
         } else if (q.value(QStringLiteral("HasCover")).toBool()) {
             QImage img;
             if (CoverPictures(m_cat, m_ctx).LoadPictureFromDB(img, id)) {
-                cover.picture = coverPicture(img, cover.rect.size());
+                cover.picture = coverPicture(img, cover.rect.size(), run.pagesKept());
                 cover.visible = true;
             }
         }
@@ -160,13 +160,17 @@ public:
     }
 
 private:
-    static Picture coverPicture(const QImage &img, const QSize &boxTwips)
+    static Picture coverPicture(const QImage &img, const QSize &boxTwips, bool compressed)
     {
         const QSize box(boxTwips.width() * CoverDpi / TwipsPerInch, boxTwips.height() * CoverDpi / TwipsPerInch);
         QImage small = img.width() > box.width() || img.height() > box.height()
             ? img.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
             : img;
         Picture p;
+        if (!compressed) {
+            p.image = small;
+            return p;
+        }
         QBuffer buffer(&p.encoded);
         buffer.open(QIODevice::WriteOnly);
         const bool alpha = small.hasAlphaChannel();

@@ -430,6 +430,7 @@ ReportDocument runReport(AppContext &ctx, ReportDefinition &definition, ReportDa
                          const EventLabels &labels)
 {
     ReportRun run(definition);
+    run.setPagesKept(true);
     Driver driver(ctx, definition, source, labels, run, true);
     driver.start();
     Layout layout(definition);

@@ -25,6 +25,10 @@ public:
     // where anything goes, so a source may leave them unloaded (their visibility still counts).
     bool picturesWanted() const { return m_picturesWanted; }
     void setPicturesWanted(bool wanted) { m_picturesWanted = wanted; }
+    // True while every page of the report is kept (runReport): a source then keeps its pictures
+    // compressed. Pages painted as they are laid out hold their pictures only for a moment.
+    bool pagesKept() const { return m_pagesKept; }
+    void setPagesKept(bool kept) { m_pagesKept = kept; }
 
     ReportDefinition &definition() { return m_def; }
     Control &control(const QString &name) { return m_def.at(name); }
@@ -42,6 +46,7 @@ private:
     QHash<QString, QString> m_values;
     QStringList m_order;
     bool m_picturesWanted = true;
+    bool m_pagesKept = false;
 };
 
 // What fills a report. The engine calls ReportStart and DataInitialize before the first row, then

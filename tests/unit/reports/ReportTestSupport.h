@@ -48,10 +48,10 @@ inline QStringList describe(const report::Page &page)
 {
     QStringList out;
     for (const report::PlacedItem &i : page.items) {
+        // A picture may be kept compressed or not, depending on whether all pages are kept.
         QString picture;
         if (i.kind == report::PlacedItem::Kind::Image)
-            picture = i.picture.encoded.isEmpty() ? QString::number(i.picture.image.cacheKey())
-                                                  : QString::number(qHash(i.picture.encoded));
+            picture = QStringLiteral("picture %1x%2").arg(i.picture.size().width()).arg(i.picture.size().height());
         out << QStringLiteral("%1/%2 %3 [%4,%5 %6x%7] (%8,%9)-(%10,%11) %12 %13")
                    .arg(i.section, i.control)
                    .arg(int(i.kind))

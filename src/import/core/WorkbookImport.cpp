@@ -168,29 +168,26 @@ QString yearOf(const QString &text)
     return m.hasMatch() ? m.captured(1) : text;
 }
 
-// Genre names hold no commas, so a cell holding several genres separates them with commas. The
-// further ones fill the genre fields after it that have no genre of their own.
-void spreadGenres(std::array<QString, ImportField::AllCount> &values)
+// A single genre column names a movie's genres in one cell, separated by commas (genre names
+// written that way hold none); they fill Genre 1-3 in order. Where the sheet has a column per genre,
+// each cell is one genre, commas and all, as the export writes them.
+void spreadGenres(std::array<QString, ImportField::AllCount> &values, const FieldLinks &links)
 {
     const int first = ImportField::Genre1, last = ImportField::Genre3;
-    std::array<bool, 3> given{};
+    int linked = -1, columns = 0;
     for (int f = first; f <= last; ++f)
-        given[f - first] = !values[f].trimmed().isEmpty();
-    for (int f = first; f <= last; ++f) {
-        if (!values[f].contains(u','))
-            continue;
-        QStringList items;
-        for (const QString &g : values[f].split(u','))
-            if (!g.trimmed().isEmpty())
-                items << g.trimmed();
-        values[f] = items.value(0);
-        qsizetype next = 1;
-        for (int g = f + 1; g <= last && next < items.size(); ++g)
-            if (!given[g - first]) {
-                values[g] = items[next++];
-                given[g - first] = true;
-            }
-    }
+        if (links[f] > 0) {
+            linked = f;
+            ++columns;
+        }
+    if (columns != 1 || !values[linked].contains(u','))
+        return;
+    QStringList items;
+    for (const QString &g : values[linked].split(u','))
+        if (!g.trimmed().isEmpty())
+            items << g.trimmed();
+    for (int f = first; f <= last; ++f)
+        values[f] = items.value(f - first);
 }
 
 // The length a text column holds, in characters (the catalogue counts characters, not UTF-16 units).
@@ -259,7 +256,7 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     r.values[ImportField::Director] = director;
     for (int f = ImportField::Genre1; f <= ImportField::Genre3; ++f)
         r.values[f] = cellFor(f);
-    spreadGenres(r.values);
+    spreadGenres(r.values, links);
     for (int f : {int(ImportField::Medium), int(ImportField::Format), int(ImportField::Rating), int(ImportField::RunningTime),
                   int(ImportField::NumDiscs), int(ImportField::Url)})
         r.values[f] = cellFor(f);
@@ -282,20 +279,23 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
 
     // The people: the actor boxes' people first (a cell may name several, separated by
     // semicolons, since names are written "Last, First"), then the cast with its roles.
-    auto indexOf = [&](const QString &name) -> qsizetype {
-        const QString key = foldedText(name);
-        for (qsizetype i = 0; i < r.cast.size(); ++i)
-            if (foldedText(r.cast[i].name) == key)
-                return i;
-        return -1;
+    // Names are compared as the catalogue compares them (ignoring letter case).
+    QHash<QString, qsizetype> firstOf;     // folded name -> its first place in the cast
+    QSet<QPair<QString, QString>> entries; // folded name and role
+    auto add = [&](const ImportLists::CastMember &m, const QString &key) {
+        if (!firstOf.contains(key))
+            firstOf.insert(key, r.cast.size());
+        entries.insert({key, m.role});
+        r.cast << m;
     };
     for (int f = ImportField::Actor1; f <= ImportField::Actor4; ++f)
         for (const QString &item : ImportLists::split(cellFor(f))) {
             const QString name = person(item);
+            const QString key = foldedText(name);
             if (!fits(name))
                 refuse(f, tooLong(name));
-            else if (indexOf(name) < 0)
-                r.cast << ImportLists::CastMember{name, QString()};
+            else if (!firstOf.contains(key))
+                add({name, QString()}, key);
         }
     r.actorCount = int(std::min<qsizetype>(r.cast.size(), ImportField::Actor4 - ImportField::Actor1 + 1));
     for (const QString &item : ImportLists::split(cellFor(ImportField::Cast))) {
@@ -307,16 +307,17 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
         }
         if (m.name.isEmpty())
             continue;
-        const qsizetype at = indexOf(m.name);
-        if (at >= 0 && r.cast[at].role.isEmpty()) {
-            r.cast[at].role = m.role; // named among the actors and, with a role, in the cast
+        const QString key = foldedText(m.name);
+        const auto at = firstOf.constFind(key);
+        if (at != firstOf.cend() && r.cast[*at].role.isEmpty()) {
+            // Named among the actors and, with a role, in the cast: one cast member with that role.
+            entries.remove({key, QString()});
+            entries.insert({key, m.role});
+            r.cast[*at].role = m.role;
             continue;
         }
-        bool again = false;
-        for (const ImportLists::CastMember &c : std::as_const(r.cast))
-            again = again || (foldedText(c.name) == foldedText(m.name) && c.role == m.role);
-        if (!again)
-            r.cast << m;
+        if (!entries.contains({key, m.role}))
+            add(m, key);
     }
 
     for (const QString &item : ImportLists::split(cellFor(ImportField::Episodes))) {

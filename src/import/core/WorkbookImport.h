@@ -85,7 +85,7 @@ using MovieKeys = QSet<QString>;
 struct PreparedRow {
     int row = 0;
     // The movie's own fields as they will be stored: the title after the title rule, the sort key
-    // (given or derived), the release year of a date, genres spread from a cell naming several,
+    // (given or derived), the release year of a date, the genres of a single genre column spread,
     // the director (converted when names are written "First Last"). Actor and Cast entries stay
     // empty: the people are in cast.
     std::array<QString, ImportField::AllCount> values;

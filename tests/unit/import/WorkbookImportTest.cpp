@@ -359,6 +359,13 @@ TEST_F(ImportTest, GenreAndPeopleCellsAreSplit)
                     }));
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT group_concat(Genre, '|') FROM (SELECT Genre FROM Genres ORDER BY rowid)")).toString(),
               QStringLiteral("Crime|Drama|Thriller|Comedy"));
+
+    // A sheet with a column per genre (as the export writes) keeps each cell whole.
+    const SheetData perColumn = csvSheet("Title,Genre 1,Genre 2\nLight,\"Drama, Light\",Comedy\n");
+    const PreparedRow light = WorkbookImport::prepare(perColumn, 2, ImportHeadings::match(perColumn.headings()), {}, {});
+    EXPECT_EQ(light.values[ImportField::Genre1], QStringLiteral("Drama, Light"));
+    EXPECT_EQ(light.values[ImportField::Genre1 + 1], QStringLiteral("Comedy"));
+    EXPECT_EQ(light.values[ImportField::Genre3], QString());
 }
 
 // Movies the target held before the import (same title ignoring case and the title rule, same

@@ -130,10 +130,22 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     lblPreviewSummary = new QLabel(this);
     lblPreviewSummary->setObjectName(QStringLiteral("lblPreviewSummary"));
     lblPreviewSummary->setWordWrap(true);
+    chkNamesFirstLast = new QCheckBox(tr("People are written \"First Last\": store them as \"Last, First\""), this);
+    chkNamesFirstLast->setObjectName(QStringLiteral("chkNamesFirstLast"));
+    chkNamesFirstLast->setAccessibleName(chkNamesFirstLast->text());
+    lblNamesGuessed = new QLabel(tr("guessed"), this);
+    lblNamesGuessed->setObjectName(QStringLiteral("lblNamesGuessed"));
+    lblNamesGuessed->setStyleSheet(QStringLiteral("color: #8a5a00; font-style: italic;"));
+    lblNamesGuessed->hide();
+    auto *namesRow = new QHBoxLayout;
+    namesRow->addWidget(chkNamesFirstLast);
+    namesRow->addWidget(lblNamesGuessed);
+    namesRow->addStretch(1);
     chkDuplicates = new QCheckBox(tr("Also import movies the catalogue already has (same title and year)"), this);
     chkDuplicates->setObjectName(QStringLiteral("chkDuplicates"));
     chkDuplicates->setAccessibleName(chkDuplicates->text());
     outer->addWidget(lblPreviewSummary);
+    outer->addLayout(namesRow);
     outer->addWidget(chkDuplicates);
 
     lblImportFrom = new QLabel(tr("Export to:"), this);
@@ -166,7 +178,8 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     outer->addLayout(buttons);
 
     setTabOrder(previous, tblPreview);
-    setTabOrder(tblPreview, chkDuplicates);
+    setTabOrder(tblPreview, chkNamesFirstLast);
+    setTabOrder(chkNamesFirstLast, chkDuplicates);
     setTabOrder(chkDuplicates, File1);
     setTabOrder(File1, cmdBrowseTarget);
     setTabOrder(cmdBrowseTarget, cmdImport);
@@ -177,6 +190,11 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     connect(cmdClose, &QPushButton::clicked, this, &frmExcel::cmdClose_Click);
     connect(cmdBrowseTarget, &QPushButton::clicked, this, &frmExcel::cmdBrowseTarget_Click);
     connect(chkDuplicates, &QCheckBox::toggled, this, &frmExcel::refreshPreview);
+    connect(chkNamesFirstLast, &QCheckBox::toggled, this, [this] {
+        if (!m_filling)
+            refreshPreview();
+    });
+    connect(chkNamesFirstLast, &QCheckBox::clicked, lblNamesGuessed, &QWidget::hide);
     connect(File1, &QLineEdit::textChanged, this, [this] {
         readTargetMovies();
         updateCommandStates();
@@ -187,7 +205,7 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     if (readTwips(m_ctx.ini(), FormName, QStringLiteral("Width"), w) && readTwips(m_ctx.ini(), FormName, QStringLiteral("Height"), h))
         resize(w, h);
     else
-        resize(twipsToPixels(13000), twipsToPixels(9600));
+        resize(twipsToPixels(13000), twipsToPixels(10800));
 
     // The open catalogue is where the movies go unless the user picks another.
     if (m_catalogue.isOpen())
@@ -230,7 +248,8 @@ void frmExcel::cmbWorksheets_Click()
     }
     m_sheet.reset();
     m_headings.clear();
-    m_headingOptions = {};
+    chkNamesFirstLast->setChecked(false);
+    lblNamesGuessed->hide();
     intColumnCount = 0;
     m_ctx.guard(FormName + QStringLiteral(" cmbWorksheets_Click"), [&] {
         const int index = cmbWorksheets->currentIndex();
@@ -247,7 +266,10 @@ void frmExcel::cmbWorksheets_Click()
         // Headings the import recognises link their columns by themselves; the user may change
         // every link, and sees which ones the program chose.
         const FieldLinks links = ImportHeadings::match(m_headings);
-        m_headingOptions = ImportHeadings::optionsFor(m_headings);
+        // A website's list export writes people "First Last".
+        const bool firstLast = ImportHeadings::optionsFor(m_headings).namesFirstLast;
+        chkNamesFirstLast->setChecked(firstLast);
+        lblNamesGuessed->setVisible(firstLast);
         for (int i = 0; i < ImportField::AllCount; ++i) {
             cmbFieldLink[i]->setCurrentIndex(links[i]);
             setGuessed(i, links[i] > 0);
@@ -286,7 +308,8 @@ FieldLinks frmExcel::fieldLinks() const
 
 ImportOptions frmExcel::importOptions() const
 {
-    ImportOptions o = m_headingOptions;
+    ImportOptions o;
+    o.namesFirstLast = chkNamesFirstLast->isChecked();
     o.skipDuplicates = !chkDuplicates->isChecked();
     return o;
 }

@@ -48,6 +48,8 @@ public:
     QLabel *lblPreview;
     QTableView *tblPreview;
     QLabel *lblPreviewSummary;
+    QCheckBox *chkNamesFirstLast;
+    QLabel *lblNamesGuessed;
     QCheckBox *chkDuplicates;
     QLabel *lblImportFrom;
     QLineEdit *File1;
@@ -89,7 +91,6 @@ private:
     std::unique_ptr<WorkbookReader> m_workbook;
     std::optional<SheetData> m_sheet;
     QStringList m_headings;
-    ImportOptions m_headingOptions;
     MovieKeys m_targetMovies;
     ImportPreviewModel *m_preview;
     QString strWorkbookFile;

@@ -125,6 +125,7 @@ private slots:
         QCOMPARE(w->cmbWorksheets->count(), 3);
         QCOMPARE(w->cmbWorksheets->itemText(2), QStringLiteral("Values"));
         QCOMPARE(w->cmbWorksheets->currentIndex(), 0); // the first worksheet is read at once
+        QVERIFY(!w->chkNamesFirstLast->isChecked());      // names as written
         // CINELOG_GRAB=<file.png> keeps a picture of the window for a look by eye.
         if (const QString out = qEnvironmentVariable("CINELOG_GRAB"); !out.isEmpty())
             w->grab().save(out);
@@ -198,6 +199,15 @@ private slots:
                  QStringLiteral("4 rows below the headings, 2 to import, 1 already in the catalogue (skipped), 1 refused."));
         if (const QString out = qEnvironmentVariable("CINELOG_GRAB"); !out.isEmpty())
             w->grab().save(out);
+
+        // The names' order was guessed from the headings too, and can be changed.
+        QVERIFY(w->chkNamesFirstLast->isChecked());
+        QVERIFY(w->lblNamesGuessed->isVisibleTo(w));
+        w->chkNamesFirstLast->click();
+        QVERIFY(!w->lblNamesGuessed->isVisibleTo(w));
+        QCOMPARE(cell(0, ImportField::Director), QStringLiteral("Lana Example, Lilly Example"));
+        w->chkNamesFirstLast->click();
+        QCOMPARE(cell(0, ImportField::Director), QStringLiteral("Example, Lana"));
 
         // The duplicate can be imported after all; a box the user changes is no longer a guess.
         w->chkDuplicates->setChecked(true);

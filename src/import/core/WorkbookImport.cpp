@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -222,6 +224,13 @@ std::optional<int> numberFor(const QString &text, int field)
     return n;
 }
 
+// The title as the import stores it: after the title rule, unless a sort key is linked.
+QString storedTitle(const SheetData &sheet, int row, const FieldLinks &links)
+{
+    const QString title = links[ImportField::Title] > 0 ? sheet.cell(row, links[ImportField::Title]) : QString();
+    return links[ImportField::SortKey] > 0 ? title : titleOrderFor(title).title;
+}
+
 PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links, const ImportOptions &options,
                        const MovieKeys &existing)
 {
@@ -239,14 +248,8 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     auto person = [&](const QString &name) { return options.namesFirstLast ? PersonName::toLastFirst(name) : name; };
 
     const QString title = cellFor(ImportField::Title);
-    if (links[ImportField::SortKey] > 0) {
-        r.values[ImportField::Title] = title; // a given sort key keeps the title as written
-        r.values[ImportField::SortKey] = cellFor(ImportField::SortKey);
-    } else {
-        const TitleOrder order = titleOrderFor(title);
-        r.values[ImportField::Title] = order.title;
-        r.values[ImportField::SortKey] = order.orderBy;
-    }
+    r.values[ImportField::Title] = storedTitle(sheet, row, links); // a given sort key keeps the title as written
+    r.values[ImportField::SortKey] = links[ImportField::SortKey] > 0 ? cellFor(ImportField::SortKey) : titleOrderFor(title).orderBy;
     if (title.trimmed().isEmpty())
         r.refusal = tr("The title is empty.");
 
@@ -342,16 +345,39 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     return r;
 }
 
-MovieKeys moviesOf(QSqlDatabase &db)
+// The movies of the catalogue behind db that bear one of the titles. Looked up through the title's
+// key where the catalogue has it, so a large catalogue costs what the sheet names, not what it holds.
+MovieKeys moviesOf(QSqlDatabase &db, const QStringList &titles)
 {
     MovieKeys keys;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT Title, ReleaseYear FROM Movies")))
+    if (db.record(QStringLiteral("Movies")).contains(QStringLiteral("TitleKey"))) {
+        QSet<QString> folded;
+        for (const QString &t : titles)
+            folded << foldedText(t) << foldedText(t.trimmed());
+        QJsonArray list;
+        for (const QString &f : std::as_const(folded))
+            list.append(f);
+        if (!q.prepare(QStringLiteral("SELECT Title, ReleaseYear FROM Movies WHERE TitleKey IN (SELECT value FROM json_each(?))")))
+            throw Catalogue::errorOf(q.lastError());
+        q.addBindValue(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)));
+        if (!q.exec())
+            throw Catalogue::errorOf(q.lastError());
+    } else if (!q.exec(QStringLiteral("SELECT Title, ReleaseYear FROM Movies"))) {
         throw Catalogue::errorOf(q.lastError());
+    }
     while (q.next())
         keys.insert(movieKey(q.value(0).toString(), q.value(1).toString()));
     return keys;
+}
+
+QStringList sheetTitles(const SheetData &sheet, const FieldLinks &links)
+{
+    QStringList titles;
+    for (int row = 2; row <= sheet.GetLastRow(); ++row)
+        titles << storedTitle(sheet, row, links);
+    return titles;
 }
 
 class Importer
@@ -367,7 +393,7 @@ public:
         m_hasPlayingAs = db.record(QStringLiteral("MovActLink")).contains(QStringLiteral("PlayingAs"));
         // The movies as they were before this import: rows of the sheet are never duplicates of
         // each other, since a catalogue may hold two movies of one title.
-        m_existing = moviesOf(db);
+        m_existing = moviesOf(db, sheetTitles(sheet, links));
 
         const bool genreLinked = std::any_of(&links[ImportField::Genre1], &links[ImportField::Genre3] + 1, [](int c) { return c > 0; });
         QStringList cols, marks;
@@ -546,18 +572,20 @@ PreparedRow WorkbookImport::prepare(const SheetData &sheet, int row, const Field
     return prepareRow(sheet, row, links, options, existing);
 }
 
-MovieKeys WorkbookImport::existingMovies(Catalogue &openCatalogue, const QString &targetPath)
+MovieKeys WorkbookImport::existingMovies(Catalogue &openCatalogue, const QString &targetPath, const SheetData &sheet,
+                                         const FieldLinks &links)
 {
     if (targetPath.isEmpty())
         return {};
+    const QStringList titles = sheetTitles(sheet, links);
     if (isOpenCatalogue(openCatalogue, targetPath))
-        return moviesOf(openCatalogue.MovieConn());
+        return moviesOf(openCatalogue.MovieConn(), titles);
     const QString name = QStringLiteral("cinelog-import-%1").arg(++g_importConnections);
     MovieKeys keys;
     try {
         QSqlDatabase db = CatalogueFile::openConnection(targetPath, name);
         CatalogueFile::verifyCatalogueFile(db);
-        keys = moviesOf(db);
+        keys = moviesOf(db, titles);
         db.close();
     } catch (const CinelogError &) {
         keys.clear();

@@ -128,9 +128,11 @@ public:
     static PreparedRow prepare(const SheetData &sheet, int row, const FieldLinks &links, const ImportOptions &options,
                                const MovieKeys &existing);
 
-    // The movies of the catalogue file at targetPath (the open catalogue when it is that file).
-    // A file that cannot be read as a catalogue holds none: the import itself reports it.
-    static MovieKeys existingMovies(Catalogue &openCatalogue, const QString &targetPath);
+    // The movies of the catalogue file at targetPath (the open catalogue when it is that file) that
+    // the sheet's rows may name under these links: what prepare() compares rows with. A file that
+    // cannot be read as a catalogue holds none: the import itself reports it.
+    static MovieKeys existingMovies(Catalogue &openCatalogue, const QString &targetPath, const SheetData &sheet,
+                                    const FieldLinks &links);
 
     // Whether targetPath is the file the catalogue has open.
     static bool isOpenCatalogue(Catalogue &openCatalogue, const QString &targetPath);

@@ -196,7 +196,6 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     });
     connect(chkNamesFirstLast, &QCheckBox::clicked, lblNamesGuessed, &QWidget::hide);
     connect(File1, &QLineEdit::textChanged, this, [this] {
-        readTargetMovies();
         updateCommandStates();
         refreshPreview();
     });
@@ -247,6 +246,7 @@ void frmExcel::cmbWorksheets_Click()
         setGuessed(i, false);
     }
     m_sheet.reset();
+    m_targetMoviesFor.clear(); // another sheet names other movies
     m_headings.clear();
     chkNamesFirstLast->setChecked(false);
     lblNamesGuessed->hide();
@@ -317,8 +317,14 @@ ImportOptions frmExcel::importOptions() const
 void frmExcel::readTargetMovies()
 {
     m_targetMovies.clear();
+    m_targetMoviesFor = {};
+    if (!m_sheet)
+        return;
+    // Read again only when what it depends on changed: the target, the title's or sort key's column.
+    m_targetMoviesFor = {targetCatalogue(), QString::number(cmbFieldLink[ImportField::Title]->currentIndex()),
+                         QString::number(cmbFieldLink[ImportField::SortKey]->currentIndex())};
     m_ctx.guard(FormName + QStringLiteral(" readTargetMovies"), [&] {
-        m_targetMovies = WorkbookImport::existingMovies(m_catalogue, targetCatalogue());
+        m_targetMovies = WorkbookImport::existingMovies(m_catalogue, targetCatalogue(), *m_sheet, fieldLinks());
     });
 }
 
@@ -333,6 +339,9 @@ void frmExcel::refreshPreview()
     }
     const FieldLinks links = fieldLinks();
     const ImportOptions options = importOptions();
+    if (m_targetMoviesFor != QStringList{targetCatalogue(), QString::number(links[ImportField::Title]),
+                                         QString::number(links[ImportField::SortKey])})
+        readTargetMovies();
     QList<PreparedRow> shown;
     int rows = 0, imported = 0, duplicates = 0, refused = 0;
     // The counts cover the whole sheet, so a refusal below the preview is not a surprise either.

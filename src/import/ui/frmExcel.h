@@ -92,6 +92,7 @@ private:
     std::optional<SheetData> m_sheet;
     QStringList m_headings;
     MovieKeys m_targetMovies;
+    QStringList m_targetMoviesFor; // the target and links m_targetMovies was read for
     ImportPreviewModel *m_preview;
     QString strWorkbookFile;
     int intColumnCount = 0;

@@ -386,7 +386,7 @@ TEST_F(ImportTest, DuplicatesOfTheTargetAreSkippedWhenAsked)
     FieldLinks links{};
     links[ImportField::Title] = 1;
     links[ImportField::ReleaseYear] = 2;
-    const MovieKeys existing = WorkbookImport::existingMovies(*main, main->path());
+    const MovieKeys existing = WorkbookImport::existingMovies(*main, main->path(), sheet, links);
     QList<bool> duplicate;
     for (int row = 2; row <= 8; ++row)
         duplicate << WorkbookImport::prepare(sheet, row, links, {}, existing).duplicate;
@@ -394,7 +394,7 @@ TEST_F(ImportTest, DuplicatesOfTheTargetAreSkippedWhenAsked)
 
     const QString copy = t.path(QStringLiteral("copy.cnlg"));
     ASSERT_TRUE(QFile::copy(main->path(), copy));
-    EXPECT_EQ(WorkbookImport::existingMovies(*main, copy), existing); // another file is read the same way
+    EXPECT_EQ(WorkbookImport::existingMovies(*main, copy, sheet, links), existing); // another file is read the same way
 
     ImportOptions skip;
     skip.skipDuplicates = true;

@@ -30,7 +30,7 @@ const Names Table[] = {
     {ImportField::Rating, "Rating", {"mpaarating", "mpaa", "certificate", "certification", "agerating"}},
     // A release date gives its year; a year of its own is preferred.
     {ImportField::ReleaseYear, "Release Year", {"year", "released", "releasedate"}},
-    {ImportField::RunningTime, "Running Time", {"runningtimeinminutes", "runtime", "length", "minutes", "duration"}},
+    {ImportField::RunningTime, "Running Time", {"runningtimeinminutes", "runtime", "length", "minutes", "mins", "duration"}},
     {ImportField::NumDiscs, "Discs", {"numofdiscstapes", "numofdiscs", "numdiscs", "numberofdiscs", "disccount"}},
     {ImportField::SortKey, "Sort Key", {"orderby", "sorttitle", "sortas"}},
     {ImportField::UserRating, "User Rating", {"myrating"}},

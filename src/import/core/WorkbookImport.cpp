@@ -158,16 +158,22 @@ QString movieKey(const QString &title, const QString &year)
     return foldedText(title.trimmed()) + QChar(0x1F) + year.trimmed();
 }
 
-// The year of a release date ("2010-07-16", "16/07/2010", "July 16, 2010"); anything else as given.
+// The year of a release date ("2010-07-16", "2010-07-16T00:00:00", "16/07/2010", "16.07.2010",
+// "July 16, 2010", "16 July 2010"). Anything else, a year range of a box set ("1999-2003") among
+// them, is kept as written.
 QString yearOf(const QString &text)
 {
-    static const QRegularExpression plainNumber(QStringLiteral("^\\d+$"));
-    static const QRegularExpression year(QStringLiteral("(?<!\\d)(\\d{4})(?!\\d)"));
+    static const QRegularExpression dates[] = {
+        QRegularExpression(QStringLiteral("^(\\d{4})-\\d{1,2}-\\d{1,2}(?:[T ][0-9:.]+Z?)?$")),
+        QRegularExpression(QStringLiteral("^\\d{1,2}[./-]\\d{1,2}[./-](\\d{4})$")),
+        QRegularExpression(QStringLiteral("^\\p{L}+\\.? \\d{1,2},? (\\d{4})$")),
+        QRegularExpression(QStringLiteral("^\\d{1,2}\\.? \\p{L}+\\.? (\\d{4})$")),
+    };
     const QString t = text.trimmed();
-    if (t.isEmpty() || plainNumber.match(t).hasMatch())
-        return text;
-    const QRegularExpressionMatch m = year.match(t);
-    return m.hasMatch() ? m.captured(1) : text;
+    for (const QRegularExpression &d : dates)
+        if (const QRegularExpressionMatch m = d.match(t); m.hasMatch())
+            return m.captured(1);
+    return text;
 }
 
 // A single genre column names a movie's genres in one cell, separated by commas (genre names

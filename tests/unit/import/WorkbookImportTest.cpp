@@ -422,7 +422,8 @@ TEST_F(ImportTest, WebsiteExportsArriveInTheCataloguesForm)
         "tt0000002,7,2020-01-06,Another One,https://example.org/title/tt0000002/,movie,7.1,95,2004,Drama,50,2004-07-16,"
         "Jean-Claude Van Damme\n");
     const SheetData diary = csvSheet("Date,Name,Year,Letterboxd URI\n2021-05-01,Heat,1995,https://example.org/film/heat/\n");
-    const SheetData dated = csvSheet("Title,Release Date\nDated,16/07/2010\nUndated,soon\n");
+    const SheetData dated = csvSheet("Title,Release Date\nDated,16/07/2010\nUndated,soon\nBox Set,1999-2003\n"
+                                     "Spelled,\"July 4, 1986\"\nTimed,1986-07-04T00:00:00\n");
 
     for (const SheetData *sheet : {&list, &diary, &dated}) {
         const FieldLinks links = ImportHeadings::match(sheet->headings());
@@ -440,7 +441,9 @@ TEST_F(ImportTest, WebsiteExportsArriveInTheCataloguesForm)
     EXPECT_EQ(movies, QStringList({"The Example|Example|1999|136|Example, Lana|Action|Sci-Fi|https://example.org/title/tt0000001/",
                                    "Another One|Another One|2004|95|Van Damme, Jean-Claude|Drama||https://example.org/title/tt0000002/",
                                    "Heat|Heat|1995|||||https://example.org/film/heat/",
-                                   "Dated|Dated|2010|||||http://", "Undated|Undated|soon|||||http://"}));
+                                   "Dated|Dated|2010|||||http://", "Undated|Undated|soon|||||http://",
+                                   "Box Set|Box Set|1999-2003|||||http://", "Spelled|Spelled|1986|||||http://",
+                                   "Timed|Timed|1986|||||http://"}));
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT group_concat(Director, '|') FROM (SELECT Director FROM Directors ORDER BY ID)")).toString(),
               QStringLiteral("Example, Lana|Van Damme, Jean-Claude"));
 }

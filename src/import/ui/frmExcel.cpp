@@ -72,7 +72,7 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
             cmbFieldLink[i]->setObjectName(QStringLiteral("cmbFieldLink_%1").arg(i));
             label.chop(1);
             cmbFieldLink[i]->setAccessibleName(label);
-            cmbFieldLink[i]->setMinimumContentsLength(12);
+            cmbFieldLink[i]->setMinimumContentsLength(8);
             cmbFieldLink[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             lblField[i]->setBuddy(cmbFieldLink[i]);
             lblGuessed[i] = new QLabel(tr("guessed"), frameLink);
@@ -204,7 +204,7 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
     if (readTwips(m_ctx.ini(), FormName, QStringLiteral("Width"), w) && readTwips(m_ctx.ini(), FormName, QStringLiteral("Height"), h))
         resize(w, h);
     else
-        resize(twipsToPixels(13000), twipsToPixels(10800));
+        resize(twipsToPixels(15600), twipsToPixels(10800));
 
     // The open catalogue is where the movies go unless the user picks another.
     if (m_catalogue.isOpen())

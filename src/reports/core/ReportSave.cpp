@@ -2,6 +2,7 @@
 #include "Reports.h"
 
 #include "AppContext.h"
+#include "ProgramSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +15,8 @@ QString offerToSaveAsPdf(AppContext &ctx, const ReportDocument &doc, const QStri
     ctx.guard(doc.name + QStringLiteral(" - ActiveReport_ReportEnd"), [&] {
         if (!ctx.prompts().question(QStringLiteral("Do you want to save this report?"), title, Prompts::Icon::Question))
             return;
-        // The "PDFFolder" setting while that folder exists, else the home folder.
-        const QString start = existingFolderOrHome(ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("PDFFolder")));
+        // The PDF folder of the options while that folder exists, else the home folder.
+        const QString start = existingFolderOrHome(ProgramSettings::PDFFolder.read(ctx.ini()));
         QString path = ctx.prompts().saveFile(title, QStringLiteral("Adobe Acrobat File (*.pdf)"), start);
         if (path.isEmpty())
             return;

@@ -612,12 +612,8 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
     try {
         if (isOpenCatalogue(openCatalogue, targetPath)) {
             openCatalogue.transaction([&] {
-<<<<<<< HEAD
                 MovieTextIndex::BulkInsert bulk(openCatalogue.MovieConn());
-                Importer importer(openCatalogue.MovieConn(), sheet, links, progress);
-=======
                 Importer importer(openCatalogue.MovieConn(), sheet, links, options, progress);
->>>>>>> main
                 summary = importer.run();
                 bulk.finish();
             });
@@ -634,12 +630,8 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
                     throw Catalogue::errorOf(begin.lastError());
                 try {
                     {
-<<<<<<< HEAD
                         MovieTextIndex::BulkInsert bulk(db);
-                        Importer importer(db, sheet, links, progress);
-=======
                         Importer importer(db, sheet, links, options, progress);
->>>>>>> main
                         summary = importer.run();
                         bulk.finish();
                     }

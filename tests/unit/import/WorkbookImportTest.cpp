@@ -4,6 +4,7 @@
 #include "GTestSupport.h"
 #include "ImportHeadings.h"
 #include "ImportTestData.h"
+#include "MovieTextIndex.h"
 #include "WorkbookImport.h"
 #include "WorkbookReader.h"
 
@@ -121,6 +122,10 @@ TEST_F(ImportTest, EveryFormatImportsTheSameRows)
         EXPECT_EQ(s.refused, 1) << file; // the empty row between data rows has no title
         Catalogue check;
         ASSERT_TRUE(check.open(target).opened());
+        // The imported movies are in the text index, which keeps its triggers.
+        EXPECT_EQ(MovieTextIndex::outOfStep(check.MovieConn()), 0) << file;
+        EXPECT_EQ(check.scalar(QStringLiteral("SELECT count(*) FROM MovieText WHERE MovieText MATCH '\"abyss\"'")).toInt(), 1) << file;
+        EXPECT_EQ(check.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name LIKE 'MovieText%'")).toInt(), 3);
         const QStringList rows = dump(check);
         if (reference.isEmpty())
             reference = rows;
@@ -180,6 +185,11 @@ TEST_F(ImportTest, IntoTheOpenCatalogueAddsOnlyNewNames)
     EXPECT_EQ(again.directorsAdded + again.genresAdded + again.actorsAdded, 0);
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 8);
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Directors")).toInt(), 2);
+    EXPECT_EQ(MovieTextIndex::outOfStep(main->MovieConn()), 0);
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM MovieText WHERE MovieText MATCH '\"titanic\"'")).toInt(), 2);
+    // The triggers are back: a movie saved after the import is indexed at once.
+    main->exec(QStringLiteral("INSERT INTO Movies (Title) VALUES ('Afterwards')"));
+    EXPECT_EQ(MovieTextIndex::outOfStep(main->MovieConn()), 0);
 }
 
 TEST_F(ImportTest, HeadingOnlySheetImportsNothing)

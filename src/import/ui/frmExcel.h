@@ -9,7 +9,7 @@
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,7 +22,7 @@ class frmExcel : public QWidget
 {
     Q_OBJECT
 public:
-    frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent = nullptr);
+    frmExcel(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent = nullptr);
     ~frmExcel() override;
 
     // Asks for the workbook and lists its worksheets. False when none was chosen or it could not
@@ -62,7 +62,7 @@ private:
 
     AppContext &m_ctx;
     Catalogue &m_catalogue;
-    MainWindowLink &m_main;
+    CatalogueEvents &m_events;
     std::unique_ptr<WorkbookReader> m_workbook;
     std::optional<SheetData> m_sheet;
     FieldLinks m_headingLinks{};
@@ -76,4 +76,4 @@ private:
 // Opens the import window from the main window's command: asks for a workbook first and shows the
 // window only when one was chosen and read. Returns the shown window (deleted when closed), or
 // nullptr.
-frmExcel *showImportWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent);
+frmExcel *showImportWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent);

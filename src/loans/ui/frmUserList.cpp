@@ -3,7 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "LoansWindows.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
 #include "UserLists.h"
 #include "WindowUtil.h"
 
@@ -13,13 +13,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
-frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_main(mainWindow)
+frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_events(events)
 {
     setObjectName(QStringLiteral("frmUserList"));
     setWindowTitle(QStringLiteral("User Lists"));
@@ -139,7 +140,7 @@ void frmUserList::mnuLoanTo_Click()
     if (m_selectedRow < 0 || m_selectedRow >= m_model->rowCount())
         return;
     QStandardItem *item = m_model->item(m_selectedRow);
-    lendMovie(m_ctx, m_catalogue, m_main, item->data(Qt::UserRole).toInt(), item->text(), cmbUserList->currentText(), this);
+    lendMovie(m_ctx, m_catalogue, m_events, item->data(Qt::UserRole).toInt(), item->text(), cmbUserList->currentText(), this);
 }
 
 void frmUserList::cmdDelete_Click()
@@ -154,8 +155,8 @@ void frmUserList::cmdDelete_Click()
 
 void frmUserList::cmdPrintList_Click()
 {
-    if (const UserListPrintHook &hook = userListPrintHook()) {
-        hook(cmbUserList->currentText(), this);
+    if (isSignalConnected(QMetaMethod::fromSignal(&frmUserList::printRequested))) {
+        emit printRequested(cmbUserList->currentText());
         return;
     }
     m_ctx.prompts().information(QStringLiteral("Printing is not available in this installation."),

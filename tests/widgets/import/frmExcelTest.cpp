@@ -63,7 +63,7 @@ private:
     frmExcel *openOn(const char *workbook)
     {
         t->prompts.answerText(data(workbook));
-        frmExcel *w = showImportWindow(t->ctx(), *main, link, nullptr);
+        frmExcel *w = showImportWindow(t->ctx(), *main, link.events, nullptr);
         if (!w)
             return nullptr;
         w->cmbWorksheets->setCurrentIndex(0);
@@ -95,7 +95,7 @@ private slots:
     void cancellingTheWorkbookDialogShowsNothing()
     {
         t->prompts.answerCancel();
-        QCOMPARE(showImportWindow(t->ctx(), *main, link, nullptr), nullptr);
+        QCOMPARE(showImportWindow(t->ctx(), *main, link.events, nullptr), nullptr);
         QVERIFY(!QApplication::activeWindow() && findWindow() == nullptr);
         QCOMPARE(t->prompts.shown().size(), 1);
         const auto &dialog = t->prompts.shown().first();
@@ -229,7 +229,7 @@ private slots:
     void damagedWorkbookIsLoggedAndNotShown()
     {
         t->prompts.answerText(data("truncated.xlsx"));
-        QCOMPARE(showImportWindow(t->ctx(), *main, link, nullptr), nullptr);
+        QCOMPARE(showImportWindow(t->ctx(), *main, link.events, nullptr), nullptr);
         QVERIFY(findWindow() == nullptr);
         QCOMPARE(t->prompts.messages().size(), 1);
         QVERIFY(t->prompts.messages().first().contains(QStringLiteral("truncated.xlsx")));

@@ -8,6 +8,7 @@
 #include "EditedMovie.h"
 #include "MainCommandStates.h"
 #include "MovieStore.h"
+#include "ProgramSettings.h"
 #include "StarRating.h"
 #include "WebLookup.h"
 #include "WindowUtil.h"
@@ -521,10 +522,10 @@ void MovieEditor::imgCover_DblClick()
         const QString file = m_ctx.prompts().openFile(
             QStringLiteral("Select a Cover Image:"),
             QStringLiteral("Pictures (*.bmp *.jpg *.jpeg *.png *.gif);;BMP Files (*.bmp);;JPG Files (*.jpg)"),
-            existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"))));
+            existingFolderOrHome(ProgramSettings::LastCoverFolder.read(m_ctx.ini())));
         if (file.isEmpty())
             return;
-        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"), QFileInfo(file).absolutePath());
+        ProgramSettings::LastCoverFolder.write(m_ctx.ini(), QFileInfo(file).absolutePath());
         if (covers().SavePictureToDB(m_edited->id(), file))
             showCover(true);
         emit statesChanged();
@@ -541,7 +542,7 @@ void MovieEditor::mnuSaveCoverFile_Click()
             return;
         QString file = m_ctx.prompts().saveFile(
             QStringLiteral("Save Cover File.."), QStringLiteral("BMP Files (*.bmp)"),
-            existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"))));
+            existingFolderOrHome(ProgramSettings::LastCoverFolder.read(m_ctx.ini())));
         if (file.isEmpty())
             return;
         if (!file.endsWith(QLatin1String(".bmp")))

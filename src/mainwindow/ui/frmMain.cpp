@@ -9,8 +9,10 @@
 #include "MovieEditor.h"
 #include "MovieListModel.h"
 #include "MovieStore.h"
+#include "ProgramSettings.h"
 #include "StepProgress.h"
 #include "WebLookup.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
@@ -26,7 +28,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
@@ -38,6 +39,14 @@
 namespace {
 
 const char *const CommunitySiteName = "Cinelog Community";
+
+// The window's size (twips, kept under "Reelbase" with the list's column widths); it opens centred.
+WindowPlacement mainPlacement()
+{
+    WindowPlacement p(QStringLiteral("Reelbase"), WindowPlacement::Size);
+    p.withDefaultSize(QSize(12045, 9435)).centred();
+    return p;
+}
 
 } // namespace
 
@@ -387,31 +396,18 @@ void frmMain::Form_Load(bool reopenLast)
         MovieEditor::setPickList(m_editor->cmbFormat, {QString(), QStringLiteral("Widescreen"), QStringLiteral("Fullscreen")}, false);
         splashStep(QStringLiteral("Loading your Settings..."));
         if (m_ctx.ini().exists()) {
-            int px = 0;
-            const QString ws = m_ctx.ReadINI(QStringLiteral("Reelbase"), QStringLiteral("Width"));
-            const QString hs = m_ctx.ReadINI(QStringLiteral("Reelbase"), QStringLiteral("Height"));
-            if (ws.isEmpty())
-                resize(twipsToPixels(12045), height());
-            else if (readTwips(m_ctx.ini(), QStringLiteral("Reelbase"), QStringLiteral("Width"), px))
-                resize(px, height());
-            if (hs.isEmpty())
-                resize(width(), twipsToPixels(9435));
-            else if (readTwips(m_ctx.ini(), QStringLiteral("Reelbase"), QStringLiteral("Height"), px))
-                resize(width(), px);
+            mainPlacement().restoreSize(*this, m_ctx.ini());
             splashStep(QStringLiteral("Setting Column Widths..."));
             restoreColumnWidths(lvMovies->header(), m_ctx.ini(), QStringLiteral("Reelbase"));
             GetDBList();
-            const QString last = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastDB"));
+            const QString last = ProgramSettings::LastDB.read(m_ctx.ini());
             if (reopenLast && m_session.autoload()) {
                 splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
                 updateCaption();
                 refreshAfterOpen(true);
             }
         }
-        if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-            const QRect a = s->availableGeometry();
-            move(a.left() + (a.width() - width()) / 2, a.top() + (a.height() - height()) / 2);
-        }
+        mainPlacement().restorePosition(*this, m_ctx.ini());
         splashStep(QStringLiteral("Unloading the Splash Screen..."));
         m_editor->lstActors->setColumnWidth(0, std::max(40, m_editor->lstActors->width() - twipsToPixels(360)));
     });
@@ -453,10 +449,7 @@ void frmMain::Form_Unload()
         CheckSaved();
         IniFile &ini = m_ctx.ini();
         ini.beginBatch();
-        if (!isMinimized()) {
-            writeTwips(ini, QStringLiteral("Reelbase"), QStringLiteral("Width"), width());
-            writeTwips(ini, QStringLiteral("Reelbase"), QStringLiteral("Height"), height());
-        }
+        mainPlacement().save(*this, ini);
         storeColumnWidths(lvMovies->header(), ini, QStringLiteral("Reelbase"));
         ini.endBatch();
         emit closing();

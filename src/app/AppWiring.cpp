@@ -9,6 +9,7 @@
 #include "frmCoverSearch.h"
 #include "frmExcel.h"
 #include "MovieSearch.h"
+#include "PictureViews.h"
 #include "ReportViewer.h"
 #include "Reports.h"
 #include "WindowUtil.h"
@@ -119,6 +120,7 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     h.closing = [episodes] { episodes->Form_Unload(); };
 
     wireExportAndBackups(ctx, catalogue, w);
+    wirePictureViews(ctx, catalogue, w);
 }
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)

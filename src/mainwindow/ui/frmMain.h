@@ -110,6 +110,8 @@ public:
     void lvMovies_ColumnClick(int column);
     void lvMovies_Click();
     void GetDBList();
+    // The list's pop-up menu (also shown over the cover wall).
+    void showListPopup(const QPoint &globalPos);
 
     // Web look-up addresses.
     static QUrl imdbFind(const QString &text, const char *kind);
@@ -178,7 +180,6 @@ private:
     QUrl forumsUrl() const;
     // A click on the movie already shown: offers to save it, then shows it from the catalogue.
     void reloadShownMovie();
-    void showListPopup(const QPoint &globalPos);
     void showActorPopup(const QPoint &globalPos);
     void lstActors_Click();
     QString selectedCastText() const;

@@ -1,0 +1,186 @@
+#include "PictureViews.h"
+
+#include "AppContext.h"
+#include "Catalogue.h"
+#include "CoverWall.h"
+#include "MovieListModel.h"
+#include "StatisticsWindow.h"
+#include "frmMain.h"
+#include "frmOptions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFormLayout>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace {
+
+const QString Section = QStringLiteral("CoverWall");
+constexpr int DefaultCacheMegabytes = 64;
+
+void registerCoverWallOptions()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    frmOptions::addExtension(
+        [](frmOptions &dlg) {
+            auto *mb = new QSpinBox(&dlg);
+            mb->setObjectName(QStringLiteral("spnCoverCache"));
+            mb->setAccessibleName(QObject::tr("Cover thumbnails kept (MB)"));
+            mb->setRange(8, 4096);
+            mb->setSuffix(QObject::tr(" MB"));
+            mb->setToolTip(QObject::tr("Memory the cover wall may use for thumbnails."));
+            mb->setValue(CoverWallSettings::cacheMegabytes(dlg.context()));
+            dlg.extraOptions()->addRow(QObject::tr("Cover thumbnails kept:"), mb);
+        },
+        [](frmOptions &dlg) {
+            if (auto *mb = dlg.findChild<QSpinBox *>(QStringLiteral("spnCoverCache")))
+                CoverWallSettings::setCacheMegabytes(dlg.context(), mb->value());
+        });
+}
+
+} // namespace
+
+int CoverWallSettings::cacheMegabytes(const AppContext &ctx)
+{
+    bool ok = false;
+    const int mb = ctx.ReadINI(Section, QStringLiteral("CacheMB")).trimmed().toInt(&ok);
+    return ok && mb > 0 ? mb : DefaultCacheMegabytes;
+}
+
+void CoverWallSettings::setCacheMegabytes(AppContext &ctx, int megabytes)
+{
+    ctx.WriteINI(Section, QStringLiteral("CacheMB"), QString::number(megabytes));
+}
+
+void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+{
+    registerCoverWallOptions();
+    QTreeView *list = w.lvMovies;
+    QLayout *listLayout = list->parentWidget() ? list->parentWidget()->layout() : nullptr;
+    if (!listLayout)
+        return;
+
+    // The wall takes the list's place in a stack; both show the list's model through its selection.
+    auto *stack = new QStackedWidget(list->parentWidget());
+    stack->setObjectName(QStringLiteral("stkMovieViews"));
+    listLayout->replaceWidget(list, stack);
+    stack->addWidget(list);
+    auto *pane = new CoverWallPane(catalogue, stack);
+    stack->addWidget(pane);
+    CoverWall *wall = pane->wall;
+    wall->setModel(list->model());
+    wall->setSelectionModel(list->selectionModel());
+    wall->setCacheLimitBytes(qint64(CoverWallSettings::cacheMegabytes(ctx)) * 1024 * 1024);
+    bool sizeOk = false;
+    const int size = ctx.ReadINI(Section, QStringLiteral("Size")).toInt(&sizeOk);
+    if (sizeOk)
+        pane->sldCoverSize->setValue(size);
+    QObject::connect(pane->sldCoverSize, &QSlider::valueChanged, &w, [&ctx](int value) {
+        ctx.WriteINI(Section, QStringLiteral("Size"), QString::number(value));
+    });
+
+    // View > List / Covers, and the toolbar's Covers toggle.
+    auto *mnuView = new QMenu(QObject::tr("&View"), &w);
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuView->menuAction()->setObjectName(QStringLiteral("mnuView"));
+    QMenu *tools = w.findChild<QMenu *>(QStringLiteral("mnuDatabase"));
+    w.menuBar()->insertMenu(tools ? tools->menuAction() : nullptr, mnuView);
+    auto *group = new QActionGroup(&w);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    auto *viewList = new QAction(QObject::tr("&List"), group);
+    viewList->setObjectName(QStringLiteral("mnuViewList"));
+    viewList->setShortcut(QKeySequence(QStringLiteral("Ctrl+1")));
+    viewList->setCheckable(true);
+    viewList->setChecked(true);
+    auto *viewCovers = new QAction(QObject::tr("&Covers"), group);
+    viewCovers->setObjectName(QStringLiteral("mnuViewCovers"));
+    viewCovers->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
+    viewCovers->setCheckable(true);
+    viewCovers->setToolTip(QObject::tr("Show the movies as covers (Ctrl+2); again for the list (Ctrl+1)"));
+    viewCovers->setIcon(w.style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    mnuView->addAction(viewList);
+    mnuView->addAction(viewCovers);
+    w.tb1->addSeparator();
+    w.tb1->addAction(viewCovers);
+
+    auto show = [stack, pane, list, wall, &ctx](bool covers) {
+        QWidget *from = stack->currentWidget();
+        const bool hadFocus = from && from->isAncestorOf(QApplication::focusWidget());
+        stack->setCurrentWidget(covers ? static_cast<QWidget *>(pane) : list);
+        QAbstractItemView *view = covers ? static_cast<QAbstractItemView *>(wall) : list;
+        if (view->currentIndex().isValid())
+            view->scrollTo(view->currentIndex(), QAbstractItemView::PositionAtCenter);
+        if (hadFocus || covers)
+            view->setFocus();
+        ctx.WriteINI(Section, QStringLiteral("Shown"), covers ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    QObject::connect(viewList, &QAction::triggered, &w, [viewList, show] {
+        viewList->setChecked(true);
+        show(false);
+    });
+    QObject::connect(viewCovers, &QAction::toggled, &w, [viewList, show](bool on) {
+        if (!on && !viewList->isChecked())
+            viewList->setChecked(true);
+        show(on);
+    });
+    if (ctx.ReadINI(Section, QStringLiteral("Shown")) == QLatin1String("1"))
+        viewCovers->setChecked(true);
+
+    // The list's pop-up menu and opening a movie work on the wall too.
+    QObject::connect(wall, &QWidget::customContextMenuRequested, &w, [wall, &w](const QPoint &pos) {
+        const QModelIndex idx = wall->indexAt(pos);
+        if (!idx.isValid())
+            return;
+        if (wall->currentIndex().row() != idx.row())
+            wall->setCurrentIndex(idx);
+        w.showListPopup(wall->viewport()->mapToGlobal(pos));
+    });
+    QObject::connect(wall, &QAbstractItemView::activated, &w, [&w](const QModelIndex &idx) {
+        if (!idx.isValid())
+            return;
+        // Choosing the cover already shows the movie; Enter or a double-click goes on to edit it.
+        if (w.CurrentMovieID() == idx.data(MovieListModel::MovieIdRole).toInt())
+            w.txtTitle->setFocus(Qt::OtherFocusReason);
+    });
+
+    // Tools > Statistics.
+    if (tools) {
+        auto *statistics = new QAction(QObject::tr("S&tatistics"), &w);
+        statistics->setObjectName(QStringLiteral("mnuStatistics"));
+        tools->insertAction(w.findChild<QAction *>(QStringLiteral("sdfasdfd")), statistics);
+        auto window = std::make_shared<QPointer<StatisticsWindow>>();
+        QObject::connect(statistics, &QAction::triggered, &w, [&ctx, &catalogue, &w, window] {
+            ctx.guard(QStringLiteral("frmMain - mnuStatistics_Click"), [&] {
+                if (!*window) {
+                    *window = new StatisticsWindow(ctx, catalogue, &w);
+                    StatisticsWindow *s = *window;
+                    // This program's own changes show at once; other programs' within moments.
+                    if (QAbstractItemModel *m = w.lvMovies->model()) {
+                        QObject::connect(m, &QAbstractItemModel::modelReset, s, &StatisticsWindow::refresh);
+                        QObject::connect(m, &QAbstractItemModel::rowsInserted, s, &StatisticsWindow::refresh);
+                        QObject::connect(m, &QAbstractItemModel::rowsRemoved, s, &StatisticsWindow::refresh);
+                        QObject::connect(m, &QAbstractItemModel::dataChanged, s, &StatisticsWindow::refresh);
+                    }
+                } else {
+                    (*window)->refresh();
+                }
+                (*window)->show();
+                (*window)->raise();
+                (*window)->activateWindow();
+            });
+        });
+    }
+}

@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSlider>
@@ -22,6 +23,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeView>
+#include <memory>
 
 namespace {
 

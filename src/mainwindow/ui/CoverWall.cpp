@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <limits>
 
 namespace {
 constexpr int Pad = 8;
@@ -453,8 +454,8 @@ void CoverWall::paintCell(QPainter &p, int row, const QRect &cell)
         const qreal a = d * 0.22;
         p.setPen(QPen(Qt::white, std::max(1.5, d / 10.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPointF(c.x() - a, c.y() + a), QPointF(c.x() + a, c.y() - a));
-        p.drawPolyline(QList<QPointF>{QPointF(c.x() - a * 0.2, c.y() - a), QPointF(c.x() + a, c.y() - a),
-                                      QPointF(c.x() + a, c.y() + a * 0.2)});
+        p.drawPolyline(QPolygonF(QList<QPointF>{QPointF(c.x() - a * 0.2, c.y() - a), QPointF(c.x() + a, c.y() - a),
+                                      QPointF(c.x() + a, c.y() + a * 0.2)}));
     }
 
     // The title, on up to two lines under the cover.

@@ -157,10 +157,6 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
 
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdSaveChart, &QPushButton::clicked, this, &StatisticsWindow::saveChartClicked);
-    connect(tabCharts, &QTabWidget::currentChanged, this, [this](int) {
-        // The Loans tab holds a list below its chart; the other tabs are a chart each.
-        cmdSaveChart->setEnabled(true);
-    });
 
     m_soon = new QTimer(this);
     m_soon->setSingleShot(true);
@@ -391,15 +387,22 @@ void StatisticsWindow::fillChart(Chart c)
         return;
     }
 
+    // Horizontal bars are drawn from the bottom up: reversed, the largest group reads first.
+    const bool horizontal = c == Chart::Genre || c == Chart::Borrower;
+    const int n = int(counts.size());
     auto *set = new QBarSet(chartTitle(c));
+    QStringList names;
     qint64 top = 0;
-    for (qint64 n : counts) {
-        *set << qreal(n);
-        top = std::max(top, n);
+    for (int i = 0; i < n; ++i) {
+        const int at = horizontal ? n - 1 - i : i;
+        *set << qreal(counts[at]);
+        names << labels[at];
+        top = std::max(top, counts[at]);
     }
     set->setLabelColor(palette().color(QPalette::WindowText));
-    connect(set, &QBarSet::clicked, this, [this, c](int index) { chooseElement(c, index); });
-    const bool horizontal = c == Chart::Genre || c == Chart::Borrower;
+    connect(set, &QBarSet::clicked, this, [this, c, n, horizontal](int index) {
+        chooseElement(c, horizontal ? n - 1 - index : index);
+    });
     QAbstractBarSeries *series = horizontal ? static_cast<QAbstractBarSeries *>(new QHorizontalBarSeries)
                                             : static_cast<QAbstractBarSeries *>(new QBarSeries);
     series->append(set);
@@ -407,19 +410,6 @@ void StatisticsWindow::fillChart(Chart c)
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart->addSeries(series);
     auto *categories = new QBarCategoryAxis;
-    // Horizontal bars read from the top: the largest group first.
-    QStringList names = labels;
-    if (horizontal) {
-        std::reverse(names.begin(), names.end());
-        QList<qreal> values;
-        for (qsizetype i = counts.size() - 1; i >= 0; --i)
-            values << qreal(counts[i]);
-        set->remove(0, set->count());
-        set->append(values);
-        disconnect(set, &QBarSet::clicked, this, nullptr);
-        const int n = int(counts.size());
-        connect(set, &QBarSet::clicked, this, [this, c, n](int index) { chooseElement(c, n - 1 - index); });
-    }
     categories->append(names.isEmpty() ? QStringList{QString()} : names);
     auto *values = new QValueAxis;
     values->setLabelFormat(QStringLiteral("%d"));

@@ -63,7 +63,7 @@ const Case Cases[] = {
       "INSERT INTO Episodes (MovID, Title, epsNum, discNum) VALUES (15, 'Second', 2, 1)",
       "INSERT INTO Episodes (MovID, Title, epsNum, discNum) VALUES (99, 'Of a deleted movie', 1, 1)",
       "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (10, 'Brazil', 'Ann', '2025-11-01')",
-      "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut, DateIn) VALUES (11, 'Casablanca', 'ann', '2025-10-01', '')",
+      "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (11, 'Casablanca', 'ann', '2025-10-01')",
       "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut, DateIn) VALUES (12, 'Amélie', 'Bob', '2025-01-01', '2025-02-01')",
       "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (13, 'Heat', 'Bob O''Neil', '2024-12-24 18:00:00')",
       "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (14, 'Up', NULL, NULL)"}},

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QToolBar>
 #include <QToolTip>
 #include <QTreeView>
 #include <memory>
@@ -69,6 +70,9 @@ struct Fixture {
         w->ListMovies(QStringLiteral("Getting the Movie List..."));
         w->resize(1000, 760);
         w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get()))
+            QTest::qFail("window did not become active", __FILE__, __LINE__);
     }
 
     CoverWall *wall() const { return w->findChild<CoverWall *>(QStringLiteral("coverWall")); }

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QSlider>
 #include <QSpinBox>
@@ -29,6 +31,27 @@ namespace {
 
 const QString Section = QStringLiteral("CoverWall");
 constexpr int DefaultCacheMegabytes = 64;
+
+// The toolbar's Covers toggle: a grid of four covers.
+QIcon coversIcon(const QPalette &palette)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette.color(QPalette::WindowText));
+        const qreal gap = size / 8.0, w = (size - 3 * gap) / 2, h = (size - 2 * gap - gap) / 2;
+        for (int r = 0; r < 2; ++r)
+            for (int c = 0; c < 2; ++c)
+                p.drawRoundedRect(QRectF(gap + c * (w + gap), gap / 2 + r * (h + gap), w, h), size / 16.0, size / 16.0);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
 
 void registerCoverWallOptions()
 {
@@ -112,7 +135,7 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     viewCovers->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
     viewCovers->setCheckable(true);
     viewCovers->setToolTip(QObject::tr("Show the movies as covers (Ctrl+2); again for the list (Ctrl+1)"));
-    viewCovers->setIcon(w.style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    viewCovers->setIcon(coversIcon(w.palette()));
     mnuView->addAction(viewList);
     mnuView->addAction(viewCovers);
     w.tb1->addSeparator();

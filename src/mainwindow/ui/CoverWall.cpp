@@ -358,7 +358,11 @@ QColor CoverWall::placeholderColour(const QString &title)
 QString CoverWall::initials(const QString &title)
 {
     QString out;
-    const QStringList words = title.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList words = title.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // A leading English article says nothing about the movie: "The Deadly Signal" is DS.
+    static const QStringList articles = {QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
+    if (words.size() > 1 && articles.contains(words.first().toLower()))
+        words.removeFirst();
     for (const QString &w : words) {
         for (QChar c : w)
             if (c.isLetterOrNumber()) {

@@ -42,8 +42,10 @@ namespace {
 const QString Section = QStringLiteral("Statistics");
 // How often an open window asks the catalogue whether anything was saved.
 constexpr int WatchMs = 1500;
-// Bars of a bar chart and slices of a pie at most; the smaller groups share one "Other" element.
-constexpr int MaxBars = 16;
+// Bars and slices at most; the smaller groups share one "Other" element. Genres are few enough in
+// practice to show them all; borrowers can be many.
+constexpr int MaxGenreBars = 30;
+constexpr int MaxBorrowerBars = 12;
 constexpr int MaxSlices = 8;
 
 constexpr Chart AllCharts[] = {Chart::Genre, Chart::Decade, Chart::Medium, Chart::Format, Chart::UserRating, Chart::Borrower};
@@ -130,7 +132,7 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
     longestLayout->addWidget(lstLongestOut);
     loans->addWidget(longest);
     loans->setStretchFactor(0, 3);
-    loans->setStretchFactor(1, 2);
+    loans->setStretchFactor(1, 1);
     tabCharts->addTab(loans, tr("&Loans"));
 
     cmdSaveChart = new QPushButton(tr("&Save Chart..."), this);
@@ -166,7 +168,7 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
     m_watch->setInterval(WatchMs);
     connect(m_watch, &QTimer::timeout, this, &StatisticsWindow::checkForChanges);
 
-    resize(820, 600);
+    resize(900, 700);
     int w = 0, h = 0;
     if (readTwips(m_ctx.ini(), Section, QStringLiteral("Width"), w) && readTwips(m_ctx.ini(), Section, QStringLiteral("Height"), h)
         && w > 0 && h > 0)
@@ -351,7 +353,7 @@ void StatisticsWindow::fillChart(Chart c)
     QList<QString> labels;
     QList<qint64> counts;
     const bool ordered = c == Chart::Decade || c == Chart::UserRating;
-    const int max = isPie(c) ? MaxSlices : MaxBars;
+    const int max = isPie(c) ? MaxSlices : c == Chart::Borrower ? MaxBorrowerBars : MaxGenreBars;
     for (qsizetype i = 0; i < all.size(); ++i) {
         const Stats::Bucket &b = all[i];
         if (c == Chart::UserRating || b.count > 0) {

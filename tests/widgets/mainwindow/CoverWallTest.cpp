@@ -229,7 +229,10 @@ void CoverWallTest::coversPlaceholdersAndLoanBadge()
     QVERIFY(near(colourAt(wall, inside(1)), Qt::red));
     QVERIFY(near(colourAt(wall, inside(4)), Qt::green));
     QVERIFY(near(colourAt(wall, inside(3)), CoverWall::placeholderColour(QStringLiteral("Alien"))));
-    QCOMPARE(CoverWall::initials(QStringLiteral("The  abyss")), QStringLiteral("TA"));
+    QCOMPARE(CoverWall::initials(QStringLiteral("The  abyss")), QStringLiteral("A"));
+    QCOMPARE(CoverWall::initials(QStringLiteral("A Blue Desert")), QStringLiteral("BD"));
+    QCOMPARE(CoverWall::initials(QStringLiteral("The")), QStringLiteral("T"));
+    QCOMPARE(CoverWall::initials(QStringLiteral("¡Three amigos!")), QStringLiteral("TA"));
     QCOMPARE(CoverWall::initials(QStringLiteral("")), QStringLiteral("?"));
 
     // Casablanca is lent: a badge in the cover's top right corner and the tip names the borrower.

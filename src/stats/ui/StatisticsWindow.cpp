@@ -26,6 +26,7 @@
 #include <QPieSlice>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QSplitter>
 #include <QSvgGenerator>
 #include <QTabWidget>
@@ -45,7 +46,7 @@ constexpr int WatchMs = 1500;
 // Bars and slices at most; the smaller groups share one "Other" element. Genres are few enough in
 // practice to show them all; borrowers can be many.
 constexpr int MaxGenreBars = 30;
-constexpr int MaxBorrowerBars = 12;
+constexpr int MaxBorrowerBars = 11;
 constexpr int MaxSlices = 8;
 
 constexpr Chart AllCharts[] = {Chart::Genre, Chart::Decade, Chart::Medium, Chart::Format, Chart::UserRating, Chart::Borrower};
@@ -100,7 +101,7 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
         view->setAccessibleName(chartTitle(c));
         view->setRenderHint(QPainter::Antialiasing);
         view->setFocusPolicy(Qt::StrongFocus);
-        view->setMinimumSize(360, 240);
+        view->setMinimumSize(320, 240);
         m_views[int(c)] = view;
     }
     lstLongestOut = new QTreeWidget(this);
@@ -118,7 +119,8 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
     tabCharts->addTab(m_views[int(Chart::Medium)], tr("&Media"));
     tabCharts->addTab(m_views[int(Chart::Format)], tr("&Formats"));
     tabCharts->addTab(m_views[int(Chart::UserRating)], tr("&Your Ratings"));
-    auto *loans = new QSplitter(Qt::Vertical, this);
+    // The borrowers' chart beside the longest loans, so each borrower's bar has room for its name.
+    auto *loans = new QSplitter(Qt::Horizontal, this);
     loans->setObjectName(QStringLiteral("splitLoans"));
     loans->setChildrenCollapsible(false);
     loans->addWidget(m_views[int(Chart::Borrower)]);
@@ -131,7 +133,7 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
     longestLayout->addWidget(lblLongest);
     longestLayout->addWidget(lstLongestOut);
     loans->addWidget(longest);
-    loans->setStretchFactor(0, 3);
+    loans->setStretchFactor(0, 1);
     loans->setStretchFactor(1, 1);
     tabCharts->addTab(loans, tr("&Loans"));
 
@@ -158,6 +160,8 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
     setTabOrder(cmdSaveChart, cmdClose);
 
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     connect(cmdSaveChart, &QPushButton::clicked, this, &StatisticsWindow::saveChartClicked);
 
     m_soon = new QTimer(this);
@@ -206,7 +210,9 @@ QString StatisticsWindow::labelOf(Chart c, const Stats::Bucket &b) const
 {
     if (c == Chart::UserRating) {
         const int stars = b.key.toInt();
-        return stars == 0 ? tr("Not rated") : tr("%n star(s)", nullptr, stars);
+        if (stars == 0)
+            return tr("Not rated");
+        return stars == 1 ? tr("1 star") : tr("%1 stars").arg(stars);
     }
     if (!b.key.isEmpty())
         return b.label;

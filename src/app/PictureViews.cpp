@@ -164,6 +164,8 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     if (ctx.ReadINI(Section, QStringLiteral("Shown")) == QLatin1String("1"))
         viewCovers->setChecked(true);
 
+    QObject::connect(&w, &frmMain::coverChanged, wall, &CoverWall::coverChanged);
+
     // The list's pop-up menu and opening a movie work on the wall too.
     QObject::connect(wall, &QWidget::customContextMenuRequested, &w, [wall, &w](const QPoint &pos) {
         const QModelIndex idx = wall->indexAt(pos);

@@ -67,6 +67,13 @@ void CoverWall::reset()
     viewport()->update();
 }
 
+void CoverWall::coverChanged(int movieId)
+{
+    m_cache.remove(movieId);
+    m_loader.forget(movieId);
+    viewport()->update();
+}
+
 void CoverWall::setThumbWidth(int width)
 {
     width = std::clamp(width, int(MinThumbWidth), int(MaxThumbWidth));

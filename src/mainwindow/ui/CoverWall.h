@@ -47,6 +47,8 @@ public:
     QModelIndex indexAt(const QPoint &point) const override;
     void setModel(QAbstractItemModel *model) override;
     void reset() override;
+    // The movie's cover was stored anew: it is read again when shown.
+    void coverChanged(int movieId);
 
 signals:
     // Ctrl + wheel asked for bigger (positive) or smaller covers.

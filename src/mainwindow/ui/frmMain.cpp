@@ -964,8 +964,10 @@ void frmMain::showCover(bool hasCover)
 
 void frmMain::reloadCover()
 {
-    if (m_currentMovieId != 0)
+    if (m_currentMovieId != 0) {
         showCover(covers().hasCover(m_currentMovieId));
+        emit coverChanged(m_currentMovieId);
+    }
     applyStates();
 }
 
@@ -1118,8 +1120,10 @@ void frmMain::imgCover_DblClick()
         if (file.isEmpty())
             return;
         m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"), QFileInfo(file).absolutePath());
-        if (covers().SavePictureToDB(m_currentMovieId, file))
+        if (covers().SavePictureToDB(m_currentMovieId, file)) {
             showCover(true);
+            emit coverChanged(m_currentMovieId);
+        }
         applyStates();
     });
 }

@@ -150,6 +150,10 @@ public:
     QToolBar *tb1;
     QMenu *mnuHidden, *mnuHidActor, *mnuPrint, *mnuWebSearch;
 
+signals:
+    // A cover was stored for the movie (from a file or a cover search).
+    void coverChanged(int movieId);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -133,8 +133,9 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
     longestLayout->addWidget(lblLongest);
     longestLayout->addWidget(lstLongestOut);
     loans->addWidget(longest);
-    loans->setStretchFactor(0, 1);
-    loans->setStretchFactor(1, 1);
+    loans->setStretchFactor(0, 3);
+    loans->setStretchFactor(1, 2);
+    loans->setSizes({540, 360});
     tabCharts->addTab(loans, tr("&Loans"));
 
     cmdSaveChart = new QPushButton(tr("&Save Chart..."), this);

@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 #include "CatalogueSession.h"
+#include "CoverPictures.h"
 #include "CoverWall.h"
 #include "MovieListModel.h"
 #include "PictureViews.h"
@@ -229,6 +230,16 @@ void CoverWallTest::coversPlaceholdersAndLoanBadge()
     QVERIFY(near(colourAt(wall, inside(1)), Qt::red));
     QVERIFY(near(colourAt(wall, inside(4)), Qt::green));
     QVERIFY(near(colourAt(wall, inside(3)), CoverWall::placeholderColour(QStringLiteral("Alien"))));
+    // A cover stored for the shown movie (as a cover search does) replaces the card.
+    f.click(f.rowOf(3));
+    QCOMPARE(f.w->CurrentMovieID(), 3);
+    CoverPictures(f.catalogue, f.t.ctx()).savePictureBytes(3, picture(Qt::blue, "PNG"));
+    f.w->reloadCover();
+    QVERIFY(f.waitLoaded(f.rowOf(3)));
+    QCOMPARE(wall->coverState(f.rowOf(3)), CoverWall::CoverState::Picture);
+    wall->viewport()->repaint();
+    QVERIFY(near(colourAt(wall, inside(3)), Qt::blue));
+
     QCOMPARE(CoverWall::initials(QStringLiteral("The  abyss")), QStringLiteral("A"));
     QCOMPARE(CoverWall::initials(QStringLiteral("A Blue Desert")), QStringLiteral("BD"));
     QCOMPARE(CoverWall::initials(QStringLiteral("The")), QStringLiteral("T"));

@@ -167,7 +167,7 @@ StatisticsWindow::StatisticsWindow(AppContext &ctx, Catalogue &catalogue, QWidge
 
     m_soon = new QTimer(this);
     m_soon->setSingleShot(true);
-    m_soon->setInterval(150);
+    m_soon->setInterval(400);
     connect(m_soon, &QTimer::timeout, this, &StatisticsWindow::startCounting);
     m_watch = new QTimer(this);
     m_watch->setInterval(WatchMs);

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "CoverWall.h"
 #include "MovieListModel.h"
+#include "Setting.h"
 #include "StatisticsWindow.h"
 #include "frmMain.h"
 #include "frmOptions.h"
@@ -29,8 +30,10 @@
 
 namespace {
 
-const QString Section = QStringLiteral("CoverWall");
-constexpr int DefaultCacheMegabytes = 64;
+const Setting<int> CacheMegabytes{QStringLiteral("CoverWall"), QStringLiteral("CacheMB"), 64, 8, 4096};
+const Setting<int> CoverSize{QStringLiteral("CoverWall"), QStringLiteral("Size"), CoverWall::DefaultThumbWidth,
+                             CoverWall::MinThumbWidth, CoverWall::MaxThumbWidth};
+const Setting<bool> CoversShown{QStringLiteral("CoverWall"), QStringLiteral("Shown"), false};
 
 // The toolbar's Covers toggle: a grid of four covers.
 QIcon coversIcon(const QPalette &palette)
@@ -80,14 +83,12 @@ void registerCoverWallOptions()
 
 int CoverWallSettings::cacheMegabytes(const AppContext &ctx)
 {
-    bool ok = false;
-    const int mb = ctx.ReadINI(Section, QStringLiteral("CacheMB")).trimmed().toInt(&ok);
-    return ok && mb > 0 ? mb : DefaultCacheMegabytes;
+    return CacheMegabytes.read(ctx.ini());
 }
 
 void CoverWallSettings::setCacheMegabytes(AppContext &ctx, int megabytes)
 {
-    ctx.WriteINI(Section, QStringLiteral("CacheMB"), QString::number(megabytes));
+    CacheMegabytes.write(ctx.ini(), megabytes);
 }
 
 void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
@@ -109,13 +110,8 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     wall->setModel(list->model());
     wall->setSelectionModel(list->selectionModel());
     wall->setCacheLimitBytes(qint64(CoverWallSettings::cacheMegabytes(ctx)) * 1024 * 1024);
-    bool sizeOk = false;
-    const int size = ctx.ReadINI(Section, QStringLiteral("Size")).toInt(&sizeOk);
-    if (sizeOk)
-        pane->sldCoverSize->setValue(size);
-    QObject::connect(pane->sldCoverSize, &QSlider::valueChanged, &w, [&ctx](int value) {
-        ctx.WriteINI(Section, QStringLiteral("Size"), QString::number(value));
-    });
+    pane->sldCoverSize->setValue(CoverSize.read(ctx.ini()));
+    QObject::connect(pane->sldCoverSize, &QSlider::valueChanged, &w, [&ctx](int value) { CoverSize.write(ctx.ini(), value); });
 
     // View > List / Covers, and the toolbar's Covers toggle.
     auto *mnuView = new QMenu(QObject::tr("&View"), &w);
@@ -150,7 +146,7 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
             view->scrollTo(view->currentIndex(), QAbstractItemView::PositionAtCenter);
         if (hadFocus || covers)
             view->setFocus();
-        ctx.WriteINI(Section, QStringLiteral("Shown"), covers ? QStringLiteral("1") : QStringLiteral("0"));
+        CoversShown.write(ctx.ini(), covers);
     };
     QObject::connect(viewList, &QAction::triggered, &w, [viewList, show] {
         viewList->setChecked(true);
@@ -161,7 +157,7 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
             viewList->setChecked(true);
         show(on);
     });
-    if (ctx.ReadINI(Section, QStringLiteral("Shown")) == QLatin1String("1"))
+    if (CoversShown.read(ctx.ini()))
         viewCovers->setChecked(true);
 
     QObject::connect(&w, &frmMain::coverChanged, wall, &CoverWall::coverChanged);

@@ -2,9 +2,11 @@
 
 #include "ReadConnection.h"
 #include "SqliteFunctions.h"
+#include "CinelogError.h"
 
 #include <QHash>
 #include <algorithm>
+#include <thread>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -86,6 +88,16 @@ public:
         return m_none;
     }
     void count(int group) { ++m_buckets[size_t(group)].count; }
+    // Adds another part's groups: its spellings come after this part's (it read later movies).
+    void merge(const TextGroups &other)
+    {
+        for (const Bucket &b : other.m_buckets) {
+            int g = m_byKey.value(b.key, -1);
+            if (g < 0)
+                g = b.key.isEmpty() ? noneGroup() : add(b.key, b.label);
+            m_buckets[size_t(g)].count += b.count;
+        }
+    }
     const QString &keyOf(int group) const { return m_buckets[size_t(group)].key; }
 
     // Most movies first; equal counts by label; the group without a value last.
@@ -126,18 +138,21 @@ struct MovieRow {
 };
 
 // Reads every movie in ID order, a batch per read transaction, handing each row to f.
+// Movies with IDs in (after, upTo].
 template <typename F>
-void scanMovies(ReadConnection &db, const std::atomic_bool *cancel, F &&f)
+void scanMovies(ReadConnection &db, const std::atomic_bool *cancel, F &&f,
+                qint64 after = std::numeric_limits<qint64>::min(), qint64 upTo = std::numeric_limits<qint64>::max())
 {
     ReadConnection::Statement q(db, "SELECT ID, Genre1, Genre2, Genre3, Medium, Format, ReleaseYear, "
                                     "ifnull(UserRating, 0), NumDiscs, RunningTime, length(CoverData) > 0 "
-                                    "FROM Movies WHERE ID > ? ORDER BY ID LIMIT ?");
-    qint64 last = std::numeric_limits<qint64>::min();
+                                    "FROM Movies WHERE ID > ? AND ID <= ? ORDER BY ID LIMIT ?");
+    qint64 last = after;
     for (;;) {
         if (cancel && cancel->load())
             return;
         q.bind(1, last);
-        q.bind(2, BatchRows);
+        q.bind(2, upTo);
+        q.bind(3, BatchRows);
         qint64 rows = 0;
         while (q.next()) {
             ++rows;
@@ -214,49 +229,138 @@ int releaseYear(const QString &text)
     return yearOf(std::string_view(utf8.constData(), size_t(utf8.size())));
 }
 
-CollectionStats collect(ReadConnection &db, const QDate &today, const std::atomic_bool *cancel)
-{
-    CollectionStats s;
+namespace {
+
+// What one pass over a range of movies counted; parts of consecutive ranges add up.
+struct Part {
     TextGroups genres, mediums, formats;
     std::vector<qint64> decadeCount; // by (decade - 1000) / 10
     qint64 noYear = 0;
     qint64 stars[8] = {};
+    Totals totals;
+
+    void merge(const Part &o)
+    {
+        genres.merge(o.genres);
+        mediums.merge(o.mediums);
+        formats.merge(o.formats);
+        if (decadeCount.size() < o.decadeCount.size())
+            decadeCount.resize(o.decadeCount.size(), 0);
+        for (size_t i = 0; i < o.decadeCount.size(); ++i)
+            decadeCount[i] += o.decadeCount[i];
+        noYear += o.noYear;
+        for (int i = 0; i < 8; ++i)
+            stars[i] += o.stars[i];
+        totals.movies += o.totals.movies;
+        totals.discs += o.totals.discs;
+        totals.runningMinutes += o.totals.runningMinutes;
+        totals.withCovers += o.totals.withCovers;
+    }
+};
+
+void countMovies(ReadConnection &db, const std::atomic_bool *cancel, Part &p, qint64 after, qint64 upTo)
+{
     scanMovies(db, cancel, [&](const MovieRow &r) {
-        ++s.totals.movies;
+        ++p.totals.movies;
         int seen[3] = {-1, -1, -1};
         int n = 0;
         for (const std::string_view &g : r.genre) {
             if (blank(g))
                 continue;
-            const int group = genres.groupOf(g);
+            const int group = p.genres.groupOf(g);
             if (std::find(seen, seen + n, group) == seen + n) {
                 seen[n++] = group;
-                genres.count(group);
+                p.genres.count(group);
             }
         }
         if (n == 0)
-            genres.count(genres.noneGroup());
-        mediums.count(mediums.groupOf(r.medium));
-        formats.count(formats.groupOf(r.format));
+            p.genres.count(p.genres.noneGroup());
+        p.mediums.count(p.mediums.groupOf(r.medium));
+        p.formats.count(p.formats.groupOf(r.format));
         if (const int year = yearOf(r.release)) {
             const size_t d = size_t(year - 1000) / 10;
-            if (decadeCount.size() <= d)
-                decadeCount.resize(d + 1, 0);
-            ++decadeCount[d];
+            if (p.decadeCount.size() <= d)
+                p.decadeCount.resize(d + 1, 0);
+            ++p.decadeCount[d];
         } else {
-            ++noYear;
+            ++p.noYear;
         }
-        ++stars[starsGroup(r.stars)];
+        ++p.stars[starsGroup(r.stars)];
         const qint64 discs = leadingNumber(r.discs);
-        s.totals.discs += discs > 0 ? discs : 1;
+        p.totals.discs += discs > 0 ? discs : 1;
         if (const qint64 minutes = leadingNumber(r.running); minutes > 0)
-            s.totals.runningMinutes += minutes;
+            p.totals.runningMinutes += minutes;
         if (r.hasCover)
-            ++s.totals.withCovers;
-    });
-    if (cancel && cancel->load())
-        return s;
+            ++p.totals.withCovers;
+    }, after, upTo);
+}
 
+CollectionStats finish(ReadConnection &db, const QDate &today, Part &part);
+
+} // namespace
+
+CollectionStats collect(ReadConnection &db, const QDate &today, const std::atomic_bool *cancel)
+{
+    Part part;
+    countMovies(db, cancel, part, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max());
+    if (cancel && cancel->load())
+        return CollectionStats();
+    return finish(db, today, part);
+}
+
+CollectionStats collect(const QString &path, const QDate &today, const std::atomic_bool *cancel, int threads)
+{
+    ReadConnection db(path);
+    threads = std::clamp(threads, 1, 16);
+    qint64 low = 0, high = 0;
+    {
+        ReadConnection::Statement q(db, "SELECT ifnull(min(ID), 0), ifnull(max(ID), 0) FROM Movies");
+        if (q.next()) {
+            low = q.integer(0);
+            high = q.integer(1);
+        }
+    }
+    if (threads == 1 || high - low < 20000)
+        return collect(db, today, cancel);
+    // Consecutive ID ranges, one per thread (each with its own connection), added up in order.
+    std::vector<Part> parts(static_cast<size_t>(threads));
+    std::vector<QString> errors(static_cast<size_t>(threads));
+    std::vector<std::thread> workers;
+    const qint64 step = (high - low) / threads + 1;
+    for (int i = 0; i < threads; ++i) {
+        const qint64 after = i == 0 ? std::numeric_limits<qint64>::min() : low - 1 + i * step;
+        const qint64 upTo = i == threads - 1 ? std::numeric_limits<qint64>::max() : low - 1 + (i + 1) * step;
+        workers.emplace_back([&, i, after, upTo] {
+            try {
+                ReadConnection own(path);
+                countMovies(own, cancel, parts[size_t(i)], after, upTo);
+            } catch (const CinelogError &e) {
+                errors[size_t(i)] = e.description();
+            }
+        });
+    }
+    for (std::thread &t : workers)
+        t.join();
+    for (const QString &e : errors)
+        if (!e.isEmpty())
+            throw CinelogError(ErrorNumber::Database, e);
+    if (cancel && cancel->load())
+        return CollectionStats();
+    for (size_t i = 1; i < parts.size(); ++i)
+        parts[0].merge(parts[i]);
+    return finish(db, today, parts[0]);
+}
+
+namespace {
+
+CollectionStats finish(ReadConnection &db, const QDate &today, Part &part)
+{
+    CollectionStats s;
+    s.totals = part.totals;
+    TextGroups &genres = part.genres, &mediums = part.mediums, &formats = part.formats;
+    std::vector<qint64> &decadeCount = part.decadeCount;
+    const qint64 noYear = part.noYear;
+    const qint64 *stars = part.stars;
     s.genres = genres.byCount();
     s.mediums = mediums.byCount();
     s.formats = formats.byCount();
@@ -302,6 +406,8 @@ CollectionStats collect(ReadConnection &db, const QDate &today, const std::atomi
         s.longestOut.append(loans[i]);
     return s;
 }
+
+} // namespace
 
 QList<int> moviesIn(ReadConnection &db, Chart chart, const QStringList &keys)
 {

@@ -59,6 +59,10 @@ constexpr int LongestOutRows = 10;
 // Reads the catalogue in short read transactions (other programs may save meanwhile). cancel, when
 // given and set, stops early; the result is then incomplete. Throws CinelogError.
 CollectionStats collect(ReadConnection &db, const QDate &today, const std::atomic_bool *cancel = nullptr);
+// The same on the catalogue file at path, the movies read by that many threads at once (each with
+// its own connection) on a large catalogue. Gives what collect() gives.
+CollectionStats collect(const QString &path, const QDate &today, const std::atomic_bool *cancel = nullptr,
+                        int threads = 2);
 
 // The movies of the groups with these keys in a chart (ascending IDs), classified exactly as
 // collect() counts them. Throws CinelogError.

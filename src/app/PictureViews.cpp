@@ -2,7 +2,9 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CatalogueEvents.h"
 #include "CoverWall.h"
+#include "MovieEditor.h"
 #include "MovieListModel.h"
 #include "Setting.h"
 #include "StatisticsWindow.h"
@@ -56,27 +58,20 @@ QIcon coversIcon(const QPalette &palette)
     return icon;
 }
 
-void registerCoverWallOptions()
+// The options dialog's row for the thumbnails' memory.
+void addCoverWallOptions(frmOptions &dlg)
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    frmOptions::addExtension(
-        [](frmOptions &dlg) {
-            auto *mb = new QSpinBox(&dlg);
-            mb->setObjectName(QStringLiteral("spnCoverCache"));
-            mb->setAccessibleName(QObject::tr("Cover thumbnails kept (MB)"));
-            mb->setRange(8, 4096);
-            mb->setSuffix(QObject::tr(" MB"));
-            mb->setToolTip(QObject::tr("Memory the cover wall may use for thumbnails."));
-            mb->setValue(CoverWallSettings::cacheMegabytes(dlg.context()));
-            dlg.extraOptions()->addRow(QObject::tr("Cover thumbnails kept:"), mb);
-        },
-        [](frmOptions &dlg) {
-            if (auto *mb = dlg.findChild<QSpinBox *>(QStringLiteral("spnCoverCache")))
-                CoverWallSettings::setCacheMegabytes(dlg.context(), mb->value());
-        });
+    auto *mb = new QSpinBox(&dlg);
+    mb->setObjectName(QStringLiteral("spnCoverCache"));
+    mb->setAccessibleName(QObject::tr("Cover thumbnails kept (MB)"));
+    mb->setRange(8, 4096);
+    mb->setSuffix(QObject::tr(" MB"));
+    mb->setToolTip(QObject::tr("Memory the cover wall may use for thumbnails."));
+    mb->setValue(CoverWallSettings::cacheMegabytes(dlg.context()));
+    dlg.extraOptions()->addRow(QObject::tr("Cover thumbnails kept:"), mb);
+    QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg, mb] {
+        CoverWallSettings::setCacheMegabytes(dlg.context(), mb->value());
+    });
 }
 
 } // namespace
@@ -91,9 +86,8 @@ void CoverWallSettings::setCacheMegabytes(AppContext &ctx, int megabytes)
     CacheMegabytes.write(ctx.ini(), megabytes);
 }
 
-void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+void wirePictureViews(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)
 {
-    registerCoverWallOptions();
     QTreeView *list = w.lvMovies;
     QLayout *listLayout = list->parentWidget() ? list->parentWidget()->layout() : nullptr;
     if (!listLayout)
@@ -110,6 +104,13 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     wall->setModel(list->model());
     wall->setSelectionModel(list->selectionModel());
     wall->setCacheLimitBytes(qint64(CoverWallSettings::cacheMegabytes(ctx)) * 1024 * 1024);
+    QObject::connect(&w, &frmMain::optionsOpened, wall, [wall, &ctx](frmOptions *dialog) {
+        addCoverWallOptions(*dialog);
+        // A new limit applies at once (added after the row's own saving, so it reads the new value).
+        QObject::connect(dialog, &frmOptions::saving, wall, [wall, &ctx] {
+            wall->setCacheLimitBytes(qint64(CoverWallSettings::cacheMegabytes(ctx)) * 1024 * 1024);
+        });
+    });
     pane->sldCoverSize->setValue(CoverSize.read(ctx.ini()));
     QObject::connect(pane->sldCoverSize, &QSlider::valueChanged, &w, [&ctx](int value) { CoverSize.write(ctx.ini(), value); });
 
@@ -117,7 +118,7 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     auto *mnuView = new QMenu(QObject::tr("&View"), &w);
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuView->menuAction()->setObjectName(QStringLiteral("mnuView"));
-    QMenu *tools = w.findChild<QMenu *>(QStringLiteral("mnuDatabase"));
+    QMenu *tools = w.mnuDatabase;
     w.menuBar()->insertMenu(tools ? tools->menuAction() : nullptr, mnuView);
     auto *group = new QActionGroup(&w);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -160,7 +161,8 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     if (CoversShown.read(ctx.ini()))
         viewCovers->setChecked(true);
 
-    QObject::connect(&w, &frmMain::coverChanged, wall, &CoverWall::coverChanged);
+    QObject::connect(&events, &CatalogueEvents::coverChanged, wall, &CoverWall::coverChanged);
+    QObject::connect(w.editor(), &MovieEditor::coverStored, wall, &CoverWall::coverChanged);
 
     // The list's pop-up menu and opening a movie work on the wall too.
     QObject::connect(wall, &QWidget::customContextMenuRequested, &w, [wall, &w](const QPoint &pos) {
@@ -176,7 +178,7 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
             return;
         // Choosing the cover already shows the movie; Enter or a double-click goes on to edit it.
         if (w.CurrentMovieID() == idx.data(MovieListModel::MovieIdRole).toInt())
-            w.txtTitle->setFocus(Qt::OtherFocusReason);
+            w.editor()->txtTitle->setFocus(Qt::OtherFocusReason);
     });
 
     // Tools > Statistics.
@@ -185,12 +187,14 @@ void wirePictureViews(AppContext &ctx, Catalogue &catalogue, frmMain &w)
         statistics->setObjectName(QStringLiteral("mnuStatistics"));
         tools->insertAction(w.findChild<QAction *>(QStringLiteral("sdfasdfd")), statistics);
         auto window = std::make_shared<QPointer<StatisticsWindow>>();
-        QObject::connect(statistics, &QAction::triggered, &w, [&ctx, &catalogue, &w, window] {
+        QObject::connect(statistics, &QAction::triggered, &w, [&ctx, &catalogue, &events, &w, window] {
             ctx.guard(QStringLiteral("frmMain - mnuStatistics_Click"), [&] {
                 if (!*window) {
                     *window = new StatisticsWindow(ctx, catalogue, &w);
                     StatisticsWindow *s = *window;
                     // This program's own changes show at once; other programs' within moments.
+                    QObject::connect(&events, &CatalogueEvents::moviesChanged, s, &StatisticsWindow::refresh);
+                    QObject::connect(&events, &CatalogueEvents::loansChanged, s, &StatisticsWindow::refresh);
                     if (QAbstractItemModel *m = w.lvMovies->model()) {
                         QObject::connect(m, &QAbstractItemModel::modelReset, s, &StatisticsWindow::refresh);
                         QObject::connect(m, &QAbstractItemModel::rowsInserted, s, &StatisticsWindow::refresh);

@@ -1,5 +1,7 @@
 #include "Catalogue.h"
+#include "CatalogueEvents.h"
 #include "CatalogueSession.h"
+#include "MovieEditor.h"
 #include "CoverPictures.h"
 #include "CoverWall.h"
 #include "MovieListModel.h"
@@ -41,6 +43,7 @@ struct Fixture {
     WidgetTestContext t;
     Catalogue catalogue;
     CatalogueSession session{t.ctx(), catalogue};
+    CatalogueEvents events;
     std::unique_ptr<frmMain> w;
     QString path;
 
@@ -67,7 +70,7 @@ struct Fixture {
             catalogue.exec(QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (2, 'Casablanca', 'Ann', '2025-11-01')"));
         });
         w = std::make_unique<frmMain>(t.ctx(), session);
-        wirePictureViews(t.ctx(), catalogue, *w);
+        wirePictureViews(t.ctx(), catalogue, events, *w);
         w->ListMovies(QStringLiteral("Getting the Movie List..."));
         w->resize(1000, 760);
         w->show();
@@ -136,7 +139,7 @@ void CoverWallTest::wallAndListStayInStep()
     // A click on a cover chooses that movie in the editor and in the list.
     f.click(f.rowOf(1));
     QCOMPARE(f.w->CurrentMovieID(), 1);
-    QCOMPARE(f.w->txtTitle->text(), QStringLiteral("Brazil"));
+    QCOMPARE(f.w->editor()->txtTitle->text(), QStringLiteral("Brazil"));
     QVERIFY(f.w->lvMovies->selectionModel()->isRowSelected(f.rowOf(1), QModelIndex()));
     f.w->action(QStringLiteral("mnuViewList"))->trigger();
     QCOMPARE(stack->currentWidget(), f.w->lvMovies);
@@ -153,7 +156,7 @@ void CoverWallTest::wallAndListStayInStep()
 
     // A save changes the movie's row: its cover is read again.
     QVERIFY(f.waitLoaded(f.rowOf(1)));
-    f.w->txtTitle->setText(QStringLiteral("Brazil (director's cut)"));
+    f.w->editor()->txtTitle->setText(QStringLiteral("Brazil (director's cut)"));
     f.w->mnuSave_Click();
     QCOMPARE(f.model()->text(f.rowOf(1), MovieListModel::ColTitle), QStringLiteral("Brazil (director's cut)"));
     QVERIFY(!wall->cache().contains(1));
@@ -192,7 +195,7 @@ void CoverWallTest::keyboardAndActivation()
     QCOMPARE(wall->currentIndex().row(), 0);
     // Enter opens the chosen movie in the editor.
     QTest::keyClick(wall, Qt::Key_Return);
-    QVERIFY(QTest::qWaitFor([&] { return f.w->txtTitle->hasFocus(); }, 2000));
+    QVERIFY(QTest::qWaitFor([&] { return f.w->editor()->txtTitle->hasFocus(); }, 2000));
 
     // Ctrl + wheel and the slider set the size; Ctrl+1 and Ctrl+2 switch views.
     auto *slider = f.w->findChild<QSlider *>(QStringLiteral("sldCoverSize"));
@@ -234,7 +237,7 @@ void CoverWallTest::coversPlaceholdersAndLoanBadge()
     f.click(f.rowOf(3));
     QCOMPARE(f.w->CurrentMovieID(), 3);
     CoverPictures(f.catalogue, f.t.ctx()).savePictureBytes(3, picture(Qt::blue, "PNG"));
-    f.w->reloadCover();
+    emit f.events.coverChanged(3);
     QVERIFY(f.waitLoaded(f.rowOf(3)));
     QCOMPARE(wall->coverState(f.rowOf(3)), CoverWall::CoverState::Picture);
     wall->viewport()->repaint();
@@ -297,7 +300,7 @@ void CoverWallTest::readersLeaveTheCatalogueFreeForSaves()
     other.transaction([&] { other.exec(QStringLiteral("UPDATE Movies SET CoverData = NULL WHERE ID = 4")); });
     QCOMPARE(other.scalar(QStringLiteral("SELECT count(*) FROM Movies WHERE CoverData IS NULL")).toInt(), 20);
     // And the list's own catalogue keeps saving while the wall reads.
-    f.w->txtTitle->setText(QStringLiteral("Renamed"));
+    f.w->editor()->txtTitle->setText(QStringLiteral("Renamed"));
     f.w->mnuSave_Click();
     QCOMPARE(f.t.logLines().size(), 0);
 }

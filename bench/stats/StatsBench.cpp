@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -27,11 +28,12 @@ void StatisticsWindowOpen(benchmark::State &state)
         QElapsedTimer t;
         t.start();
         StatisticsWindow w(b.ctx(), cat);
-        bool done = false;
-        QObject::connect(&w, &StatisticsWindow::refreshed, &w, [&] { done = true; });
+        QEventLoop loop;
+        QObject::connect(&w, &StatisticsWindow::refreshed, &loop, &QEventLoop::quit);
         w.show();
-        while (!done)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        // Waits without taking the processor from the counting threads.
+        if (w.isCounting())
+            loop.exec();
         w.repaint();
         state.SetIterationTime(t.nsecsElapsed() / 1e9);
     }

@@ -56,9 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program and Qt load at run time, which dpkg-shlibdeps cannot see: the SQL drivers, the
-# MariaDB ODBC driver of the community database and the SVG icon engine. The program never runs the
+# MariaDB ODBC driver of the community database, the SVG icon engine and the charts library. The program never runs the
 # sqlite3 shell; it is recommended because a catalogue is a plain SQLite file a user may inspect.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-odbc, odbc-mariadb, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-odbc, odbc-mariadb, libqt6svg6, libqt6charts6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sqlite3")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(CINELOG_WEBSITE)

@@ -56,7 +56,14 @@ BenchContext::~BenchContext() = default;
 
 QString catalogue(int movies)
 {
-    const QString path = QDir(dataDir()).filePath(QStringLiteral("catalogue-%1.cnlg").arg(movies));
+    return catalogue(movies, -1);
+}
+
+QString catalogue(int movies, int covers)
+{
+    const QString name = covers < 0 ? QStringLiteral("catalogue-%1.cnlg").arg(movies)
+                                    : QStringLiteral("catalogue-%1-covers-%2.cnlg").arg(movies).arg(covers);
+    const QString path = QDir(dataDir()).filePath(name);
     if (QFileInfo::exists(path))
         return path;
     const QString partial = path + QStringLiteral(".part.cnlg");
@@ -64,6 +71,7 @@ QString catalogue(int movies)
     std::fprintf(stderr, "Generating a catalogue of %d movies in %s...\n", movies, qPrintable(path));
     CatalogueGenerator::Options options;
     options.movies = movies;
+    options.covers = covers;
     CatalogueGenerator::generate(partial, options);
     if (!QFile::rename(partial, path))
         throw std::runtime_error("could not keep the generated catalogue");

@@ -30,6 +30,8 @@ private:
 // A generated catalogue of that many movies, made once and kept in the build's bench-data folder
 // (or $CINELOG_BENCH_DATA). Read-only use only: copy it (copyOf) before changing it.
 QString catalogue(int movies);
+// The same with that many movies given a cover.
+QString catalogue(int movies, int covers);
 // A fresh copy of the cached catalogue at dest.
 QString copyOf(int movies, const QString &dest);
 

@@ -16,6 +16,7 @@
 #include "frmCoverSearch.h"
 #include "frmExcel.h"
 #include "MovieSearch.h"
+#include "PictureViews.h"
 #include "ReportViewer.h"
 #include "Reports.h"
 #include "WindowUtil.h"
@@ -138,6 +139,7 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
     QObject::connect(&w, &frmMain::closing, episodes, &frmEpisodes::Form_Unload);
 
     wireExportAndBackups(ctx, catalogue, w);
+    wirePictureViews(ctx, catalogue, events, w);
 }
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)

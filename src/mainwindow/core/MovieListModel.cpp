@@ -315,6 +315,12 @@ QVariant MovieListModel::data(const QModelIndex &index, int role) const
     }
     case MovieIdRole:
         return m_ids[size_t(index.row())];
+    case LoanedToRole: {
+        const Row &r = rowAt(index.row());
+        if (r.loaned)
+            return r.loanedTo;
+        break;
+    }
     default:
         break;
     }

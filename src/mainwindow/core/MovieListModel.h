@@ -34,6 +34,8 @@ public:
                   ColRating, ColRelease, ColTime, ColNumDiscs, ColStars, ColURL, ColumnCount };
     static const QStringList &headers();
     static constexpr int MovieIdRole = Qt::UserRole + 1;
+    // The borrower of a movie on loan (any column); no value when it is not lent.
+    static constexpr int LoanedToRole = Qt::UserRole + 2;
     // Rows read from the catalogue at a time.
     static constexpr int PageRows = 128;
 

@@ -509,8 +509,10 @@ void MovieEditor::showCover(bool hasCover)
 
 void MovieEditor::reloadCover()
 {
-    if (m_edited->id() != 0)
+    if (m_edited->id() != 0) {
         showCover(covers().hasCover(m_edited->id()));
+        emit coverStored(m_edited->id());
+    }
     emit statesChanged();
 }
 
@@ -526,8 +528,10 @@ void MovieEditor::imgCover_DblClick()
         if (file.isEmpty())
             return;
         ProgramSettings::LastCoverFolder.write(m_ctx.ini(), QFileInfo(file).absolutePath());
-        if (covers().SavePictureToDB(m_edited->id(), file))
+        if (covers().SavePictureToDB(m_edited->id(), file)) {
             showCover(true);
+            emit coverStored(m_edited->id());
+        }
         emit statesChanged();
     });
 }

@@ -110,6 +110,8 @@ signals:
     void episodeDiscHidden();
     // A right click on a cast row, at globalPos.
     void castMenuRequested(const QPoint &globalPos);
+    // A cover was stored for the movie (from a file here, or by a cover search).
+    void coverStored(int movieId);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

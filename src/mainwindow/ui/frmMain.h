@@ -92,6 +92,8 @@ public:
     void lvMovies_ColumnClick(int column);
     void lvMovies_Click();
     void GetDBList();
+    // The list's pop-up menu (also shown over the cover wall).
+    void showListPopup(const QPoint &globalPos);
 
     // Applies the enable rules to every command; runs whenever one of their inputs changes.
     void applyStates();
@@ -175,7 +177,6 @@ private:
     void movieStored(const MovieRecord &m, bool wasNew);
     // A click on the movie already shown: offers to save it, then shows it from the catalogue.
     void reloadShownMovie();
-    void showListPopup(const QPoint &globalPos);
     void showActorPopup(const QPoint &globalPos);
 
     AppContext &m_ctx;

@@ -84,6 +84,9 @@ constexpr qint64 Busy = 3005;
 constexpr qint64 Replaced = 3006;
 // The catalogue was found damaged; it stays open for reading only.
 constexpr qint64 Damaged = 3007;
+// What a change was made from (a movie, its cast or episodes, a loan as shown) was changed by another
+// program since it was read; nothing was written.
+constexpr qint64 ChangedElsewhere = 3052;
 } // namespace CatalogueError
 
 // The open catalogue: its connection, the path it was opened from, and the statement runner every

@@ -319,6 +319,10 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
         ConnectionGuard sourceGuard(newConnectionName("recover-source"));
         ConnectionGuard targetGuard(newConnectionName("recover-target"));
         QSqlDatabase source = openReadOnly(damagedPath, sourceGuard.name());
+        // A file cut short says in its header that it has more pages than it has; the engine then
+        // refuses it whole unless told to be lenient about its layout. The connection is read-only:
+        // this changes nothing in the file.
+        runOn(source, QStringLiteral("PRAGMA writable_schema = ON"));
         QSqlDatabase target = CatalogueFile::openConnection(temp, targetGuard.name());
         applyConnectionSettings(target);
         // The new file gets this program's whole layout before any row goes in; its key columns are

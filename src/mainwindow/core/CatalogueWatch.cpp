@@ -11,15 +11,6 @@
 #include <QPointer>
 #include <QThread>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CatalogueWatch", text);
-}
-
-} // namespace
-
 CatalogueWatch::CatalogueWatch(AppContext &ctx, Catalogue &catalogue, QObject *parent)
     : QObject(parent), m_ctx(ctx), m_cat(catalogue)
 {

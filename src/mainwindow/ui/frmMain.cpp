@@ -6,6 +6,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueMaintenance.h"
+#include "ChangeConflict.h"
 #include "ComboAutoComplete.h"
 #include "MovieListModel.h"
 #include "MovieStore.h"
@@ -1345,7 +1346,11 @@ void frmMain::cmdAddActor_Click()
         if (actor.isEmpty())
             return;
         bool updated = false;
-        const int actorId = m_store->addOrUpdateCast(m_currentMovieId, actor, role, updated);
+        int actorId = 0;
+        if (!changeOrAsk(m_ctx.prompts(), tr("the cast of this movie"),
+                         [&](MovieStore::SaveMode mode) { actorId = m_store->addOrUpdateCast(m_currentMovieId, actor, role, updated, mode); },
+                         [this] { fillCast(); }))
+            return;
         if (updated) {
             // The row of this actor: the selected one when it is this actor's, else the first.
             QTreeWidgetItem *item = lstActors->currentItem();
@@ -1378,7 +1383,10 @@ void frmMain::cmdRemoveActor_Click()
         const int actorId = item->data(0, Qt::UserRole).toInt();
         if (m_ctx.prompts().question(QStringLiteral("Do you want to remove ") + name + QStringLiteral(" from this movie?"),
                                      QStringLiteral("Delete Actor?"), Prompts::Icon::Question)) {
-            m_store->removeCast(m_currentMovieId, actorId);
+            if (!changeOrAsk(m_ctx.prompts(), tr("the cast of this movie"),
+                             [&](MovieStore::SaveMode mode) { m_store->removeCast(m_currentMovieId, actorId, mode); },
+                             [this] { fillCast(); }))
+                return;
             // Every link of that actor to this movie is gone.
             for (int i = lstActors->topLevelItemCount() - 1; i >= 0; --i)
                 if (lstActors->topLevelItem(i)->data(0, Qt::UserRole).toInt() == actorId)

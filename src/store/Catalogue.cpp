@@ -254,6 +254,7 @@ QSqlDatabase connectTo(const QString &path, const QString &name)
 OpenResult Catalogue::open(const QString &path, const OpenOptions &options)
 {
     close();
+    m_damage.clear();
     NullProgress noProgress;
     ProgressSink &progress = options.progress ? *options.progress : noProgress;
     OpenResult r;

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CatalogueWatch.h"
 #include "CommunityCommands.h"
 #include "ExportCommands.h"
 #include "MovieListModel.h"
@@ -21,6 +22,8 @@
 #include "StatusReport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
@@ -119,6 +122,7 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     h.closing = [episodes] { episodes->Form_Unload(); };
 
     wireExportAndBackups(ctx, catalogue, w);
+    wireCatalogueWatch(ctx, catalogue, w);
 }
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
@@ -180,6 +184,107 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
             previous();
         automatic->closing(catalogue.isOpen() ? catalogue.path() : QString());
     };
+}
+
+namespace {
+
+// Progress of a check or a recovery in a window whose Cancel button stops it between steps.
+class CancellableProgress : public ProgressSink
+{
+public:
+    CancellableProgress(const QString &title, QWidget *parent) : m_dialog(QString(), QObject::tr("Cancel"), 0, 1, parent)
+    {
+        m_dialog.setObjectName(QStringLiteral("CatalogueCheckProgress"));
+        m_dialog.setAccessibleName(title);
+        m_dialog.setWindowTitle(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(300);
+        m_dialog.setMinimumWidth(420);
+        m_clock.start();
+    }
+    void ShowProgress(const QString &message, int minimum, int maximum) override
+    {
+        m_dialog.setLabelText(message);
+        m_dialog.setRange(minimum, maximum);
+        m_dialog.setValue(minimum);
+    }
+    void UpdateProgress(qint64 value) override { m_dialog.setValue(int(std::min<qint64>(value, m_dialog.maximum()))); }
+    void letEventsRun() override
+    {
+        if (m_clock.elapsed() >= 50) {
+            QApplication::processEvents();
+            m_clock.restart();
+        }
+    }
+    bool cancelled() const { return m_dialog.wasCanceled(); }
+
+private:
+    QProgressDialog m_dialog;
+    QElapsedTimer m_clock;
+};
+
+// Nothing else is going on: no dialog, menu or progress window, no command in a nested event loop.
+bool programIsIdle()
+{
+    return QThread::currentThread()->loopLevel() <= 1 && !QApplication::activeModalWidget() && !QApplication::activePopupWidget();
+}
+
+} // namespace
+
+void wireCatalogueWatch(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+{
+    auto *watch = new CatalogueWatch(ctx, catalogue, &w);
+    watch->setObjectName(QStringLiteral("catalogueWatch"));
+
+    // Each catalogue opened is checked once its list is on screen; the program does not wait.
+    if (MovieListModel *model = w.movieModel())
+        QObject::connect(model, &QAbstractItemModel::modelReset, watch, [watch] {
+            QTimer::singleShot(0, watch, [watch] { watch->startQuickCheck(); });
+        });
+
+    QObject::connect(watch, &CatalogueWatch::damaged, &w, [&ctx, &w, watch](const QString &message) {
+        ctx.guard(QStringLiteral("frmMain - RecoverCatalogue"), [&] {
+            CancellableProgress progress(QObject::tr("Recover Catalogue"), &w);
+            watch->offerRecovery(message, progress, [&w](const QString &path) { w.openCatalogueFile(path); },
+                                 [&progress] { return progress.cancelled(); });
+        });
+    });
+
+    if (QMenu *tools = w.findChild<QMenu *>(QStringLiteral("mnuDBTools"))) {
+        auto *check = new QAction(QObject::tr("C&heck Catalogue..."), &w);
+        check->setObjectName(QStringLiteral("mnuCheckDB"));
+        tools->addAction(check);
+        QObject::connect(tools, &QMenu::aboutToShow, check, [check, &catalogue] { check->setEnabled(catalogue.isOpen()); });
+        QObject::connect(check, &QAction::triggered, &w, [&ctx, &w, watch] {
+            ctx.guard(QStringLiteral("frmMain - mnuCheckDB_Click"), [&] {
+                w.CheckSaved();
+                CancellableProgress progress(QObject::tr("Check Catalogue"), &w);
+                watch->checkNow(progress, [&progress] { return progress.cancelled(); });
+            });
+        });
+    }
+
+    // Another program may restore a backup over the catalogue (or delete it) while it is shown
+    // here: looked for every few seconds while the program is idle and whenever it comes back to
+    // the front, and said once.
+    const auto look = [watch] {
+        if (programIsIdle())
+            watch->checkStillTheFile();
+    };
+    auto *timer = new QTimer(watch);
+    timer->setInterval(3000);
+    QObject::connect(timer, &QTimer::timeout, watch, look);
+    timer->start();
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, watch, [look](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            look();
+    });
+    QObject::connect(watch, &CatalogueWatch::replaced, &w, [&ctx](const QString &message) {
+        ctx.prompts().information(message, QObject::tr("Catalogue Replaced"));
+    });
+    QObject::connect(watch, &CatalogueWatch::removed, &w, [&ctx](const QString &message) {
+        ctx.prompts().warning(message, QObject::tr("Catalogue Deleted"));
+    });
 }
 
 void wireOpenRequests(SingleInstance &instance, Catalogue &catalogue, frmMain &w, ProgressWindow &progress, bool statusReport)

@@ -166,6 +166,7 @@ void addListChangeCounters(Migrations::Context &ctx)
     for (const Listed &l : {Listed{"MovActLink", "MovID", "MovID, ActID, PlayingAs", "CastChangeCount"},
                             Listed{"Episodes", "MovID", "MovID, Title, epsNum, discNum", "EpisodeChangeCount"}}) {
         const QString table = QLatin1String(l.table), movie = QLatin1String(l.movieColumn), counter = QLatin1String(l.counter);
+        // sql-identifiers: a fixed counter column
         const QString raise = QStringLiteral("UPDATE Movies SET %1 = coalesce(%1, 0) + 1 WHERE ID = ").arg(counter);
         for (const char *kind : {"Insert", "Update", "Delete"})
             // sql-identifiers: fixed trigger names

@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QThread>
 #include <cstdio>
+#include <memory>
 
 void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
 {
@@ -174,7 +175,8 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     if (MovieListModel *model = w.movieModel())
         QObject::connect(model, &QAbstractItemModel::modelReset, automatic, [automatic, &catalogue] {
             QTimer::singleShot(0, automatic, [automatic, &catalogue] {
-                if (catalogue.isOpen())
+                // A catalogue known to be damaged is not copied: the copy would fail its check.
+                if (catalogue.isOpen() && !catalogue.isDamaged())
                     automatic->catalogueShown(catalogue.path());
             });
         });
@@ -182,33 +184,38 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     h.closing = [previous = h.closing, automatic, &catalogue] {
         if (previous)
             previous();
-        automatic->closing(catalogue.isOpen() ? catalogue.path() : QString());
+        automatic->closing(catalogue.isOpen() && !catalogue.isDamaged() ? catalogue.path() : QString());
     };
 }
 
 namespace {
 
-// Progress of a check or a recovery in a window whose Cancel button stops it between steps.
+// Progress of a check or a recovery in a window whose Cancel button stops it between steps. The
+// window is made when the work starts, not before (a question may come first).
 class CancellableProgress : public ProgressSink
 {
 public:
-    CancellableProgress(const QString &title, QWidget *parent) : m_dialog(QString(), QObject::tr("Cancel"), 0, 1, parent)
-    {
-        m_dialog.setObjectName(QStringLiteral("CatalogueCheckProgress"));
-        m_dialog.setAccessibleName(title);
-        m_dialog.setWindowTitle(title);
-        m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(300);
-        m_dialog.setMinimumWidth(420);
-        m_clock.start();
-    }
+    CancellableProgress(const QString &title, QWidget *parent) : m_title(title), m_parent(parent) { m_clock.start(); }
     void ShowProgress(const QString &message, int minimum, int maximum) override
     {
-        m_dialog.setLabelText(message);
-        m_dialog.setRange(minimum, maximum);
-        m_dialog.setValue(minimum);
+        if (!m_dialog) {
+            m_dialog = std::make_unique<QProgressDialog>(QString(), QObject::tr("Cancel"), 0, 1, m_parent);
+            m_dialog->setObjectName(QStringLiteral("CatalogueCheckProgress"));
+            m_dialog->setAccessibleName(m_title);
+            m_dialog->setWindowTitle(m_title);
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(300);
+            m_dialog->setMinimumWidth(420);
+        }
+        m_dialog->setLabelText(message);
+        m_dialog->setRange(minimum, maximum);
+        m_dialog->setValue(minimum);
     }
-    void UpdateProgress(qint64 value) override { m_dialog.setValue(int(std::min<qint64>(value, m_dialog.maximum()))); }
+    void UpdateProgress(qint64 value) override
+    {
+        if (m_dialog)
+            m_dialog->setValue(int(std::min<qint64>(value, m_dialog->maximum())));
+    }
     void letEventsRun() override
     {
         if (m_clock.elapsed() >= 50) {
@@ -216,10 +223,12 @@ public:
             m_clock.restart();
         }
     }
-    bool cancelled() const { return m_dialog.wasCanceled(); }
+    bool cancelled() const { return m_dialog && m_dialog->wasCanceled(); }
 
 private:
-    QProgressDialog m_dialog;
+    QString m_title;
+    QWidget *m_parent;
+    std::unique_ptr<QProgressDialog> m_dialog;
     QElapsedTimer m_clock;
 };
 

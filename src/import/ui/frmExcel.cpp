@@ -1,4 +1,5 @@
 #include "frmExcel.h"
+#include "WindowPlacement.h"
 
 #include "ImportHeadings.h"
 #include "ImportPreviewModel.h"
@@ -25,6 +26,7 @@
 
 namespace {
 const QString FormName = QStringLiteral("frmExcel");
+const WindowPlacement Placement = WindowPlacement(FormName, WindowPlacement::Size).withDefaultSize(QSize(15600, 10800));
 
 // The boxes in three columns: the movie's own fields, its people, the rest.
 const int Columns[3][7] = {
@@ -200,11 +202,7 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
         refreshPreview();
     });
 
-    int w = 0, h = 0;
-    if (readTwips(m_ctx.ini(), FormName, QStringLiteral("Width"), w) && readTwips(m_ctx.ini(), FormName, QStringLiteral("Height"), h))
-        resize(w, h);
-    else
-        resize(twipsToPixels(15600), twipsToPixels(10800));
+    Placement.restore(*this, m_ctx.ini());
 
     // The open catalogue is where the movies go unless the user picks another.
     if (m_catalogue.isOpen())
@@ -450,8 +448,7 @@ void frmExcel::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    writeTwips(m_ctx.ini(), FormName, QStringLiteral("Width"), width());
-    writeTwips(m_ctx.ini(), FormName, QStringLiteral("Height"), height());
+    Placement.save(*this, m_ctx.ini());
     QWidget::closeEvent(event);
 }
 

@@ -2,6 +2,7 @@
 #include "Reports.h"
 
 #include "AppContext.h"
+#include "ProgramSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,7 @@ namespace {
 QString chooseAndWrite(AppContext &ctx, const QString &title,
                        const std::function<bool(const QString &path, QString *error)> &write)
 {
-    const QString start = existingFolderOrHome(ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("PDFFolder")));
+    const QString start = existingFolderOrHome(ProgramSettings::PDFFolder.read(ctx.ini()));
     QString path = ctx.prompts().saveFile(title, QStringLiteral("Adobe Acrobat File (*.pdf)"), start);
     if (path.isEmpty())
         return QString();

@@ -1,4 +1,5 @@
 #include "ReportPreview.h"
+#include "WindowPlacement.h"
 
 #include "AppContext.h"
 #include "ReportPainter.h"
@@ -21,6 +22,8 @@
 namespace {
 
 const QString Section = QStringLiteral("ReportPreview");
+// 760 by 900 pixels on a 96 dpi screen.
+const WindowPlacement Placement = WindowPlacement(Section, WindowPlacement::Size).withDefaultSize(QSize(11400, 13500));
 // Grey around the page, as paper on a desk.
 constexpr int PageMargin = 12;
 
@@ -204,13 +207,9 @@ ReportPreview::ReportPreview(AppContext &ctx, report::PageSource &pages, QWidget
         connect(s, &QShortcut::activated, this, k.go);
     }
 
-    int w = 0, h = 0;
-    if (readTwips(m_ctx.ini(), Section, QStringLiteral("Width"), w)
-        && readTwips(m_ctx.ini(), Section, QStringLiteral("Height"), h) && w > 200 && h > 200)
-        resize(w, h);
-    else
-        resize(760, 900);
+    // Set before the stored size so that a size too small to use is brought up to it.
     setMinimumSize(520, 360);
+    Placement.restore(*this, m_ctx.ini());
     updateScale();
     updateControls();
 }
@@ -352,7 +351,6 @@ void ReportPreview::showEvent(QShowEvent *event)
 
 void ReportPreview::done(int result)
 {
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("Width"), width());
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("Height"), height());
+    Placement.save(*this, m_ctx.ini());
     QDialog::done(result);
 }

@@ -180,7 +180,7 @@ private slots:
     {
         const int heat = addMovie(*cat, QStringLiteral("Heat"));
         const int a = Loans::recordLoan(*cat, heat, QStringLiteral("Heat"), QStringLiteral("Ann"), QDate(2025, 11, 20));
-        frmLoans w(t->ctx(), *cat, main);
+        frmLoans w(t->ctx(), *cat, main.events);
         Catalogue other;
         QVERIFY(other.open(cat->path()).opened());
         Loans::setReturned(other, a, QDate(2025, 12, 1));

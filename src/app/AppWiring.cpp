@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueEvents.h"
+#include "CatalogueWatch.h"
 #include "CoverSource.h"
 #include "EditedMovie.h"
 #include "MovieEditor.h"
@@ -29,12 +30,15 @@
 #include "StatusReport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <QThread>
 #include <cstdio>
+#include <memory>
 
 void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)
 {
@@ -140,6 +144,7 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
 
     wireExportAndBackups(ctx, catalogue, w);
     wirePictureViews(ctx, catalogue, events, w);
+    wireCatalogueWatch(ctx, catalogue, w);
 }
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
@@ -191,12 +196,116 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     if (MovieListModel *model = w.movieModel())
         QObject::connect(model, &QAbstractItemModel::modelReset, automatic, [automatic, &catalogue] {
             QTimer::singleShot(0, automatic, [automatic, &catalogue] {
-                if (catalogue.isOpen())
+                // A catalogue known to be damaged is not copied: the copy would fail its check.
+                if (catalogue.isOpen() && !catalogue.isDamaged())
                     automatic->catalogueShown(catalogue.path());
             });
         });
     QObject::connect(&w, &frmMain::closing, automatic, [automatic, &catalogue] {
-        automatic->closing(catalogue.isOpen() ? catalogue.path() : QString());
+        automatic->closing(catalogue.isOpen() && !catalogue.isDamaged() ? catalogue.path() : QString());
+    });
+}
+
+namespace {
+
+// Progress of a check or a recovery in a window whose Cancel button stops it between steps. The
+// window is made when the work starts, not before (a question may come first).
+class CancellableProgress : public ProgressSink
+{
+public:
+    CancellableProgress(const QString &title, QWidget *parent) : m_title(title), m_parent(parent) { m_clock.start(); }
+    void ShowProgress(const QString &message, int minimum, int maximum) override
+    {
+        if (!m_dialog) {
+            m_dialog = std::make_unique<QProgressDialog>(QString(), QObject::tr("Cancel"), 0, 1, m_parent);
+            m_dialog->setObjectName(QStringLiteral("CatalogueCheckProgress"));
+            m_dialog->setAccessibleName(m_title);
+            m_dialog->setWindowTitle(m_title);
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(300);
+            m_dialog->setMinimumWidth(420);
+        }
+        m_dialog->setLabelText(message);
+        m_dialog->setRange(minimum, maximum);
+        m_dialog->setValue(minimum);
+    }
+    void UpdateProgress(qint64 value) override
+    {
+        if (m_dialog)
+            m_dialog->setValue(int(std::min<qint64>(value, m_dialog->maximum())));
+    }
+    void letEventsRun() override
+    {
+        if (m_clock.elapsed() >= 50) {
+            QApplication::processEvents();
+            m_clock.restart();
+        }
+    }
+    bool cancelled() const { return m_dialog && m_dialog->wasCanceled(); }
+
+private:
+    QString m_title;
+    QWidget *m_parent;
+    std::unique_ptr<QProgressDialog> m_dialog;
+    QElapsedTimer m_clock;
+};
+
+// Nothing else is going on: no dialog, menu or progress window, no command in a nested event loop.
+bool programIsIdle()
+{
+    return QThread::currentThread()->loopLevel() <= 1 && !QApplication::activeModalWidget() && !QApplication::activePopupWidget();
+}
+
+} // namespace
+
+void wireCatalogueWatch(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+{
+    auto *watch = new CatalogueWatch(ctx, catalogue, &w);
+    watch->setObjectName(QStringLiteral("catalogueWatch"));
+
+    // Each catalogue opened is checked once its list is on screen; the program does not wait.
+    if (MovieListModel *model = w.movieModel())
+        QObject::connect(model, &QAbstractItemModel::modelReset, watch, [watch] {
+            QTimer::singleShot(0, watch, [watch] { watch->startQuickCheck(); });
+        });
+
+    QObject::connect(watch, &CatalogueWatch::damaged, &w, [&ctx, &w, watch](const QString &message) {
+        ctx.guard(QStringLiteral("frmMain - RecoverCatalogue"), [&] {
+            CancellableProgress progress(QObject::tr("Recover Catalogue"), &w);
+            watch->offerRecovery(message, progress, [&w](const QString &path) { w.openCatalogueFile(path); },
+                                 [&progress] { return progress.cancelled(); });
+        });
+    });
+
+    QObject::connect(w.mnuDBTools, &QMenu::aboutToShow, w.mnuCheckDB, [&w, &catalogue] { w.mnuCheckDB->setEnabled(catalogue.isOpen()); });
+    QObject::connect(&w, &frmMain::checkCatalogueRequested, watch, [&ctx, &w, watch] {
+        ctx.guard(QStringLiteral("frmMain - mnuCheckDB_Click"), [&] {
+            w.CheckSaved();
+            CancellableProgress progress(QObject::tr("Check Catalogue"), &w);
+            watch->checkNow(progress, [&progress] { return progress.cancelled(); });
+        });
+    });
+
+    // Another program may restore a backup over the catalogue (or delete it) while it is shown
+    // here: looked for every few seconds while the program is idle and whenever it comes back to
+    // the front, and said once.
+    const auto look = [watch] {
+        if (programIsIdle())
+            watch->checkStillTheFile();
+    };
+    auto *timer = new QTimer(watch);
+    timer->setInterval(3000);
+    QObject::connect(timer, &QTimer::timeout, watch, look);
+    timer->start();
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, watch, [look](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            look();
+    });
+    QObject::connect(watch, &CatalogueWatch::replaced, &w, [&ctx](const QString &message) {
+        ctx.prompts().information(message, QObject::tr("Catalogue Replaced"));
+    });
+    QObject::connect(watch, &CatalogueWatch::removed, &w, [&ctx](const QString &message) {
+        ctx.prompts().warning(message, QObject::tr("Catalogue Deleted"));
     });
 }
 

@@ -13,6 +13,10 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
 // File > Export, Back Up Catalogue, Restore from Backup, and the automatic backups (called by
 // wireMainWindow).
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
+// The watch over the open catalogue (called by wireMainWindow): the background check after each
+// open, the offer to recover a damaged catalogue, Check Catalogue... in the database tools, and
+// noticing another program's restore or deletion of the file.
+void wireCatalogueWatch(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
 
 // Opens the catalogues the program is asked to open (its own command line, later starts) in the
 // main window, one at a time while it is idle. statusReport prints the program's state as one JSON

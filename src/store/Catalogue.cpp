@@ -153,6 +153,7 @@ void Catalogue::adopt(QSqlDatabase db, const QString &connectionName, const QStr
     m_connectionName = connectionName;
     m_path = path;
     m_damage.clear();
+    ++m_generation;
     // The connection has just opened and read the file at path: that file is the catalogue.
     struct stat st {};
     m_identityKnown = ::stat(QFile::encodeName(path).constData(), &st) == 0;
@@ -186,14 +187,27 @@ void Catalogue::replacedUnderneath()
     // A deleted file stays open for reading what it held; every write is refused as this one.
     if (stillThere)
         throw CinelogError(CatalogueError::Replaced,
-                           QStringLiteral("The catalogue file '%1' was replaced by another program (for example one that "
-                                          "compacted it) while it was open here. Your change was not written.")
+                           QStringLiteral("The catalogue file '%1' was replaced by another program (one that compacted "
+                                          "it or restored a backup over it) while it was open here. Your change was not written.")
                                    .arg(path)
                                + reopened);
     throw CinelogError(CatalogueError::Replaced,
                        QStringLiteral("The catalogue file '%1' was deleted or moved away by another program while it was "
                                       "open here. Your change was not written. Open the catalogue again from where it "
                                       "is now.").arg(path));
+}
+
+Catalogue::FileState Catalogue::reopenIfReplaced()
+{
+    if (!isOpen() || m_txDepth > 0 || !m_identityKnown || isStillTheFileAtPath())
+        return FileState::Same;
+    const QString path = m_path;
+    if (!QFileInfo(path).isFile())
+        return FileState::Gone;
+    const OpenResult r = open(path);
+    if (m_onReopened)
+        m_onReopened();
+    return r.opened() ? FileState::Reopened : FileState::ReopenFailed;
 }
 
 namespace {
@@ -240,6 +254,7 @@ QSqlDatabase connectTo(const QString &path, const QString &name)
 OpenResult Catalogue::open(const QString &path, const OpenOptions &options)
 {
     close();
+    m_damage.clear();
     NullProgress noProgress;
     ProgressSink &progress = options.progress ? *options.progress : noProgress;
     OpenResult r;
@@ -349,8 +364,41 @@ CinelogError busyError(const QString &path)
 
 void Catalogue::markDamaged(const QString &why)
 {
-    if (m_damage.isEmpty())
-        m_damage = why.isEmpty() ? QStringLiteral("damaged") : why;
+    if (!m_damage.isEmpty())
+        return;
+    m_damage = why.isEmpty() ? QStringLiteral("damaged") : why;
+    if (m_onDamaged)
+        m_onDamaged(m_damage);
+}
+
+CinelogError Catalogue::inPlainWords(const CinelogError &e, const QString &path)
+{
+    const qint64 code = e.number();
+    switch (code & 0xff) {
+    case 8: // SQLITE_READONLY and its extended codes
+        if (code == 1032) // SQLITE_READONLY_DBMOVED
+            return CinelogError(CatalogueError::Replaced,
+                                QStringLiteral("The catalogue file '%1' was deleted, moved or replaced while it was open "
+                                               "here. Nothing was written. Open the catalogue again from where it is now.")
+                                    .arg(path));
+        return CinelogError(code, QStringLiteral("The catalogue '%1' cannot be written: the file or its folder is read-only "
+                                                 "for you, or the file was moved or deleted. Nothing was written. Check the "
+                                                 "file's permissions, or open the catalogue again.").arg(path));
+    case 10: // SQLITE_IOERR
+        if (code == 522) // a read cut short: the file is shorter than it says
+            break;
+        return CinelogError(code, QStringLiteral("The catalogue '%1' could not be read or written (%2). Check the disk or "
+                                                 "network drive it is on, then try again.").arg(path, e.description()));
+    case 13: // SQLITE_FULL
+        return CinelogError(code, QStringLiteral("The disk holding the catalogue '%1' is full. Nothing was written: make "
+                                                 "room on it, then try again.").arg(path));
+    case 14: // SQLITE_CANTOPEN
+        return CinelogError(code, QStringLiteral("The catalogue '%1' cannot be opened (%2). Check that the file and its folder "
+                                                 "are still there and that you may read and write them.").arg(path, e.description()));
+    default:
+        break;
+    }
+    return e;
 }
 
 QSqlQuery Catalogue::run(const QString &sql, const QVariantList &values)
@@ -360,13 +408,17 @@ QSqlQuery Catalogue::run(const QString &sql, const QVariantList &values)
     } catch (const CinelogError &e) {
         if (engineBusy(e))
             throw busyError(m_path);
-        // SQLITE_CORRUPT and its extended codes, SQLITE_NOTADB.
-        if ((e.number() & 0xff) == 11 || e.number() == 26) {
+        // SQLITE_CORRUPT and its extended codes, SQLITE_NOTADB, a read past the file's end.
+        if ((e.number() & 0xff) == 11 || e.number() == 26 || e.number() == 522) {
             markDamaged(e.description());
             throw CinelogError(CatalogueError::Damaged,
                                QStringLiteral("The catalogue '%1' is damaged (%2). It stays open for reading only: "
-                                              "nothing more is written to it.").arg(m_path, e.description()));
+                                              "nothing more is written to it. Recover what can be read into a new "
+                                              "catalogue, or go back to a backup.").arg(m_path, e.description()));
         }
+        const CinelogError plain = inPlainWords(e, m_path);
+        if (plain.description() != e.description())
+            throw plain;
         throw;
     }
 }
@@ -427,7 +479,7 @@ void Catalogue::commit()
     QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
     if (engineBusy(e))
         throw busyError(m_path);
-    throw e;
+    throw inPlainWords(e, m_path);
 }
 
 void Catalogue::rollback()

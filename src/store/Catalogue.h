@@ -84,6 +84,9 @@ constexpr qint64 Busy = 3005;
 constexpr qint64 Replaced = 3006;
 // The catalogue was found damaged; it stays open for reading only.
 constexpr qint64 Damaged = 3007;
+// What a change was made from (a movie, its cast or episodes, a loan as shown) was changed by another
+// program since it was read; nothing was written.
+constexpr qint64 ChangedElsewhere = 3052;
 } // namespace CatalogueError
 
 // The open catalogue: its connection, the path it was opened from, and the statement runner every
@@ -140,11 +143,25 @@ public:
     // write throws CatalogueError::Replaced without touching either file.
     bool isStillTheFileAtPath() const;
     void setReopenedHandler(std::function<void()> handler) { m_onReopened = std::move(handler); }
+    // Between writes too, another program may put a different file in the catalogue's place (a
+    // restore from backup): when nothing is being written here and the file at path() is another
+    // one, opens that file (telling the handler above) and returns Reopened. A deleted file is
+    // left open for reading, as a write would find it.
+    enum class FileState { Same, Reopened, ReopenFailed, Gone };
+    FileState reopenIfReplaced();
+    bool inTransaction() const { return m_txDepth > 0; }
+    // Counts the files opened through this object: tells one opened file from the next, also at
+    // the same path.
+    quint64 generation() const { return m_generation; }
 
     // Once the engine reports the file malformed (or a check finds it so), the catalogue is open for
     // reading only: every later write throws CatalogueError::Damaged and the file stays untouched.
     void markDamaged(const QString &why);
     bool isDamaged() const { return !m_damage.isEmpty(); }
+    // Told once per opened file, when it is first found damaged (by an engine error or a check),
+    // so that the user can be offered to recover what still reads. It runs inside the failing
+    // call: a handler that asks the user should queue the question.
+    void setDamagedHandler(std::function<void(const QString &why)> handler) { m_onDamaged = std::move(handler); }
     const QString &damage() const { return m_damage; }
 
     // How long a statement waits for another program's lock before it fails with
@@ -155,6 +172,10 @@ public:
     // Throws CinelogError for a failed query.
     static void check(const QSqlQuery &q);
     static CinelogError errorOf(const QSqlError &e);
+    // The engine's failures that concern the file as a whole (read-only, cannot be opened, disk
+    // full, input/output error) said in plain words that name the file and what to do; any other
+    // error is returned as it is.
+    static CinelogError inPlainWords(const CinelogError &e, const QString &path);
 
     // The name of the connection, for diagnostics.
     QString connectionName() const { return m_connectionName; }
@@ -177,5 +198,7 @@ private:
     dev_t m_device = 0;
     ino_t m_inode = 0;
     std::function<void()> m_onReopened;
+    std::function<void(const QString &)> m_onDamaged;
     QString m_damage;
+    quint64 m_generation = 0;
 };

@@ -145,6 +145,53 @@ void addMovieChangeCounter(Migrations::Context &ctx)
         "BEGIN UPDATE Movies SET ChangeCount = coalesce(OLD.ChangeCount, 0) + 1 WHERE ID = NEW.ID; END"));
 }
 
+// A movie's cast and its episodes each have a change counter in the movie's row, and each loan one
+// of its own, raised by triggers on every change by any program, so that a change made from an
+// older reading (a cast, an episode list or a loan shown before another program changed it) can be
+// told apart. The counters' own updates fire no counting trigger (none watches them), also with
+// recursive triggers on; built-in functions only.
+void addListChangeCounters(Migrations::Context &ctx)
+{
+    QSqlDatabase &db = ctx.db;
+    const QStringList movieColumns = columnNames(db, QStringLiteral("Movies"));
+    for (const char *column : {"CastChangeCount", "EpisodeChangeCount"})
+        if (!movieColumns.contains(QLatin1String(column)))
+            // sql-identifiers: a fixed column name
+            runOn(db, QStringLiteral("ALTER TABLE Movies ADD COLUMN %1 INTEGER NOT NULL DEFAULT 0").arg(QLatin1String(column)));
+    if (!columnNames(db, QStringLiteral("LoanOut")).contains(QStringLiteral("ChangeCount")))
+        runOn(db, QStringLiteral("ALTER TABLE LoanOut ADD COLUMN ChangeCount INTEGER NOT NULL DEFAULT 0"));
+
+    struct Listed {
+        const char *table, *movieColumn, *watched, *counter;
+    };
+    for (const Listed &l : {Listed{"MovActLink", "MovID", "MovID, ActID, PlayingAs", "CastChangeCount"},
+                            Listed{"Episodes", "MovID", "MovID, Title, epsNum, discNum", "EpisodeChangeCount"}}) {
+        const QString table = QLatin1String(l.table), movie = QLatin1String(l.movieColumn), counter = QLatin1String(l.counter);
+        // sql-identifiers: a fixed counter column
+        const QString raise = QStringLiteral("UPDATE Movies SET %1 = coalesce(%1, 0) + 1 WHERE ID = ").arg(counter);
+        for (const char *kind : {"Insert", "Update", "Delete"})
+            // sql-identifiers: fixed trigger names
+            runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS %1_Count%2").arg(table, QLatin1String(kind)));
+        // sql-identifiers: fixed table, column and trigger names
+        runOn(db, QStringLiteral("CREATE TRIGGER %1_CountInsert AFTER INSERT ON %1 FOR EACH ROW BEGIN %2NEW.%3; END")
+                      .arg(table, raise, movie));
+        // sql-identifiers: fixed table, column and trigger names
+        runOn(db, QStringLiteral("CREATE TRIGGER %1_CountDelete AFTER DELETE ON %1 FOR EACH ROW BEGIN %2OLD.%3; END")
+                      .arg(table, raise, movie));
+        // A row moved to another movie changes both movies' lists.
+        // sql-identifiers: fixed table, column and trigger names
+        runOn(db, QStringLiteral("CREATE TRIGGER %1_CountUpdate AFTER UPDATE OF %4 ON %1 FOR EACH ROW BEGIN %2OLD.%3; "
+                                 "%2NEW.%3 AND NEW.%3 IS NOT OLD.%3; END")
+                      .arg(table, raise, movie, QLatin1String(l.watched)));
+    }
+    // The loan's own fields; the copy of the movie's title a movie save keeps up to date is not
+    // the loan's change.
+    runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS LoanOut_ChangeCount"));
+    runOn(db, QStringLiteral("CREATE TRIGGER LoanOut_ChangeCount AFTER UPDATE OF MovieID, LoanedTo, DateOut, DateIn ON LoanOut "
+                             "FOR EACH ROW WHEN NEW.ChangeCount IS OLD.ChangeCount "
+                             "BEGIN UPDATE LoanOut SET ChangeCount = coalesce(OLD.ChangeCount, 0) + 1 WHERE ID = NEW.ID; END"));
+}
+
 } // namespace
 
 namespace Migrations {
@@ -160,6 +207,7 @@ const std::vector<Step> &ladder()
         {BaseVersion, "the layout check", completeLayout},
         {KeyVersion, "the text keys", [](Context &ctx) { TextKeys::addTo(ctx.db, ctx.status); }},
         {4, "the movies' change counter", addMovieChangeCounter},
+        {5, "the change counters of casts, episodes and loans", addListChangeCounters},
         {6, "the quick filter's index", [](Context &ctx) { MovieTextIndex::create(ctx.db, ctx.status); }},
     };
     return steps;

@@ -250,6 +250,22 @@ void frmCoverSearch::Query(const QString &keywords, const QString &domain, const
             m_searching = false;
             if (status == 200 || status == 600 || m_closedWhileSearching)
                 return;
+            // Only a search the server answered with no match found no covers; a server that could
+            // not be reached or answered with an error is said to have failed, and why.
+            const Coverfetch::AWSError serviceError = objCVFCore->AWSError();
+            const bool nothingMatched =
+                status == 406 || (status == 402 && serviceError.strCode.endsWith(QLatin1String("NoExactMatches")));
+            if (!nothingMatched) {
+                QString why = objCVFCore->StatusCodeDescription(status);
+                if (!serviceError.strMessage.isEmpty())
+                    why += QLatin1Char(' ') + serviceError.strMessage;
+                prompts.warning(tr("The search for covers of %1 did not work: the cover server could not be reached or "
+                                   "did not answer as expected (%2).\r\rCheck your internet connection and the cover "
+                                   "source in the Options window, then search again.")
+                                    .arg(words, why),
+                                tr("Cover Search Failed"));
+                return;
+            }
             if (!prompts.question(QStringLiteral("Couldn't find any covers for ") + m_edited.title() + QStringLiteral(".\r\r")
                                       + QStringLiteral("Do you want to enter a new title to search by?"),
                                   QStringLiteral("No Covers Found"), Prompts::Icon::Question)) {

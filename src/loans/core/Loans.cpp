@@ -81,7 +81,10 @@ int recordLoan(Catalogue &cat, int movieId, const QString &movieTitle, const QSt
 
 QList<LoanRow> loans(Catalogue &cat, Filter filter, const QString &borrower)
 {
-    QString sql = QStringLiteral("SELECT ID, MovieID, MovieTitle, LoanedTo, DateOut, DateIn FROM LoanOut");
+    const bool counted = cat.scalar(QStringLiteral("SELECT 1 FROM pragma_table_info('LoanOut') WHERE name = 'ChangeCount'")).isValid();
+    // sql-identifiers: a fixed column or none
+    QString sql = QStringLiteral("SELECT ID, MovieID, MovieTitle, LoanedTo, DateOut, DateIn%1 FROM LoanOut")
+                      .arg(counted ? QStringLiteral(", ChangeCount") : QString());
     QStringList where;
     QVariantList values;
     if (filter == Filter::LoanedOut)
@@ -106,15 +109,28 @@ QList<LoanRow> loans(Catalogue &cat, Filter filter, const QString &borrower)
         r.loanedTo = q.value(3).toString();
         r.dateOut = storedDate(q.value(4));
         r.dateIn = storedDate(q.value(5));
+        if (counted)
+            r.changeCount = q.value(6).toLongLong();
         out << r;
     }
     return out;
 }
 
-void setReturned(Catalogue &cat, int loanId, const QDate &dateIn)
+void setReturned(Catalogue &cat, int loanId, const QDate &dateIn, qint64 seen)
 {
     const QVariant value = dateIn.isValid() ? QVariant(dateIn.toString(Qt::ISODate)) : QVariant();
-    cat.exec(QStringLiteral("UPDATE LoanOut SET DateIn = ? WHERE ID = ?"), {value, loanId});
+    if (seen < 0) {
+        cat.exec(QStringLiteral("UPDATE LoanOut SET DateIn = ? WHERE ID = ?"), {value, loanId});
+        return;
+    }
+    // Checked under the write lock, so that no other program changes the loan in between.
+    cat.transaction([&] {
+        const QVariant now = cat.scalar(QStringLiteral("SELECT ChangeCount FROM LoanOut WHERE ID = ?"), {loanId});
+        if (!now.isValid() || now.toLongLong() != seen)
+            throw CinelogError(CatalogueError::ChangedElsewhere,
+                               QStringLiteral("This loan was changed or removed by another program after it was shown here."));
+        cat.exec(QStringLiteral("UPDATE LoanOut SET DateIn = ? WHERE ID = ?"), {value, loanId});
+    });
 }
 
 QStringList openBorrowers(Catalogue &cat, int movieId)

@@ -15,6 +15,9 @@ struct LoanRow {
     QString loanedTo;
     QDate dateOut;
     QDate dateIn;
+    // How often the loan was changed, by any program, when it was read; -1 when the catalogue
+    // keeps no count.
+    qint64 changeCount = -1;
 };
 
 namespace Loans {
@@ -41,8 +44,10 @@ int recordLoan(Catalogue &cat, int movieId, const QString &movieTitle, const QSt
 // as the catalogue compares text (ignoring letter case).
 QList<LoanRow> loans(Catalogue &cat, Filter filter, const QString &borrower = QString());
 
-// Marks a loan returned on dateIn, or open again when dateIn is null.
-void setReturned(Catalogue &cat, int loanId, const QDate &dateIn);
+// Marks a loan returned on dateIn, or open again when dateIn is null. With seen (a LoanRow's
+// changeCount, not -1), a loan another program changed or removed since it was read throws
+// CatalogueError::ChangedElsewhere and nothing is written.
+void setReturned(Catalogue &cat, int loanId, const QDate &dateIn, qint64 seen = -1);
 
 // Borrowers of the open loans of a movie, for tooltips and tests.
 QStringList openBorrowers(Catalogue &cat, int movieId);

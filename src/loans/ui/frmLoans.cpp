@@ -202,8 +202,27 @@ void frmLoans::ckReturned_Click(bool ticked)
     if (m_selectedLoanId == 0)
         return;
     const int loanId = m_selectedLoanId;
+    qint64 seen = -1;
+    for (const LoanRow &r : m_rows)
+        if (r.id == loanId)
+            seen = r.changeCount;
     const bool ok = m_ctx.guard(QStringLiteral("frmLoans ckReturned_Click"), [&] {
-        Loans::setReturned(m_catalogue, loanId, ticked ? m_ctx.clock().today() : QDate());
+        const QDate dateIn = ticked ? m_ctx.clock().today() : QDate();
+        try {
+            Loans::setReturned(m_catalogue, loanId, dateIn, seen);
+        } catch (const CinelogError &e) {
+            if (e.number() != CatalogueError::ChangedElsewhere)
+                throw;
+            // Yes shows the loans as they are stored now (the list is read again below).
+            if (m_ctx.prompts().questionYesNoCancel(
+                    tr("Another program changed this loan after it was shown here.\n\n"
+                       "Yes: show the loans as they are stored now (your change here is dropped).\n"
+                       "No: make your change over the other one.\n"
+                       "Cancel: leave the loan as it is stored."),
+                    tr("Loan Changed Elsewhere"), Prompts::Icon::Warning)
+                == Prompts::Answer::No)
+                Loans::setReturned(m_catalogue, loanId, dateIn);
+        }
     });
     GetLoans();
     if (ok)

@@ -72,6 +72,9 @@ bool CatalogueSession::open(const QString &path)
     if (!r.opened()) {
         if (r.error)
             m_ctx.LogError(r.error->description(), r.error->number(), QStringLiteral("DBConn"));
+        // A catalogue too damaged to open: the user is offered to recover what still reads.
+        if (r.status == OpenResult::Status::Damaged)
+            m_catalogue.markDamaged(r.error ? r.error->description() : QString());
         return false;
     }
     m_ctx.guard(QStringLiteral("DBConn"), [&] {

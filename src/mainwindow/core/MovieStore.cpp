@@ -203,9 +203,40 @@ QString MovieStore::openLoanBorrower(int id)
     return q.next() ? text(q, 0) : QString();
 }
 
+QVariant MovieStore::castCounter(int movieId)
+{
+    // A catalogue whose layout could not be brought up to date has no counter.
+    if (!m_cat.scalar(QStringLiteral("SELECT 1 FROM pragma_table_info('Movies') WHERE name = 'CastChangeCount'")).isValid())
+        return QVariant();
+    return m_cat.scalar(QStringLiteral("SELECT CastChangeCount FROM Movies WHERE ID = ?"), {movieId});
+}
+
+void MovieStore::checkCastUnchanged(int movieId, SaveMode mode)
+{
+    const auto seen = m_seenCast.find(movieId);
+    if (mode != SaveMode::IfUnchanged || seen == m_seenCast.end())
+        return;
+    const QVariant now = castCounter(movieId);
+    if (now.isValid() && now.toLongLong() != seen->second)
+        throw CinelogError(ChangedElsewhere, QStringLiteral("The cast of this movie was changed by another program after it "
+                                                            "was shown here."));
+}
+
+void MovieStore::rememberCast(int movieId)
+{
+    const QVariant now = castCounter(movieId);
+    if (now.isValid())
+        m_seenCast[movieId] = now.toLongLong();
+    else
+        m_seenCast.erase(movieId);
+}
+
 QList<CastMember> MovieStore::cast(int movieId)
 {
     QList<CastMember> out;
+    // Read before the list: a change between the two makes a later change ask once too often,
+    // never once too few.
+    rememberCast(movieId);
     // A link to an actor that no longer exists is not shown.
     QSqlQuery q = m_cat.exec(QStringLiteral("SELECT a.ID, a.Actor, l.PlayingAs FROM MovActLink l JOIN Actors a ON a.ID = l.ActID "
                                             "WHERE l.MovID = ? ORDER BY l.rowid"), {movieId});
@@ -214,11 +245,12 @@ QList<CastMember> MovieStore::cast(int movieId)
     return out;
 }
 
-int MovieStore::addOrUpdateCast(int movieId, const QString &actor, const QString &role, bool &updated)
+int MovieStore::addOrUpdateCast(int movieId, const QString &actor, const QString &role, bool &updated, SaveMode mode)
 {
     int actorId = 0;
     updated = false;
     m_cat.transaction([&] {
+        checkCastUnchanged(movieId, mode);
         QVariant existing = m_cat.scalar(QStringLiteral("SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1"),
                                            {foldedText(actor)});
         if (existing.isValid()) {
@@ -228,6 +260,7 @@ int MovieStore::addOrUpdateCast(int movieId, const QString &actor, const QString
                                          {role, movieId, actorId});
                 if (q.numRowsAffected() > 0) {
                     updated = true;
+                    rememberCast(movieId);
                     return;
                 }
             }
@@ -237,13 +270,18 @@ int MovieStore::addOrUpdateCast(int movieId, const QString &actor, const QString
         }
         m_cat.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) VALUES (?, ?, ?)"),
                    {movieId, actorId, NullIfEmpty(role)});
+        rememberCast(movieId);
     });
     return actorId;
 }
 
-void MovieStore::removeCast(int movieId, int actorId)
+void MovieStore::removeCast(int movieId, int actorId, SaveMode mode)
 {
-    m_cat.exec(QStringLiteral("DELETE FROM MovActLink WHERE MovID = ? AND ActID = ?"), {movieId, actorId});
+    m_cat.transaction([&] {
+        checkCastUnchanged(movieId, mode);
+        m_cat.exec(QStringLiteral("DELETE FROM MovActLink WHERE MovID = ? AND ActID = ?"), {movieId, actorId});
+        rememberCast(movieId);
+    });
 }
 
 bool MovieStore::ensureName(const QString &table, const QString &column, const QString &name)

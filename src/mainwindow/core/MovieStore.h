@@ -1,13 +1,13 @@
 #pragma once
 
+#include "Catalogue.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <map>
-
-class Catalogue;
 
 // One movie's editable fields, as the editor shows and stores them.
 struct MovieRecord {
@@ -49,7 +49,7 @@ public:
     // A save of a movie that another program (or a stock tool) changed after it was loaded here
     // throws CinelogError with this number; nothing is written. Each movie has a change counter in
     // the catalogue that a trigger raises with every change of the fields a save writes.
-    static constexpr qint64 ChangedElsewhere = 3052;
+    static constexpr qint64 ChangedElsewhere = CatalogueError::ChangedElsewhere;
     enum class SaveMode {
         IfUnchanged, // refuse to write over a change made elsewhere since the movie was loaded
         Overwrite,   // write this version whatever happened meanwhile
@@ -68,11 +68,15 @@ public:
     // Open loan's borrower by movie; empty when not lent.
     QString openLoanBorrower(int id);
 
+    // The movie's cast; what a later change of the cast is checked against.
     QList<CastMember> cast(int movieId);
     // Adds the actor (creating the name when new) to the movie's cast, or, when role is not empty and
     // the actor is already in the cast, changes that role. Returns the actor's ID; updated tells which.
-    int addOrUpdateCast(int movieId, const QString &actor, const QString &role, bool &updated);
-    void removeCast(int movieId, int actorId);
+    // With IfUnchanged, a cast another program changed since cast() read it throws ChangedElsewhere
+    // and nothing is written.
+    int addOrUpdateCast(int movieId, const QString &actor, const QString &role, bool &updated,
+                        SaveMode mode = SaveMode::IfUnchanged);
+    void removeCast(int movieId, int actorId, SaveMode mode = SaveMode::IfUnchanged);
 
     // Adds the name to its pick-list table when no entry equals it (ignoring letter case).
     // Returns true when it was added.
@@ -96,6 +100,13 @@ private:
     bool hasChangeCounter();
     QVariant changeCounter(int id);
     Catalogue &m_cat;
+    QVariant castCounter(int movieId);
+    // Inside the write transaction: refuses a cast change made from an older reading; after it,
+    // remember the counter as this program's own.
+    void checkCastUnchanged(int movieId, SaveMode mode);
+    void rememberCast(int movieId);
     // Each movie's change counter as this program last read or wrote it.
     std::map<int, qint64> m_seen;
+    // The same for each movie's cast.
+    std::map<int, qint64> m_seenCast;
 };

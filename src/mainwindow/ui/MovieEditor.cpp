@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueSession.h"
+#include "ChangeConflict.h"
 #include "ComboAutoComplete.h"
 #include "CoverPictures.h"
 #include "EditedMovie.h"
@@ -634,7 +635,11 @@ void MovieEditor::cmdAddActor_Click()
         if (actor.isEmpty())
             return;
         bool updated = false;
-        const int actorId = m_store.addOrUpdateCast(m_edited->id(), actor, role, updated);
+        int actorId = 0;
+        if (!changeOrAsk(m_ctx.prompts(), tr("the cast of this movie"),
+                         [&](MovieStore::SaveMode mode) { actorId = m_store.addOrUpdateCast(m_edited->id(), actor, role, updated, mode); },
+                         [this] { fillCast(); }))
+            return;
         if (updated) {
             // The row of this actor: the selected one when it is this actor's, else the first.
             QTreeWidgetItem *item = lstActors->currentItem();
@@ -667,7 +672,10 @@ void MovieEditor::cmdRemoveActor_Click()
         const int actorId = item->data(0, Qt::UserRole).toInt();
         if (m_ctx.prompts().question(QStringLiteral("Do you want to remove ") + name + QStringLiteral(" from this movie?"),
                                      QStringLiteral("Delete Actor?"), Prompts::Icon::Question)) {
-            m_store.removeCast(m_edited->id(), actorId);
+            if (!changeOrAsk(m_ctx.prompts(), tr("the cast of this movie"),
+                             [&](MovieStore::SaveMode mode) { m_store.removeCast(m_edited->id(), actorId, mode); },
+                             [this] { fillCast(); }))
+                return;
             // Every link of that actor to this movie is gone.
             for (int i = lstActors->topLevelItemCount() - 1; i >= 0; --i)
                 if (lstActors->topLevelItem(i)->data(0, Qt::UserRole).toInt() == actorId)

@@ -247,6 +247,7 @@ void frmMain::buildMenus()
     mnuDBTools = sub(mnuDatabase, "mnuDBTools", QStringLiteral("Databse Tools"));
     mnuCleanDB = addCommand(mnuDBTools, "mnuCleanDB", QStringLiteral("Clean Database"), &frmMain::mnuCleanDB_Click);
     mnuCompactDB = addCommand(mnuDBTools, "mnuCompactDB", QStringLiteral("Compact Database"), &frmMain::mnuCompactDB_Click);
+    mnuCheckDB = addRequest(mnuDBTools, "mnuCheckDB", tr("C&heck Catalogue..."), &frmMain::checkCatalogueRequested);
 
     mnuWebSearch = top("mnuWebSearch", QStringLiteral("&Web"), true);
     mnuURL = addCommand(mnuWebSearch, "mnuURL", QStringLiteral("Visit Website"), [this] { m_editor->cmdURL_Click(); });

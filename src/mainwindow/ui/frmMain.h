@@ -118,7 +118,7 @@ public:
         *mnuSearchDirector, *mnuWindow, *mnuHidden, *mnuCD2, *mnuHidActor;
     // Menu commands.
     QAction *mnuNewDB, *mnuOpenDB, *mnuNew, *mnuSave, *mnuDelete, *mnuExcel, *mnuMovieTitles, *mnuPrintDetails, *mnuExit;
-    QAction *mnuSearch, *mnuLoans, *mnuUserList, *mnuActDir, *mnuSaveCoverFile, *mnuCleanDB, *mnuCompactDB;
+    QAction *mnuSearch, *mnuLoans, *mnuUserList, *mnuActDir, *mnuSaveCoverFile, *mnuCleanDB, *mnuCompactDB, *mnuCheckDB;
     QAction *mnuURL, *mnuCoverSearch, *mnuUploadInfo, *mnuDownloadInfo, *mnuMovieTitle, *mnuNetflixTitle, *mnuDirector,
         *mnuNetflixDirector;
     QAction *mnuOptions, *mnuWebsite, *mnuForums, *mnuAbout;
@@ -144,6 +144,8 @@ signals:
     void loanOutRequested(int movieId, const QString &title);
     void addToUserListRequested(int movieId, const QString &title);
     void coverSearchRequested(const QString &title);
+    // Tools > Databse Tools > Check Catalogue...: the full check of the open catalogue.
+    void checkCatalogueRequested();
     // The options dialog was made: other parts add their rows to it.
     void optionsOpened(frmOptions *dialog);
     // The window closes; the catalogue is still open.

@@ -113,6 +113,7 @@ void frmEpisodes::ListEpisodes()
     m_model->removeRows(0, m_model->rowCount());
     m_selectedEpisodeId = 0;
     m_ctx.guard(QStringLiteral("frmEpisodes - ListEpisodes"), [this] {
+        m_seenChanges = Episodes::changeCount(m_catalogue, m_movieId);
         for (const Episode &e : Episodes::list(m_catalogue, m_movieId)) {
             auto *title = new QStandardItem(e.title);
             title->setData(e.id, IdRole);
@@ -160,8 +161,11 @@ void frmEpisodes::cmdSaveUpdate_Click()
                                 Prompts::Icon::Information);
         return;
     }
-    const bool ok = m_ctx.guard(QStringLiteral("frmEpisodes - cmdSaveUpdate_Click"), [&] {
-        Episodes::save(m_catalogue, m_selectedEpisodeId, m_movieId, txtTitle->text(), *eps, *disc);
+    bool ok = false;
+    m_ctx.guard(QStringLiteral("frmEpisodes - cmdSaveUpdate_Click"), [&] {
+        ok = changeEpisodes([&](qint64 *seen) {
+            Episodes::save(m_catalogue, m_selectedEpisodeId, m_movieId, txtTitle->text(), *eps, *disc, seen);
+        });
     });
     if (!ok)
         return;
@@ -183,11 +187,39 @@ void frmEpisodes::cmdDeleteEpisode_Click()
                                   QStringLiteral("Delete Episode"), Prompts::Icon::Question))
         return;
     const int id = m_selectedEpisodeId;
-    if (m_ctx.guard(QStringLiteral("frmEpisodes - cmdDeleteEpisode_Click"), [&] { Episodes::remove(m_catalogue, id); })) {
+    bool removed = false;
+    m_ctx.guard(QStringLiteral("frmEpisodes - cmdDeleteEpisode_Click"),
+                [&] { removed = changeEpisodes([&](qint64 *seen) { Episodes::remove(m_catalogue, id, seen); }); });
+    if (removed) {
         txtTitle->clear();
         txtEpsNum->clear();
     }
     ListEpisodes();
+}
+
+bool frmEpisodes::changeEpisodes(const std::function<void(qint64 *)> &change)
+{
+    try {
+        change(&m_seenChanges);
+        return true;
+    } catch (const CinelogError &e) {
+        if (e.number() != CatalogueError::ChangedElsewhere)
+            throw;
+    }
+    const Prompts::Answer answer = m_ctx.prompts().questionYesNoCancel(
+        tr("Another program changed the episodes of this movie after they were shown here.\n\n"
+           "Yes: show the episodes as they are stored now (your change here is dropped).\n"
+           "No: make your change anyway.\n"
+           "Cancel: go on editing without saving."),
+        tr("Episodes Changed Elsewhere"), Prompts::Icon::Warning);
+    if (answer == Prompts::Answer::No) {
+        m_seenChanges = -1;
+        change(&m_seenChanges);
+        return true;
+    }
+    if (answer == Prompts::Answer::Yes)
+        ListEpisodes();
+    return false;
 }
 
 void frmEpisodes::updateCommands()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QWidget>
 
 class AppContext;
@@ -55,5 +57,10 @@ private:
     int m_movieId = 0;
     QString m_numDiscs;
     int m_selectedEpisodeId = 0;
+    // How often the movie's episodes had been changed when the list was read.
+    qint64 m_seenChanges = -1;
+    // Runs a change of the episodes; when another program changed them since they were listed,
+    // asks whether to show them as stored (false), make the change anyway, or leave it (false).
+    bool changeEpisodes(const std::function<void(qint64 *seen)> &change);
     bool m_filling = false;
 };

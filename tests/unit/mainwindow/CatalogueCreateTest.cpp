@@ -40,9 +40,13 @@ TEST_F(StoreTest, OpeningAppendsTheAddedColumnsInOrder)
 {
     const QString path = opened();
     cat.close();
-    // The added columns, then the keys of the texts compared without regard to letter case, then the change counter.
-    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded + QStringList({"TitleKey", "OrderByKey", "DirectorKey", "ChangeCount"}));
-    EXPECT_EQ(columnsOf(path, "Movies").size(), 23);
+    // The added columns, then the keys of the texts compared without regard to letter case, then the change counters
+    // of the movie, its cast and its episodes.
+    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded
+                                             + QStringList({"TitleKey", "OrderByKey", "DirectorKey", "ChangeCount", "CastChangeCount",
+                                                            "EpisodeChangeCount"}));
+    EXPECT_EQ(columnsOf(path, "Movies").size(), 25);
+    EXPECT_EQ(columnsOf(path, "LoanOut"), QStringList({"ID", "MovieID", "MovieTitle", "LoanedTo", "DateOut", "DateIn", "ChangeCount"}));
     EXPECT_EQ(columnsOf(path, "Actors"), QStringList({"ID", "Actor", "URL", "ActorKey"}));
     EXPECT_EQ(columnsOf(path, "Directors"), QStringList({"ID", "Director", "URL", "DirectorKey"}));
     EXPECT_EQ(columnsOf(path, "Genres"), QStringList({"Genre", "GenreKey"}));

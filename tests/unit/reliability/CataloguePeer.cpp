@@ -11,10 +11,20 @@
 //                                "error <number> <text>"
 //   set <id> <field> <value>  -> changes the field of the movie loaded before and saves it
 //   overwrite <id> <field> <value> -> as set, saving over another program's change
+//   cast <id>                 -> "ok <count>" (the editor shows the movie's cast)
+//   addcast <id> <actor>|<role>, removecast <id> <actorId>
+//                             -> "ok" or "conflict" (the cast changed elsewhere since it was shown)
+//   forceaddcast <id> <actor>|<role> -> as addcast, over another program's change
+//   episodes <id>             -> "ok <count>" (the episodes window lists the movie's episodes)
+//   addepisode <id> <title>   -> "ok" or "conflict"
+//   loans                     -> "ok <count>" (the loans window lists every loan)
+//   return <loanId>           -> marks the listed loan returned: "ok" or "conflict"
 // It prints "ready" once the catalogue is open.
 
 #include "Catalogue.h"
 #include "CatalogueSession.h"
+#include "Episodes.h"
+#include "Loans.h"
 #include "MovieStore.h"
 #include "TestContext.h"
 
@@ -22,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <cstdio>
+#include <functional>
 #include <map>
 
 namespace {
@@ -61,6 +72,19 @@ int main(int argc, char **argv)
         return 2;
     MovieStore store(cat);
     std::map<int, MovieRecord> shown;
+    std::map<int, qint64> episodesSeen;
+    std::map<int, LoanRow> listedLoans;
+    // Runs a change; a refusal because of another program's change answers "conflict".
+    auto changed = [](const std::function<void()> &change) {
+        try {
+            change();
+            answer(QStringLiteral("ok"));
+        } catch (const CinelogError &e) {
+            if (e.number() != CatalogueError::ChangedElsewhere)
+                throw;
+            answer(QStringLiteral("conflict"));
+        }
+    };
     answer(QStringLiteral("ready"));
 
     char buffer[4096];
@@ -114,6 +138,34 @@ int main(int argc, char **argv)
                         throw;
                     answer(QStringLiteral("conflict"));
                 }
+            } else if (command == QLatin1String("cast")) {
+                answer(QStringLiteral("ok %1").arg(store.cast(rest.toInt()).size()));
+            } else if (command == QLatin1String("addcast") || command == QLatin1String("forceaddcast")) {
+                const int id = rest.section(QLatin1Char(' '), 0, 0).toInt();
+                const QString who = rest.section(QLatin1Char(' '), 1);
+                bool updated = false;
+                changed([&] {
+                    store.addOrUpdateCast(id, who.section(QLatin1Char('|'), 0, 0), who.section(QLatin1Char('|'), 1), updated,
+                                          command == QLatin1String("addcast") ? MovieStore::SaveMode::IfUnchanged
+                                                                             : MovieStore::SaveMode::Overwrite);
+                });
+            } else if (command == QLatin1String("removecast")) {
+                changed([&] { store.removeCast(rest.section(QLatin1Char(' '), 0, 0).toInt(), rest.section(QLatin1Char(' '), 1).toInt()); });
+            } else if (command == QLatin1String("episodes")) {
+                const int id = rest.toInt();
+                episodesSeen[id] = Episodes::changeCount(cat, id);
+                answer(QStringLiteral("ok %1").arg(Episodes::list(cat, id).size()));
+            } else if (command == QLatin1String("addepisode")) {
+                const int id = rest.section(QLatin1Char(' '), 0, 0).toInt();
+                changed([&] { Episodes::save(cat, 0, id, rest.section(QLatin1Char(' '), 1), 1, 1, &episodesSeen[id]); });
+            } else if (command == QLatin1String("loans")) {
+                listedLoans.clear();
+                for (const LoanRow &r : Loans::loans(cat, Loans::Filter::All))
+                    listedLoans[r.id] = r;
+                answer(QStringLiteral("ok %1").arg(listedLoans.size()));
+            } else if (command == QLatin1String("return")) {
+                const LoanRow &r = listedLoans[rest.toInt()];
+                changed([&] { Loans::setReturned(cat, rest.toInt(), QDate(2025, 12, 9), r.changeCount); });
             } else {
                 answer(QStringLiteral("error 0 unknown command"));
             }

@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "CatalogueMaintenance.h"
 #include "CatalogueSession.h"
+#include "CatalogueWatch.h"
 #include "GTestSupport.h"
 #include "MovieStore.h"
 #include "TestCatalogue.h"
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QThread>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <sqlite3.h>
@@ -280,6 +282,155 @@ TEST_F(Sharing, ASaveOverAnotherProgramsChangeIsRefusedUntilTheUserSaysOverwrite
         ASSERT_EQ(tool.exec("UPDATE Movies SET CoverData = x'01' WHERE ID = 4"), SQLITE_OK);
     }
     EXPECT_EQ(a.ask(QStringLiteral("set 4 year 1999")), QStringLiteral("ok 4"));
+}
+
+// The same for a movie's cast and episodes and for loans: the second program's change is refused
+// until it reloads or says overwrite; its own changes and changes elsewhere do not count against it.
+TEST_F(Sharing, CastEpisodesAndLoansChangedByAnotherProgramAreNotWrittenOver)
+{
+    makeCatalogue(5, 10);
+    {
+        StockConnection tool(path);
+        ASSERT_EQ(tool.exec("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (2, 'Movie 1', 'Ann', '2025-01-02')"),
+                  SQLITE_OK);
+    }
+    Peer a(path), b(path);
+    ASSERT_TRUE(a.started() && b.started());
+    auto castOf2 = [&] {
+        StockConnection tool(path);
+        return tool.value("SELECT group_concat(who, ', ') FROM (SELECT a.Actor || ' as ' || l.PlayingAs AS who "
+                          "FROM MovActLink l JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = 2 ORDER BY l.rowid)");
+    };
+
+    // Cast.
+    ASSERT_EQ(a.ask(QStringLiteral("cast 2")), QStringLiteral("ok 0"));
+    ASSERT_EQ(b.ask(QStringLiteral("cast 2")), QStringLiteral("ok 0"));
+    EXPECT_EQ(a.ask(QStringLiteral("addcast 2 Ann Berg|Mira")), QStringLiteral("ok"));
+    EXPECT_EQ(a.ask(QStringLiteral("addcast 2 Ann Berg|Mira the Elder")), QStringLiteral("ok"));
+    EXPECT_EQ(b.ask(QStringLiteral("addcast 2 Bo Lind|Rex")), QStringLiteral("conflict"));
+    EXPECT_EQ(castOf2(), QStringLiteral("Ann Berg as Mira the Elder"));
+    // Another movie's cast is another list.
+    EXPECT_EQ(b.ask(QStringLiteral("cast 4")), QStringLiteral("ok 0"));
+    EXPECT_EQ(a.ask(QStringLiteral("addcast 4 Cy Dahl|Guard")), QStringLiteral("ok"));
+    EXPECT_EQ(a.ask(QStringLiteral("addcast 2 Cy Dahl|Pilot")), QStringLiteral("ok"));
+    EXPECT_EQ(b.ask(QStringLiteral("forceaddcast 2 Bo Lind|Rex")), QStringLiteral("ok"));
+    EXPECT_EQ(castOf2(), QStringLiteral("Ann Berg as Mira the Elder, Cy Dahl as Pilot, Bo Lind as Rex"));
+    // A stock tool's removal counts too.
+    {
+        StockConnection tool(path);
+        ASSERT_EQ(tool.exec("PRAGMA recursive_triggers = ON; DELETE FROM MovActLink WHERE MovID = 2 AND PlayingAs = 'Pilot'"),
+                  SQLITE_OK);
+    }
+    EXPECT_EQ(b.ask(QStringLiteral("removecast 2 1")), QStringLiteral("conflict"));
+    EXPECT_EQ(castOf2(), QStringLiteral("Ann Berg as Mira the Elder, Bo Lind as Rex"));
+    ASSERT_EQ(b.ask(QStringLiteral("cast 2")), QStringLiteral("ok 2"));
+    EXPECT_EQ(b.ask(QStringLiteral("removecast 2 1")), QStringLiteral("ok"));
+    EXPECT_EQ(castOf2(), QStringLiteral("Bo Lind as Rex"));
+
+    // Episodes.
+    ASSERT_EQ(a.ask(QStringLiteral("episodes 2")), QStringLiteral("ok 0"));
+    ASSERT_EQ(b.ask(QStringLiteral("episodes 2")), QStringLiteral("ok 0"));
+    EXPECT_EQ(a.ask(QStringLiteral("addepisode 2 Pilot")), QStringLiteral("ok"));
+    EXPECT_EQ(a.ask(QStringLiteral("addepisode 2 Second")), QStringLiteral("ok"));
+    EXPECT_EQ(b.ask(QStringLiteral("addepisode 2 Other")), QStringLiteral("conflict"));
+    ASSERT_EQ(b.ask(QStringLiteral("episodes 2")), QStringLiteral("ok 2"));
+    EXPECT_EQ(b.ask(QStringLiteral("addepisode 2 Other")), QStringLiteral("ok"));
+    {
+        StockConnection tool(path);
+        EXPECT_EQ(tool.value("SELECT group_concat(Title, ',') FROM (SELECT Title FROM Episodes WHERE MovID = 2 ORDER BY episodeID)"),
+                  QStringLiteral("Pilot,Second,Other"));
+    }
+
+    // Loans. A movie save rewrites the loan's copy of the title: that is no change of the loan.
+    ASSERT_EQ(a.ask(QStringLiteral("loans")), QStringLiteral("ok 1"));
+    ASSERT_EQ(b.ask(QStringLiteral("loans")), QStringLiteral("ok 1"));
+    ASSERT_EQ(b.ask(QStringLiteral("edit 2 title Renamed")), QStringLiteral("ok 2"));
+    EXPECT_EQ(a.ask(QStringLiteral("return 1")), QStringLiteral("ok"));
+    EXPECT_EQ(b.ask(QStringLiteral("return 1")), QStringLiteral("conflict"));
+    {
+        StockConnection tool(path);
+        EXPECT_EQ(tool.value("SELECT MovieTitle || '|' || DateIn FROM LoanOut WHERE ID = 1"), QStringLiteral("Renamed|2025-12-09"));
+        ASSERT_EQ(tool.exec("UPDATE LoanOut SET DateIn = NULL WHERE ID = 1"), SQLITE_OK);
+    }
+    EXPECT_EQ(a.ask(QStringLiteral("return 1")), QStringLiteral("conflict"));
+    ASSERT_EQ(a.ask(QStringLiteral("loans")), QStringLiteral("ok 1"));
+    EXPECT_EQ(a.ask(QStringLiteral("return 1")), QStringLiteral("ok"));
+}
+
+// A program showing the catalogue notices when another program restores a backup over it (puts a
+// different file at its path) and opens the new file, telling the user; nothing is written into
+// the file that was replaced.
+TEST_F(Sharing, ARestoreByAnotherProgramIsNoticedAndTheCatalogueOpenedAgain)
+{
+    makeCatalogue(5, 10);
+    const QString backup = t.path(QStringLiteral("backup.cnlg"));
+    ASSERT_TRUE(QFile::copy(path, backup));
+    Catalogue cat;
+    CatalogueSession session(t.ctx(), cat);
+    ASSERT_TRUE(session.open(path));
+    CatalogueWatch watch(t.ctx(), cat);
+    QStringList replaced;
+    QObject::connect(&watch, &CatalogueWatch::replaced, [&](const QString &m) { replaced << m; });
+    int reopenedCalls = 0;
+    cat.setReopenedHandler([&] { ++reopenedCalls; });
+    EXPECT_FALSE(watch.checkStillTheFile());
+
+    // Meanwhile this program's movie is saved, and the other program restores the older copy.
+    MovieStore store(cat);
+    MovieRecord m;
+    m.title = QStringLiteral("Saved before the restore");
+    store.save(m);
+    {
+        // The other program: the restored copy is put beside the catalogue and renamed over it
+        // while it holds the write lock.
+        const QString beside = path + QStringLiteral(".restoring");
+        ASSERT_TRUE(QFile::copy(backup, beside));
+        StockConnection lock(path);
+        ASSERT_EQ(lock.exec("BEGIN IMMEDIATE"), SQLITE_OK);
+        ASSERT_EQ(std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path).constData()), 0);
+        ASSERT_EQ(lock.exec("COMMIT"), SQLITE_OK);
+    }
+    const quint64 before = cat.generation();
+    EXPECT_TRUE(watch.checkStillTheFile());
+    EXPECT_GT(cat.generation(), before);
+    EXPECT_EQ(reopenedCalls, 1);
+    ASSERT_EQ(replaced.size(), 1);
+    EXPECT_TRUE(replaced[0].contains(path)) << qPrintable(replaced[0]);
+    EXPECT_TRUE(replaced[0].contains(QLatin1String("restoring a backup"))) << qPrintable(replaced[0]);
+    // The catalogue shown is the restored file, and it takes saves.
+    EXPECT_FALSE(cat.scalar(QStringLiteral("SELECT 1 FROM Movies WHERE Title = 'Saved before the restore'")).isValid());
+    MovieRecord after;
+    after.title = QStringLiteral("Saved after the restore");
+    EXPECT_GT(store.save(after), 0);
+    EXPECT_FALSE(watch.checkStillTheFile());
+    cat.close();
+    const std::map<int, QString> present = moviesAtPath();
+    QStringList titles;
+    for (const auto &[id, title] : present)
+        titles << title;
+    EXPECT_TRUE(titles.contains(QStringLiteral("Saved after the restore")));
+    EXPECT_FALSE(titles.contains(QStringLiteral("Saved before the restore")));
+
+    // A deleted catalogue is reported once, and refuses writes with a plain message.
+    ASSERT_TRUE(session.open(path));
+    QStringList removed;
+    QObject::connect(&watch, &CatalogueWatch::removed, [&](const QString &m) { removed << m; });
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_TRUE(watch.checkStillTheFile());
+    EXPECT_FALSE(watch.checkStillTheFile());
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_TRUE(removed[0].contains(path));
+    try {
+        MovieRecord lost;
+        lost.title = QStringLiteral("Into a deleted file");
+        store.save(lost);
+        ADD_FAILURE() << "a save into a deleted catalogue was reported done";
+    } catch (const CinelogError &e) {
+        EXPECT_EQ(e.number(), CatalogueError::Replaced) << e.what();
+        EXPECT_TRUE(e.description().contains(path)) << e.what();
+        EXPECT_FALSE(e.description().contains(QLatin1String("readonly"))) << e.what();
+    }
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

@@ -149,8 +149,8 @@ TEST_F(JetImportTest, ACurrentCatalogueKeepsItsIdsLinksDatesAndCovers)
                                   {QString::fromUtf8("Amélie"), "Audrey Tautou", QString::fromUtf8("Amélie Poulain")},
                                   {"Firefly", "Sigourney Weaver", "<null>"}}));
     EXPECT_EQ(db.rows("SELECT * FROM LoanOut ORDER BY ID"),
-              QList<QStringList>({{"2", "20", "Firefly", "Ann", "2024-01-05", "<null>"},
-                                  {"6", "5", "The Abyss", QString::fromUtf8("Zoë"), "2023-03-01T18:30:00", "2023-04-01"}}));
+              QList<QStringList>({{"2", "20", "Firefly", "Ann", "2024-01-05", "<null>", "0"},
+                                  {"6", "5", "The Abyss", QString::fromUtf8("Zoë"), "2023-03-01T18:30:00", "2023-04-01", "0"}}));
     EXPECT_EQ(db.rows("SELECT * FROM UserList"), QList<QStringList>({{"4", "9", QString::fromUtf8("Amélie"), "Ann", "ann"}}));
     EXPECT_EQ(db.rows("SELECT e.episodeID, m.Title, e.Title, e.epsNum, e.discNum FROM Episodes e JOIN Movies m ON m.ID = e.MovID "
                       "ORDER BY e.episodeID"),
@@ -169,11 +169,12 @@ TEST_F(JetImportTest, TheConvertedCatalogueIsCompleteSoOpeningItChangesNothing)
     cat.close();
     EXPECT_EQ(fileBytes(file), before);
     RawDb db(file, false, true);
-    // The whole layout: the text keys, their indexes and triggers, the change counter, the movies'
-    // text index with its three triggers and the list's eleven sort indexes.
+    // The whole layout: the text keys, their indexes and triggers, the change counters (one trigger
+    // for the movie, three each for its cast and its episodes, one for the loans), the movies' text
+    // index with its three triggers and the list's eleven sort indexes.
     EXPECT_EQ(db.value("PRAGMA user_version"), QString::number(Migrations::latestVersion()));
     EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "22");
-    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "10");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "17");
 }
 
 TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
@@ -202,7 +203,7 @@ TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
     cat.close();
 
     RawDb db(path(), false, true);
-    EXPECT_EQ(columnsOf(path(), "Movies").size(), 23); // with the keys of Title, OrderBy and Director, and the change counter
+    EXPECT_EQ(columnsOf(path(), "Movies").size(), 25); // with the keys of Title, OrderBy and Director, and the change counters
     EXPECT_FALSE(columnsOf(path(), "Movies").contains("Actor1"));
     EXPECT_EQ(db.rows("SELECT * FROM DBInfo"), QList<QStringList>({{"1", "1.1"}}));
     // Names are matched without regard to letter case; a name missing from Actors is dropped.

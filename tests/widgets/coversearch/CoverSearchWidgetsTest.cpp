@@ -246,17 +246,12 @@ private slots:
         QTest::newRow("no pictures, No closes the window") << QStringLiteral("itemsearch-no-pictures.xml") << false;
         QTest::newRow("no pictures, Yes searches for the new title") << QStringLiteral("itemsearch-no-pictures.xml") << true;
         QTest::newRow("service error") << QStringLiteral("itemsearch-aws-error.xml") << false;
-        QTest::newRow("unreadable reply") << QString() << false;
     }
     void noCoversFound()
     {
         QFETCH(QString, reply);
         QFETCH(bool, searchAgain);
-        if (reply.isEmpty())
-            server->addRoute(QStringLiteral("/onca/xml"), {{QStringLiteral("Keywords"), QStringLiteral("Zardoz")}},
-                             Reply::text("Internal error", 500));
-        else
-            serveSearch(QStringLiteral("Zardoz"), reply);
+        serveSearch(QStringLiteral("Zardoz"), reply);
         serveAlien();
         if (searchAgain)
             t->prompts.answerYes().answerText(QStringLiteral("Alien"));
@@ -279,6 +274,45 @@ private slots:
             QCOMPARE(shown.size(), 1);
             QCOMPARE(searchRequests("Keywords"), QStringList{QStringLiteral("Zardoz")});
         }
+    }
+
+    // A server that fails is not taken for one that found nothing: the user is told the search did
+    // not work and why, and the window stays for another try.
+    void aFailingCoverServerIsSaidToHaveFailed_data()
+    {
+        QTest::addColumn<int>("httpStatus");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("server error") << 500 << QByteArray("Internal error")
+                                      << QStringLiteral("Unable to check the validity of the Amazon Web Services request.");
+        QTest::newRow("service refuses the request")
+            << 200
+            << QByteArray("<ItemSearchResponse xmlns=\"http://webservices.amazon.com/AWSECommerceService/2005-10-05\">"
+                          "<Items><Request><IsValid>True</IsValid><Errors><Error><Code>AWS.InvalidParameterValue</Code>"
+                          "<Message>The subscription is not valid.</Message></Error></Errors></Request></Items>"
+                          "</ItemSearchResponse>")
+            << QStringLiteral("Amazon Web Services returned an error. The subscription is not valid.");
+    }
+    void aFailingCoverServerIsSaidToHaveFailed()
+    {
+        QFETCH(int, httpStatus);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, why);
+        server->addRoute(QStringLiteral("/onca/xml"), {{QStringLiteral("Keywords"), QStringLiteral("Zardoz")}},
+                         Reply::xml(body, httpStatus));
+        frmCoverSearch *w = search(QStringLiteral("Zardoz"));
+        QVERIFY(w);
+        const auto &shown = t->prompts.shown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, QStringLiteral("message"));
+        QCOMPARE(shown[0].title, QStringLiteral("Cover Search Failed"));
+        QCOMPARE(shown[0].icon, Prompts::Icon::Warning);
+        QCOMPARE(shown[0].text, QStringLiteral("The search for covers of Zardoz did not work: the cover server could not be "
+                                               "reached or did not answer as expected (%1).\r\rCheck your internet "
+                                               "connection and the cover source in the Options window, then search again.")
+                                    .arg(why));
+        QVERIFY(!shown[0].text.contains(QLatin1String("Couldn't find any covers")));
+        QVERIFY(w->isVisible());
     }
 
     void cancelWhilePagesLoadEndsQuietly_data()

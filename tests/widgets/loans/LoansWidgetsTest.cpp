@@ -174,6 +174,36 @@ private slots:
         QVERIFY(t->logLines().isEmpty());
     }
 
+    // Another program returned the loan after the window listed it: ticking it asks first. Yes shows
+    // the loans as stored (the other program's date stays); No makes this change.
+    void aLoanChangedElsewhereIsNotWrittenOverUnasked()
+    {
+        const int heat = addMovie(*cat, QStringLiteral("Heat"));
+        const int a = Loans::recordLoan(*cat, heat, QStringLiteral("Heat"), QStringLiteral("Ann"), QDate(2025, 11, 20));
+        frmLoans w(t->ctx(), *cat, main.events);
+        Catalogue other;
+        QVERIFY(other.open(cat->path()).opened());
+        Loans::setReturned(other, a, QDate(2025, 12, 1));
+
+        selectRow(w.lvLoans, 0);
+        QVERIFY(!w.ckReturned->isChecked());
+        t->prompts.answerYes();
+        w.ckReturned->click();
+        QCOMPARE(t->prompts.shown().size(), 1);
+        QCOMPARE(t->prompts.shown().last().title, QStringLiteral("Loan Changed Elsewhere"));
+        QCOMPARE(loanValue("DateIn", a).toString(), QStringLiteral("2025-12-01"));
+
+        // Listed again, the loan shows as returned; opening it again elsewhere, then No here.
+        Loans::setReturned(other, a, QDate());
+        selectRow(w.lvLoans, 0);
+        QVERIFY(w.ckReturned->isChecked());
+        Loans::setReturned(other, a, QDate(2025, 12, 5));
+        t->prompts.answerNo();
+        w.ckReturned->click();
+        QCOMPARE(t->prompts.shown().size(), 2);
+        QVERIFY(loanValue("DateIn", a).isNull());
+    }
+
     void printHandsTheShownRowsToTheReport()
     {
         const int heat = addMovie(*cat, QStringLiteral("Heat"));

@@ -2,6 +2,7 @@
 #include "WidgetTestSupport.h"
 #include "frmActDir.h"
 #include "frmEpisodes.h"
+#include "Episodes.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -122,6 +123,43 @@ private slots:
         QCOMPARE(cat->scalar(QStringLiteral("SELECT COUNT(*) FROM MovActLink WHERE ActID = ?"), {mary}).toInt(), 1);
         QCOMPARE(cat->scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt(), 1);
         QVERIFY(t->logLines().isEmpty());
+    }
+
+    // Another program changed the episodes after the window listed them: the save asks first. Yes
+    // shows them as stored and writes nothing; No makes the change anyway.
+    void episodesChangedElsewhereAreNotWrittenOverUnasked()
+    {
+        const int disc = addMovie(*cat, QStringLiteral("Firefly"), QString(), QStringLiteral("2"));
+        frmEpisodes w(t->ctx(), *cat);
+        w.setMovie(disc, QStringLiteral("Firefly"), QStringLiteral("2"));
+        Catalogue other;
+        QVERIFY(other.open(cat->path()).opened());
+        Episodes::save(other, 0, disc, QStringLiteral("Serenity"), 1, 1);
+        auto countEpisodes = [&] { return cat->scalar(QStringLiteral("SELECT COUNT(*) FROM Episodes WHERE MovID = ?"), {disc}).toInt(); };
+
+        w.txtTitle->setText(QStringLiteral("Mine"));
+        w.txtEpsNum->setText(QStringLiteral("2"));
+        w.txtDiscNum->setEditText(QStringLiteral("1"));
+        t->prompts.answerYes();
+        w.cmdSaveUpdate->click();
+        QCOMPARE(t->prompts.shown().size(), 1);
+        QCOMPARE(t->prompts.shown().last().title, QStringLiteral("Episodes Changed Elsewhere"));
+        QCOMPARE(column(w.lvEpisodes, 0), QStringList{QStringLiteral("Serenity")});
+        QCOMPARE(countEpisodes(), 1);
+        // From the list as it is now, the save goes in without a question.
+        w.cmdSaveUpdate->click();
+        QCOMPARE(t->prompts.shown().size(), 1);
+        QCOMPARE(column(w.lvEpisodes, 0), (QStringList{QStringLiteral("Serenity"), QStringLiteral("Mine")}));
+
+        Episodes::save(other, 0, disc, QStringLiteral("Theirs"), 3, 1);
+        w.txtTitle->setText(QStringLiteral("Forced"));
+        w.txtEpsNum->setText(QStringLiteral("4"));
+        t->prompts.answerNo();
+        w.cmdSaveUpdate->click();
+        QCOMPARE(t->prompts.shown().size(), 2);
+        QCOMPARE(countEpisodes(), 4);
+        QCOMPARE(column(w.lvEpisodes, 0),
+                 (QStringList{QStringLiteral("Serenity"), QStringLiteral("Mine"), QStringLiteral("Theirs"), QStringLiteral("Forced")}));
     }
 
     void episodesSaveRenumberUpdateAndDelete()

@@ -5,6 +5,8 @@
 #include "CommunityCommands.h"
 #include "ExportCommands.h"
 #include "MovieListModel.h"
+#include "MovieDetailsCommands.h"
+#include "MovieDetailsOptions.h"
 #include "LoansWindows.h"
 #include "frmCoverSearch.h"
 #include "frmExcel.h"
@@ -23,7 +25,9 @@
 #include <QApplication>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QMenu>
+#include <QToolBar>
 #include <QTimer>
 #include <QThread>
 #include <cstdio>
@@ -119,6 +123,46 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     h.closing = [episodes] { episodes->Form_Unload(); };
 
     wireExportAndBackups(ctx, catalogue, w);
+    wireMovieDetails(ctx, catalogue, w);
+}
+
+void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+{
+    registerMovieDetailsOptions();
+    auto *commands = new MovieDetailsCommands(ctx, catalogue, w, pluginFolders(), &w);
+    commands->setObjectName(QStringLiteral("MovieDetailsCommands"));
+    auto listed = [&w] {
+        QList<int> ids;
+        if (const MovieListModel *model = w.movieModel())
+            for (int row = 0; row < model->rowCount(); ++row)
+                ids << model->movieId(row);
+        return ids;
+    };
+    commands->setListedMovies(listed);
+    commands->setSelectedMovies([&w] {
+        QList<int> ids;
+        const auto *list = w.findChild<QAbstractItemView *>(QStringLiteral("lvMovies"));
+        if (const MovieListModel *model = w.movieModel(); list && model && list->selectionModel())
+            for (const QModelIndex &index : list->selectionModel()->selectedRows())
+                ids << model->movieId(index.row());
+        return ids;
+    });
+    // The Web menu holds the online commands; the list's pop-up and the toolbar offer the fill of
+    // one movie; the new-movie shortcut works anywhere in the main window.
+    QAction *fill = commands->mnuGetMovieDetails;
+    if (auto *web = w.findChild<QMenu *>(QStringLiteral("mnuWebSearch"))) {
+        QAction *first = web->actions().value(0);
+        web->insertActions(first, {fill, commands->mnuNewMovieFromTmdb, commands->mnuFillDetails});
+        if (first)
+            web->insertSeparator(first);
+    }
+    if (auto *popup = w.findChild<QMenu *>(QStringLiteral("mnuHidden")))
+        popup->insertAction(popup->actions().value(0), fill);
+    if (auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("tb1"))) {
+        toolbar->addSeparator();
+        toolbar->addAction(fill);
+    }
+    w.addAction(commands->mnuNewMovieFromTmdb);
 }
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)

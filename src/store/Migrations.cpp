@@ -144,6 +144,15 @@ void addMovieChangeCounter(Migrations::Context &ctx)
         "BEGIN UPDATE Movies SET ChangeCount = coalesce(OLD.ChangeCount, 0) + 1 WHERE ID = NEW.ID; END"));
 }
 
+// The ID of the movie at The Movie Database, kept once a movie was filled from there, so that a
+// later fill goes straight to it and a batch skips it. Null for every movie not filled.
+void addTmdbId(Migrations::Context &ctx)
+{
+    QSqlDatabase &db = ctx.db;
+    if (!columnNames(db, QStringLiteral("Movies")).contains(QStringLiteral("TmdbID")))
+        runOn(db, QStringLiteral("ALTER TABLE Movies ADD COLUMN TmdbID INTEGER"));
+}
+
 } // namespace
 
 namespace Migrations {
@@ -159,6 +168,7 @@ const std::vector<Step> &ladder()
         {BaseVersion, "the layout check", completeLayout},
         {KeyVersion, "the text keys", [](Context &ctx) { TextKeys::addTo(ctx.db, ctx.status); }},
         {4, "the movies' change counter", addMovieChangeCounter},
+        {7, "the movies' TMDb ID", addTmdbId},
     };
     return steps;
 }

@@ -48,8 +48,7 @@ frmMovieFill::frmMovieFill(AppContext &ctx, const MovieDetails::Plan &plan, cons
     }
     if (QTreeWidgetItem *first = lvFields->topLevelItem(0))
         lvFields->setCurrentItem(first);
-    // Space ticks the current row; Enter applies.
-    connect(lvFields, &QTreeWidget::itemActivated, this, [this] { cmdApply->click(); });
+    // Space ticks the current row; Enter applies (the default button).
 
     auto *buttons = new QDialogButtonBox(this);
     cmdApply = buttons->addButton(tr("&Fill Ticked Fields"), QDialogButtonBox::AcceptRole);

@@ -121,6 +121,7 @@ frmMovieResults::frmMovieResults(AppContext &ctx, MovieInfoSource &source, QWidg
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     cmdTake->setEnabled(false);
+    txtSearchTitle->setFocus();
 
     int w = 0, h = 0;
     if (readTwips(ctx.ini(), Section, QStringLiteral("ResultsWidth"), w) && readTwips(ctx.ini(), Section, QStringLiteral("ResultsHeight"), h))

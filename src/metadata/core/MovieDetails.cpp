@@ -106,7 +106,7 @@ Current readMovie(Catalogue &catalogue, int movieId)
 QString catalogueName(const QString &given, MovieDetailsSettings::NameForm form)
 {
     const QString name = given.simplified();
-    return form == MovieDetailsSettings::NameForm::AsGiven ? name : PersonName::toCatalogueForm(name);
+    return form == MovieDetailsSettings::NameForm::AsGiven ? name : PersonName::toLastFirst(name);
 }
 
 int findPerson(Catalogue &catalogue, const QString &table, const QString &catalogueForm, const QString &given, QString *stored)

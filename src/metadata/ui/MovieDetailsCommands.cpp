@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 

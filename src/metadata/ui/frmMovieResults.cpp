@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -233,4 +234,18 @@ void frmMovieResults::done(int result)
     writeTwips(m_ctx.ini(), Section, QStringLiteral("ResultsWidth"), width());
     writeTwips(m_ctx.ini(), Section, QStringLiteral("ResultsHeight"), height());
     QDialog::done(result);
+}
+
+void frmMovieResults::keyPressEvent(QKeyEvent *event)
+{
+    // Enter in the boxes searches and Enter in the list takes the movie (their own handlers); it
+    // must not also press the dialog's default button, which would take a result before the user
+    // saw the new ones.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (txtSearchTitle->hasFocus() || txtSearchYear->hasFocus() || lvResults->hasFocus()
+            || focusWidget() == txtSearchTitle || focusWidget() == txtSearchYear || focusWidget() == lvResults)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -42,6 +42,7 @@ public:
 
 protected:
     void done(int result) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fetchThumbnails();

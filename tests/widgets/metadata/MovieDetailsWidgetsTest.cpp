@@ -110,6 +110,7 @@ private slots:
         mainWidget = std::make_unique<QWidget>();
         main = std::make_unique<RecordingMainWindow>();
         main->window = mainWidget.get();
+        mainWidget->show();
         commands = std::make_unique<MovieDetailsCommands>(ctx, *cat, *main, QStringList{qEnvironmentVariable("CINELOG_PLUGIN_DIR")});
         dialogs.clear();
         commands->runDialog = [this](QDialog &d) {
@@ -141,11 +142,11 @@ private slots:
         drive = [](QDialog &d) {
             auto *results = qobject_cast<frmMovieResults *>(&d);
             QVERIFY(results);
-            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(results->txtSearchTitle));
+            QCOMPARE(results->focusWidget(), static_cast<QWidget *>(results->txtSearchTitle));
             QTest::keyClicks(results->txtSearchTitle, QStringLiteral("Heat"));
             QTest::keyClick(results->txtSearchTitle, Qt::Key_Return);
             QCOMPARE(results->lvResults->topLevelItemCount(), 2);
-            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(results->lvResults));
+            QCOMPARE(results->focusWidget(), static_cast<QWidget *>(results->lvResults));
             QVERIFY(!results->lvResults->topLevelItem(0)->toolTip(0).isEmpty()); // the overview
             QTRY_VERIFY(!results->lvResults->topLevelItem(0)->icon(0).isNull()); // the thumbnail
             look(d);
@@ -207,15 +208,16 @@ private slots:
         QCOMPARE(main->calls.count(QStringLiteral("CheckSaved")), 1);
 
         // Filled once, the movie goes straight to its TMDb record the next time.
-        const int searches = int(std::count_if(server->requests().begin(), server->requests().end(),
-                                               [](const auto &r) { return r.path == QLatin1String("/3/search/movie"); }));
+        auto searchCount = [this] {
+            const QList<LocalHttpServer::Request> requests = server->requests();
+            return std::count_if(requests.begin(), requests.end(), [](const auto &r) { return r.path == QLatin1String("/3/search/movie"); });
+        };
+        const auto searches = searchCount();
         dialogs.clear();
         drive = [](QDialog &d) { QVERIFY(qobject_cast<frmMovieFill *>(&d)); d.reject(); };
         commands->mnuGetMovieDetails->trigger();
         QCOMPARE(dialogs, QStringList{QStringLiteral("frmMovieFill")});
-        QCOMPARE(int(std::count_if(server->requests().begin(), server->requests().end(),
-                                   [](const auto &r) { return r.path == QLatin1String("/3/search/movie"); })),
-                 searches);
+        QCOMPARE(searchCount(), searches);
     }
 
     // Many movies: the ambiguous one is resolved in the same result window; the totals are told.

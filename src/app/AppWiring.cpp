@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QAbstractItemView>
 #include <QMenu>
+#include <QStyle>
 #include <QToolBar>
 #include <QTimer>
 #include <QThread>
@@ -150,6 +151,7 @@ void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     // The Web menu holds the online commands; the list's pop-up and the toolbar offer the fill of
     // one movie; the new-movie shortcut works anywhere in the main window.
     QAction *fill = commands->mnuGetMovieDetails;
+    fill->setIcon(w.style()->standardIcon(QStyle::SP_FileDialogInfoView));
     if (auto *web = w.findChild<QMenu *>(QStringLiteral("mnuWebSearch"))) {
         QAction *first = web->actions().value(0);
         web->insertActions(first, {fill, commands->mnuNewMovieFromTmdb, commands->mnuFillDetails});

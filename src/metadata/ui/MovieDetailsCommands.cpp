@@ -98,7 +98,7 @@ std::unique_ptr<MovieInfoSource> MovieDetailsCommands::openSource()
 
 void MovieDetailsCommands::refresh(int movieId)
 {
-    m_main.ListMovies(QString());
+    m_main.ListMovies(tr("Refreshing Movie List..."));
     m_main.GetGenres();
     m_main.GetDirectors();
     m_main.GetActors();
@@ -224,6 +224,10 @@ void MovieDetailsCommands::fillDetailsForMovies()
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &scope);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Fill"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdFill"));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Fill"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+    intro->setObjectName(QStringLiteral("lblFillScope"));
     connect(buttons, &QDialogButtonBox::accepted, &scope, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &scope, &QDialog::reject);
     auto *layout = new QVBoxLayout(&scope);

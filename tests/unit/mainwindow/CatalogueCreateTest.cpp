@@ -40,9 +40,10 @@ TEST_F(StoreTest, OpeningAppendsTheAddedColumnsInOrder)
 {
     const QString path = opened();
     cat.close();
-    // The added columns, then the keys of the texts compared without regard to letter case, then the change counter.
-    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded + QStringList({"TitleKey", "OrderByKey", "DirectorKey", "ChangeCount"}));
-    EXPECT_EQ(columnsOf(path, "Movies").size(), 23);
+    // The added columns, then the keys of the texts compared without regard to letter case, then the change counter
+    // and the TMDb ID.
+    EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded + QStringList({"TitleKey", "OrderByKey", "DirectorKey", "ChangeCount", "TmdbID"}));
+    EXPECT_EQ(columnsOf(path, "Movies").size(), 24);
     EXPECT_EQ(columnsOf(path, "Actors"), QStringList({"ID", "Actor", "URL", "ActorKey"}));
     EXPECT_EQ(columnsOf(path, "Directors"), QStringList({"ID", "Director", "URL", "DirectorKey"}));
     EXPECT_EQ(columnsOf(path, "Genres"), QStringList({"Genre", "GenreKey"}));

@@ -33,6 +33,12 @@ QString catalogue(int movies);
 // A fresh copy of the cached catalogue at dest.
 QString copyOf(int movies, const QString &dest);
 
+// The process's peak resident memory (VmHWM) in KiB, or -1 when it cannot be read.
+long long peakMemoryKiB();
+// Starts the peak over from the memory in use now (Linux: "5" into /proc/self/clear_refs), so that a
+// benchmark's peak leaves out its setup. False when the system does not allow it.
+bool resetPeakMemory();
+
 // The raw SQLite C API on a file, for the physical limit of a read.
 class RawDb
 {

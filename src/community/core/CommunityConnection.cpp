@@ -132,22 +132,22 @@ namespace CommunitySettings {
 
 QString connectionString(const AppContext &ctx)
 {
-    return ctx.ReadINI(Section, ConnectionKey).trimmed();
+    return Connection.read(ctx.ini());
 }
 
 void setConnectionString(AppContext &ctx, const QString &value)
 {
-    ctx.WriteINI(Section, ConnectionKey, value.trimmed());
+    Connection.write(ctx.ini(), value.trimmed());
 }
 
 QString caFile(const AppContext &ctx)
 {
-    return ctx.ReadINI(Section, CaFileKey).trimmed();
+    return CaFile.read(ctx.ini());
 }
 
 void setCaFile(AppContext &ctx, const QString &path)
 {
-    ctx.WriteINI(Section, CaFileKey, path.trimmed());
+    CaFile.write(ctx.ini(), path.trimmed());
 }
 
 QString connectionFor(const AppContext &ctx)

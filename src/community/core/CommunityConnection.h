@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CinelogError.h"
+#include "Setting.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -12,10 +13,9 @@ class AppContext;
 
 // Where the community connection string is kept in the settings file.
 namespace CommunitySettings {
-inline const QString Section = QStringLiteral("Community");
-inline const QString ConnectionKey = QStringLiteral("Connection");
+inline const Setting<QString> Connection{QStringLiteral("Community"), QStringLiteral("Connection")};
 // The certificate authority (a PEM file) that the server's certificate must be signed by.
-inline const QString CaFileKey = QStringLiteral("CAFile");
+inline const Setting<QString> CaFile{QStringLiteral("Community"), QStringLiteral("CAFile")};
 
 // The stored connection string, trimmed; empty when the exchange is not set up.
 QString connectionString(const AppContext &ctx);

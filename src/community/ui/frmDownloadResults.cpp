@@ -6,6 +6,7 @@
 #include "CommunityConnection.h"
 #include "CommunityExchange.h"
 #include "MainWindowLink.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 namespace {
 const QString Section = QStringLiteral("frmDownloadResults");
+const WindowPlacement Placement(Section, WindowPlacement::Position);
 
 struct BusyCursor {
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -68,10 +70,7 @@ frmDownloadResults::~frmDownloadResults() = default;
 void frmDownloadResults::Form_Load()
 {
     m_ctx.guard(Section + QStringLiteral(" - Form_Load"), [this] {
-        int left = 0, top = 0;
-        if (readTwips(m_ctx.ini(), Section, QStringLiteral("Left"), left)
-            && readTwips(m_ctx.ini(), Section, QStringLiteral("Top"), top))
-            move(left, top);
+        Placement.restore(*this, m_ctx.ini());
         const int width = lvResults->viewport()->width() > 0 ? lvResults->width() : 460;
         lvResults->header()->resizeSection(0, std::max(60, int(width * 0.75) - twipsToPixels(180)));
         lvResults->header()->resizeSection(1, std::max(60, int(width * 0.25) - twipsToPixels(180)));
@@ -164,8 +163,7 @@ void frmDownloadResults::Form_Unload()
         return;
     m_unloaded = true;
     m_ctx.guard(Section + QStringLiteral(" - Form_Unload"), [this] {
-        m_ctx.WriteINI(Section, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
-        m_ctx.WriteINI(Section, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
+        Placement.save(*this, m_ctx.ini());
         storeColumnWidths(lvResults->header(), m_ctx.ini(), Section, QStringLiteral("lvResults_"));
     });
     m_remote.reset();

@@ -1,6 +1,7 @@
 #include "CoverSource.h"
 
 #include "AppContext.h"
+#include "Setting.h"
 #include "frmOptions.h"
 
 #include <QComboBox>
@@ -9,9 +10,10 @@
 
 namespace {
 
-const QString Section = QStringLiteral("CoverSearch");
-const QString SourceKey = QStringLiteral("Source");
-const QString TmdbKeyKey = QStringLiteral("TMDbKey");
+// Where covers are searched: TmdbName or CoverfetchName.
+const Setting<QString> Source(QStringLiteral("CoverSearch"), QStringLiteral("Source"));
+// The user's own TMDb API key.
+const Setting<QString> TmdbKey(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey"));
 const QString TmdbName = QStringLiteral("TMDb");
 const QString CoverfetchName = QStringLiteral("CoverfetchCore");
 
@@ -21,23 +23,23 @@ namespace CoverSourceSettings {
 
 CoverSource source(const AppContext &ctx)
 {
-    const QString value = ctx.ReadINI(Section, SourceKey).trimmed();
+    const QString value = Source.read(ctx.ini());
     return value.compare(TmdbName, Qt::CaseInsensitive) == 0 ? CoverSource::Tmdb : CoverSource::CoverfetchCore;
 }
 
 void setSource(AppContext &ctx, CoverSource source)
 {
-    ctx.WriteINI(Section, SourceKey, source == CoverSource::Tmdb ? TmdbName : CoverfetchName);
+    Source.write(ctx.ini(), source == CoverSource::Tmdb ? TmdbName : CoverfetchName);
 }
 
 QString tmdbKey(const AppContext &ctx)
 {
-    return ctx.ReadINI(Section, TmdbKeyKey).trimmed();
+    return TmdbKey.read(ctx.ini());
 }
 
 void setTmdbKey(AppContext &ctx, const QString &key)
 {
-    ctx.WriteINI(Section, TmdbKeyKey, key.trimmed());
+    TmdbKey.write(ctx.ini(), key.trimmed());
 }
 
 } // namespace CoverSourceSettings

@@ -7,7 +7,9 @@
 #include "MainWindowLink.h"
 #include "PictureDownloader.h"
 #include "ThumbnailTip.h"
+#include "Setting.h"
 #include "TmdbCoversInterface.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 #include "clsToolTip.h"
 #include "frmPreview.h"
@@ -35,6 +37,13 @@ namespace {
 
 const QString Name = QStringLiteral("frmCoverSearch");
 const QString SettingsSection = QStringLiteral("CoverSearch");
+const WindowPlacement Placement(Name);
+// Where the cover services are reached, when not at their usual addresses (a local test server).
+const Setting<QString> CoverfetchAddress(SettingsSection, QStringLiteral("BaseAddress"));
+const Setting<QString> TmdbAddress(SettingsSection, QStringLiteral("TMDbBaseAddress"));
+const Setting<QString> TmdbImageAddress(SettingsSection, QStringLiteral("TMDbImageBaseAddress"));
+// How long one request may take, in milliseconds.
+const Setting<int> RequestTimeoutMs(SettingsSection, QStringLiteral("TimeoutMs"), 30000, 1);
 const QString Warning = QStringLiteral("Warning");
 constexpr qint64 MaxThumbnailBytes = 2 * 1024 * 1024;
 
@@ -153,24 +162,12 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindow
     objCVFCore->setEventSink(this);
 
     m_ctx.guard(label("Form_Load"), [this] {
-        int left = x(), top = y(), width = this->width(), height = this->height();
-        bool moved = readTwips(m_ctx.ini(), Name, QStringLiteral("Left"), left);
-        moved = readTwips(m_ctx.ini(), Name, QStringLiteral("Top"), top) || moved;
-        readTwips(m_ctx.ini(), Name, QStringLiteral("Width"), width);
-        readTwips(m_ctx.ini(), Name, QStringLiteral("Height"), height);
-        resize(width, height);
-        if (moved)
-            move(left, top);
+        Placement.restore(*this, m_ctx.ini());
 
-        const QString base = m_ctx.ReadINI(SettingsSection, m_source == CoverSource::Tmdb ? QStringLiteral("TMDbBaseAddress")
-                                                                                           : QStringLiteral("BaseAddress"))
-                                 .trimmed();
+        const QString base = (m_source == CoverSource::Tmdb ? TmdbAddress : CoverfetchAddress).read(m_ctx.ini());
         if (!base.isEmpty())
             objCVFCore->setBaseAddress(QUrl(base, QUrl::StrictMode));
-        bool ok = false;
-        const int timeout = m_ctx.ReadINI(SettingsSection, QStringLiteral("TimeoutMs")).trimmed().toInt(&ok);
-        if (ok && timeout > 0)
-            m_timeoutMs = timeout;
+        m_timeoutMs = RequestTimeoutMs.read(m_ctx.ini());
         objCVFCore->setTimeout(m_timeoutMs);
     });
 }
@@ -556,10 +553,7 @@ void frmCoverSearch::closeEvent(QCloseEvent *event)
 void frmCoverSearch::Form_Unload()
 {
     m_ctx.guard(label("Form_Unload"), [this] {
-        m_ctx.WriteINI(Name, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
-        m_ctx.WriteINI(Name, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
-        m_ctx.WriteINI(Name, QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-        m_ctx.WriteINI(Name, QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+        Placement.save(*this, m_ctx.ini());
     });
 }
 
@@ -584,7 +578,7 @@ frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindo
             QString why;
             if (source == CoverSource::Tmdb) {
                 if (TmdbCoversFactory *factory = Tmdb::findTmdbCovers(folder, &why)) {
-                    const QString images = ctx.ReadINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbImageBaseAddress")).trimmed();
+                    const QString images = TmdbImageAddress.read(ctx.ini());
                     core = factory->createTmdbMain(images.isEmpty() ? QUrl() : QUrl(images, QUrl::StrictMode));
                 }
             } else if (CoverfetchCoreFactory *factory = Coverfetch::findCoverfetchCore(folder, &why)) {

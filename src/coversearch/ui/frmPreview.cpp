@@ -1,6 +1,7 @@
 #include "frmPreview.h"
 
 #include "AppContext.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 
 namespace {
 const QString Section = QStringLiteral("frmPreview");
+const WindowPlacement Placement(Section);
 constexpr int Margin = 8;
 constexpr int Gap = 7;
 }
@@ -62,14 +64,7 @@ frmPreview::frmPreview(AppContext &ctx, QWidget *owner)
     setMinimumSize(designSize());
     resize(designSize());
     m_ctx.guard(QStringLiteral("frmPreview - Form_Load"), [this] {
-        int left = x(), top = y(), width = this->width(), height = this->height();
-        bool moved = readTwips(m_ctx.ini(), Section, QStringLiteral("Left"), left);
-        moved = readTwips(m_ctx.ini(), Section, QStringLiteral("Top"), top) || moved;
-        readTwips(m_ctx.ini(), Section, QStringLiteral("Width"), width);
-        readTwips(m_ctx.ini(), Section, QStringLiteral("Height"), height);
-        resize(width, height);
-        if (moved)
-            move(left, top);
+        Placement.restore(*this, m_ctx.ini());
     });
     layoutControls();
 }
@@ -164,9 +159,6 @@ void frmPreview::Form_Unload()
         return;
     m_unloaded = true;
     m_ctx.guard(QStringLiteral("frmPreview - Form_Unload"), [this] {
-        m_ctx.WriteINI(Section, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
-        m_ctx.WriteINI(Section, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
-        m_ctx.WriteINI(Section, QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-        m_ctx.WriteINI(Section, QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+        Placement.save(*this, m_ctx.ini());
     });
 }

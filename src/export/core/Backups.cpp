@@ -79,9 +79,26 @@ public:
         return out;
     }
 
+    sqlite3 *handle() const { return m_db; }
+
 private:
     sqlite3 *m_db = nullptr;
 };
+
+// Copies every page of source into the new file dest in one step, under the read lock of that step:
+// far cheaper than VACUUM INTO, which rebuilds every table and index (about a minute of CPU for a
+// catalogue of a million movies, against about a second for the page copy).
+void copyPages(Connection &source, const QString &dest, int busyTimeoutMs)
+{
+    Connection target(dest, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, busyTimeoutMs);
+    sqlite3_backup *backup = sqlite3_backup_init(target.handle(), "main", source.handle(), "main");
+    if (!backup)
+        fail(QString::fromUtf8(sqlite3_errmsg(target.handle())));
+    const int rc = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE)
+        fail(QString::fromUtf8(sqlite3_errstr(rc)));
+}
 
 QString canonical(const QString &path)
 {
@@ -128,7 +145,7 @@ QString temporaryNameBeside(const QString &target)
         fail(QStringLiteral("No temporary file can be made beside \"%1\": %2").arg(target, t.errorString()));
     const QString name = t.fileName();
     t.close();
-    t.remove(); // VACUUM INTO needs a file that does not exist yet; the name stays unique to us
+    t.remove(); // the copy starts from a file that does not exist yet; the name stays unique to us
     return name;
 }
 
@@ -162,6 +179,8 @@ std::optional<QString> Backups::checkCopy(const QString &path)
 {
     try {
         Connection c(path, SQLITE_OPEN_READONLY, 1000);
+        // Reading the file through a memory map roughly halves the check's time on a large copy.
+        c.rows("PRAGMA mmap_size = 2147483648");
         const QStringList result = c.rows("PRAGMA integrity_check");
         if (result != QStringList{QStringLiteral("ok")})
             return QStringLiteral("the integrity check found: %1").arg(result.mid(0, 3).join(QStringLiteral("; ")));
@@ -187,7 +206,7 @@ void Backups::copyCatalogue(const QString &sourcePath, const QString &destPath, 
         // changing the file half-way through the copy.
         lock.exec("BEGIN IMMEDIATE");
         try {
-            reader.rows("VACUUM INTO ?", &temp);
+            copyPages(reader, temp, options.busyTimeoutMs);
         } catch (...) {
             lock.exec("ROLLBACK");
             throw;
@@ -312,7 +331,7 @@ void Backups::restore(const QString &backupPath, const QString &cataloguePath, c
     try {
         {
             Connection reader(backupPath, SQLITE_OPEN_READONLY, options.busyTimeoutMs);
-            reader.rows("VACUUM INTO ?", &temp);
+            copyPages(reader, temp, options.busyTimeoutMs);
         }
         if (const std::optional<QString> why = checkCopy(temp))
             fail(QStringLiteral("The restored copy failed its check: %1").arg(*why));

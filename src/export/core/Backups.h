@@ -34,8 +34,8 @@ public:
     const QString &folder() const { return m_folder; }
 
     // Copies the catalogue at sourcePath to destPath: a second connection holds the write lock
-    // (so other writers wait and the copy is one consistent state), VACUUM INTO writes a temporary
-    // file beside destPath, its integrity is checked, and only then does it get destPath's name.
+    // (so other writers wait and the copy is one consistent state), the engine's online backup
+    // copies its pages into a temporary file beside destPath, its integrity is checked, and only then does it get destPath's name.
     // A copy that fails its check is removed and CinelogError says so.
     static void copyCatalogue(const QString &sourcePath, const QString &destPath, const BackupOptions &options = {});
 

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Prompts.h"
+#include "Setting.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -15,15 +16,16 @@
 #include <QVBoxLayout>
 
 namespace BackupSettings {
+namespace {
+const Setting<int> Keep(QStringLiteral("Backups"), QStringLiteral("Keep"), 5, 0);
+}
 int keep(AppContext &ctx)
 {
-    bool ok = false;
-    const int n = ctx.ReadINI(QStringLiteral("Backups"), QStringLiteral("Keep")).toInt(&ok);
-    return ok && n >= 0 ? n : 5;
+    return Keep.read(ctx.ini());
 }
 void setKeep(AppContext &ctx, int keep)
 {
-    ctx.WriteINI(QStringLiteral("Backups"), QStringLiteral("Keep"), QString::number(std::max(0, keep)));
+    Keep.write(ctx.ini(), std::max(0, keep));
 }
 }
 

@@ -7,13 +7,19 @@
 #include "Schema.h"
 #include "SqliteFunctions.h"
 #include "Services.h"
+#include "PersonName.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <atomic>
 
 namespace ImportField {
@@ -108,11 +114,6 @@ const char *const MovieColumns[ImportField::AllCount] = {"Title", "Director", nu
                                                           "Rating", "ReleaseYear", "RunningTime", "NumDiscs",
                                                           "OrderBy", "UserRating", "URL", "EpisodeDisc", nullptr, nullptr};
 
-bool isListField(int f)
-{
-    return f == ImportField::Cast || f == ImportField::Episodes;
-}
-
 QString canonical(const QString &path)
 {
     const QFileInfo fi(path);
@@ -147,31 +148,273 @@ QSqlQuery prepared(QSqlDatabase &db, const QString &sql)
     return q;
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("WorkbookImport", text);
+}
+
+QString movieKey(const QString &title, const QString &year)
+{
+    return foldedText(title.trimmed()) + QChar(0x1F) + year.trimmed();
+}
+
+// The year of a release date ("2010-07-16", "2010-07-16T00:00:00", "16/07/2010", "16.07.2010",
+// "July 16, 2010", "16 July 2010"). Anything else, a year range of a box set ("1999-2003") among
+// them, is kept as written.
+QString yearOf(const QString &text)
+{
+    static const QRegularExpression dates[] = {
+        QRegularExpression(QStringLiteral("^(\\d{4})-\\d{1,2}-\\d{1,2}(?:[T ][0-9:.]+Z?)?$")),
+        QRegularExpression(QStringLiteral("^\\d{1,2}[./-]\\d{1,2}[./-](\\d{4})$")),
+        QRegularExpression(QStringLiteral("^\\p{L}+\\.? \\d{1,2},? (\\d{4})$")),
+        QRegularExpression(QStringLiteral("^\\d{1,2}\\.? \\p{L}+\\.? (\\d{4})$")),
+    };
+    const QString t = text.trimmed();
+    for (const QRegularExpression &d : dates)
+        if (const QRegularExpressionMatch m = d.match(t); m.hasMatch())
+            return m.captured(1);
+    return text;
+}
+
+// A single genre column names a movie's genres in one cell, separated by commas (genre names
+// written that way hold none); they fill Genre 1-3 in order. Where the sheet has a column per genre,
+// each cell is one genre, commas and all, as the export writes them.
+void spreadGenres(std::array<QString, ImportField::AllCount> &values, const FieldLinks &links)
+{
+    const int first = ImportField::Genre1, last = ImportField::Genre3;
+    int linked = -1, columns = 0;
+    for (int f = first; f <= last; ++f)
+        if (links[f] > 0) {
+            linked = f;
+            ++columns;
+        }
+    if (columns != 1 || !values[linked].contains(u','))
+        return;
+    QStringList items;
+    for (const QString &g : values[linked].split(u','))
+        if (!g.trimmed().isEmpty())
+            items << g.trimmed();
+    for (int f = first; f <= last; ++f)
+        values[f] = items.value(f - first);
+}
+
+// The length a text column holds, in characters (the catalogue counts characters, not UTF-16 units).
+bool fits(const QString &v)
+{
+    return v.size() <= TextLimit || v.toUcs4().size() <= TextLimit;
+}
+
+QString tooLong(const QString &v)
+{
+    return tr("the text has %1 characters; the catalogue holds at most %2.").arg(v.toUcs4().size()).arg(TextLimit);
+}
+
+// A user rating (0..7) or an episode-disc flag (Yes/No, True/False, 1/0) as its stored number, or
+// nothing when it is neither.
+std::optional<int> numberFor(const QString &text, int field)
+{
+    const QString v = text.trimmed().toLower();
+    if (field == ImportField::EpisodeDisc) {
+        if (v.isEmpty() || v == u"no" || v == u"false" || v == u"0")
+            return 0;
+        if (v == u"yes" || v == u"true" || v == u"1")
+            return 1;
+        return std::nullopt;
+    }
+    if (v.isEmpty())
+        return 0;
+    bool ok = false;
+    const int n = v.toInt(&ok);
+    if (!ok || n < 0 || n > 7)
+        return std::nullopt;
+    return n;
+}
+
+// The title as the import stores it: after the title rule, unless a sort key is linked.
+QString storedTitle(const SheetData &sheet, int row, const FieldLinks &links)
+{
+    const QString title = links[ImportField::Title] > 0 ? sheet.cell(row, links[ImportField::Title]) : QString();
+    return links[ImportField::SortKey] > 0 ? title : titleOrderFor(title).title;
+}
+
+PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links, const ImportOptions &options,
+                       const MovieKeys &existing)
+{
+    PreparedRow r;
+    r.row = row;
+    auto cellFor = [&](int f) { return links[f] > 0 ? sheet.cell(row, links[f]) : QString(); };
+    auto refuse = [&](int f, const QString &why) {
+        if (!r.refusal.isEmpty())
+            return;
+        QString label = ImportField::label(f);
+        label.chop(1); // the colon
+        r.refusal = links[f] > 0 ? tr("Column %1 (%2): %3").arg(columnLetters(links[f]), label, why)
+                                 : tr("%1: %2").arg(label, why);
+    };
+    auto person = [&](const QString &name) { return options.namesFirstLast ? PersonName::toLastFirst(name) : name; };
+
+    const QString title = cellFor(ImportField::Title);
+    r.values[ImportField::Title] = storedTitle(sheet, row, links); // a given sort key keeps the title as written
+    r.values[ImportField::SortKey] = links[ImportField::SortKey] > 0 ? cellFor(ImportField::SortKey) : titleOrderFor(title).orderBy;
+    if (title.trimmed().isEmpty())
+        r.refusal = tr("The title is empty.");
+
+    QString director = cellFor(ImportField::Director);
+    if (options.namesFirstLast)
+        director = person(director.section(u',', 0, 0).trimmed());
+    r.values[ImportField::Director] = director;
+    for (int f = ImportField::Genre1; f <= ImportField::Genre3; ++f)
+        r.values[f] = cellFor(f);
+    spreadGenres(r.values, links);
+    for (int f : {int(ImportField::Medium), int(ImportField::Format), int(ImportField::Rating), int(ImportField::RunningTime),
+                  int(ImportField::NumDiscs), int(ImportField::Url)})
+        r.values[f] = cellFor(f);
+    r.values[ImportField::ReleaseYear] = yearOf(cellFor(ImportField::ReleaseYear));
+    for (int f : {int(ImportField::UserRating), int(ImportField::EpisodeDisc)}) {
+        if (links[f] == 0)
+            continue;
+        const QString v = cellFor(f);
+        if (const std::optional<int> n = numberFor(v, f))
+            r.values[f] = QString::number(*n);
+        else if (f == ImportField::EpisodeDisc)
+            refuse(f, tr("\"%1\" is neither Yes nor No.").arg(v));
+        else
+            refuse(f, tr("\"%1\" is not a rating from 0 to 7.").arg(v));
+    }
+    // An address is long text; every other field holds at most TextLimit characters.
+    for (int f = 0; f < ImportField::AllCount; ++f)
+        if (f != ImportField::Url && !fits(r.values[f]))
+            refuse(f == ImportField::SortKey && links[f] == 0 ? int(ImportField::Title) : f, tooLong(r.values[f]));
+
+    // The people: the actor boxes' people first (a cell may name several, separated by
+    // semicolons, since names are written "Last, First"), then the cast with its roles.
+    // Names are compared as the catalogue compares them (ignoring letter case).
+    QHash<QString, qsizetype> firstOf;     // folded name -> its first place in the cast
+    QSet<QPair<QString, QString>> entries; // folded name and role
+    auto add = [&](const ImportLists::CastMember &m, const QString &key) {
+        if (!firstOf.contains(key))
+            firstOf.insert(key, r.cast.size());
+        entries.insert({key, m.role});
+        r.cast << m;
+    };
+    for (int f = ImportField::Actor1; f <= ImportField::Actor4; ++f)
+        for (const QString &item : ImportLists::split(cellFor(f))) {
+            const QString name = person(item);
+            const QString key = foldedText(name);
+            if (!fits(name))
+                refuse(f, tooLong(name));
+            else if (!firstOf.contains(key))
+                add({name, QString()}, key);
+        }
+    r.actorCount = int(std::min<qsizetype>(r.cast.size(), ImportField::Actor4 - ImportField::Actor1 + 1));
+    for (const QString &item : ImportLists::split(cellFor(ImportField::Cast))) {
+        ImportLists::CastMember m = ImportLists::castMember(item);
+        m.name = person(m.name);
+        if (!fits(m.name) || !fits(m.role)) {
+            refuse(ImportField::Cast, tooLong(fits(m.name) ? m.role : m.name));
+            continue;
+        }
+        if (m.name.isEmpty())
+            continue;
+        const QString key = foldedText(m.name);
+        const auto at = firstOf.constFind(key);
+        if (at != firstOf.cend() && r.cast[*at].role.isEmpty()) {
+            // Named among the actors and, with a role, in the cast: one cast member with that role.
+            entries.remove({key, QString()});
+            entries.insert({key, m.role});
+            r.cast[*at].role = m.role;
+            continue;
+        }
+        if (!entries.contains({key, m.role}))
+            add(m, key);
+    }
+
+    for (const QString &item : ImportLists::split(cellFor(ImportField::Episodes))) {
+        const std::optional<ImportLists::Episode> e = ImportLists::episode(item);
+        if (!e) {
+            refuse(ImportField::Episodes, tr("\"%1\" is not disc/number/title.").arg(item));
+            continue;
+        }
+        if (!fits(e->title))
+            refuse(ImportField::Episodes, tooLong(e->title));
+        for (const QString &n : {e->disc, e->number}) {
+            bool ok = true;
+            if (!n.isEmpty())
+                n.toInt(&ok);
+            if (!ok)
+                refuse(ImportField::Episodes, tr("\"%1\" is not a whole number.").arg(n));
+        }
+        r.episodes << *e;
+    }
+
+    r.duplicate = existing.contains(movieKey(r.values[ImportField::Title], r.values[ImportField::ReleaseYear]));
+    return r;
+}
+
+// The movies of the catalogue behind db that bear one of the titles. Looked up through the title's
+// key where the catalogue has it, so a large catalogue costs what the sheet names, not what it holds.
+MovieKeys moviesOf(QSqlDatabase &db, const QStringList &titles)
+{
+    MovieKeys keys;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (db.record(QStringLiteral("Movies")).contains(QStringLiteral("TitleKey"))) {
+        QSet<QString> folded;
+        for (const QString &t : titles)
+            folded << foldedText(t) << foldedText(t.trimmed());
+        QJsonArray list;
+        for (const QString &f : std::as_const(folded))
+            list.append(f);
+        if (!q.prepare(QStringLiteral("SELECT Title, ReleaseYear FROM Movies WHERE TitleKey IN (SELECT value FROM json_each(?))")))
+            throw Catalogue::errorOf(q.lastError());
+        q.addBindValue(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)));
+        if (!q.exec())
+            throw Catalogue::errorOf(q.lastError());
+    } else if (!q.exec(QStringLiteral("SELECT Title, ReleaseYear FROM Movies"))) {
+        throw Catalogue::errorOf(q.lastError());
+    }
+    while (q.next())
+        keys.insert(movieKey(q.value(0).toString(), q.value(1).toString()));
+    return keys;
+}
+
+QStringList sheetTitles(const SheetData &sheet, const FieldLinks &links)
+{
+    QStringList titles;
+    for (int row = 2; row <= sheet.GetLastRow(); ++row)
+        titles << storedTitle(sheet, row, links);
+    return titles;
+}
+
 class Importer
 {
 public:
-    Importer(QSqlDatabase &db, const SheetData &sheet, const FieldLinks &links, ProgressSink &progress)
-        : m_db(db), m_sheet(sheet), m_links(links), m_progress(progress)
+    Importer(QSqlDatabase &db, const SheetData &sheet, const FieldLinks &links, const ImportOptions &options,
+             ProgressSink &progress)
+        : m_db(db), m_sheet(sheet), m_links(links), m_options(options), m_progress(progress)
     {
         const QSqlRecord movies = db.record(QStringLiteral("Movies"));
         if (movies.isEmpty())
             throw CinelogError(ErrorNumber::Database, QStringLiteral("The target file has no Movies table: it is not a catalogue."));
-        m_hasOrderBy = movies.contains(QStringLiteral("OrderBy"));
         m_hasPlayingAs = db.record(QStringLiteral("MovActLink")).contains(QStringLiteral("PlayingAs"));
+        // The movies as they were before this import: rows of the sheet are never duplicates of
+        // each other, since a catalogue may hold two movies of one title.
+        m_existing = moviesOf(db, sheetTitles(sheet, links));
 
+        const bool genreLinked = std::any_of(&links[ImportField::Genre1], &links[ImportField::Genre3] + 1, [](int c) { return c > 0; });
         QStringList cols, marks;
-        for (int f = 0; f < ImportField::AllCount; ++f)
-            if (MovieColumns[f] && m_links[f] > 0 && movies.contains(QString::fromLatin1(MovieColumns[f]))) {
+        for (int f = 0; f < ImportField::AllCount; ++f) {
+            bool stored = links[f] > 0;
+            if (f >= ImportField::Genre1 && f <= ImportField::Genre3)
+                stored = genreLinked; // a cell of several genres fills the others
+            if (f == ImportField::SortKey)
+                stored = links[ImportField::SortKey] > 0 || links[ImportField::Title] > 0; // else the title gives it
+            if (MovieColumns[f] && stored && movies.contains(QString::fromLatin1(MovieColumns[f]))) {
                 cols << QString::fromLatin1(MovieColumns[f]);
+                marks << QStringLiteral("?");
                 m_movieFields << f;
             }
-        // A linked sort key is stored as it is; otherwise the title gives it.
-        m_sortKeyLinked = m_links[ImportField::SortKey] > 0;
-        m_deriveOrderBy = m_hasOrderBy && m_links[ImportField::Title] > 0 && !m_sortKeyLinked;
-        if (m_deriveOrderBy)
-            cols << QStringLiteral("OrderBy");
-        for (qsizetype i = 0; i < cols.size(); ++i)
-            marks << QStringLiteral("?");
+        }
         // sql-identifiers: linked column names and their placeholders
         m_insertMovie = cols.isEmpty() ? prepared(db, QStringLiteral("INSERT INTO Movies DEFAULT VALUES"))
                                        : prepared(db, QStringLiteral("INSERT INTO Movies (%1) VALUES (%2)")
@@ -194,85 +437,51 @@ public:
         const int lastRow = m_sheet.GetLastRow();
         for (int row = 2; row <= lastRow; ++row) {
             m_progress.UpdateProgress(row);
-            importRow(row);
+            const PreparedRow r = prepareRow(m_sheet, row, m_links, m_options, m_existing);
+            if (!r.refusal.isEmpty())
+                ++m_summary.refused;
+            else if (!r.imported(m_options))
+                ++m_summary.duplicatesSkipped;
+            else
+                store(r);
             m_progress.letEventsRun();
         }
         return m_summary;
     }
 
 private:
-    QString cellFor(int row, int field) const
+    void store(const PreparedRow &r)
     {
-        return m_links[field] > 0 ? m_sheet.cell(row, m_links[field]) : QString();
-    }
-
-    void importRow(int row)
-    {
-        // Check every linked value before writing any of the row, so the message names the cell.
-        for (int f = 0; f < ImportField::AllCount; ++f) {
-            if (isListField(f) || f == ImportField::Url)
-                continue; // a list's items are checked one by one below; an address is long text
-            checkLength(cellFor(row, f), {row, f, m_links[f]});
-        }
-        QList<ImportLists::CastMember> castWithRoles;
-        for (const QString &item : ImportLists::split(cellFor(row, ImportField::Cast))) {
-            const ImportLists::CastMember m = ImportLists::castMember(item);
-            const CellPlace at{row, ImportField::Cast, m_links[ImportField::Cast]};
-            checkLength(m.name, at);
-            checkLength(m.role, at);
-            if (!m.name.isEmpty())
-                castWithRoles << m;
-        }
-        QList<ImportLists::Episode> episodes;
-        for (const QString &item : ImportLists::split(cellFor(row, ImportField::Episodes))) {
-            const CellPlace at{row, ImportField::Episodes, m_links[ImportField::Episodes]};
-            const std::optional<ImportLists::Episode> e = ImportLists::episode(item);
-            if (!e)
-                failAt(at, QStringLiteral("\"%1\" is not disc/number/title.").arg(item), ErrorNumber::TypeMismatch);
-            checkLength(e->title, at);
-            for (const QString &n : {e->disc, e->number}) {
-                bool ok = true;
-                if (!n.isEmpty())
-                    n.toInt(&ok);
-                if (!ok)
-                    failAt(at, QStringLiteral("\"%1\" is not a whole number.").arg(n), ErrorNumber::TypeMismatch);
-            }
-            episodes << *e;
-        }
-
-        QString title = cellFor(row, ImportField::Title);
+        const int row = r.row;
         for (int f : m_movieFields) {
-            QString v = cellFor(row, f);
-            if (f == ImportField::Title && !m_sortKeyLinked)
-                v = titleOrderFor(v).title;
-            if (f == ImportField::UserRating || f == ImportField::EpisodeDisc) {
-                m_insertMovie.addBindValue(numberFor(v, f, {row, f, m_links[f]}));
-                continue;
-            }
-            m_insertMovie.addBindValue(NullIfEmpty(v));
+            const QString &v = r.values[f];
+            if (f == ImportField::UserRating || f == ImportField::EpisodeDisc)
+                m_insertMovie.addBindValue(v.isEmpty() ? 0 : v.toInt());
+            else
+                m_insertMovie.addBindValue(NullIfEmpty(v));
         }
-        if (m_deriveOrderBy)
-            m_insertMovie.addBindValue(NullIfEmpty(titleOrderFor(title).orderBy));
         if (!m_insertMovie.exec())
             throw CinelogError(Catalogue::errorOf(m_insertMovie.lastError()).number(),
                                QStringLiteral("Row %1: %2").arg(row).arg(Catalogue::errorOf(m_insertMovie.lastError()).description()));
         const QVariant movieId = m_insertMovie.lastInsertId();
 
-        const QString director = cellFor(row, ImportField::Director);
+        const QString &director = r.values[ImportField::Director];
         if (!director.isEmpty())
             m_summary.directorsAdded += addName(m_findDirector, m_addDirector, m_knownDirectors, director, {row, ImportField::Director, m_links[ImportField::Director]});
         for (int f = ImportField::Genre1; f <= ImportField::Genre3; ++f) {
-            const QString genre = cellFor(row, f);
+            const QString &genre = r.values[f];
             if (!genre.isEmpty())
                 m_summary.genresAdded += addName(m_findGenre, m_addGenre, m_knownGenres, genre, {row, f, m_links[f]});
         }
-        QSet<QPair<int, QString>> castWithRole;
-        for (const ImportLists::CastMember &m : castWithRoles) {
-            const CellPlace at{row, ImportField::Cast, m_links[ImportField::Cast]};
+        QSet<QPair<int, QString>> linked;
+        for (qsizetype i = 0; i < r.cast.size(); ++i) {
+            const ImportLists::CastMember &m = r.cast[i];
+            const int field = i < r.actorCount ? ImportField::Actor1 : ImportField::Cast;
+            const CellPlace at{row, field, m_links[field]};
             const int actorId = actorIdFor(m.name, at);
-            if (castWithRole.contains({actorId, m.role}))
-                continue;
-            castWithRole.insert({actorId, m.role});
+            if (linked.contains({actorId, m.role}))
+                continue; // two spellings of one actor
+            linked.insert({actorId, m.role});
             m_link.addBindValue(movieId);
             m_link.addBindValue(actorId);
             if (m_hasPlayingAs)
@@ -280,7 +489,7 @@ private:
             if (!m_link.exec())
                 failAt(at, Catalogue::errorOf(m_link.lastError()).description());
         }
-        for (const ImportLists::Episode &e : episodes) {
+        for (const ImportLists::Episode &e : r.episodes) {
             const CellPlace at{row, ImportField::Episodes, m_links[ImportField::Episodes]};
             m_addEpisode.addBindValue(movieId);
             m_addEpisode.addBindValue(NullIfEmpty(e.title));
@@ -289,55 +498,7 @@ private:
             if (!m_addEpisode.exec())
                 failAt(at, Catalogue::errorOf(m_addEpisode.lastError()).description());
         }
-        QSet<int> cast;
-        for (const auto &[actorId, role] : castWithRole)
-            cast.insert(actorId);
-        for (int f = ImportField::Actor1; f <= ImportField::Actor4; ++f) {
-            const QString actor = cellFor(row, f);
-            if (actor.isEmpty())
-                continue;
-            const CellPlace at{row, f, m_links[f]};
-            const int actorId = actorIdFor(actor, at);
-            if (cast.contains(actorId))
-                continue; // the same actor twice in a row is one cast member
-            cast.insert(actorId);
-            m_link.addBindValue(movieId);
-            m_link.addBindValue(actorId);
-            if (m_hasPlayingAs)
-                m_link.addBindValue(QVariant(QMetaType::fromType<QString>()));
-            if (!m_link.exec())
-                failAt(at, Catalogue::errorOf(m_link.lastError()).description());
-        }
         ++m_summary.movies;
-    }
-
-    static void checkLength(const QString &v, const CellPlace &at)
-    {
-        // The catalogue counts characters, not UTF-16 units.
-        const qsizetype length = v.size() > TextLimit ? v.toUcs4().size() : v.size();
-        if (length > TextLimit)
-            failAt(at, QStringLiteral("the text has %1 characters; the catalogue holds at most %2.").arg(length).arg(TextLimit),
-                   ErrorNumber::Overflow);
-    }
-
-    // A user rating (0..7) or an episode-disc flag (Yes/No, True/False, 1/0) as its stored number.
-    static QVariant numberFor(const QString &text, int field, const CellPlace &at)
-    {
-        const QString v = text.trimmed().toLower();
-        if (field == ImportField::EpisodeDisc) {
-            if (v.isEmpty() || v == u"no" || v == u"false" || v == u"0")
-                return 0;
-            if (v == u"yes" || v == u"true" || v == u"1")
-                return 1;
-            failAt(at, QStringLiteral("\"%1\" is neither Yes nor No.").arg(text), ErrorNumber::TypeMismatch);
-        }
-        if (v.isEmpty())
-            return 0;
-        bool ok = false;
-        const int n = v.toInt(&ok);
-        if (!ok || n < 0 || n > 7)
-            failAt(at, QStringLiteral("\"%1\" is not a rating from 0 to 7.").arg(text), ErrorNumber::TypeMismatch);
-        return n;
     }
 
     // Adds a name to a pick list unless the list has it; returns 1 when added.
@@ -391,8 +552,10 @@ private:
     QSqlDatabase &m_db;
     const SheetData &m_sheet;
     const FieldLinks &m_links;
+    const ImportOptions &m_options;
     ProgressSink &m_progress;
-    bool m_hasOrderBy = false, m_hasPlayingAs = false, m_sortKeyLinked = false, m_deriveOrderBy = false;
+    bool m_hasPlayingAs = false;
+    MovieKeys m_existing;
     QList<int> m_movieFields;
     QSqlQuery m_insertMovie, m_findDirector, m_addDirector, m_findGenre, m_addGenre, m_findActor, m_addActor, m_link, m_addEpisode;
     ImportSummary m_summary;
@@ -409,8 +572,37 @@ bool WorkbookImport::isOpenCatalogue(Catalogue &openCatalogue, const QString &ta
     return openCatalogue.isOpen() && !openCatalogue.path().isEmpty() && canonical(openCatalogue.path()) == canonical(targetPath);
 }
 
+PreparedRow WorkbookImport::prepare(const SheetData &sheet, int row, const FieldLinks &links, const ImportOptions &options,
+                                    const MovieKeys &existing)
+{
+    return prepareRow(sheet, row, links, options, existing);
+}
+
+MovieKeys WorkbookImport::existingMovies(Catalogue &openCatalogue, const QString &targetPath, const SheetData &sheet,
+                                         const FieldLinks &links)
+{
+    if (targetPath.isEmpty())
+        return {};
+    const QStringList titles = sheetTitles(sheet, links);
+    if (isOpenCatalogue(openCatalogue, targetPath))
+        return moviesOf(openCatalogue.MovieConn(), titles);
+    const QString name = QStringLiteral("cinelog-import-%1").arg(++g_importConnections);
+    MovieKeys keys;
+    try {
+        QSqlDatabase db = CatalogueFile::openConnection(targetPath, name);
+        CatalogueFile::verifyCatalogueFile(db);
+        keys = moviesOf(db, titles);
+        db.close();
+    } catch (const CinelogError &) {
+        keys.clear();
+    }
+    if (QSqlDatabase::contains(name))
+        QSqlDatabase::removeDatabase(name);
+    return keys;
+}
+
 ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &links, Catalogue &openCatalogue,
-                                  const QString &targetPath, ProgressSink &progress)
+                                  const QString &targetPath, ProgressSink &progress, const ImportOptions &options)
 {
     const int lastRow = sheet.GetLastRow();
     progress.ShowProgress(QStringLiteral("Importing Excel Data..."), 0, lastRow);
@@ -418,7 +610,7 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
     try {
         if (isOpenCatalogue(openCatalogue, targetPath)) {
             openCatalogue.transaction([&] {
-                Importer importer(openCatalogue.MovieConn(), sheet, links, progress);
+                Importer importer(openCatalogue.MovieConn(), sheet, links, options, progress);
                 summary = importer.run();
             });
         } else {
@@ -434,7 +626,7 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
                     throw Catalogue::errorOf(begin.lastError());
                 try {
                     {
-                        Importer importer(db, sheet, links, progress);
+                        Importer importer(db, sheet, links, options, progress);
                         summary = importer.run();
                     }
                     QSqlQuery commit(db);

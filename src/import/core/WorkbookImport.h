@@ -2,6 +2,8 @@
 
 #include "WorkbookReader.h"
 
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <optional>
@@ -65,11 +67,50 @@ std::optional<Episode> episode(const QString &item);
 QString episodeItem(const Episode &e);
 }
 
+// How rows are read beyond the links.
+struct ImportOptions {
+    // People are written "First Last" (a website's list export): they are stored "Last, First",
+    // and of several directors in one cell, separated by commas, the first is taken.
+    bool namesFirstLast = false;
+    // Rows naming a movie the target held before the import began (same title ignoring case,
+    // same release year) are left out.
+    bool skipDuplicates = false;
+};
+
+// The movies a catalogue holds, as rows are compared with them: the title's folded form and the
+// release year.
+using MovieKeys = QSet<QString>;
+
+// One worksheet row as the import will store it.
+struct PreparedRow {
+    int row = 0;
+    // The movie's own fields as they will be stored: the title after the title rule, the sort key
+    // (given or derived), the release year of a date, the genres of a single genre column spread,
+    // the director (converted when names are written "First Last"). Actor and Cast entries stay
+    // empty: the people are in cast.
+    std::array<QString, ImportField::AllCount> values;
+    // Everyone linked to the movie, in order: first the people of the actor boxes (each cell split
+    // on semicolons), then the Cast items with their roles. The first actorCount of them fill the
+    // window's four actor boxes; the rest are the further cast.
+    QList<ImportLists::CastMember> cast;
+    int actorCount = 0;
+    QList<ImportLists::Episode> episodes;
+    // Why the row will not be imported (its title is empty, a value is too long or malformed), or
+    // empty when it will be.
+    QString refusal;
+    // The target held a movie with this title and year before the import began.
+    bool duplicate = false;
+    // Whether the import stores this row under the given options.
+    bool imported(const ImportOptions &options) const { return refusal.isEmpty() && !(duplicate && options.skipDuplicates); }
+};
+
 struct ImportSummary {
     int movies = 0;
     int directorsAdded = 0;
     int actorsAdded = 0;
     int genresAdded = 0;
+    int refused = 0;           // rows left out for a refusal
+    int duplicatesSkipped = 0; // rows left out as already in the target
 };
 
 // Appends one movie per worksheet row (rows 2 to the last row with content) to a catalogue.
@@ -78,9 +119,20 @@ class WorkbookImport
 public:
     // Imports into the catalogue file at targetPath: through the open catalogue's own connection
     // when it is that file, otherwise through a connection of its own. All rows are appended in
-    // one transaction, or none: a failure throws CinelogError naming the row and column.
+    // one transaction, or none: a failure of the catalogue throws CinelogError naming the row.
+    // Refused rows (see PreparedRow) and, when asked, duplicates are left out and counted.
     static ImportSummary run(const SheetData &sheet, const FieldLinks &links, Catalogue &openCatalogue,
-                             const QString &targetPath, ProgressSink &progress);
+                             const QString &targetPath, ProgressSink &progress, const ImportOptions &options = {});
+
+    // Worksheet row `row` as run() would store it; existing holds the target's movies.
+    static PreparedRow prepare(const SheetData &sheet, int row, const FieldLinks &links, const ImportOptions &options,
+                               const MovieKeys &existing);
+
+    // The movies of the catalogue file at targetPath (the open catalogue when it is that file) that
+    // the sheet's rows may name under these links: what prepare() compares rows with. A file that
+    // cannot be read as a catalogue holds none: the import itself reports it.
+    static MovieKeys existingMovies(Catalogue &openCatalogue, const QString &targetPath, const SheetData &sheet,
+                                    const FieldLinks &links);
 
     // Whether targetPath is the file the catalogue has open.
     static bool isOpenCatalogue(Catalogue &openCatalogue, const QString &targetPath);

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "LoansWindows.h"
 #include "MainWindowLink.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QCheckBox>
@@ -21,6 +22,9 @@
 namespace {
 constexpr int SortRole = Qt::UserRole + 1;
 const QString Section = QStringLiteral("MovieLoans");
+const WindowPlacement Placement(QStringLiteral("frmLoans"), WindowPlacement::Size);
+// Which loans the list showed when the window was closed, as the text of its choice.
+const Setting<QString> ShownLoans(QStringLiteral("frmLoans"), QStringLiteral("Show"));
 
 QStandardItem *cell(const QString &text, const QVariant &sortKey)
 {
@@ -127,12 +131,9 @@ void frmLoans::Form_Load()
         cmbShow->addItem(Loans::filterText(f));
     cmbShow->setCurrentIndex(0);
     restoreColumnWidths(lvLoans->header(), m_ctx.ini(), Section);
-    int w = 0, h = 0;
-    if (readTwips(m_ctx.ini(), QStringLiteral("frmLoans"), QStringLiteral("Width"), w)
-        && readTwips(m_ctx.ini(), QStringLiteral("frmLoans"), QStringLiteral("Height"), h))
-        resize(w, h);
+    Placement.restore(*this, m_ctx.ini());
     Loans::Filter remembered;
-    if (Loans::filterFromText(m_ctx.ReadINI(QStringLiteral("frmLoans"), QStringLiteral("Show")), remembered))
+    if (Loans::filterFromText(ShownLoans.read(m_ctx.ini()), remembered))
         cmbShow->setCurrentIndex(int(remembered));
     m_ctx.guard(QStringLiteral("frmLoans Form_Load"), [this] {
         const QStringList names = Loans::borrowers(m_catalogue);
@@ -266,9 +267,8 @@ void frmLoans::Form_Unload()
         return;
     m_unloaded = true;
     storeColumnWidths(lvLoans->header(), m_ctx.ini(), Section);
-    m_ctx.WriteINI(QStringLiteral("frmLoans"), QStringLiteral("Show"), cmbShow->currentText());
-    m_ctx.WriteINI(QStringLiteral("frmLoans"), QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-    m_ctx.WriteINI(QStringLiteral("frmLoans"), QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+    ShownLoans.write(m_ctx.ini(), cmbShow->currentText());
+    Placement.save(*this, m_ctx.ini());
     if (m_loansChanged)
         m_main.ListMovies(QStringLiteral("Refreshing Movie List..."));
 }

@@ -5,6 +5,7 @@
 #include "LoansWindows.h"
 #include "MainWindowLink.h"
 #include "UserLists.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QCloseEvent>
@@ -17,6 +18,11 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+namespace {
+const WindowPlacement Placement =
+    WindowPlacement(QStringLiteral("frmUserList"), WindowPlacement::Size).withDefaultSize(QSize(5000, 5200));
+}
 
 frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_main(mainWindow)
@@ -68,11 +74,7 @@ frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, MainWindowLink &
     layout->addLayout(top);
     layout->addWidget(lvMovies, 1);
     layout->addLayout(buttons);
-    resize(twipsToPixels(5000), twipsToPixels(5200));
-    int w = 0, h = 0;
-    if (readTwips(m_ctx.ini(), QStringLiteral("frmUserList"), QStringLiteral("Width"), w)
-        && readTwips(m_ctx.ini(), QStringLiteral("frmUserList"), QStringLiteral("Height"), h))
-        resize(w, h);
+    Placement.restore(*this, m_ctx.ini());
 
     connect(cmbUserList, &QComboBox::currentIndexChanged, this, &frmUserList::cmbUserList_Click);
     connect(lvMovies->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -171,7 +173,6 @@ void frmUserList::updateCommands()
 
 void frmUserList::closeEvent(QCloseEvent *event)
 {
-    m_ctx.WriteINI(QStringLiteral("frmUserList"), QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-    m_ctx.WriteINI(QStringLiteral("frmUserList"), QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+    Placement.save(*this, m_ctx.ini());
     event->accept();
 }

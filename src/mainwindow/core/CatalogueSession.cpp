@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueFile.h"
+#include "ProgramSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-const QString OptionsSection = QStringLiteral("Options");
 
 QString sameFile(const QString &path)
 {
@@ -76,8 +75,8 @@ bool CatalogueSession::open(const QString &path)
         return false;
     }
     m_ctx.guard(QStringLiteral("DBConn"), [&] {
-        m_ctx.WriteINI(OptionsSection, QStringLiteral("LastDB"), r.path);
-        m_ctx.WriteINI(OptionsSection, QStringLiteral("LastFolder"), QFileInfo(r.path).absolutePath());
+        ProgramSettings::LastDB.write(m_ctx.ini(), r.path);
+        ProgramSettings::LastFolder.write(m_ctx.ini(), QFileInfo(r.path).absolutePath());
     });
     return true;
 }
@@ -126,9 +125,8 @@ bool CatalogueSession::openAndRemember(const QString &path)
 
 bool CatalogueSession::autoload()
 {
-    const QString autoLoad = m_ctx.ReadINI(OptionsSection, QStringLiteral("AutoLoad"));
-    const QString last = m_ctx.ReadINI(OptionsSection, QStringLiteral("LastDB"));
-    if (autoLoad.trimmed() != QLatin1String("1") || last.isEmpty() || !QFileInfo::exists(last))
+    const QString last = ProgramSettings::LastDB.read(m_ctx.ini());
+    if (!ProgramSettings::AutoLoad.read(m_ctx.ini()) || last.isEmpty() || !QFileInfo::exists(last))
         return false;
     return open(last);
 }
@@ -145,7 +143,7 @@ void CatalogueSession::remember(const QString &path)
 
 QString CatalogueSession::startFolder() const
 {
-    const QString last = m_ctx.ReadINI(OptionsSection, QStringLiteral("LastFolder"));
+    const QString last = ProgramSettings::LastFolder.read(m_ctx.ini());
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     return existingFolderOrHome(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

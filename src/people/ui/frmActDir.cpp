@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 
 namespace {
 const QString Section = QStringLiteral("frmActDir");
+const WindowPlacement Placement(Section, WindowPlacement::Size);
 constexpr int IdRole = Qt::UserRole;
 }
 
@@ -146,9 +148,7 @@ frmActDir::frmActDir(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     connect(txtURL, &QLineEdit::returnPressed, this, &frmActDir::cmdSave_Click);
 
     restoreColumnWidths(lvActDir->header(), m_ctx.ini(), Section);
-    int w = 0, h = 0;
-    if (readTwips(m_ctx.ini(), Section, QStringLiteral("Width"), w) && readTwips(m_ctx.ini(), Section, QStringLiteral("Height"), h))
-        resize(w, h);
+    Placement.restore(*this, m_ctx.ini());
     updateCommands();
 }
 
@@ -269,8 +269,7 @@ void frmActDir::updateCommands()
 void frmActDir::closeEvent(QCloseEvent *event)
 {
     storeColumnWidths(lvActDir->header(), m_ctx.ini(), Section);
-    m_ctx.WriteINI(Section, QStringLiteral("Width"), QString::number(pixelsToTwips(width())));
-    m_ctx.WriteINI(Section, QStringLiteral("Height"), QString::number(pixelsToTwips(height())));
+    Placement.save(*this, m_ctx.ini());
     event->accept();
 }
 

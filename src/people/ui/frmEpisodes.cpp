@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "Episodes.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 
 namespace {
 const QString Section = QStringLiteral("frmEpisodes");
+const WindowPlacement Placement(Section, WindowPlacement::Position);
 constexpr int IdRole = Qt::UserRole;
 constexpr int MaxDiscs = 999; // a number of discs beyond any real set is not turned into a list
 }
@@ -90,11 +92,7 @@ frmEpisodes::frmEpisodes(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
 
     // Form_Load
     m_ctx.guard(QStringLiteral("frmEpisodes - Form_Load"), [this] {
-        int left = 0, top = 0;
-        const bool hasLeft = readTwips(m_ctx.ini(), Section, QStringLiteral("Left"), left);
-        const bool hasTop = readTwips(m_ctx.ini(), Section, QStringLiteral("Top"), top);
-        if (hasLeft || hasTop)
-            move(hasLeft ? left : x(), hasTop ? top : y());
+        Placement.restore(*this, m_ctx.ini());
         restoreColumnWidths(lvEpisodes->header(), m_ctx.ini(), Section, QStringLiteral("col"));
     });
     updateCommands();
@@ -203,8 +201,7 @@ void frmEpisodes::updateCommands()
 
 void frmEpisodes::storeSettings()
 {
-    m_ctx.WriteINI(Section, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
-    m_ctx.WriteINI(Section, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
+    Placement.save(*this, m_ctx.ini());
     storeColumnWidths(lvEpisodes->header(), m_ctx.ini(), Section, QStringLiteral("col"));
 }
 

@@ -1,3 +1,4 @@
+#include "PagedMovies.h"
 #include "ReportParts.h"
 #include "ReportPictures.h"
 #include "Reports.h"
@@ -8,6 +9,7 @@
 
 #include <QBuffer>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace report {
 
@@ -92,9 +94,11 @@ ReportDefinition detailsDefinition(bool all)
 const char *const DataFields[] = {"MovieTitle", "OrderBy", "TodaysDate", "Actor", "Director", "Rating", "Genres",
                                   "Medium", "Format", "ReleaseYear", "RunningTime", "NumDiscs", "MovieID"};
 
-const QString MovieColumns = QStringLiteral(
-    "SELECT ID, Title, OrderBy, Director, Rating, Medium, Format, ReleaseYear, RunningTime, NumDiscs, "
-    "Genre1, Genre2, Genre3, UserRating, length(CoverData) > 0 AS HasCover FROM Movies");
+const QString MovieColumnList = QStringLiteral(
+    "ID, Title, OrderBy, Director, Rating, Medium, Format, ReleaseYear, RunningTime, NumDiscs, "
+    "Genre1, Genre2, Genre3, UserRating, length(CoverData) > 0 AS HasCover");
+// sql-identifiers: the fixed movie column list
+const QString MovieColumns = QStringLiteral("SELECT ") + MovieColumnList + QStringLiteral(" FROM Movies");
 
 // Fills the data fields and pictures of one movie from a row of MovieColumns.
 class MovieDetailsFiller
@@ -102,7 +106,7 @@ class MovieDetailsFiller
 public:
     MovieDetailsFiller(AppContext &ctx, Catalogue &cat) : m_ctx(ctx), m_cat(cat) {}
 
-    void fill(ReportRun &run, const QSqlQuery &q)
+    void fill(ReportRun &run, const QSqlRecord &q)
     {
         auto text = [&](const char *column) { return q.value(QString::fromLatin1(column)).toString(); };
         run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
@@ -122,10 +126,13 @@ public:
         Control &cover = run.control(QStringLiteral("imgCover"));
         cover.visible = false;
         cover.picture = Picture{};
-        if (q.value(QStringLiteral("HasCover")).toBool()) {
+        if (q.value(QStringLiteral("HasCover")).toBool() && !run.picturesWanted()) {
+            // Counting pages: the cover does not move anything, so it is not read.
+            cover.visible = true;
+        } else if (q.value(QStringLiteral("HasCover")).toBool()) {
             QImage img;
             if (CoverPictures(m_cat, m_ctx).LoadPictureFromDB(img, id)) {
-                cover.picture = coverPicture(img, cover.rect.size());
+                cover.picture = coverPicture(img, cover.rect.size(), run.pagesKept());
                 cover.visible = true;
             }
         }
@@ -153,13 +160,17 @@ public:
     }
 
 private:
-    static Picture coverPicture(const QImage &img, const QSize &boxTwips)
+    static Picture coverPicture(const QImage &img, const QSize &boxTwips, bool compressed)
     {
         const QSize box(boxTwips.width() * CoverDpi / TwipsPerInch, boxTwips.height() * CoverDpi / TwipsPerInch);
         QImage small = img.width() > box.width() || img.height() > box.height()
             ? img.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
             : img;
         Picture p;
+        if (!compressed) {
+            p.image = small;
+            return p;
+        }
         QBuffer buffer(&p.encoded);
         buffer.open(QIODevice::WriteOnly);
         const bool alpha = small.hasAlphaChannel();
@@ -210,14 +221,17 @@ private:
 class DetailsAllSource : public ReportDataSource
 {
 public:
-    DetailsAllSource(AppContext &ctx, Catalogue &cat) : m_cat(cat), m_filler(ctx, cat), m_progress(ctx) {}
+    DetailsAllSource(AppContext &ctx, Catalogue &cat)
+        : m_cat(cat), m_filler(ctx, cat), m_progress(ctx), m_rows(cat, MovieColumnList)
+    {
+    }
 
     void DataInitialize(ReportRun &run) override
     {
         for (const char *f : DataFields)
             run.addField(QString::fromLatin1(f));
         const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
-        m_rows = m_cat.exec(MovieColumns + QStringLiteral(" ORDER BY OrderByKey, ID"));
+        m_rows.restart();
         run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
         m_progress.start(QStringLiteral("Getting Movie Details..."), count);
         m_counter = 1;
@@ -232,25 +246,24 @@ public:
     void FetchData(ReportRun &run, bool &eof) override
     {
         // The result moves on before the movie is read, so a movie that fails is not fetched again.
-        if (!m_rows.isActive() || !m_rows.next()) {
+        if (!m_rows.next()) {
             eof = true;
             return;
         }
         m_progress.advance(m_counter++);
-        m_filler.fill(run, m_rows);
+        m_filler.fill(run, m_rows.row());
     }
 
-    void ReportEnd(ReportRun &) override
-    {
-        m_rows = QSqlQuery();
-        m_progress.finish();
-    }
+    void ReportEnd(ReportRun &) override { m_progress.finish(); }
+
+    QVariant position() const override { return m_rows.position(); }
+    void seek(ReportRun &, const QVariant &position) override { m_rows.seek(position); }
 
 private:
     Catalogue &m_cat;
     MovieDetailsFiller m_filler;
     MovieProgress m_progress;
-    QSqlQuery m_rows;
+    PagedMovies m_rows;
     int m_counter = 1;
 };
 
@@ -291,10 +304,15 @@ public:
         QSqlQuery q = m_cat.exec(MovieColumns + QStringLiteral(" WHERE ID = ?"), {id});
         if (!q.next())
             throw CinelogError(3021, QStringLiteral("The movie with ID %1 is no longer in the catalogue.").arg(id));
-        m_filler.fill(run, q);
+        const QSqlRecord row = q.record();
+        q.finish();
+        m_filler.fill(run, row);
     }
 
     void ReportEnd(ReportRun &) override { m_progress.finish(); }
+
+    QVariant position() const override { return qint64(m_counter); }
+    void seek(ReportRun &, const QVariant &position) override { m_counter = position.toLongLong(); }
 
 private:
     Catalogue &m_cat;

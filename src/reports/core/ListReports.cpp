@@ -1,3 +1,4 @@
+#include "PagedMovies.h"
 #include "ReportParts.h"
 #include "ReportPictures.h"
 #include "Reports.h"
@@ -55,11 +56,6 @@ QString todaysDateText(AppContext &ctx)
 
 namespace {
 
-QString text(const QSqlQuery &q, const char *column)
-{
-    return q.value(QString::fromLatin1(column)).toString();
-}
-
 // ---------------------------------------------------------------------------------------------
 // arMovieList
 
@@ -88,14 +84,14 @@ ReportDefinition movieListDefinition()
 class MovieListSource : public ReportDataSource
 {
 public:
-    MovieListSource(AppContext &ctx, Catalogue &cat) : m_ctx(ctx), m_cat(cat) {}
+    MovieListSource(AppContext &ctx, Catalogue &cat) : m_ctx(ctx), m_cat(cat), m_rows(cat, QStringLiteral("Title, OrderBy")) {}
 
     void DataInitialize(ReportRun &run) override
     {
         for (const char *f : {"MovTitle1", "OrderedBy", "TodaysDate"})
             run.addField(QString::fromLatin1(f));
         const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
-        m_rows = m_cat.exec(QStringLiteral("SELECT Title, OrderBy FROM Movies ORDER BY OrderByKey, ID"));
+        m_rows.restart();
         run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
         run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
     }
@@ -108,12 +104,12 @@ public:
 
     void FetchData(ReportRun &run, bool &eof) override
     {
-        if (!m_rows.isActive() || !m_rows.next()) {
+        if (!m_rows.next()) {
             eof = true;
             return;
         }
-        const QString title = text(m_rows, "Title");
-        const QString orderBy = text(m_rows, "OrderBy");
+        const QString title = m_rows.row().value(QStringLiteral("Title")).toString();
+        const QString orderBy = m_rows.row().value(QStringLiteral("OrderBy")).toString();
         run.setField(QStringLiteral("MovTitle1"), title);
         Control &fld = run.control(QStringLiteral("fldOrderBy"));
         fld.visible = orderBy != title;
@@ -121,12 +117,13 @@ public:
                      fld.visible ? QStringLiteral("[Ordered By: ") + orderBy + QStringLiteral("]") : QString());
     }
 
-    void ReportEnd(ReportRun &) override { m_rows = QSqlQuery(); }
+    QVariant position() const override { return m_rows.position(); }
+    void seek(ReportRun &, const QVariant &position) override { m_rows.seek(position); }
 
 private:
     AppContext &m_ctx;
     Catalogue &m_cat;
-    QSqlQuery m_rows;
+    PagedMovies m_rows;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -184,6 +181,9 @@ public:
                                                       + QStringLiteral(" Returned: ") + row.dateReturned);
     }
 
+    QVariant position() const override { return qint64(m_counter); }
+    void seek(ReportRun &, const QVariant &position) override { m_counter = position.toLongLong(); }
+
 private:
     AppContext &m_ctx;
     LoansReportParams m_params;
@@ -223,9 +223,14 @@ public:
     void DataInitialize(ReportRun &run) override
     {
         run.addField(QStringLiteral("MovieTitle"));
-        m_rows = m_cat.exec(QStringLiteral("SELECT MovieTitle FROM UserList WHERE Name = ? COLLATE cinelog_nocase "
-                                           "ORDER BY cinelog_fold(MovieTitle), ID"),
-                            {m_params.listName});
+        // One person's list is short: read whole at once, so no read stays open while it prints.
+        m_titles.clear();
+        m_next = 0;
+        QSqlQuery q = m_cat.exec(QStringLiteral("SELECT MovieTitle FROM UserList WHERE Name = ? COLLATE cinelog_nocase "
+                                                "ORDER BY cinelog_fold(MovieTitle), ID"),
+                                 {m_params.listName});
+        while (q.next())
+            m_titles << q.value(0).toString();
     }
 
     void ReportStart(ReportRun &run) override
@@ -236,19 +241,21 @@ public:
 
     void FetchData(ReportRun &run, bool &eof) override
     {
-        if (!m_rows.isActive() || !m_rows.next()) {
+        if (m_next >= m_titles.size()) {
             eof = true;
             return;
         }
-        run.setField(QStringLiteral("MovieTitle"), text(m_rows, "MovieTitle"));
+        run.setField(QStringLiteral("MovieTitle"), m_titles[m_next++]);
     }
 
-    void ReportEnd(ReportRun &) override { m_rows = QSqlQuery(); }
+    QVariant position() const override { return qint64(m_next); }
+    void seek(ReportRun &, const QVariant &position) override { m_next = position.toLongLong(); }
 
 private:
     Catalogue &m_cat;
     UsersListReportParams m_params;
-    QSqlQuery m_rows;
+    QStringList m_titles;
+    qsizetype m_next = 0;
 };
 
 } // namespace

@@ -134,12 +134,44 @@ Layout::Measured Layout::measure(const Section &section, const ReportRun &run)
 void Layout::begin(const ReportRun &run)
 {
     m_doc.pages.clear();
+    m_pageNumber = 0;
+    m_closed = 0;
+    m_starts.clear();
+    m_row = PageStart{};
+    m_skip = 0;
     newPage(run);
+}
+
+void Layout::startRow(const QVariant &position, qint64 fetchesBefore)
+{
+    m_row.position = position;
+    m_row.fetchesBefore = fetchesBefore;
+    m_row.hasRow = true;
+    m_row.sectionsBefore = 0;
+    m_row.inGroup = m_inGroup;
+    m_row.groupKey = m_groupKey;
+}
+
+void Layout::resume(int number, const PageStart &start)
+{
+    m_doc.pages.clear();
+    m_pageOpen = false;
+    m_pageNumber = number - 1;
+    m_closed = number - 1;
+    m_row = start;
+    m_row.sectionsBefore = 0;
+    m_inGroup = start.inGroup;
+    m_groupKey = start.groupKey;
+    m_skip = start.sectionsBefore;
 }
 
 void Layout::newPage(const ReportRun &run)
 {
-    m_doc.pages.append(Page{});
+    m_page = Page{};
+    m_pageOpen = true;
+    ++m_pageNumber;
+    if (m_recordStarts)
+        m_starts << m_row;
     m_y = m_def.page.topMargin;
     const Measured m = measure(m_def.pageHeader, run);
     placeAt(m_def.pageHeader, run, m_y, m);
@@ -152,23 +184,40 @@ void Layout::closePage(const ReportRun &run)
     const Measured m = measure(m_def.pageFooter, run);
     const int top = m_def.page.paper.height() - m_def.page.bottomMargin - m_def.pageFooter.height;
     placeAt(m_def.pageFooter, run, top, m);
+    m_pageOpen = false;
+    ++m_closed;
+    if (m_sink)
+        m_sink(std::move(m_page), m_pageNumber);
+    else
+        m_doc.pages.append(std::move(m_page));
+    m_page = Page{};
 }
 
 void Layout::place(const Section &section, const ReportRun &run)
 {
+    // After resume(): the sections the previous page took are passed over, and the first one that
+    // is placed opens the page, as it did when it did not fit on the previous one.
+    if (m_skip > 0) {
+        --m_skip;
+        ++m_row.sectionsBefore;
+        return;
+    }
     const Measured m = measure(section, run);
     const int bodyBottom = m_def.page.paper.height() - m_def.page.bottomMargin - m_def.pageFooter.height;
-    if (m_y + m.height > bodyBottom && m_y > m_bodyTop) {
+    if (!m_pageOpen) {
+        newPage(run);
+    } else if (m_y + m.height > bodyBottom && m_y > m_bodyTop) {
         closePage(run);
         newPage(run);
     }
     placeAt(section, run, m_y, m);
     m_y += m.height;
+    ++m_row.sectionsBefore;
 }
 
 void Layout::placeAt(const Section &section, const ReportRun &run, int top, const Measured &m)
 {
-    Page &page = m_doc.pages.last();
+    Page &page = m_page;
     const int left = m_def.page.leftMargin;
     // Nothing of the body may run into the page footer: a section taller than a whole page is cut.
     const bool isFooter = &section == &m_def.pageFooter;
@@ -210,7 +259,9 @@ void Layout::placeAt(const Section &section, const ReportRun &run, int top, cons
             item.alignment = c.alignment;
             item.wrap = c.canGrow;
             if (c.kind == ControlKind::PageNumber)
-                item.text = QString::number(m_doc.pages.size());
+                item.text = QString::number(m_pageNumber);
+            else if (c.kind == ControlKind::PageCount && m_pageCount > 0)
+                item.text = QString::number(m_pageCount);
             else
                 item.text = controlText(c, run);
             break;
@@ -239,50 +290,240 @@ ReportDocument Layout::finish(const ReportRun &run)
     if (m_inGroup && m_def.groupFooter)
         place(*m_def.groupFooter, run);
     m_inGroup = false;
-    closePage(run);
-    const QString count = QString::number(m_doc.pages.size());
-    QSet<QString> countControls;
-    for (const Section *s : {&m_def.pageHeader, &m_def.pageFooter, &m_def.detail})
-        for (const Control &c : s->controls)
-            if (c.kind == ControlKind::PageCount)
-                countControls.insert(c.name);
-    for (Page &p : m_doc.pages)
-        for (PlacedItem &i : p.items)
-            if (countControls.contains(i.control))
-                i.text = count;
-    return m_doc;
+    if (m_pageOpen)
+        closePage(run);
+    if (m_pageCount <= 0) {
+        const QString count = QString::number(m_closed);
+        QSet<QString> countControls;
+        for (const Section *s : {&m_def.pageHeader, &m_def.pageFooter, &m_def.detail})
+            for (const Control &c : s->controls)
+                if (c.kind == ControlKind::PageCount)
+                    countControls.insert(c.name);
+        for (Page &p : m_doc.pages)
+            for (PlacedItem &i : p.items)
+                if (countControls.contains(i.control))
+                    i.text = count;
+    }
+    ReportDocument doc = std::move(m_doc);
+    m_doc = ReportDocument{doc.name, doc.caption, doc.page, {}};
+    return doc;
 }
+
+namespace {
+
+// Runs the report's events in order. The first run of a report logs each failure; a later run of
+// the same data (writing what was counted, laying out one page again) keeps quiet about them.
+class Driver
+{
+public:
+    Driver(AppContext &ctx, ReportDefinition &definition, ReportDataSource &source, const EventLabels &labels,
+           ReportRun &run, bool logFailures)
+        : m_ctx(ctx), m_name(definition.name), m_source(source), m_labels(labels), m_run(run), m_log(logFailures)
+    {
+    }
+
+    void start()
+    {
+        call(m_labels.reportStart, [&] { m_source.ReportStart(m_run); });
+        initialize();
+    }
+    void initialize()
+    {
+        call(m_labels.dataInitialize, [&] { m_source.DataInitialize(m_run); });
+        m_fetches = 0;
+    }
+    void end() { call(m_labels.reportEnd, [&] { m_source.ReportEnd(m_run); }); }
+
+    // Fetches rows and places them until the source ends or stop() says so; false when stopped.
+    bool rows(Layout &layout, const std::function<bool()> &stop = {})
+    {
+        // A source whose every fetch fails without ever reporting the end would never stop; give up
+        // after a run of failures in a row.
+        constexpr int MaxFailuresInARow = 10;
+        int failures = 0;
+        for (;;) {
+            if (stop && stop())
+                return false;
+            const QVariant position = m_source.position();
+            const qint64 before = m_fetches++;
+            bool eof = false;
+            const bool fetched = call(m_labels.fetchData, [&] { m_source.FetchData(m_run, eof); });
+            if (eof)
+                return true;
+            if (!fetched) {
+                if (++failures >= MaxFailuresInARow)
+                    return true;
+                continue;
+            }
+            failures = 0;
+            layout.startRow(position, before);
+            layout.placeRow(m_run);
+        }
+    }
+
+    // Brings the source back to just before the row a page starts with (fetching that row, whose
+    // fields the page's first sections show) or to its start.
+    void goTo(const PageStart &start, const QVariant &startPosition)
+    {
+        const QVariant target = start.hasRow ? start.position : startPosition;
+        if (target.isValid()) {
+            call(m_labels.fetchData, [&] { m_source.seek(m_run, target); });
+            m_fetches = start.fetchesBefore;
+        } else {
+            initialize();
+            while (m_fetches < start.fetchesBefore) {
+                bool eof = false;
+                ++m_fetches;
+                call(m_labels.fetchData, [&] { m_source.FetchData(m_run, eof); });
+                if (eof)
+                    break;
+            }
+        }
+    }
+
+    // Fetches the row a page starts with; false when it is gone.
+    bool fetchOne()
+    {
+        ++m_fetches;
+        bool eof = false;
+        const bool fetched = call(m_labels.fetchData, [&] { m_source.FetchData(m_run, eof); });
+        return fetched && !eof;
+    }
+
+private:
+    bool call(const QString &label, const std::function<void()> &f)
+    {
+        if (m_log)
+            return m_ctx.guard(m_name + label, f);
+        try {
+            f();
+            return true;
+        } catch (...) {
+            return false;
+        }
+    }
+
+    AppContext &m_ctx;
+    QString m_name;
+    ReportDataSource &m_source;
+    const EventLabels &m_labels;
+    ReportRun &m_run;
+    bool m_log;
+    qint64 m_fetches = 0;
+};
+
+// Shows no progress while it lives: laying out one page again is quick and not the user's long work.
+class NoProgress
+{
+public:
+    explicit NoProgress(AppContext &ctx) : m_ctx(ctx), m_saved(&ctx.progress()) { ctx.setProgress(nullptr); }
+    ~NoProgress() { m_ctx.setProgress(m_saved); }
+
+private:
+    AppContext &m_ctx;
+    ProgressSink *m_saved;
+};
+
+} // namespace
 
 ReportDocument runReport(AppContext &ctx, ReportDefinition &definition, ReportDataSource &source,
                          const EventLabels &labels)
 {
     ReportRun run(definition);
-    const QString name = definition.name;
-    ctx.guard(name + labels.reportStart, [&] { source.ReportStart(run); });
-    ctx.guard(name + labels.dataInitialize, [&] { source.DataInitialize(run); });
-
+    run.setPagesKept(true);
+    Driver driver(ctx, definition, source, labels, run, true);
+    driver.start();
     Layout layout(definition);
     layout.begin(run);
-    // A source whose every fetch fails without ever reporting the end would never stop; give up
-    // after a run of failures in a row.
-    constexpr int MaxFailuresInARow = 10;
-    int failures = 0;
-    for (;;) {
-        bool eof = false;
-        const bool fetched = ctx.guard(name + labels.fetchData, [&] { source.FetchData(run, eof); });
-        if (eof)
-            break;
-        if (!fetched) {
-            if (++failures >= MaxFailuresInARow)
-                break;
-            continue;
-        }
-        failures = 0;
-        layout.placeRow(run);
-    }
+    driver.rows(layout);
     ReportDocument doc = layout.finish(run);
-    ctx.guard(name + labels.reportEnd, [&] { source.ReportEnd(run); });
+    driver.end();
     return doc;
+}
+
+ReportPlan planReport(AppContext &ctx, ReportDefinition &definition, ReportDataSource &source,
+                      const EventLabels &labels)
+{
+    ReportRun run(definition);
+    run.setPicturesWanted(false);
+    Driver driver(ctx, definition, source, labels, run, true);
+    driver.start();
+    Layout layout(definition);
+    layout.setRecordStarts(true);
+    layout.setPageSink([](Page &&, int) {});
+    layout.begin(run);
+    driver.rows(layout);
+    layout.finish(run);
+    driver.end();
+    return ReportPlan{layout.pagesClosed(), layout.pageStarts()};
+}
+
+void streamReport(AppContext &ctx, ReportDefinition &definition, ReportDataSource &source, const ReportPlan &plan,
+                  const PageHandler &sink, int lastPage, const EventLabels &labels)
+{
+    ReportRun run(definition);
+    Driver driver(ctx, definition, source, labels, run, false);
+    driver.start();
+    Layout layout(definition);
+    layout.setPageCount(std::max(plan.pageCount, 1));
+    layout.setPageSink([&](Page &&page, int number) { sink(page, number); });
+    layout.begin(run);
+    const bool ended = driver.rows(layout, [&] { return lastPage > 0 && layout.pagesClosed() >= lastPage; });
+    if (ended)
+        layout.finish(run);
+    driver.end();
+}
+
+PageSource::PageSource(AppContext &ctx, ReportDefinition &definition, ReportDataSource &source, ReportPlan plan,
+                       const EventLabels &labels)
+    : m_ctx(ctx), m_def(definition), m_source(source), m_plan(std::move(plan)), m_labels(labels), m_run(definition)
+{
+    NoProgress quiet(m_ctx);
+    Driver(m_ctx, m_def, m_source, m_labels, m_run, false).start();
+    m_startPosition = m_source.position();
+}
+
+PageSource::~PageSource()
+{
+    NoProgress quiet(m_ctx);
+    Driver(m_ctx, m_def, m_source, m_labels, m_run, false).end();
+}
+
+Page PageSource::page(int number)
+{
+    if (number < 1 || number > m_plan.pageCount || number > m_plan.starts.size())
+        return Page{};
+    NoProgress quiet(m_ctx);
+    ++m_layouts;
+    const PageStart &start = m_plan.starts[number - 1];
+    Driver driver(m_ctx, m_def, m_source, m_labels, m_run, false);
+    driver.goTo(start, m_startPosition);
+
+    Page out;
+    bool done = false;
+    Layout layout(m_def);
+    layout.setPageCount(m_plan.pageCount);
+    layout.setPageSink([&](Page &&page, int n) {
+        if (n == number) {
+            out = std::move(page);
+            done = true;
+        }
+    });
+    if (!start.hasRow) {
+        layout.begin(m_run);
+    } else if (driver.fetchOne()) {
+        layout.resume(number, start);
+        layout.placeRow(m_run);
+    } else {
+        // The row is gone (another program deleted it since the pages were counted): the page
+        // starts with whatever follows.
+        PageStart next = start;
+        next.sectionsBefore = 0;
+        layout.resume(number, next);
+    }
+    if (!done && driver.rows(layout, [&] { return done; }))
+        layout.finish(m_run);
+    return out;
 }
 
 } // namespace report

@@ -57,25 +57,53 @@ void paintPage(QPainter &painter, const Page &page)
     }
 }
 
+PagePainter::PagePainter(QPagedPaintDevice &device) : m_device(device), m_painter(std::make_unique<QPainter>(&device))
+{
+    m_painter->setRenderHint(QPainter::Antialiasing);
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter->scale(device.logicalDpiX() / double(TwipsPerInch), device.logicalDpiY() / double(TwipsPerInch));
+}
+
+PagePainter::~PagePainter()
+{
+    end();
+}
+
+bool PagePainter::isActive() const
+{
+    return m_painter && m_painter->isActive();
+}
+
+void PagePainter::add(const Page &page)
+{
+    if (!isActive())
+        return;
+    if (!m_first)
+        m_device.newPage();
+    m_first = false;
+    paintPage(*m_painter, page);
+}
+
+void PagePainter::end()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+}
+
 void paintDocument(const ReportDocument &doc, QPagedPaintDevice &device, int fromPage, int toPage)
 {
     if (fromPage <= 0)
         fromPage = 1;
     if (toPage <= 0 || toPage > doc.pageCount())
         toPage = doc.pageCount();
-    QPainter painter(&device);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.scale(device.logicalDpiX() / double(TwipsPerInch), device.logicalDpiY() / double(TwipsPerInch));
-    for (int n = fromPage; n <= toPage; ++n) {
-        if (n > fromPage)
-            device.newPage();
-        paintPage(painter, doc.pages[n - 1]);
-    }
+    PagePainter painter(device);
+    for (int n = fromPage; n <= toPage; ++n)
+        painter.add(doc.pages[n - 1]);
     painter.end();
 }
 
-bool writePdf(const ReportDocument &doc, const QString &path, QString *error)
+bool writePdf(const PageSetup &pageSetup, const QString &caption, const PageWriter &pages, const QString &path,
+              QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -85,12 +113,14 @@ bool writePdf(const ReportDocument &doc, const QString &path, QString *error)
     }
     {
         QPdfWriter writer(&file);
-        writer.setTitle(doc.caption);
+        writer.setTitle(caption);
         writer.setCreator(QStringLiteral("Cinelog"));
-        writer.setPageSize(pageSizeOf(doc.page));
+        writer.setPageSize(pageSizeOf(pageSetup));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(TwipsPerInch);
-        paintDocument(doc, writer);
+        PagePainter painter(writer);
+        pages(painter);
+        painter.end();
     }
     if (!file.commit()) {
         if (error)
@@ -98,6 +128,17 @@ bool writePdf(const ReportDocument &doc, const QString &path, QString *error)
         return false;
     }
     return true;
+}
+
+bool writePdf(const ReportDocument &doc, const QString &path, QString *error)
+{
+    return writePdf(
+        doc.page, doc.caption,
+        [&doc](PagePainter &painter) {
+            for (const Page &page : doc.pages)
+                painter.add(page);
+        },
+        path, error);
 }
 
 } // namespace report

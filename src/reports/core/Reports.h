@@ -21,7 +21,14 @@ struct ReportJob {
     // Title of the save question and dialog.
     QString saveTitle;
 
+    // The whole report at once, every page kept (tests and short reports).
     ReportDocument run(AppContext &ctx) { return runReport(ctx, definition, *source, labels); }
+    // The counting pass, then the pages one at a time (see ReportEngine.h).
+    ReportPlan plan(AppContext &ctx) { return planReport(ctx, definition, *source, labels); }
+    void stream(AppContext &ctx, const ReportPlan &counted, const PageHandler &sink, int lastPage = 0)
+    {
+        streamReport(ctx, definition, *source, counted, sink, lastPage, labels);
+    }
 };
 
 // The loans as the loans window lists them (lvLoans), in its order and with its texts.
@@ -86,5 +93,9 @@ QString todaysDateText(AppContext &ctx);
 // Returns the path written, or empty text when nothing was saved. A file that cannot be written is
 // reported to the user.
 QString offerToSaveAsPdf(AppContext &ctx, const ReportDocument &doc, const QString &title);
+// The same for a counted report, written page by page.
+QString offerToSaveAsPdf(AppContext &ctx, ReportJob &job, const ReportPlan &plan);
+// Asks for the PDF file (as above, without the question first) and writes the report there.
+QString saveAsPdf(AppContext &ctx, ReportJob &job, const ReportPlan &plan);
 
 } // namespace report

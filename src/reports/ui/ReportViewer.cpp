@@ -2,18 +2,45 @@
 
 #include "AppContext.h"
 #include "ReportPainter.h"
+#include "ReportPreview.h"
 
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
 
-void preparePrinter(QPrinter &printer, const report::ReportDocument &doc)
+void preparePrinter(QPrinter &printer, const report::ReportJob &job)
 {
-    printer.setPageSize(report::pageSizeOf(doc.page));
+    printer.setPageSize(report::pageSizeOf(job.definition.page));
     printer.setFullPage(true);
-    printer.setDocName(doc.caption);
+    printer.setDocName(job.definition.caption);
+}
+
+// The print dialog, then the chosen pages printed one at a time as they are laid out.
+bool printReport(AppContext &ctx, report::ReportJob &job, const report::ReportPlan &plan, QWidget *parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, job);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(job.definition.caption);
+    dialog.setMinMax(1, std::max(1, plan.pageCount));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const int from = std::max(1, printer.fromPage());
+    const int to = printer.toPage() > 0 ? printer.toPage() : 0;
+    report::PagePainter painter(printer);
+    if (!painter.isActive())
+        throw CinelogError(ErrorNumber::PermissionDenied,
+                           QStringLiteral("The printer %1 could not be started.").arg(printer.printerName()));
+    job.stream(
+        ctx, plan,
+        [&](const report::Page &page, int number) {
+            if (number >= from)
+                painter.add(page);
+        },
+        to);
+    painter.end();
+    return true;
 }
 
 } // namespace
@@ -21,33 +48,36 @@ void preparePrinter(QPrinter &printer, const report::ReportDocument &doc)
 ReportOutcome showReport(AppContext &ctx, report::ReportJob &job, QWidget *parent, const ReportShowOptions &options)
 {
     ReportOutcome outcome;
-    const report::ReportDocument doc = job.run(ctx);
-    outcome.pages = doc.pageCount();
+    // Only the page count and where each page starts are kept: pages are laid out again when they
+    // are shown, saved or printed, so even a report of many thousand pages takes little memory.
+    const report::ReportPlan plan = job.plan(ctx);
+    outcome.pages = plan.pageCount;
 
     if (options.preview) {
-        QPrinter printer(QPrinter::HighResolution);
-        preparePrinter(printer, doc);
-        QPrintPreviewDialog preview(&printer, parent);
+        report::PageSource pages(ctx, job.definition, *job.source, plan, job.labels);
+        ReportPreview preview(ctx, pages, parent);
         preview.setObjectName(job.definition.name);
-        preview.setWindowTitle(doc.caption);
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&doc](QPrinter *p) { report::paintDocument(doc, *p, p->fromPage(), p->toPage()); });
+        QObject::connect(&preview, &ReportPreview::printRequested, &preview, [&] {
+            ctx.guard(job.definition.name + job.labels.reportEnd, [&] {
+                if (printReport(ctx, job, plan, &preview))
+                    outcome.printed = true;
+            });
+        });
+        QObject::connect(&preview, &ReportPreview::saveRequested, &preview, [&] {
+            const QString saved = report::saveAsPdf(ctx, job, plan);
+            if (!saved.isEmpty())
+                outcome.savedPdf = saved;
+        });
         preview.exec();
     }
 
-    outcome.savedPdf = report::offerToSaveAsPdf(ctx, doc, job.saveTitle);
+    if (const QString saved = report::offerToSaveAsPdf(ctx, job, plan); !saved.isEmpty())
+        outcome.savedPdf = saved;
 
     if (options.offerPrint) {
         ctx.guard(job.definition.name + job.labels.reportEnd, [&] {
-            QPrinter printer(QPrinter::HighResolution);
-            preparePrinter(printer, doc);
-            QPrintDialog dialog(&printer, parent);
-            dialog.setWindowTitle(doc.caption);
-            dialog.setMinMax(1, doc.pageCount());
-            if (dialog.exec() != QDialog::Accepted)
-                return;
-            report::paintDocument(doc, printer, printer.fromPage(), printer.toPage());
-            outcome.printed = true;
+            if (printReport(ctx, job, plan, parent))
+                outcome.printed = true;
         });
     }
     return outcome;

@@ -8,7 +8,7 @@ class AppContext;
 class Catalogue;
 class QWidget;
 
-// Showing a report: it is run (with progress for the long ones), shown in the print preview, then the
+// Showing a report: it is run (with progress for the long ones), shown in the paged preview, then the
 // user is offered to save it as PDF, and finally the print dialog lets them print it or cancel.
 struct ReportShowOptions {
     // Show the print preview window (tests and batch callers skip it).

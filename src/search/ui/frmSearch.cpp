@@ -7,13 +7,13 @@
 #include "Catalogue.h"
 #include "MainWindowLink.h"
 #include "SearchResultModel.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +25,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTreeView>
 #include <QUrl>
@@ -34,6 +33,8 @@
 namespace {
 
 const QString Section = QStringLiteral("SearchList");
+// A settings file without a size gives the larger default; a first start keeps the designed size.
+const WindowPlacement Placement = WindowPlacement(Section, WindowPlacement::Size).withDefaultSize(QSize(11115, 8355)).centred();
 
 template <typename T>
 T *named(T *w, const char *name)
@@ -272,25 +273,11 @@ void frmSearch::Form_Load()
         cmbRating->clear();
         cmbRating->addItems(m_search.ratings());
 
-        if (QFile::exists(m_ctx.INIPath)) {
-            // A size that is not a number is passed over; a missing one gives the larger default.
-            int px = 0;
-            QSize size = this->size();
-            if (m_ctx.ReadINI(Section, QStringLiteral("Width")).isEmpty())
-                size.setWidth(twipsToPixels(11115));
-            else if (readTwips(m_ctx.ini(), Section, QStringLiteral("Width"), px))
-                size.setWidth(px);
-            if (m_ctx.ReadINI(Section, QStringLiteral("Height")).isEmpty())
-                size.setHeight(twipsToPixels(8355));
-            else if (readTwips(m_ctx.ini(), Section, QStringLiteral("Height"), px))
-                size.setHeight(px);
-            resize(size);
+        if (m_ctx.ini().exists()) {
+            Placement.restoreSize(*this, m_ctx.ini());
             restoreColumnWidths(lvMovies->header(), m_ctx.ini(), Section);
         }
-        if (QScreen *s = screen()) {
-            const QRect avail = s->availableGeometry();
-            move(avail.center() - rect().center());
-        }
+        Placement.restorePosition(*this, m_ctx.ini());
 
         ComStars->clear();
         ComStars->addItem(QString());
@@ -529,11 +516,7 @@ void frmSearch::Form_Unload()
         return;
     m_unloaded = true;
     m_ctx.guard(QStringLiteral("frmSearch Form_Unload"), [this] {
-        // A minimized or maximized size is not the one the user chose for the window.
-        if (!isMinimized() && !isMaximized() && !isFullScreen()) {
-            writeTwips(m_ctx.ini(), Section, QStringLiteral("Width"), width());
-            writeTwips(m_ctx.ini(), Section, QStringLiteral("Height"), height());
-        }
+        Placement.save(*this, m_ctx.ini());
         storeColumnWidths(lvMovies->header(), m_ctx.ini(), Section);
     });
 }

@@ -1,5 +1,7 @@
 #include "AppContext.h"
 
+#include "ProgramSettings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,8 +117,8 @@ void DoDefaults(AppContext &ctx)
         put("SearchList", QStringLiteral("Height"), QStringLiteral("9435"));
         for (int i = 0; i < 6; ++i)
             put("MovieLoans", QString::number(i + 1), QString::number(movieLoans[i]));
-        put("Options", QStringLiteral("Autoload"), QStringLiteral("1"));
-        put("Options", QStringLiteral("PDFFolder"), defaultPdfFolder());
+        ProgramSettings::AutoLoad.write(ini, true);
+        ProgramSettings::PDFFolder.write(ini, defaultPdfFolder());
         put("frmLoans", QStringLiteral("Show"), QStringLiteral("Movies Loaned Out"));
         if (!ini.endBatch())
             throw CinelogError(ErrorNumber::PermissionDenied,
@@ -129,21 +131,21 @@ namespace RecentList {
 QStringList read(const AppContext &ctx)
 {
     QStringList out;
-    for (int i = 1; i <= 5; ++i)
-        out << ctx.ReadINI(QStringLiteral("DBLists"), QStringLiteral("db%1").arg(i));
+    for (int i = 1; i <= ProgramSettings::RecentCount; ++i)
+        out << ProgramSettings::recentCatalogue(i).read(ctx.ini());
     return out;
 }
 
 void WriteDBList(AppContext &ctx, const QString &theDB)
 {
-    const QString section = QStringLiteral("DBLists");
-    auto key = [](int i) { return QStringLiteral("db%1").arg(i); };
+    static_assert(ProgramSettings::RecentCount == 5, "the shift below moves four entries");
+    using ProgramSettings::recentCatalogue;
+    IniFile &ini = ctx.ini();
     QString old[5];
     for (int i = 1; i <= 4; ++i)
-        old[i] = ctx.ReadINI(section, key(i));
-    IniFile &ini = ctx.ini();
+        old[i] = recentCatalogue(i).read(ini);
     ini.beginBatch();
-    ini.write(section, key(1), theDB);
+    recentCatalogue(1).write(ini, theDB);
     // Only the first entry that still exists (an unset one counts as existing) and differs from the
     // new path decides where the shift starts; entries after it move up without being tested.
     int k = 0;
@@ -155,9 +157,9 @@ void WriteDBList(AppContext &ctx, const QString &theDB)
     if (k > 0) {
         int target = 2;
         for (int i = k; i <= 4; ++i)
-            ini.write(section, key(target++), old[i]);
+            recentCatalogue(target++).write(ini, old[i]);
         while (target <= 5)
-            ini.write(section, key(target++), QString());
+            recentCatalogue(target++).clear(ini);
     }
     ini.endBatch();
 }

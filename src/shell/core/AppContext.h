@@ -45,6 +45,9 @@ public:
     QString WebAddress;
 
     IniFile &ini() { return m_ini; }
+    const IniFile &ini() const { return m_ini; }
+    // Untyped access, for the settings file's own tests; program code reads and writes through a
+    // Setting declared beside its use (Setting.h, ProgramSettings.h).
     QString ReadINI(const QString &section, const QString &key) const { return m_ini.read(section, key); }
     void WriteINI(const QString &section, const QString &key, const QString &value) { m_ini.write(section, key, value); }
 

@@ -1,6 +1,7 @@
 #include "WindowUtil.h"
 
 #include "IniFile.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -52,14 +53,17 @@ void SetTopMost(QWidget *window, bool onTop)
     }
 }
 
+static Setting<double> twipsSetting(const QString &section, const QString &key)
+{
+    return Setting<double>(section, key, 0, 0, 1e7);
+}
+
 bool readTwips(const IniFile &ini, const QString &section, const QString &key, int &pixels)
 {
-    bool ok = false;
-    const double v = ini.read(section, key).trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v) || v < 0 || v > 1e7)
-        return false;
-    pixels = twipsToPixels(v);
-    return true;
+    const std::optional<int> px = storedPixels(twipsSetting(section, key), ini);
+    if (px)
+        pixels = *px;
+    return px.has_value();
 }
 
 void restoreColumnWidths(QHeaderView *header, const IniFile &ini, const QString &section, const QString &prefix)
@@ -79,10 +83,5 @@ void storeColumnWidths(const QHeaderView *header, IniFile &ini, const QString &s
 
 void writeTwips(IniFile &ini, const QString &section, const QString &key, int pixels)
 {
-    // A stored size that still gives this many pixels is kept as it is: pixels are coarser than
-    // twips, so writing it back would move it (500 twips are 33 pixels, which are 495 twips).
-    int storedPx = 0;
-    if (readTwips(ini, section, key, storedPx) && storedPx == pixels)
-        return;
-    ini.write(section, key, QString::number(pixelsToTwips(pixels)));
+    writePixels(twipsSetting(section, key), ini, pixels);
 }

@@ -1,6 +1,7 @@
 #include "frmOptions.h"
 
 #include "AppContext.h"
+#include "ProgramSettings.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -93,13 +94,12 @@ frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
 void frmOptions::Form_Load()
 {
     m_ctx.guard(QStringLiteral("frmOptions - Form_Load"), [this] {
-        const QString autoLoad = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("AutoLoad"));
-        if (!autoLoad.isEmpty())
-            chkLoadLast->setChecked(autoLoad.trimmed() == QLatin1String("1"));
-        const QString last = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastDB"));
+        if (ProgramSettings::AutoLoad.isSet(m_ctx.ini()))
+            chkLoadLast->setChecked(ProgramSettings::AutoLoad.read(m_ctx.ini()));
+        const QString last = ProgramSettings::LastDB.read(m_ctx.ini());
         if (!last.isEmpty())
             txtTxtLastDB->setText(last);
-        const QString pdf = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("PDFFolder"));
+        const QString pdf = ProgramSettings::PDFFolder.read(m_ctx.ini());
         if (!pdf.isEmpty() && QFileInfo(pdf).isDir())
             Dir1->setText(pdf);
         for (auto &ext : extensions())
@@ -111,26 +111,25 @@ void frmOptions::Form_Load()
 void frmOptions::cmdOpenDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmOptions - cmdOpenDB_Click"), [this] {
-        const QString start = existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastFolder")));
+        const QString start = existingFolderOrHome(ProgramSettings::LastFolder.read(m_ctx.ini()));
         const QString file = m_ctx.prompts().openFile(QStringLiteral("Select Database:"),
                                                       QStringLiteral("Cinelogs (*.cnlg)"), start);
         if (file.isEmpty())
             return;
         txtTxtLastDB->setText(file);
-        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastFolder"), QFileInfo(file).absolutePath());
+        ProgramSettings::LastFolder.write(m_ctx.ini(), QFileInfo(file).absolutePath());
     });
 }
 
 void frmOptions::cmdOK_Click()
 {
     m_ctx.guard(QStringLiteral("frmOptions - cmdOK_Click"), [this] {
-        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("AutoLoad"),
-                       chkLoadLast->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastDB"), txtTxtLastDB->text());
+        ProgramSettings::AutoLoad.write(m_ctx.ini(), chkLoadLast->isChecked());
+        ProgramSettings::LastDB.write(m_ctx.ini(), txtTxtLastDB->text());
         QString pdf = Dir1->text();
         while (pdf.size() > 1 && (pdf.endsWith(QLatin1Char('/')) || pdf.endsWith(QLatin1Char('\\'))))
             pdf.chop(1);
-        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("PDFFolder"), pdf);
+        ProgramSettings::PDFFolder.write(m_ctx.ini(), pdf);
         for (auto &ext : extensions())
             if (ext.second)
                 ext.second(*this);

@@ -2,6 +2,7 @@
 #include "TestCatalogue.h"
 #include "CinelogError.h"
 #include "GTestSupport.h"
+#include "ImportHeadings.h"
 #include "ImportTestData.h"
 #include "WorkbookImport.h"
 #include "WorkbookReader.h"
@@ -93,6 +94,18 @@ protected:
 
     static SheetData sheetOf(const char *file, int index = 0) { return openWorkbook(importData(file))->readSheet(index); }
 
+    // A worksheet of the CSV text given, written to a file of its own.
+    SheetData csvSheet(const QByteArray &csv)
+    {
+        const QString path = t.path(QStringLiteral("sheet%1.csv").arg(++m_sheets));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(csv);
+        f.close();
+        return openWorkbook(path)->readSheet(0);
+    }
+    int m_sheets = 0;
+
     GTestContext t;
     RecordingProgress progress;
 };
@@ -104,7 +117,8 @@ TEST_F(ImportTest, EveryFormatImportsTheSameRows)
     for (const char *file : {"movies.xlsx", "movies.xls", "movies.ods", "movies.csv", "movies-semicolon.csv"}) {
         const QString target = closedCatalogue(QStringLiteral("%1.cnlg").arg(QString::fromLatin1(file)));
         const ImportSummary s = WorkbookImport::run(sheetOf(file), moviesLinks(), *main, target, progress);
-        EXPECT_EQ(s.movies, 5) << file;
+        EXPECT_EQ(s.movies, 4) << file;
+        EXPECT_EQ(s.refused, 1) << file; // the empty row between data rows has no title
         Catalogue check;
         ASSERT_TRUE(check.open(target).opened());
         const QStringList rows = dump(check);
@@ -116,10 +130,8 @@ TEST_F(ImportTest, EveryFormatImportsTheSameRows)
     const QStringList expected = {
         "movie 1|The Abyss|Abyss|James Cameron|Science Fiction|<null>|DVD|<null>|1989|140|1|0",
         "movie 2|Aliens|Aliens|James Cameron|Action|<null>|DVD|<null>|1986|137.5|2|0",
-        // The empty row between data rows is a movie without values.
-        "movie 3|<null>|<null>|<null>|<null>|<null>|<null>|<null>|<null>|<null>|<null>|0",
-        "movie 4|Say \"Hello\" to O'Brien|Say \"Hello\" to O'Brien|Jim O'Hara|Comedy|<null>|VHS|<null>|2001|95|1|0",
-        "movie 5|Titanic|Titanic|James Cameron|Drama|<null>|DVD|<null>|1997|194|2|0",
+        "movie 3|Say \"Hello\" to O'Brien|Say \"Hello\" to O'Brien|Jim O'Hara|Comedy|<null>|VHS|<null>|2001|95|1|0",
+        "movie 4|Titanic|Titanic|James Cameron|Drama|<null>|DVD|<null>|1997|194|2|0",
         // A director named in three rows is added once; names with quotes are stored as written.
         "director James Cameron",
         "director Jim O'Hara",
@@ -138,9 +150,9 @@ TEST_F(ImportTest, EveryFormatImportsTheSameRows)
         "cast 1 2 <null>",
         "cast 2 3 <null>",
         "cast 2 4 <null>",
-        "cast 4 1 <null>",
-        "cast 4 5 <null>",
-        "cast 5 6 <null>",
+        "cast 3 1 <null>",
+        "cast 3 5 <null>",
+        "cast 4 6 <null>",
     };
     EXPECT_EQ(reference, expected);
     // The catalogue open in the program was not touched.
@@ -156,17 +168,17 @@ TEST_F(ImportTest, IntoTheOpenCatalogueAddsOnlyNewNames)
 
     EXPECT_TRUE(WorkbookImport::isOpenCatalogue(*main, main->path()));
     const ImportSummary first = WorkbookImport::run(sheetOf("movies.xlsx"), moviesLinks(), *main, main->path(), progress);
-    EXPECT_EQ(first.movies, 5);
+    EXPECT_EQ(first.movies, 4);
     EXPECT_EQ(first.directorsAdded, 1); // Jim O'Hara; James Cameron is there in other letter case
     EXPECT_EQ(first.genresAdded, 3);
     EXPECT_EQ(first.actorsAdded, 5);
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM MovActLink WHERE ActID = 1")).toInt(), 2);
 
-    // Importing again appends the rows again and adds no names.
+    // Importing again, duplicates included, appends the rows again and adds no names.
     const ImportSummary again = WorkbookImport::run(sheetOf("movies.xlsx"), moviesLinks(), *main, main->path(), progress);
-    EXPECT_EQ(again.movies, 5);
+    EXPECT_EQ(again.movies, 4);
     EXPECT_EQ(again.directorsAdded + again.genresAdded + again.actorsAdded, 0);
-    EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 10);
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 8);
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM Directors")).toInt(), 2);
 }
 
@@ -194,27 +206,77 @@ TEST_F(ImportTest, ProgressCountsRowsToTheLastRow)
     EXPECT_EQ(progress.values.last(), 6);
 }
 
-// A value the catalogue cannot hold stops the import: nothing of the sheet is kept, and the
-// message names the row and the column.
-TEST_F(ImportTest, FailingRowAppendsNothingAndIsNamed)
+// Rows the catalogue cannot take are refused one by one, each with its reason, and nothing of
+// them is stored; the other rows are imported.
+TEST_F(ImportTest, RefusedRowsAreLeftOutWithTheirReason)
 {
     auto main = newCatalogue(QStringLiteral("main.cnlg"));
     const QString target = closedCatalogue(QStringLiteral("target.cnlg"));
-    const QString csv = t.path(QStringLiteral("long.csv"));
-    {
-        QFile f(csv);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Title,Director\nFirst,New Director\nSecond," + QByteArray(300, 'x') + "\nThird,Other\n");
+    const SheetData sheet = csvSheet("Title,Director,User Rating,Actor\n"
+                                     "First,New Director,3,Some Actor\n"
+                                     "Second," + QByteArray(300, 'x') + ",,Refused Actor\n"
+                                     " ,Nobody's Director,,\n"
+                                     "Third,Other,9,\n"
+                                     "Fourth,,,\"Long, " + QByteArray(260, 'y') + "\"\n"
+                                     "Fifth,,7,\n");
+    FieldLinks links{};
+    links[ImportField::Title] = 1;
+    links[ImportField::Director] = 2;
+    links[ImportField::UserRating] = 3;
+    links[ImportField::Actor1] = 4;
+    const QString reasons[] = {
+        QString(),
+        QStringLiteral("Column B (Director): the text has 300 characters; the catalogue holds at most 255."),
+        QStringLiteral("The title is empty."),
+        QStringLiteral("Column C (User Rating): \"9\" is not a rating from 0 to 7."),
+        QStringLiteral("Column D (Actor 1): the text has 266 characters; the catalogue holds at most 255."),
+        QString(),
+    };
+    for (int row = 2; row <= 7; ++row)
+        EXPECT_EQ(WorkbookImport::prepare(sheet, row, links, {}, {}).refusal, reasons[row - 2]) << row;
+
+    for (const QString &into : {target, main->path()}) {
+        const ImportSummary s = WorkbookImport::run(sheet, links, *main, into, progress);
+        EXPECT_EQ(s.movies, 2);
+        EXPECT_EQ(s.refused, 4);
+        EXPECT_EQ(s.directorsAdded, 1); // no name of a refused row reaches the pick lists
+        EXPECT_EQ(s.actorsAdded, 1);
+        EXPECT_EQ(progress.values.last(), 7); // the progress display is closed
     }
+    Catalogue check;
+    ASSERT_TRUE(check.open(target).opened());
+    const QStringList expected = {"movie 1|First|First|New Director|<null>|<null>|<null>|<null>|<null>|<null>|<null>|3",
+                                  "movie 2|Fifth|Fifth|<null>|<null>|<null>|<null>|<null>|<null>|<null>|<null>|7",
+                                  "director New Director", "actor 1 Some Actor", "cast 1 1 <null>"};
+    EXPECT_EQ(dump(check), expected);
+}
+
+// A failure of the catalogue itself stops the import: nothing of the sheet is kept, the message
+// names the row, and the open catalogue stays usable.
+TEST_F(ImportTest, CatalogueFailureMidwayAppendsNothing)
+{
+    auto main = newCatalogue(QStringLiteral("main.cnlg"));
+    const QString target = closedCatalogue(QStringLiteral("target.cnlg"));
+    for (const QString &path : {target, main->path()}) {
+        Catalogue c;
+        Catalogue &cat = path == main->path() ? *main : c;
+        if (&cat == &c) {
+            ASSERT_TRUE(c.open(path).opened());
+        }
+        cat.exec(QStringLiteral("CREATE TRIGGER refuseBoom BEFORE INSERT ON Movies WHEN NEW.Title = 'Boom' "
+                                "BEGIN SELECT RAISE(ABORT, 'no booms here'); END"));
+    }
+    const SheetData sheet = csvSheet("Title,Director\nFirst,New Director\nBoom,Other\nThird,Other\n");
     FieldLinks links{};
     links[ImportField::Title] = 1;
     links[ImportField::Director] = 2;
     for (const QString &into : {target, main->path()}) {
         try {
-            WorkbookImport::run(openWorkbook(csv)->readSheet(0), links, *main, into, progress);
+            WorkbookImport::run(sheet, links, *main, into, progress);
             ADD_FAILURE() << "the import went through";
         } catch (const CinelogError &e) {
-            EXPECT_TRUE(e.description().startsWith(QStringLiteral("Row 3, column B (Director):"))) << e.what();
+            EXPECT_TRUE(e.description().startsWith(QStringLiteral("Row 3:"))) << e.what();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("no booms here"))) << e.what();
         }
         EXPECT_EQ(progress.values.last(), 4); // the progress display is closed
     }
@@ -222,7 +284,6 @@ TEST_F(ImportTest, FailingRowAppendsNothingAndIsNamed)
     ASSERT_TRUE(check.open(target).opened());
     EXPECT_TRUE(dump(check).isEmpty());
     EXPECT_TRUE(dump(*main).isEmpty());
-    // The open catalogue is still usable after the rolled-back import.
     main->exec(QStringLiteral("INSERT INTO Genres (Genre) VALUES (?)"), {QStringLiteral("Drama")});
 }
 
@@ -236,24 +297,155 @@ TEST_F(ImportTest, TextLimitCountsCharacters)
         bool fits;
     } cases[] = {{255, true}, {256, false}};
     for (const Case &c : cases) {
-        const QString csv = t.path(QStringLiteral("wide%1.csv").arg(c.characters));
-        {
-            QFile f(csv);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("Title\n" + clapper.repeated(c.characters).toUtf8() + "\n");
-        }
+        const SheetData sheet = csvSheet("Title\n" + clapper.repeated(c.characters).toUtf8() + "\n");
         FieldLinks links{};
         links[ImportField::Title] = 1;
-        bool imported = true;
-        try {
-            WorkbookImport::run(openWorkbook(csv)->readSheet(0), links, *main, main->path(), progress);
-        } catch (const CinelogError &e) {
-            imported = false;
-            EXPECT_TRUE(e.description().startsWith(QStringLiteral("Row 2, column A (Movie Title):"))) << e.what();
+        const ImportSummary s = WorkbookImport::run(sheet, links, *main, main->path(), progress);
+        EXPECT_EQ(s.movies == 1, c.fits) << c.characters;
+        if (!c.fits) {
+            EXPECT_TRUE(WorkbookImport::prepare(sheet, 2, links, {}, {}).refusal.startsWith(QStringLiteral("Column A (Movie Title):")));
         }
-        EXPECT_EQ(imported, c.fits) << c.characters;
     }
     EXPECT_EQ(main->scalar(QStringLiteral("SELECT Title FROM Movies")).toString(), clapper.repeated(255));
+}
+
+// A genre cell naming several fills the genre fields; a people cell is split on semicolons only
+// (names hold commas); a cast cell keeps its roles; people beyond the four actor boxes follow in
+// the cast, in order.
+TEST_F(ImportTest, GenreAndPeopleCellsAreSplit)
+{
+    auto main = newCatalogue(QStringLiteral("main.cnlg"));
+    const SheetData sheet = csvSheet(
+        "Title,Genres,Actors,Cast\n"
+        "Heat,\"Crime, Drama,Thriller, Action\",\"Pacino, Al; De Niro, Robert\","
+        "\"Kilmer, Val as Chris Shiherlis; Pacino, Al as Vincent Hanna; Voight, Jon\"\n"
+        "Ensemble,Comedy,\"A, One; B, Two; C, Three; D, Four; E, Five; F, Six\",\"G, Seven as Guest\"\n"
+        "Plain,\" Drama , \",\"Solo, Han\",\n");
+    FieldLinks links{};
+    links[ImportField::Title] = 1;
+    links[ImportField::Genre1] = 2;
+    links[ImportField::Actor1] = 3;
+    links[ImportField::Cast] = 4;
+
+    const PreparedRow ensemble = WorkbookImport::prepare(sheet, 3, links, {}, {});
+    EXPECT_EQ(ensemble.actorCount, 4);
+    EXPECT_EQ(ensemble.cast.size(), 7);
+
+    const ImportSummary s = WorkbookImport::run(sheet, links, *main, main->path(), progress);
+    EXPECT_EQ(s.movies, 3);
+    QStringList genres, cast;
+    QSqlQuery g = main->exec(QStringLiteral("SELECT Title, Genre1, Genre2, Genre3 FROM Movies ORDER BY ID"));
+    while (g.next())
+        genres << QStringList{g.value(0).toString(), g.value(1).toString(), g.value(2).toString(), g.value(3).toString()}.join(u'|');
+    EXPECT_EQ(genres, QStringList({"Heat|Crime|Drama|Thriller", "Ensemble|Comedy||", "Plain|Drama||"}));
+    QSqlQuery c = main->exec(QStringLiteral("SELECT l.MovID, a.Actor, coalesce(l.PlayingAs, '-') FROM MovActLink l "
+                                            "JOIN Actors a ON a.ID = l.ActID ORDER BY l.rowid"));
+    while (c.next())
+        cast << QStringLiteral("%1 %2 / %3").arg(c.value(0).toString(), c.value(1).toString(), c.value(2).toString());
+    EXPECT_EQ(cast, QStringList({
+                        // An actor the cast names again with a role is one cast member with that role.
+                        "1 Pacino, Al / Vincent Hanna",
+                        "1 De Niro, Robert / -",
+                        "1 Kilmer, Val / Chris Shiherlis",
+                        "1 Voight, Jon / -",
+                        "2 A, One / -",
+                        "2 B, Two / -",
+                        "2 C, Three / -",
+                        "2 D, Four / -",
+                        "2 E, Five / -",
+                        "2 F, Six / -",
+                        "2 G, Seven / Guest",
+                        "3 Solo, Han / -",
+                    }));
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT group_concat(Genre, '|') FROM (SELECT Genre FROM Genres ORDER BY rowid)")).toString(),
+              QStringLiteral("Crime|Drama|Thriller|Comedy"));
+
+    // A sheet with a column per genre (as the export writes) keeps each cell whole.
+    const SheetData perColumn = csvSheet("Title,Genre 1,Genre 2\nLight,\"Drama, Light\",Comedy\n");
+    const PreparedRow light = WorkbookImport::prepare(perColumn, 2, ImportHeadings::match(perColumn.headings()), {}, {});
+    EXPECT_EQ(light.values[ImportField::Genre1], QStringLiteral("Drama, Light"));
+    EXPECT_EQ(light.values[ImportField::Genre1 + 1], QStringLiteral("Comedy"));
+    EXPECT_EQ(light.values[ImportField::Genre3], QString());
+}
+
+// Movies the target held before the import (same title ignoring case and the title rule, same
+// year) are skipped when asked; rows of the sheet never count as duplicates of each other.
+TEST_F(ImportTest, DuplicatesOfTheTargetAreSkippedWhenAsked)
+{
+    auto main = newCatalogue(QStringLiteral("main.cnlg"));
+    main->exec(QStringLiteral("INSERT INTO Movies (Title, ReleaseYear) VALUES ('The Abyss', '1989'), ('Aliens', '1986'), "
+                              "('Solaris', NULL)"));
+    const SheetData sheet = csvSheet("Title,Year\n"
+                                     "\"Abyss, The\",1989\n" // duplicate
+                                     "ALIENS,1986\n"         // duplicate
+                                     "Aliens,1990\n"         // another year
+                                     "Solaris,\n"            // no year either: duplicate
+                                     "Solaris,1972\n"        // a year where the catalogue has none
+                                     "Heat,1995\n"
+                                     "Heat,1995\n");        // twice in the sheet: both new
+    FieldLinks links{};
+    links[ImportField::Title] = 1;
+    links[ImportField::ReleaseYear] = 2;
+    const MovieKeys existing = WorkbookImport::existingMovies(*main, main->path(), sheet, links);
+    QList<bool> duplicate;
+    for (int row = 2; row <= 8; ++row)
+        duplicate << WorkbookImport::prepare(sheet, row, links, {}, existing).duplicate;
+    EXPECT_EQ(duplicate, QList<bool>({true, true, false, true, false, false, false}));
+
+    const QString copy = t.path(QStringLiteral("copy.cnlg"));
+    ASSERT_TRUE(QFile::copy(main->path(), copy));
+    EXPECT_EQ(WorkbookImport::existingMovies(*main, copy, sheet, links), existing); // another file is read the same way
+
+    ImportOptions skip;
+    skip.skipDuplicates = true;
+    const ImportSummary s = WorkbookImport::run(sheet, links, *main, main->path(), progress, skip);
+    EXPECT_EQ(s.movies, 4);
+    EXPECT_EQ(s.duplicatesSkipped, 3);
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT group_concat(Title || ' ' || coalesce(ReleaseYear, '-'), '|') FROM "
+                                          "(SELECT Title, ReleaseYear FROM Movies WHERE ID > 3 ORDER BY ID)")).toString(),
+              QStringLiteral("Aliens 1990|Solaris 1972|Heat 1995|Heat 1995"));
+
+    const ImportSummary all = WorkbookImport::run(sheet, links, *main, copy, progress);
+    EXPECT_EQ(all.movies, 7);
+    EXPECT_EQ(all.duplicatesSkipped, 0);
+}
+
+// The two website exports bring their own forms: people "First Last" (the first of several
+// directors), genres separated by commas, a release date standing for the year, an address.
+TEST_F(ImportTest, WebsiteExportsArriveInTheCataloguesForm)
+{
+    auto main = newCatalogue(QStringLiteral("main.cnlg"));
+    const SheetData list = csvSheet(
+        "Const,Your Rating,Date Rated,Title,URL,Title Type,IMDb Rating,Runtime (mins),Year,Genres,Num Votes,Release Date,Directors\n"
+        "tt0000001,9,2020-01-05,The Example,https://example.org/title/tt0000001/,movie,8.7,136,1999,\"Action, Sci-Fi\",100,"
+        "1999-03-31,\"Lana Example, Lilly Example\"\n"
+        "tt0000002,7,2020-01-06,Another One,https://example.org/title/tt0000002/,movie,7.1,95,2004,Drama,50,2004-07-16,"
+        "Jean-Claude Van Damme\n");
+    const SheetData diary = csvSheet("Date,Name,Year,Letterboxd URI\n2021-05-01,Heat,1995,https://example.org/film/heat/\n");
+    const SheetData dated = csvSheet("Title,Release Date\nDated,16/07/2010\nUndated,soon\nBox Set,1999-2003\n"
+                                     "Spelled,\"July 4, 1986\"\nTimed,1986-07-04T00:00:00\n");
+
+    for (const SheetData *sheet : {&list, &diary, &dated}) {
+        const FieldLinks links = ImportHeadings::match(sheet->headings());
+        WorkbookImport::run(*sheet, links, *main, main->path(), progress, ImportHeadings::optionsFor(sheet->headings()));
+    }
+    QStringList movies;
+    QSqlQuery q = main->exec(QStringLiteral("SELECT Title, OrderBy, ReleaseYear, RunningTime, Director, Genre1, Genre2, URL "
+                                            "FROM Movies ORDER BY ID"));
+    while (q.next()) {
+        QStringList f;
+        for (int i = 0; i < 8; ++i)
+            f << q.value(i).toString();
+        movies << f.join(u'|');
+    }
+    EXPECT_EQ(movies, QStringList({"The Example|Example|1999|136|Example, Lana|Action|Sci-Fi|https://example.org/title/tt0000001/",
+                                   "Another One|Another One|2004|95|Van Damme, Jean-Claude|Drama||https://example.org/title/tt0000002/",
+                                   "Heat|Heat|1995|||||https://example.org/film/heat/",
+                                   "Dated|Dated|2010|||||http://", "Undated|Undated|soon|||||http://",
+                                   "Box Set|Box Set|1999-2003|||||http://", "Spelled|Spelled|1986|||||http://",
+                                   "Timed|Timed|1986|||||http://"}));
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT group_concat(Director, '|') FROM (SELECT Director FROM Directors ORDER BY ID)")).toString(),
+              QStringLiteral("Example, Lana|Van Damme, Jean-Claude"));
 }
 
 TEST_F(ImportTest, TargetThatIsNotACatalogueIsRefused)

@@ -1,6 +1,6 @@
 #include "GTestSupport.h"
 #include "Loans.h"
-#include "TempCatalogue.h"
+#include "TestCatalogue.h"
 #include "UserLists.h"
 
 using namespace Loans;

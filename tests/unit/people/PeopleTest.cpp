@@ -1,7 +1,7 @@
 #include "Episodes.h"
 #include "GTestSupport.h"
 #include "People.h"
-#include "TempCatalogue.h"
+#include "TestCatalogue.h"
 
 using namespace People;
 

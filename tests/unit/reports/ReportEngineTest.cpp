@@ -17,6 +17,7 @@ public:
     void DataInitialize(ReportRun &run) override
     {
         events << QStringLiteral("DataInitialize");
+        m_next = 0;
         run.addField(QStringLiteral("Key"));
         run.addField(QStringLiteral("Text"));
     }
@@ -38,9 +39,18 @@ public:
 
     QStringList events;
 
-private:
+protected:
     QList<std::pair<QString, QString>> m_rows;
     qsizetype m_next = 0;
+};
+
+// The same rows, from a source that can go back to a row.
+class SeekableRowsSource : public RowsSource
+{
+public:
+    using RowsSource::RowsSource;
+    QVariant position() const override { return qint64(m_next); }
+    void seek(ReportRun &, const QVariant &position) override { m_next = position.toLongLong(); }
 };
 
 ReportDefinition listDefinition(bool growing = false)
@@ -223,6 +233,105 @@ TEST_F(ReportEngineTest, PaperFollowsTheLocaleAndSectionsStartInsideTheMargins)
     EXPECT_EQ(page.itemsOf(QStringLiteral("lblTitle")).value(0)->rect.topLeft(), QPointF(360 + 90, 720 + 90));
     EXPECT_EQ(page.itemsOf(QStringLiteral("fldText")).value(0)->rect.top(), 720 + 1000);
     EXPECT_EQ(page.itemsOf(QStringLiteral("fldPageNum")).value(0)->rect.top(), 16838 - 360 - 360 + 90);
+}
+
+TEST_F(ReportEngineTest, PagesStreamedOrLaidOutAloneEqualTheWholeReport)
+{
+    const QString longText = QStringLiteral("Harrison Ford, Sean Young, Rutger Hauer, Edward James Olmos, "
+                                            "Daryl Hannah, Joanna Cassidy, Brion James, M. Emmet Walsh");
+    struct Case {
+        const char *name;
+        QList<std::pair<QString, QString>> rows;
+        bool growing = false;
+        bool groups = false;
+        int footerHeight = 135;
+    };
+    QList<Case> cases;
+    {
+        Case c{"plain rows", {}};
+        for (int i = 1; i <= 200; ++i)
+            c.rows.append({QString(), QStringLiteral("Row %1").arg(i)});
+        cases << c;
+    }
+    {
+        Case c{"growing rows", {}, true};
+        for (int i = 1; i <= 120; ++i)
+            c.rows.append({QString(), i % 3 ? QStringLiteral("Row %1").arg(i) : longText.left(20 + i % 70)});
+        cases << c;
+    }
+    {
+        // Groups of changing sizes, so that pages begin with a group header, a detail and a footer.
+        Case c{"groups", {}, true, true};
+        for (int i = 1; i <= 260; ++i)
+            c.rows.append({QStringLiteral("G%1").arg(i / (3 + i % 5)), i % 11 ? QStringLiteral("Row %1").arg(i) : longText});
+        cases << c;
+    }
+    {
+        // One group whose rows just fill the first page: its closing footer opens the second.
+        Case c{"footer opens the last page", {}, false, true, 300};
+        for (int i = 1; i <= 43; ++i)
+            c.rows.append({QStringLiteral("A"), QStringLiteral("Row %1").arg(i)});
+        cases << c;
+    }
+    {
+        Case c{"a failing row", {{QString(), QStringLiteral("first")}, {QString(), QStringLiteral("<fail>")}}};
+        for (int i = 1; i <= 60; ++i)
+            c.rows.append({QString(), QStringLiteral("Row %1").arg(i)});
+        cases << c;
+    }
+    {
+        Case c{"no rows", {}};
+        cases << c;
+    }
+
+    for (const Case &c : cases) {
+        for (const bool seekable : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (seekable ? ", source that seeks" : ", source that cannot seek"));
+            ReportDefinition def = listDefinition(c.growing);
+            if (c.groups) {
+                def.groupHeader = Section{QStringLiteral("GroupHeader"), 300, {}, QStringLiteral("Key")};
+                def.groupHeader->controls << Control::field(QStringLiteral("fldKey"), QStringLiteral("Key"), 90, 0, 2000, 270);
+                def.groupFooter = Section{QStringLiteral("GroupFooter"), c.footerHeight, {}, {}};
+                def.groupFooter->controls << Control::line(QStringLiteral("lnEnd"), 90, 90, 10000, 90);
+            }
+            std::unique_ptr<RowsSource> source = seekable ? std::make_unique<SeekableRowsSource>(c.rows)
+                                                          : std::make_unique<RowsSource>(c.rows);
+            const ReportDocument whole = runReport(tc.ctx(), def, *source);
+            expectSamePagesAllWays(tc.ctx(), whole, def, *source);
+            if (QLatin1String(c.name) == QLatin1String("footer opens the last page")) {
+                ASSERT_EQ(whole.pageCount(), 2);
+                EXPECT_EQ(whole.pages[1].textsOf(QStringLiteral("fldText")), QStringList());
+                EXPECT_EQ(whole.pages[1].itemsOf(QStringLiteral("lnEnd")).size(), 1);
+            }
+        }
+    }
+}
+
+TEST_F(ReportEngineTest, StreamingStopsAfterTheLastPageAskedFor)
+{
+    QList<std::pair<QString, QString>> rows;
+    for (int i = 1; i <= 400; ++i)
+        rows.append({QString(), QStringLiteral("Row %1").arg(i)});
+    RowsSource source(rows);
+    ReportDefinition def = listDefinition();
+    const ReportDocument whole = runReport(tc.ctx(), def, source);
+    const ReportPlan plan = planReport(tc.ctx(), def, source);
+    ASSERT_GT(plan.pageCount, 5);
+    source.events.clear();
+    QList<int> numbers;
+    QStringList counts;
+    streamReport(tc.ctx(), def, source, plan, [&](const Page &page, int number) {
+        numbers << number;
+        counts << page.textsOf(QStringLiteral("fldPageCnt"));
+    }, 3);
+    EXPECT_EQ(numbers, (QList<int>{1, 2, 3}));
+    EXPECT_EQ(counts, QStringList(3, QString::number(plan.pageCount)));
+    // Only the rows of those pages, and the one that did not fit on the third, were read.
+    qsizetype rowsOnThree = 0;
+    for (int p = 0; p < 3; ++p)
+        rowsOnThree += whole.pages[p].textsOf(QStringLiteral("fldText")).size();
+    EXPECT_EQ(source.events.count(QStringLiteral("FetchData")), rowsOnThree + 1);
+    EXPECT_EQ(source.events.last(), QStringLiteral("ReportEnd"));
 }
 
 } // namespace

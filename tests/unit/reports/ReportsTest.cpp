@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 #include "CoverPictures.h"
+#include "PagedMovies.h"
 #include "TestCatalogue.h"
 #include "GTestSupport.h"
 #include "ReportPainter.h"
@@ -7,8 +8,11 @@
 #include "Reports.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <functional>
+#include <sqlite3.h>
 
 using namespace report;
 
@@ -25,6 +29,8 @@ public:
     }
     void UpdateProgress(qint64 value) override
     {
+        if (onUpdate)
+            onUpdate(value);
         last = value;
         if (value == max)
             open = false;
@@ -32,6 +38,7 @@ public:
     QStringList calls;
     qint64 max = 0, last = -1;
     bool open = false;
+    std::function<void(qint64)> onUpdate;
 };
 
 struct Movie {
@@ -54,7 +61,11 @@ protected:
         ASSERT_TRUE(cat.open(path).opened());
         progress.calls.clear();
     }
-    void TearDown() override { tc.ctx().setProgress(nullptr); }
+    void TearDown() override
+    {
+        progress.onUpdate = nullptr;
+        tc.ctx().setProgress(nullptr);
+    }
 
     int addMovie(const Movie &m)
     {
@@ -83,6 +94,29 @@ protected:
         b.open(QIODevice::WriteOnly);
         img.save(&b, "PNG");
         CoverPictures(cat, tc.ctx()).savePictureBytes(movie, bytes);
+    }
+
+    // Movies of the shapes the sort order and the layout have to cope with: no sort key, the same
+    // title more than once, titles long enough to wrap, some with a cover, all with some cast.
+    void addAssortedMovies(int count)
+    {
+        const int ann = addActor(QStringLiteral("Ann Actor"));
+        const int bob = addActor(QStringLiteral("Bob Actor"));
+        for (int i = 1; i <= count; ++i) {
+            QString title = QStringLiteral("Movie %1").arg(i);
+            if (i % 9 == 0)
+                title = QStringLiteral("Same Title");
+            else if (i % 13 == 0)
+                title = QStringLiteral("A Title Long Enough To Need A Second Line In The Report, Number %1, "
+                                       "Which Goes On And On And On Past The Cover").arg(i);
+            const QVariant orderBy = i % 10 == 0 ? QVariant(QMetaType::fromType<QString>()) : QVariant(title);
+            const int id = addMovie({title, orderBy, i % 8, QStringLiteral("Drama")});
+            if (i % 4 == 0)
+                setCover(id);
+            link(id, ann);
+            if (i % 3 == 0)
+                link(id, bob);
+        }
     }
 
     // The page items of the movie block whose title is title.
@@ -391,4 +425,132 @@ TEST_F(ReportsTest, FootersCarryNoAddressWhenTheBuildHasNone)
             EXPECT_FALSE(c.text.contains(QStringLiteral("://")) || c.text.contains(QStringLiteral("www.")))
                 << job.definition.name.toStdString() << ": " << c.text.toStdString();
     }
+}
+
+TEST_F(ReportsTest, PagedMoviesReadEveryMovieOnceInSortOrderAndGoBackToAnyPosition)
+{
+    // Titles that share a key, titles without a key, and ordinary ones.
+    for (int i = 0; i < 40; ++i) {
+        const QString title = i % 7 == 0 ? QStringLiteral("Same Title") : QStringLiteral("Movie %1").arg((i * 37) % 100);
+        addMovie({title, i % 5 == 0 ? QVariant(QMetaType::fromType<QString>()) : QVariant(title)});
+    }
+    QList<qint64> expected;
+    QSqlQuery all = cat.exec(QStringLiteral("SELECT ID FROM Movies ORDER BY OrderByKey, ID"));
+    while (all.next())
+        expected << all.value(0).toLongLong();
+    all.finish();
+    ASSERT_EQ(expected.size(), 40);
+    ASSERT_TRUE(cat.scalar(QStringLiteral("SELECT count(*) FROM Movies WHERE OrderByKey IS NULL")).toInt() > 0);
+
+    for (const int pageSize : {1, 3, 8, 1000}) {
+        SCOPED_TRACE(pageSize);
+        PagedMovies movies(cat, QStringLiteral("Title"), pageSize);
+        QList<qint64> read;
+        QVariantList positions{movies.position()};
+        while (movies.next()) {
+            read << movies.row().value(QStringLiteral("PageID")).toLongLong();
+            positions << movies.position();
+        }
+        EXPECT_EQ(read, expected);
+        EXPECT_GE(movies.reads(), int(read.size()) / pageSize) << "one short read per page";
+        EXPECT_FALSE(movies.next()) << "stays at the end";
+
+        // From every position, the rest follows in order.
+        for (int i = 0; i < positions.size(); i += 1 + i % 4) {
+            PagedMovies again(cat, QStringLiteral("Title"), pageSize);
+            again.seek(positions[i]);
+            QList<qint64> rest;
+            while (again.next())
+                rest << again.row().value(QStringLiteral("PageID")).toLongLong();
+            EXPECT_EQ(rest, expected.mid(i)) << "from position " << i;
+        }
+    }
+}
+
+TEST_F(ReportsTest, ReportsPrintedPageByPageEqualTheWholeReport)
+{
+    addAssortedMovies(90);
+    struct Case {
+        const char *name;
+        std::function<ReportJob()> make;
+    };
+    MovieDetailsSearchParams search;
+    for (int id = 90; id >= 1; id -= 3)
+        search.movieIds << id;
+    LoansReportParams loans;
+    for (int i = 1; i <= 60; ++i)
+        loans.rows << LoanRow{QString::number(i), QString::number(i), QStringLiteral("Movie %1").arg(i), QStringLiteral("Dana"),
+                              QStringLiteral("3/14/2025"), QString()};
+    for (int i = 1; i <= 70; ++i)
+        cat.exec(QStringLiteral("INSERT INTO UserList (MovID, MovieTitle, Name) VALUES (?, ?, 'Ann')"),
+                 {i, QStringLiteral("Title %1").arg(i)});
+    const Case cases[] = {
+        {"arMovieList", [&] { return arMovieList(tc.ctx(), cat); }},
+        {"arMovieDetailsALL", [&] { return arMovieDetailsALL(tc.ctx(), cat); }},
+        {"arMovieDetailsSearch", [&] { return arMovieDetailsSearch(tc.ctx(), cat, search); }},
+        {"arLoans", [&] { return arLoans(tc.ctx(), cat, loans); }},
+        {"arUsersList", [&] { return arUsersList(tc.ctx(), cat, UsersListReportParams{QStringLiteral("Ann")}); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ReportJob job = c.make();
+        const ReportDocument whole = job.run(tc.ctx());
+        ASSERT_GE(whole.pageCount(), 3);
+        expectSamePagesAllWays(tc.ctx(), whole, job.definition, *job.source, job.labels);
+    }
+    EXPECT_TRUE(tc.logLines().isEmpty()) << tc.logLines().join(QLatin1Char('\n')).toStdString();
+
+    // The PDF written page by page reads as the one written from the whole report.
+    ReportJob whole = arMovieDetailsALL(tc.ctx(), cat);
+    const QString wholeText = writeAndRead(whole.run(tc.ctx()), QStringLiteral("whole.pdf"));
+    ReportJob paged = arMovieDetailsALL(tc.ctx(), cat);
+    const ReportPlan plan = paged.plan(tc.ctx());
+    const QString pdf = tc.path(QStringLiteral("paged.pdf"));
+    QString error;
+    ASSERT_TRUE(writePdf(paged.definition.page, paged.definition.caption,
+                         [&](PagePainter &painter) {
+                             paged.stream(tc.ctx(), plan, [&](const Page &page, int) { painter.add(page); });
+                         },
+                         pdf, &error))
+        << error.toStdString();
+    EXPECT_FALSE(wholeText.isEmpty());
+    EXPECT_EQ(pdfText(pdf), wholeText);
+}
+
+// While a long report runs, another program's save goes through between two pages of the report's
+// reads: the report holds no read lock while it lays out and paints.
+TEST_F(ReportsTest, AnotherProgramSavesWhileALongReportRuns)
+{
+    cat.transaction([&] {
+        for (int i = 1; i <= 2 * PagedMovies::DefaultPageSize + 300; ++i)
+            cat.exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
+                     {QStringLiteral("Movie %1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("Movie %1").arg(i, 5, 10, QLatin1Char('0'))});
+    });
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(cat.path()).constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    // No waiting at all: a save that would have to wait for the report fails at once.
+    sqlite3_busy_timeout(other, 0);
+
+    QList<int> failed;
+    int saves = 0;
+    progress.onUpdate = [&](qint64 value) {
+        if (value % 400 != 0)
+            return;
+        ++saves;
+        const QByteArray sql = "UPDATE Movies SET Rating = 'PG' WHERE ID = " + QByteArray::number(value);
+        char *message = nullptr;
+        if (sqlite3_exec(other, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK)
+            failed << int(value);
+        sqlite3_free(message);
+    };
+    ReportJob job = arMovieDetailsALL(tc.ctx(), cat);
+    const ReportPlan plan = job.plan(tc.ctx());
+    int pages = 0;
+    job.stream(tc.ctx(), plan, [&](const Page &, int) { ++pages; });
+    sqlite3_close(other);
+
+    EXPECT_EQ(pages, plan.pageCount);
+    EXPECT_EQ(saves, 2 * 5);
+    EXPECT_EQ(failed, QList<int>()) << "saves kept out by the report's reads";
+    EXPECT_EQ(cat.scalar(QStringLiteral("SELECT count(*) FROM Movies WHERE Rating = 'PG'")).toInt(), 5);
 }

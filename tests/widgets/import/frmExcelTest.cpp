@@ -4,14 +4,20 @@
 #include "RecordingMainWindow.h"
 #include "WidgetTestSupport.h"
 #include "frmExcel.h"
+#include "ImportPreviewModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -59,16 +65,22 @@ private:
         return nullptr;
     }
 
-    // Opens the window on a workbook and picks its first worksheet.
-    frmExcel *openOn(const char *workbook)
+    // Opens the window on a workbook (which reads its first worksheet).
+    frmExcel *openOn(const char *workbook) { return openOnFile(data(workbook)); }
+    frmExcel *openOnFile(const QString &path)
     {
-        t->prompts.answerText(data(workbook));
-        frmExcel *w = showImportWindow(t->ctx(), *main, link, nullptr);
-        if (!w)
-            return nullptr;
-        w->cmbWorksheets->setCurrentIndex(0);
-        w->cmbWorksheets_Click();
-        return w;
+        t->prompts.answerText(path);
+        return showImportWindow(t->ctx(), *main, link, nullptr);
+    }
+
+    // A CSV workbook the test writes.
+    QString writeCsv(const QString &name, const QByteArray &text)
+    {
+        const QString path = t->path(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            QTest::qFail("workbook not written", __FILE__, __LINE__);
+        return path;
     }
 
 private slots:
@@ -112,6 +124,8 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral(" Import from Excel"));
         QCOMPARE(w->cmbWorksheets->count(), 3);
         QCOMPARE(w->cmbWorksheets->itemText(2), QStringLiteral("Values"));
+        QCOMPARE(w->cmbWorksheets->currentIndex(), 0); // the first worksheet is read at once
+        QVERIFY(!w->chkNamesFirstLast->isChecked());      // names as written
         // CINELOG_GRAB=<file.png> keeps a picture of the window for a look by eye.
         if (const QString out = qEnvironmentVariable("CINELOG_GRAB"); !out.isEmpty())
             w->grab().save(out);
@@ -128,21 +142,125 @@ private slots:
         QCOMPARE(w->cmbFieldLink[0]->count(), 4);
     }
 
+    // A list exported from a movie website opens ready to import: the sheet read, the fields linked
+    // from the headings and marked as guesses, the open catalogue as the target, and a preview of
+    // the rows that the import then stores exactly.
+    void websiteListOpensReadyToImportAsPreviewed()
+    {
+        main->exec(QStringLiteral("INSERT INTO Movies (Title, ReleaseYear) VALUES ('Heat', '1995')"));
+        const QString csv = writeCsv(
+            QStringLiteral("ratings.csv"),
+            "Const,Your Rating,Date Rated,Title,URL,Title Type,IMDb Rating,Runtime (mins),Year,Genres,Num Votes,Release Date,Directors\n"
+            "tt0000001,9,2020-01-05,The Example,https://example.org/title/tt0000001/,movie,8.7,136,1999,\"Action, Sci-Fi\",100,"
+            "1999-03-31,\"Lana Example, Lilly Example\"\n"
+            "tt0000002,8,2020-01-06,Heat,https://example.org/title/tt0000002/,movie,8.3,170,1995,\"Crime, Drama, Thriller\",90,"
+            "1995-12-15,Michael Mann\n"
+            "tt0000003,5,2020-01-07,,https://example.org/title/tt0000003/,movie,5.0,90,2001,Comedy,10,2001-01-01,Someone Else\n"
+            "tt0000004,7,2020-01-08,\"Umbrellas of Cherbourg, The\",https://example.org/title/tt0000004/,movie,7.8,91,1964,"
+            "\"Drama, Musical, Romance, Extra\",80,1964-02-19,Jacques Demy\n");
+        frmExcel *w = openOnFile(csv);
+        QVERIFY(w);
+        QCOMPARE(w->cmbWorksheets->currentIndex(), 0);
+        QCOMPARE(w->File1->text(), main->path());
+        const std::pair<int, const char *> linked[] = {{ImportField::Title, "Title"},           {ImportField::Url, "URL"},
+                                                       {ImportField::RunningTime, "Runtime (mins)"}, {ImportField::ReleaseYear, "Year"},
+                                                       {ImportField::Genre1, "Genres"},         {ImportField::Director, "Directors"}};
+        for (int f = 0; f < ImportField::AllCount; ++f) {
+            const auto it = std::find_if(std::begin(linked), std::end(linked), [f](const auto &l) { return l.first == f; });
+            const QString expected = it == std::end(linked) ? QString() : QString::fromLatin1(it->second);
+            QCOMPARE(w->cmbFieldLink[f]->currentText(), expected);
+            QCOMPARE(w->isGuessed(f), !expected.isEmpty());
+        }
+        QVERIFY(w->lblGuessNote->isVisibleTo(w));
+        QVERIFY(w->cmdImport->isEnabled());
+
+        // The preview: the title rule, the first director as "Last, First", genres spread, the
+        // refused and the duplicate rows marked with why.
+        ImportPreviewModel *preview = w->previewModel();
+        QAbstractItemModelTester tester(preview, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(preview->rowCount(), 4);
+        auto cell = [&](int row, int field) {
+            for (int c = ImportPreviewModel::FirstFieldColumn; c < preview->columnCount(); ++c)
+                if (preview->fieldAt(c) == field)
+                    return preview->index(row, c).data().toString();
+            return QStringLiteral("<no column>");
+        };
+        auto status = [&](int row) { return preview->index(row, ImportPreviewModel::StatusColumn).data().toString(); };
+        QCOMPARE(status(0), QStringLiteral("Imported"));
+        QCOMPARE(status(1), QStringLiteral("Already in the catalogue: skipped"));
+        QCOMPARE(status(2), QStringLiteral("Refused: The title is empty."));
+        QCOMPARE(cell(0, ImportField::Director), QStringLiteral("Example, Lana"));
+        QCOMPARE(cell(0, ImportField::Genre1 + 1), QStringLiteral("Sci-Fi"));
+        QCOMPARE(cell(3, ImportField::Title), QStringLiteral("The Umbrellas of Cherbourg"));
+        QCOMPARE(cell(3, ImportField::SortKey), QStringLiteral("Umbrellas of Cherbourg"));
+        QCOMPARE(cell(3, ImportField::Genre3), QStringLiteral("Romance"));
+        QCOMPARE(cell(3, ImportField::Medium), QStringLiteral("<no column>")); // not linked, not shown
+        QCOMPARE(w->lblPreviewSummary->text(),
+                 QStringLiteral("4 rows below the headings, 2 to import, 1 already in the catalogue (skipped), 1 refused."));
+        if (const QString out = qEnvironmentVariable("CINELOG_GRAB"); !out.isEmpty())
+            w->grab().save(out);
+
+        // The names' order was guessed from the headings too, and can be changed.
+        QVERIFY(w->chkNamesFirstLast->isChecked());
+        QVERIFY(w->lblNamesGuessed->isVisibleTo(w));
+        w->chkNamesFirstLast->click();
+        QVERIFY(!w->lblNamesGuessed->isVisibleTo(w));
+        QCOMPARE(cell(0, ImportField::Director), QStringLiteral("Lana Example, Lilly Example"));
+        w->chkNamesFirstLast->click();
+        QCOMPARE(cell(0, ImportField::Director), QStringLiteral("Example, Lana"));
+
+        // The duplicate can be imported after all; a box the user changes is no longer a guess.
+        w->chkDuplicates->setChecked(true);
+        QCOMPARE(status(1), QStringLiteral("Already in the catalogue: imported again"));
+        w->chkDuplicates->setChecked(false);
+        w->cmbFieldLink[ImportField::RunningTime]->setCurrentIndex(0);
+        emit w->cmbFieldLink[ImportField::RunningTime]->activated(0);
+        QVERIFY(!w->isGuessed(ImportField::RunningTime));
+        QCOMPARE(cell(0, ImportField::RunningTime), QStringLiteral("<no column>"));
+
+        // What the preview showed is what the catalogue holds.
+        QStringList previewed;
+        for (int r = 0; r < preview->rowCount(); ++r)
+            if (preview->rows()[r].imported(w->importOptions()))
+                previewed << QStringList{cell(r, ImportField::Title), cell(r, ImportField::SortKey), cell(r, ImportField::ReleaseYear),
+                                         cell(r, ImportField::Director), cell(r, ImportField::Genre1), cell(r, ImportField::Genre1 + 1),
+                                         cell(r, ImportField::Genre3), cell(r, ImportField::Url)}
+                                 .join(u'|');
+        QPointer<frmExcel> guard = w;
+        QTest::mouseClick(w->cmdImport, Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+        QStringList stored;
+        QSqlQuery q = main->exec(QStringLiteral("SELECT Title, OrderBy, ReleaseYear, Director, coalesce(Genre1, ''), coalesce(Genre2, ''), "
+                                                "coalesce(Genre3, ''), URL, RunningTime FROM Movies WHERE ID > 1 ORDER BY ID"));
+        while (q.next()) {
+            QStringList f;
+            for (int i = 0; i < 8; ++i)
+                f << q.value(i).toString();
+            stored << f.join(u'|');
+            QVERIFY(q.value(8).isNull()); // the running time was unlinked
+        }
+        QCOMPARE(stored, previewed);
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(t->prompts.messages(), QStringList({"2 movies imported, 1 already in the catalogue and skipped, 1 row refused."}));
+    }
+
     void importNeedsATitleAndATarget()
     {
+        // With no catalogue open there is no target to default to.
+        const QString other = newCatalogueFile(QStringLiteral("other.cnlg"));
+        main->close();
         frmExcel *w = openOn("movies.xlsx");
         QVERIFY(w);
+        QCOMPARE(w->File1->text(), QString());
+        QCOMPARE(w->cmbFieldLink[ImportField::Title]->currentIndex(), 1); // linked from "Title"
         QVERIFY(!w->cmdImport->isEnabled());
-        w->cmbFieldLink[ImportField::Director]->setCurrentIndex(2);
+        w->cmbFieldLink[ImportField::Title]->setCurrentIndex(0);
+        t->prompts.answerText(other);
+        QTest::mouseClick(w->cmdBrowseTarget, Qt::LeftButton);
+        QCOMPARE(w->File1->text(), other);
         QVERIFY(!w->cmdImport->isEnabled());
         w->cmbFieldLink[ImportField::Title]->setCurrentIndex(1);
-        QVERIFY(!w->cmdImport->isEnabled());
-        t->prompts.answerText(main->path());
-        QTest::mouseClick(w->cmdBrowseTarget, Qt::LeftButton);
-        QCOMPARE(w->File1->text(), main->path());
         QVERIFY(w->cmdImport->isEnabled());
-        w->cmbFieldLink[ImportField::Title]->setCurrentIndex(0);
-        QVERIFY(!w->cmdImport->isEnabled());
     }
 
     void importIntoAnotherCatalogueLeavesTheMainWindowAlone()
@@ -155,7 +273,8 @@ private slots:
         w->setTargetCatalogue(other);
         QTest::mouseClick(w->cmdImport, Qt::LeftButton);
         QTRY_VERIFY(w.isNull()); // closed and deleted after a good import
-        QCOMPARE(movieCount(other), 5);
+        QCOMPARE(movieCount(other), 4); // the empty row has no title: refused, and the user told so
+        QCOMPARE(t->prompts.messages(), QStringList({"4 movies imported, 1 row refused."}));
         QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 0);
         QCOMPARE(link.calls, QStringList());
     }
@@ -169,7 +288,7 @@ private slots:
         w->setTargetCatalogue(main->path());
         QTest::mouseClick(w->cmdImport, Qt::LeftButton);
         QTRY_VERIFY(w.isNull());
-        QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 5);
+        QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 4);
         QCOMPARE(link.calls, QStringList({"ListMovies Updating Movie List...", "GetActors", "GetDirectors", "GetGenres"}));
     }
 
@@ -200,7 +319,7 @@ private slots:
         w->cmdImport_Click();
         t->ctx().setProgress(nullptr);
         QVERIFY(progress.tries > 0);
-        QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 5);
+        QCOMPARE(main->scalar(QStringLiteral("SELECT count(*) FROM Movies")).toInt(), 4);
         QTRY_VERIFY(w.isNull()); // closed once the import is done
     }
 

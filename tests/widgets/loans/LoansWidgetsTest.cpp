@@ -1,7 +1,7 @@
 #include "FakeMainWindow.h"
 #include "Loans.h"
 #include "LoansWindows.h"
-#include "TempCatalogue.h"
+#include "TestCatalogue.h"
 #include "UserLists.h"
 #include "WidgetTestSupport.h"
 #include "frmAddToUserList.h"

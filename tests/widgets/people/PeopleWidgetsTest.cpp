@@ -1,4 +1,4 @@
-#include "TempCatalogue.h"
+#include "TestCatalogue.h"
 #include "WidgetTestSupport.h"
 #include "frmActDir.h"
 #include "frmEpisodes.h"

@@ -8,8 +8,8 @@
 #   community-fixture.sh stop FOLDER
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-server="$here/../../../scripts/community-server"
-schema="$here/../../../src/community/schema.sql"
+server="$here/../../scripts/community-server"
+schema="$here/../../src/community/schema.sql"
 command="$1"
 folder="$2"
 

@@ -3,12 +3,8 @@
 // A small catalogue for search tests: movies, actors and cast links chosen so that every criterion
 // has matches and near-misses (Alien / Aliens, quotes and % in values, an actor in two parts).
 
-#include "CatalogueFile.h"
 #include "Catalogue.h"
-#include "Schema.h"
-
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include "TestCatalogue.h"
 
 #include <QString>
 #include <QVariant>
@@ -90,29 +86,10 @@ inline void fill(Catalogue &cat)
     });
 }
 
-// Writes an empty catalogue with the full layout at path and opens it.
+// A new catalogue at path, opened (fill it with fill()).
 inline bool open(Catalogue &cat, const QString &path)
 {
-    {
-        const QString name = QStringLiteral("search-fixture");
-        {
-            QSqlDatabase db = CatalogueFile::openConnection(path, name, true);
-            QSqlQuery q(db);
-            // One transaction: a file made statement by statement waits for the disk each time.
-            bool ok = q.exec(QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId))
-                      && q.exec(QStringLiteral("BEGIN"));
-            for (const QString &table : Schema::tables())
-                ok = ok && q.exec(Schema::createTableStatement(table, true));
-            for (const QString &index : Schema::indexStatements())
-                ok = ok && q.exec(index);
-            ok = ok && q.exec(QStringLiteral("COMMIT"));
-            db.close();
-            if (!ok)
-                return false;
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
-    return cat.open(path).opened();
+    return openNewCatalogue(cat, path);
 }
 
 } // namespace SearchFixture

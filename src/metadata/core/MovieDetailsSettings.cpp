@@ -1,6 +1,7 @@
 #include "MovieDetailsSettings.h"
 
 #include "AppContext.h"
+#include "Setting.h"
 
 #include <QLocale>
 
@@ -8,6 +9,20 @@ namespace {
 
 const QString Section = QStringLiteral("MovieDetails");
 const QString CoverSection = QStringLiteral("CoverSearch");
+
+// The cover search's row in the options writes the key; the two addresses are for tests and
+// stand-in services.
+const Setting<QString> TmdbKey{CoverSection, QStringLiteral("TMDbKey")};
+const Setting<QString> TmdbBaseAddress{CoverSection, QStringLiteral("TMDbBaseAddress")};
+const Setting<QString> TmdbImageBaseAddress{CoverSection, QStringLiteral("TMDbImageBaseAddress")};
+const Setting<int> CastCount{Section, QStringLiteral("CastCount"), MovieDetailsSettings::DefaultCastCount, 0,
+                             MovieDetailsSettings::MaxCastCount};
+const Setting<QString> Country{Section, QStringLiteral("Country")};
+const Setting<QString> Language{Section, QStringLiteral("Language")};
+const Setting<QString> PosterSize{Section, QStringLiteral("PosterSize"), QStringLiteral("w780")};
+const Setting<QString> NameFormKey{Section, QStringLiteral("NameForm"), QStringLiteral("LastFirst")};
+const Setting<int> TimeoutSeconds{Section, QStringLiteral("TimeoutSeconds"), 30, 1, 600};
+const Setting<int> TimeoutMs{Section, QStringLiteral("TimeoutMs"), 0, 1, 600000};
 
 QUrl address(const QString &text)
 {
@@ -41,40 +56,29 @@ QString MovieDetailsSettings::localeLanguage()
 
 MovieDetailsSettings MovieDetailsSettings::read(const AppContext &ctx)
 {
+    const IniFile &ini = ctx.ini();
     MovieDetailsSettings s;
-    s.credential = ctx.ReadINI(CoverSection, QStringLiteral("TMDbKey")).trimmed();
-    s.apiBaseAddress = address(ctx.ReadINI(CoverSection, QStringLiteral("TMDbBaseAddress")));
-    s.imageBaseAddress = address(ctx.ReadINI(CoverSection, QStringLiteral("TMDbImageBaseAddress")));
-    bool ok = false;
-    const int cast = ctx.ReadINI(Section, QStringLiteral("CastCount")).trimmed().toInt(&ok);
-    if (ok && cast >= 0)
-        s.castCount = qMin(cast, MaxCastCount);
-    const QString country = ctx.ReadINI(Section, QStringLiteral("Country")).trimmed().toUpper();
+    s.credential = TmdbKey.read(ini);
+    s.apiBaseAddress = address(TmdbBaseAddress.read(ini));
+    s.imageBaseAddress = address(TmdbImageBaseAddress.read(ini));
+    s.castCount = CastCount.read(ini);
+    const QString country = Country.read(ini).toUpper();
     s.country = isCountryCode(country) ? country : localeCountry();
-    const QString language = ctx.ReadINI(Section, QStringLiteral("Language")).trimmed();
+    const QString language = Language.read(ini);
     s.language = language.isEmpty() ? localeLanguage() : language;
-    const QString poster = ctx.ReadINI(Section, QStringLiteral("PosterSize")).trimmed();
-    if (!poster.isEmpty())
-        s.posterSize = poster;
-    if (ctx.ReadINI(Section, QStringLiteral("NameForm")).trimmed().compare(QLatin1String("AsGiven"), Qt::CaseInsensitive) == 0)
-        s.nameForm = NameForm::AsGiven;
-    const int ms = ctx.ReadINI(Section, QStringLiteral("TimeoutMs")).trimmed().toInt(&ok);
-    if (ok && ms > 0) {
-        s.timeoutMs = ms;
-    } else {
-        const int seconds = ctx.ReadINI(Section, QStringLiteral("TimeoutSeconds")).trimmed().toInt(&ok);
-        if (ok && seconds > 0)
-            s.timeoutMs = qMin(seconds, 600) * 1000;
-    }
+    s.posterSize = PosterSize.read(ini);
+    s.nameForm = NameFormKey.read(ini).compare(QLatin1String("AsGiven"), Qt::CaseInsensitive) == 0 ? NameForm::AsGiven
+                                                                                                   : NameForm::LastFirst;
+    s.timeoutMs = TimeoutMs.stored(ini).value_or(TimeoutSeconds.read(ini) * 1000);
     return s;
 }
 
 void MovieDetailsSettings::write(AppContext &ctx) const
 {
-    ctx.WriteINI(Section, QStringLiteral("CastCount"), QString::number(castCount));
-    ctx.WriteINI(Section, QStringLiteral("Country"), country);
-    ctx.WriteINI(Section, QStringLiteral("Language"), language);
-    ctx.WriteINI(Section, QStringLiteral("PosterSize"), posterSize);
-    ctx.WriteINI(Section, QStringLiteral("NameForm"),
-                 nameForm == NameForm::AsGiven ? QStringLiteral("AsGiven") : QStringLiteral("LastFirst"));
+    IniFile &ini = ctx.ini();
+    CastCount.write(ini, castCount);
+    Country.write(ini, country);
+    Language.write(ini, language);
+    PosterSize.write(ini, posterSize);
+    NameFormKey.write(ini, nameForm == NameForm::AsGiven ? QStringLiteral("AsGiven") : QStringLiteral("LastFirst"));
 }

@@ -1,7 +1,7 @@
 #include "frmMovieFill.h"
 
 #include "AppContext.h"
-#include "WindowUtil.h"
+#include "WindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Section = QStringLiteral("MovieDetails");
+const WindowPlacement Placement = WindowPlacement(QStringLiteral("frmMovieFill"), WindowPlacement::Size).withDefaultSize(QSize(10800, 5700));
 }
 
 frmMovieFill::frmMovieFill(AppContext &ctx, const MovieDetails::Plan &plan, const QString &movieTitle,
@@ -69,11 +69,8 @@ frmMovieFill::frmMovieFill(AppContext &ctx, const MovieDetails::Plan &plan, cons
     setTabOrder(cmdApply, cmdCancel);
     lvFields->setFocus();
 
-    int w = 0, h = 0;
-    if (readTwips(ctx.ini(), Section, QStringLiteral("FillWidth"), w) && readTwips(ctx.ini(), Section, QStringLiteral("FillHeight"), h))
-        resize(qMax(w, 360), qMax(h, 240));
-    else
-        resize(720, 380);
+    setMinimumSize(360, 240);
+    Placement.restore(*this, ctx.ini());
 }
 
 QSet<MovieDetails::Field> frmMovieFill::chosen() const
@@ -98,7 +95,6 @@ void frmMovieFill::setTicked(MovieDetails::Field field, bool ticked)
 
 void frmMovieFill::done(int result)
 {
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("FillWidth"), width());
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("FillHeight"), height());
+    Placement.save(*this, m_ctx.ini());
     QDialog::done(result);
 }

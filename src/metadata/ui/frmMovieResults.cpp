@@ -2,7 +2,7 @@
 
 #include "AppContext.h"
 #include "MovieDetails.h"
-#include "WindowUtil.h"
+#include "WindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString Section = QStringLiteral("MovieDetails");
+const WindowPlacement Placement = WindowPlacement(QStringLiteral("frmMovieResults"), WindowPlacement::Size).withDefaultSize(QSize(10200, 6600));
 constexpr int ThumbnailCount = 10;
 
 // The first lines of an overview, for a tip.
@@ -124,11 +124,8 @@ frmMovieResults::frmMovieResults(AppContext &ctx, MovieInfoSource &source, QWidg
     cmdTake->setEnabled(false);
     txtSearchTitle->setFocus();
 
-    int w = 0, h = 0;
-    if (readTwips(ctx.ini(), Section, QStringLiteral("ResultsWidth"), w) && readTwips(ctx.ini(), Section, QStringLiteral("ResultsHeight"), h))
-        resize(qMax(w, 360), qMax(h, 240));
-    else
-        resize(680, 440);
+    setMinimumSize(360, 240);
+    Placement.restore(*this, ctx.ini());
 }
 
 frmMovieResults::~frmMovieResults() = default;
@@ -231,8 +228,7 @@ void frmMovieResults::done(int result)
         return;
     m_closing = true;
     m_source.cancel(); // a thumbnail still loading
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("ResultsWidth"), width());
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("ResultsHeight"), height());
+    Placement.save(*this, m_ctx.ini());
     QDialog::done(result);
 }
 

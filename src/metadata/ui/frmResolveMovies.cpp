@@ -1,7 +1,7 @@
 #include "frmResolveMovies.h"
 
 #include "AppContext.h"
-#include "WindowUtil.h"
+#include "WindowPlacement.h"
 #include "frmMovieResults.h"
 
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Section = QStringLiteral("MovieDetails");
+const WindowPlacement Placement = WindowPlacement(QStringLiteral("frmResolveMovies"), WindowPlacement::Size).withDefaultSize(QSize(7800, 5100));
 }
 
 frmResolveMovies::frmResolveMovies(AppContext &ctx, MovieInfoSource &source, const QList<BatchFill::Pending> &pending,
@@ -64,11 +64,8 @@ frmResolveMovies::frmResolveMovies(AppContext &ctx, MovieInfoSource &source, con
     setTabOrder(cmdChoose, cmdClose);
     lvPending->setFocus();
 
-    int w = 0, h = 0;
-    if (readTwips(ctx.ini(), Section, QStringLiteral("ResolveWidth"), w) && readTwips(ctx.ini(), Section, QStringLiteral("ResolveHeight"), h))
-        resize(qMax(w, 320), qMax(h, 200));
-    else
-        resize(520, 340);
+    setMinimumSize(320, 200);
+    Placement.restore(*this, ctx.ini());
 }
 
 int frmResolveMovies::remaining() const
@@ -97,7 +94,6 @@ void frmResolveMovies::chooseCurrent()
 
 void frmResolveMovies::done(int result)
 {
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("ResolveWidth"), width());
-    writeTwips(m_ctx.ini(), Section, QStringLiteral("ResolveHeight"), height());
+    Placement.save(*this, m_ctx.ini());
     QDialog::done(result);
 }

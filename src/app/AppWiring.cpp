@@ -2,6 +2,13 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CatalogueEvents.h"
+#include "CoverSource.h"
+#include "EditedMovie.h"
+#include "MovieEditor.h"
+#include "frmLoans.h"
+#include "frmOptions.h"
+#include "frmUserList.h"
 #include "CommunityCommands.h"
 #include "ExportCommands.h"
 #include "MovieListModel.h"
@@ -33,95 +40,107 @@
 #include <QThread>
 #include <cstdio>
 
-void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)
 {
-    MainWindowHooks &h = w.hooks;
+    EditedMovie &edited = w.editor()->edited();
 
-    Community::registerCommunityOptions();
-    registerCoverSearchOptions();
-    h.download = [&ctx, &catalogue, &w] { Community::showDownloadResults(ctx, catalogue, w); };
-    h.upload = [&ctx, &catalogue, &w] { Community::showUploadMovies(ctx, catalogue, &w); };
-    h.uploadMovie = [&ctx, &catalogue, &w](int) { Community::mnuUpld_Click(ctx, catalogue, w); };
-    h.importWorkbook = [&ctx, &catalogue, &w] { showImportWindow(ctx, catalogue, w, &w); };
-    h.coverSearch = [&ctx, &catalogue, &w](const QString &title) {
-        showCoverSearch(ctx, catalogue, w, pluginFolders(), title, &w);
-    };
+    // The main window listens to what other windows change in the catalogue.
+    QObject::connect(&events, &CatalogueEvents::moviesChanged, &w, &frmMain::ListMovies);
+    QObject::connect(&events, &CatalogueEvents::loansChanged, &w, &frmMain::ListMovies);
+    QObject::connect(&events, &CatalogueEvents::namesChanged, &w, [&w](CatalogueEvents::Names names) {
+        if (names & CatalogueEvents::Actors)
+            w.GetActors();
+        if (names & CatalogueEvents::Directors)
+            w.GetDirectors();
+        if (names & CatalogueEvents::Genres)
+            w.GetGenres();
+    });
+    QObject::connect(&events, &CatalogueEvents::coverChanged, &w, [&w](int movieId) {
+        if (movieId == w.CurrentMovieID())
+            w.reloadCover();
+    });
 
-    h.loanOut = [&ctx, &catalogue, &w](int movieId, const QString &title) {
-        return showLoanOut(ctx, catalogue, movieId, title, QString(), &w);
-    };
-    h.addToUserList = [&ctx, &catalogue, &w](int movieId, const QString &title) {
+    // Options of other parts.
+    QObject::connect(&w, &frmMain::optionsOpened, &w, [](frmOptions *dialog) {
+        Community::addCommunityOptions(*dialog);
+        addCoverSearchOptions(*dialog);
+    });
+
+    // Community and covers.
+    QObject::connect(&w, &frmMain::downloadRequested, &w, [&ctx, &catalogue, &edited, &events, &w] {
+        Community::showDownloadResults(ctx, catalogue, edited, events, &w);
+    });
+    QObject::connect(&w, &frmMain::uploadRequested, &w, [&ctx, &catalogue, &w] { Community::showUploadMovies(ctx, catalogue, &w); });
+    QObject::connect(&w, &frmMain::uploadMovieRequested, &w,
+                     [&ctx, &catalogue, &edited](int) { Community::mnuUpld_Click(ctx, catalogue, edited); });
+    QObject::connect(&w, &frmMain::coverSearchRequested, &w, [&ctx, &catalogue, &edited, &events, &w](const QString &title) {
+        showCoverSearch(ctx, catalogue, edited, events, pluginFolders(), title, &w);
+    });
+    QObject::connect(&w, &frmMain::importRequested, &w, [&ctx, &catalogue, &events, &w] { showImportWindow(ctx, catalogue, events, &w); });
+
+    // Loans and user lists.
+    QObject::connect(&w, &frmMain::loanOutRequested, &w, [&ctx, &catalogue, &events, &w](int movieId, const QString &title) {
+        lendMovie(ctx, catalogue, events, movieId, title, QString(), &w);
+    });
+    QObject::connect(&w, &frmMain::addToUserListRequested, &w, [&ctx, &catalogue, &w](int movieId, const QString &title) {
         showAddToUserList(ctx, catalogue, movieId, title, &w);
-    };
-    h.loans = [&ctx, &catalogue, &w] { showLoansWindow(ctx, catalogue, w, &w); };
-    h.userLists = [&ctx, &catalogue, &w] { showUserLists(ctx, catalogue, w, &w); };
-    h.actorsDirectors = [&ctx, &catalogue, &w] { showActorsDirectors(ctx, catalogue, &w); };
-
-    h.printTitles = [&ctx, &catalogue, &w] { showMovieListReport(ctx, catalogue, &w); };
-    h.printDetails = [&ctx, &catalogue, &w] { showMovieDetailsReport(ctx, catalogue, &w); };
-    setLoansPrintHook([&ctx, &catalogue](const LoansPrintRequest &r) {
-        report::LoansReportParams params;
-        const QLocale locale;
-        for (const LoanRow &row : r.rows)
-            params.rows.append({QString::number(row.id), QString::number(row.movieId), row.movieTitle, row.loanedTo,
-                                row.dateOut.isValid() ? locale.toString(row.dateOut, QLocale::ShortFormat) : QString(),
-                                row.dateIn.isValid() ? locale.toString(row.dateIn, QLocale::ShortFormat) : QString()});
-        params.showLoansForUser = r.borrowerFilterOn;
-        params.userName = r.borrower;
-        showLoansReport(ctx, catalogue, params, r.parent);
     });
-    setUserListPrintHook([&ctx, &catalogue](const QString &listName, QWidget *parent) {
-        report::UsersListReportParams params;
-        params.listName = listName;
-        showUsersListReport(ctx, catalogue, params, parent);
+    QObject::connect(&w, &frmMain::loansRequested, &w, [&ctx, &catalogue, &edited, &events, &w] {
+        bool made = false;
+        frmLoans *loans = showLoansWindow(ctx, catalogue, edited, events, &w, &made);
+        if (made)
+            QObject::connect(loans, &frmLoans::printRequested, loans, [&ctx, &catalogue, loans](const report::LoansReportParams &params) {
+                showLoansReport(ctx, catalogue, params, loans);
+            });
     });
+    QObject::connect(&w, &frmMain::userListsRequested, &w, [&ctx, &catalogue, &events, &w] {
+        bool made = false;
+        frmUserList *lists = showUserLists(ctx, catalogue, events, &w, &made);
+        if (made)
+            QObject::connect(lists, &frmUserList::printRequested, lists, [&ctx, &catalogue, lists](const QString &listName) {
+                report::UsersListReportParams params;
+                params.listName = listName;
+                showUsersListReport(ctx, catalogue, params, lists);
+            });
+    });
+    QObject::connect(&w, &frmMain::actorsDirectorsRequested, &w, [&ctx, &catalogue, &w] { showActorsDirectors(ctx, catalogue, &w); });
 
-    h.search = [&ctx, &catalogue, &w] {
-        frmSearch *s = showSearchWindow(ctx, catalogue, w, &w);
-        s->setLoanOutHandler([&ctx, &catalogue, s](int movieId, const QString &title) {
-            return showLoanOut(ctx, catalogue, movieId, title, QString(), s);
+    // Reports.
+    QObject::connect(&w, &frmMain::printTitlesRequested, &w, [&ctx, &catalogue, &w] { showMovieListReport(ctx, catalogue, &w); });
+    QObject::connect(&w, &frmMain::printDetailsRequested, &w, [&ctx, &catalogue, &w] { showMovieDetailsReport(ctx, catalogue, &w); });
+
+    // Search.
+    QObject::connect(&w, &frmMain::searchRequested, &w, [&ctx, &catalogue, &edited, &events, &w] {
+        bool made = false;
+        frmSearch *s = showSearchWindow(ctx, catalogue, edited, events, &w, &made);
+        if (!made)
+            return;
+        QObject::connect(s, &frmSearch::loanOutRequested, s, [&ctx, &catalogue, s](int movieId, const QString &title) {
+            showLoanOut(ctx, catalogue, movieId, title, QString(), s);
         });
-        s->setAddToListHandler([&ctx, &catalogue, s](int movieId, const QString &title) {
-            return showAddToUserList(ctx, catalogue, movieId, title, s);
+        QObject::connect(s, &frmSearch::addToListRequested, s, [&ctx, &catalogue, s](int movieId, const QString &title) {
+            showAddToUserList(ctx, catalogue, movieId, title, s);
         });
-        s->setPrintHandler([&ctx, &catalogue](frmSearch &window) {
-            report::MovieDetailsSearchParams params;
-            for (const FoundMovie &m : window.foundMovies())
-                params.movieIds << m.id;
-            const SearchCriteria c = window.criteria();
-            auto item = [](const QString &text) { return report::SearchCriteria::Item{!text.isEmpty(), text}; };
-            params.criteria.title = item(c.title);
-            params.criteria.actor = item(c.actor);
-            params.criteria.format = item(c.format);
-            params.criteria.medium = item(c.medium);
-            params.criteria.director = item(c.director);
-            params.criteria.genre = item(c.genre);
-            params.criteria.rating = item(c.rating);
-            if (c.stars > 0) {
-                params.criteria.stars = item(MovieSearch::starEntries().value(c.stars - 1));
-                params.criteria.starsComparison = MovieSearch::textOf(c.starsComparison);
-            }
-            showMovieDetailsSearchReport(ctx, catalogue, params, &window);
+        QObject::connect(s, &frmSearch::printRequested, s, [&ctx, &catalogue, s](const report::MovieDetailsSearchParams &params) {
+            showMovieDetailsSearchReport(ctx, catalogue, params, s);
         });
-        s->setExportHandler([&ctx, &catalogue](frmSearch &window) {
-            QList<int> ids;
-            for (const FoundMovie &m : window.foundMovies())
-                ids << m.id;
-            ExportCommands::showExport(ctx, catalogue, std::nullopt, ids, &window);
+        QObject::connect(s, &frmSearch::exportRequested, s, [&ctx, &catalogue, s](const QList<int> &movieIds) {
+            ExportCommands::showExport(ctx, catalogue, std::nullopt, movieIds, s);
         });
-    };
+    });
 
     // The episodes window exists from start-up, hidden until an episode disc is shown.
     auto *episodes = new frmEpisodes(ctx, catalogue, &w);
     episodes->setWindowFlag(Qt::Window, true);
     episodes->hide();
-    h.showEpisodes = [episodes, &w](int movieId, const QString &title) {
-        episodes->setMovie(movieId, title, w.txtNumDiscs->text());
-        episodes->show();
-        SetTopMost(episodes, true);
-    };
-    h.hideEpisodes = [episodes] { episodes->hide(); };
-    h.closing = [episodes] { episodes->Form_Unload(); };
+    QObject::connect(w.editor(), &MovieEditor::episodeDiscShown, episodes,
+                     [episodes](int movieId, const QString &title, const QString &numDiscs) {
+                         episodes->setMovie(movieId, title, numDiscs);
+                         episodes->show();
+                         SetTopMost(episodes, true);
+                     });
+    QObject::connect(w.editor(), &MovieEditor::episodeDiscHidden, episodes, &QWidget::hide);
+    QObject::connect(&w, &frmMain::closing, episodes, &frmEpisodes::Form_Unload);
 
     wireExportAndBackups(ctx, catalogue, w);
     wireMovieDetails(ctx, catalogue, w);
@@ -169,16 +188,12 @@ void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, frmMain &w)
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
 {
-    QMenu *file = w.findChild<QMenu *>(QStringLiteral("mnuFile"));
-    QMenu *import = w.findChild<QMenu *>(QStringLiteral("mnuImport"));
-    if (!file)
-        return;
+    QMenu *file = w.mnuFile;
     // The new commands follow File > Import.
     QAction *before = nullptr;
     const QList<QAction *> actions = file->actions();
-    if (import)
-        if (const qsizetype at = actions.indexOf(import->menuAction()); at >= 0 && at + 1 < actions.size())
-            before = actions[at + 1];
+    if (const qsizetype at = actions.indexOf(w.mnuImport->menuAction()); at >= 0 && at + 1 < actions.size())
+        before = actions[at + 1];
     auto *mnuExport = new QAction(QObject::tr("&Export..."), &w);
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     auto *mnuBackUp = new QAction(QObject::tr("Back &Up Catalogue..."), &w);
@@ -205,8 +220,12 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     });
     QObject::connect(mnuRestore, &QAction::triggered, &w, [&ctx, &catalogue, &w] {
         w.CheckSaved();
-        ExportCommands::showRestore(ctx, catalogue, &w, [&catalogue] { catalogue.close(); },
-                                    [&w](const QString &path) { w.openCatalogueFile(path); });
+        const ExportCommands::RestoreOutcome restore = ExportCommands::showRestore(ctx, catalogue, &w);
+        if (restore.closedPath.isEmpty())
+            return;
+        w.openCatalogueFile(restore.closedPath);
+        if (restore.restored)
+            ExportCommands::restoreDone(ctx);
     });
 
     // Automatic backups start once the list of a catalogue is on screen (the program does not
@@ -220,12 +239,9 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)
                     automatic->catalogueShown(catalogue.path());
             });
         });
-    MainWindowHooks &h = w.hooks;
-    h.closing = [previous = h.closing, automatic, &catalogue] {
-        if (previous)
-            previous();
+    QObject::connect(&w, &frmMain::closing, automatic, [automatic, &catalogue] {
         automatic->closing(catalogue.isOpen() ? catalogue.path() : QString());
-    };
+    });
 }
 
 void wireOpenRequests(SingleInstance &instance, Catalogue &catalogue, frmMain &w, ProgressWindow &progress, bool statusReport)

@@ -2,12 +2,14 @@
 
 class AppContext;
 class Catalogue;
+class CatalogueEvents;
 class frmMain;
 class ProgressWindow;
 class SingleInstance;
 
-// Connects the main window's commands to the windows of the other parts of the program.
-void wireMainWindow(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
+// Connects the main window's commands to the windows of the other parts of the program, and the
+// main window to the announcements of catalogue changes (events) those windows make.
+void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &mainWindow);
 // File > Export, Back Up Catalogue, Restore from Backup, and the automatic backups (called by
 // wireMainWindow).
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);

@@ -52,7 +52,7 @@ void Program::start(bool reopenLast)
     }
 
     progress.setMainWindow(&mainWindow);
-    wireMainWindow(ctx, catalogue, mainWindow);
+    wireMainWindow(ctx, catalogue, events, mainWindow);
     mainWindow.Form_Load(reopenLast);
     mainWindow.show();
 }

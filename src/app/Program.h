@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
+#include "CatalogueEvents.h"
 #include "CatalogueSession.h"
 #include "frmMain.h"
 #include "frmProgBar.h"
@@ -31,5 +32,7 @@ public:
     ProgressWindow progress{ctx};
     Catalogue catalogue;
     CatalogueSession session{ctx, catalogue};
+    // Changes one window makes to the catalogue, announced to the others.
+    CatalogueEvents events;
     frmMain mainWindow{ctx, session};
 };

@@ -1,42 +1,66 @@
 #pragma once
 
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 
 #include <QStringList>
-#include <QWidget>
 #include <functional>
 
-// A stand-in for the main window that records, in order, what a window asks of it:
-// "ListMovies <message>", "GetGenres", ..., "CheckSaved", "ShowMovieData", "showMovie <id>",
-// "reloadCover". The editor state it reports is set by the test.
-class RecordingMainWindow : public MainWindowLink
+// Stands in for the main window's side of the signals other windows use: the edited movie they read
+// and ask things of, and the catalogue announcements they make. It records, in order, what the main
+// window would do about each: "ListMovies <message>" (movies or loans changed), "GetActors",
+// "GetDirectors", "GetGenres" (names changed), "reloadCover" (a cover stored), "CheckSaved",
+// "ShowMovieData" and "showMovie <id>" (requests to the editor). The edited movie's state is set by
+// the test.
+class RecordingMainWindow
 {
 public:
-    void ListMovies(const QString &message) override { calls << QStringLiteral("ListMovies ") + message; }
-    void GetGenres() override { calls << QStringLiteral("GetGenres"); }
-    void GetDirectors() override { calls << QStringLiteral("GetDirectors"); }
-    void GetActors() override { calls << QStringLiteral("GetActors"); }
-    void GetRatings() override { calls << QStringLiteral("GetRatings"); }
-    void GetFormats() override { calls << QStringLiteral("GetFormats"); }
-    void GetMediums() override { calls << QStringLiteral("GetMediums"); }
-    void CheckSaved() override { calls << QStringLiteral("CheckSaved"); }
-    void ShowMovieData() override
+    RecordingMainWindow()
     {
-        calls << QStringLiteral("ShowMovieData");
-        if (onShowMovieData)
-            onShowMovieData();
+        QObject::connect(&events, &CatalogueEvents::moviesChanged, [this](const QString &m) { calls << QStringLiteral("ListMovies ") + m; });
+        QObject::connect(&events, &CatalogueEvents::loansChanged, [this](const QString &m) { calls << QStringLiteral("ListMovies ") + m; });
+        QObject::connect(&events, &CatalogueEvents::namesChanged, [this](CatalogueEvents::Names names) {
+            if (names & CatalogueEvents::Actors)
+                calls << QStringLiteral("GetActors");
+            if (names & CatalogueEvents::Directors)
+                calls << QStringLiteral("GetDirectors");
+            if (names & CatalogueEvents::Genres)
+                calls << QStringLiteral("GetGenres");
+        });
+        QObject::connect(&events, &CatalogueEvents::coverChanged, [this](int) { calls << QStringLiteral("reloadCover"); });
+        QObject::connect(&edited, &EditedMovie::saveOfferRequested, [this] { calls << QStringLiteral("CheckSaved"); });
+        QObject::connect(&edited, &EditedMovie::reloadRequested, [this] {
+            calls << QStringLiteral("ShowMovieData");
+            if (onShowMovieData)
+                onShowMovieData();
+        });
+        QObject::connect(&edited, &EditedMovie::showRequested, [this](int id) {
+            calls << QStringLiteral("showMovie %1").arg(id);
+            edited.setId(id);
+        });
     }
-    void showMovie(int id) override
+    RecordingMainWindow(const RecordingMainWindow &) = delete;
+    RecordingMainWindow &operator=(const RecordingMainWindow &) = delete;
+
+    // The stored movie shown, with its title.
+    void setMovie(int id, const QString &title = QString())
     {
-        calls << QStringLiteral("showMovie %1").arg(id);
-        movieId = id;
+        edited.setId(id);
+        edited.setNew(false);
+        edited.setSaved(true);
+        edited.setTitle(title);
     }
-    void reloadCover() override { calls << QStringLiteral("reloadCover"); }
-    int CurrentMovieID() const override { return movieId; }
-    bool IsNewMovie() const override { return false; }
-    bool IsSaved() const override { return true; }
-    QString currentTitle() const override { return title; }
-    QWidget *widget() override { return window; }
+    void setTitle(const QString &title) { edited.setTitle(title); }
+    int movieId() const { return edited.id(); }
+    QString title() const { return edited.title(); }
+
+    // Forgets the calls and the movie.
+    void reset()
+    {
+        calls.clear();
+        setMovie(0);
+        onShowMovieData = {};
+    }
 
     // How many calls began with name.
     int count(const QString &name) const
@@ -47,9 +71,8 @@ public:
         return n;
     }
 
+    EditedMovie edited;
+    CatalogueEvents events;
     QStringList calls;
-    int movieId = 0;
-    QString title;
-    QWidget *window = nullptr;
     std::function<void()> onShowMovieData;
 };

@@ -4,7 +4,8 @@
 #include "Catalogue.h"
 #include "CommunityConnection.h"
 #include "CommunityExchange.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 #include "frmDownloadResults.h"
 #include "frmOptions.h"
 #include "frmUploadMovies.h"
@@ -62,7 +63,7 @@ bool runGuarded(AppContext &ctx, const QString &label, const std::function<void(
     return ok && !busy;
 }
 
-void showDownloadResults(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow)
+void showDownloadResults(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events, QWidget *parent)
 {
     if (!isSetUp(ctx))
         return;
@@ -70,7 +71,7 @@ void showDownloadResults(AppContext &ctx, Catalogue &catalogue, MainWindowLink &
         bringToFront(g_results);
         return;
     }
-    g_results = new frmDownloadResults(ctx, catalogue, mainWindow, mainWindow.widget());
+    g_results = new frmDownloadResults(ctx, catalogue, edited, events, parent);
     g_results->setAttribute(Qt::WA_DeleteOnClose);
     g_results->Form_Load();
 }
@@ -88,20 +89,20 @@ void showUploadMovies(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     g_upload->show();
 }
 
-void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow)
+void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited)
 {
     if (!isSetUp(ctx))
         return;
-    if (mainWindow.CurrentMovieID() <= 0 || mainWindow.IsNewMovie()) {
+    if (edited.id() <= 0 || edited.isNew()) {
         ctx.prompts().information(QStringLiteral("Choose a saved movie in the list to upload it."),
                                   QStringLiteral("Upload"));
         return;
     }
     // What goes up is what is stored: offer to save edits first.
-    if (!mainWindow.IsSaved())
-        mainWindow.CheckSaved();
-    const int movieId = mainWindow.CurrentMovieID();
-    const QString title = mainWindow.currentTitle();
+    if (!edited.isSaved())
+        edited.offerToSave();
+    const int movieId = edited.id();
+    const QString title = edited.title();
     ProgressSink &progress = ctx.progress();
     bool progressOpen = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -132,60 +133,53 @@ void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWi
                                   QStringLiteral("All Done"));
 }
 
-void registerCommunityOptions()
+void addCommunityOptions(frmOptions &dlg)
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    frmOptions::addExtension(
-        [](frmOptions &dlg) {
-            auto *edit = new QLineEdit(&dlg);
-            edit->setObjectName(QStringLiteral("txtCommunityConnection"));
-            edit->setPlaceholderText(QStringLiteral("DRIVER=...;SERVER=...;PORT=3306;DATABASE=...;UID=...;PWD=..."));
-            edit->setToolTip(QStringLiteral("The ODBC connection string of the community server used by "
-                                            "\"Get Movie Info\" and \"Upload\"."));
-            edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-            edit->setText(CommunitySettings::connectionString(dlg.context()));
-            dlg.extraOptions()->addRow(QStringLiteral("Community connection:"), edit);
+    auto *edit = new QLineEdit(&dlg);
+    edit->setObjectName(QStringLiteral("txtCommunityConnection"));
+    edit->setPlaceholderText(QStringLiteral("DRIVER=...;SERVER=...;PORT=3306;DATABASE=...;UID=...;PWD=..."));
+    edit->setToolTip(QStringLiteral("The ODBC connection string of the community server used by "
+                                    "\"Get Movie Info\" and \"Upload\"."));
+    edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    edit->setText(CommunitySettings::connectionString(dlg.context()));
+    dlg.extraOptions()->addRow(QStringLiteral("Community connection:"), edit);
 
-            // The certificate authority the server's certificate must be signed by: a private
-            // server's operator hands it out; a server with a public certificate needs none.
-            auto *row = new QWidget(&dlg);
-            row->setObjectName(QStringLiteral("fraCommunityCAFile"));
-            auto *layout = new QHBoxLayout(row);
-            layout->setContentsMargins(0, 0, 0, 0);
-            auto *ca = new QLineEdit(row);
-            ca->setObjectName(QStringLiteral("txtCommunityCAFile"));
-            ca->setPlaceholderText(tr("The system's certificate authorities"));
-            ca->setToolTip(tr("The certificate authority file (.pem) of your community server, from its operator. "
-                              "The connection is encrypted, and the server's certificate must be signed by it."));
-            ca->setAccessibleName(tr("Community CA file"));
-            ca->setText(CommunitySettings::caFile(dlg.context()));
-            auto *browse = new QPushButton(QStringLiteral("..."), row);
-            browse->setToolTip(tr("Choose the CA file"));
-            browse->setObjectName(QStringLiteral("cmdCommunityCAFile"));
-            browse->setAccessibleName(tr("Choose the community CA file"));
-            layout->addWidget(ca, 1);
-            layout->addWidget(browse);
-            QObject::connect(browse, &QPushButton::clicked, &dlg, [&dlg, ca] {
-                const QString start = ca->text().isEmpty() ? QString() : QFileInfo(ca->text()).absolutePath();
-                const QString chosen = dlg.context().prompts().openFile(
-                    tr("Community CA file"), tr("Certificates (*.pem *.crt *.cer);;All files (*)"), start);
-                if (!chosen.isEmpty())
-                    ca->setText(chosen);
-            });
-            auto *label = new QLabel(tr("Community CA file:"), &dlg);
-            label->setObjectName(QStringLiteral("lblCommunityCAFile"));
-            label->setBuddy(ca);
-            dlg.extraOptions()->addRow(label, row);
-        },
-        [](frmOptions &dlg) {
-            if (auto *edit = dlg.findChild<QLineEdit *>(QStringLiteral("txtCommunityConnection")))
-                CommunitySettings::setConnectionString(dlg.context(), edit->text());
-            if (auto *ca = dlg.findChild<QLineEdit *>(QStringLiteral("txtCommunityCAFile")))
-                CommunitySettings::setCaFile(dlg.context(), ca->text());
-        });
+    // The certificate authority the server's certificate must be signed by: a private
+    // server's operator hands it out; a server with a public certificate needs none.
+    auto *row = new QWidget(&dlg);
+    row->setObjectName(QStringLiteral("fraCommunityCAFile"));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *ca = new QLineEdit(row);
+    ca->setObjectName(QStringLiteral("txtCommunityCAFile"));
+    ca->setPlaceholderText(tr("The system's certificate authorities"));
+    ca->setToolTip(tr("The certificate authority file (.pem) of your community server, from its operator. "
+                      "The connection is encrypted, and the server's certificate must be signed by it."));
+    ca->setAccessibleName(tr("Community CA file"));
+    ca->setText(CommunitySettings::caFile(dlg.context()));
+    auto *browse = new QPushButton(QStringLiteral("..."), row);
+    browse->setToolTip(tr("Choose the CA file"));
+    browse->setObjectName(QStringLiteral("cmdCommunityCAFile"));
+    browse->setAccessibleName(tr("Choose the community CA file"));
+    layout->addWidget(ca, 1);
+    layout->addWidget(browse);
+    QObject::connect(browse, &QPushButton::clicked, &dlg, [&dlg, ca] {
+        const QString start = ca->text().isEmpty() ? QString() : QFileInfo(ca->text()).absolutePath();
+        const QString chosen = dlg.context().prompts().openFile(
+            tr("Community CA file"), tr("Certificates (*.pem *.crt *.cer);;All files (*)"), start);
+        if (!chosen.isEmpty())
+            ca->setText(chosen);
+    });
+    auto *label = new QLabel(tr("Community CA file:"), &dlg);
+    label->setObjectName(QStringLiteral("lblCommunityCAFile"));
+    label->setBuddy(ca);
+    dlg.extraOptions()->addRow(label, row);
+    QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg] {
+        if (auto *edit = dlg.findChild<QLineEdit *>(QStringLiteral("txtCommunityConnection")))
+            CommunitySettings::setConnectionString(dlg.context(), edit->text());
+        if (auto *ca = dlg.findChild<QLineEdit *>(QStringLiteral("txtCommunityCAFile")))
+            CommunitySettings::setCaFile(dlg.context(), ca->text());
+    });
 }
 
 }

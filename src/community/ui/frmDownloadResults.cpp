@@ -5,7 +5,8 @@
 #include "CommunityCommands.h"
 #include "CommunityConnection.h"
 #include "CommunityExchange.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
@@ -27,8 +28,9 @@ struct BusyCursor {
 };
 }
 
-frmDownloadResults::frmDownloadResults(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_main(mainWindow)
+frmDownloadResults::frmDownloadResults(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                                       QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_edited(edited), m_events(events)
 {
     setObjectName(Section);
     setWindowTitle(QStringLiteral(" Search Results from IMDB:"));
@@ -104,7 +106,7 @@ void frmDownloadResults::SearchMovies()
         if (!m_remote)
             throw CinelogError(ErrorNumber::ObjectNotSet, QStringLiteral("Not connected to the community server."));
         BusyCursor busy;
-        found = ::SearchMovies(*m_remote, m_main.currentTitle(), m_ctx.progress());
+        found = ::SearchMovies(*m_remote, m_edited.title(), m_ctx.progress());
     });
     Q_UNUSED(ok);
     for (const CommunityMatch &m : found) {
@@ -127,15 +129,15 @@ void frmDownloadResults::cmdGetMovie_Click()
 {
     if (m_selectedId == 0)
         return;
-    if (m_main.CurrentMovieID() <= 0 || m_main.IsNewMovie()) {
+    if (m_edited.id() <= 0 || m_edited.isNew()) {
         m_ctx.prompts().information(QStringLiteral("Choose a saved movie in the main window to fill in first."),
                                     QStringLiteral("Get Movie Info"));
         return;
     }
     // The copy overwrites the stored movie: offer to save edits first so none are lost unasked.
-    if (!m_main.IsSaved())
-        m_main.CheckSaved();
-    const int movieId = m_main.CurrentMovieID();
+    if (!m_edited.isSaved())
+        m_edited.offerToSave();
+    const int movieId = m_edited.id();
     const bool ok = Community::runGuarded(m_ctx, Section + QStringLiteral(" - cmdGetMovie_Click"), [&] {
         BusyCursor busy;
         if (!m_remote)
@@ -144,10 +146,9 @@ void frmDownloadResults::cmdGetMovie_Click()
     });
     if (!ok)
         return;
-    m_main.GetDirectors();
-    m_main.GetActors();
-    m_main.ShowMovieData();
-    m_ctx.prompts().information(QStringLiteral("Movie Info for ") + m_main.currentTitle()
+    emit m_events.namesChanged(CatalogueEvents::Directors | CatalogueEvents::Actors);
+    m_edited.reload();
+    m_ctx.prompts().information(QStringLiteral("Movie Info for ") + m_edited.title()
                                     + QStringLiteral(" has been downloaded."),
                                 QStringLiteral("Download Complete"));
 }

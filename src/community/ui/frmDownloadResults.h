@@ -8,7 +8,8 @@
 class AppContext;
 class Catalogue;
 class CommunityConnection;
-class MainWindowLink;
+class CatalogueEvents;
+class EditedMovie;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -19,7 +20,8 @@ class frmDownloadResults : public QWidget
 {
     Q_OBJECT
 public:
-    frmDownloadResults(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent = nullptr);
+    frmDownloadResults(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                       QWidget *parent = nullptr);
     ~frmDownloadResults() override;
 
     QTreeWidget *lvResults;
@@ -44,7 +46,8 @@ protected:
 private:
     AppContext &m_ctx;
     Catalogue &m_catalogue;
-    MainWindowLink &m_main;
+    EditedMovie &m_edited;
+    CatalogueEvents &m_events;
     std::unique_ptr<CommunityConnection> m_remote;
     int m_selectedId = 0;
     bool m_unloaded = false;

@@ -44,36 +44,29 @@ void setTmdbKey(AppContext &ctx, const QString &key)
 
 } // namespace CoverSourceSettings
 
-void registerCoverSearchOptions()
+void addCoverSearchOptions(frmOptions &dlg)
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    frmOptions::addExtension(
-        [](frmOptions &dlg) {
-            auto *source = new QComboBox(&dlg);
-            source->setObjectName(QStringLiteral("cboCoverSource"));
-            source->addItem(QStringLiteral("Amazon product search (CoverfetchCore)"), int(CoverSource::CoverfetchCore));
-            source->addItem(QStringLiteral("The Movie Database (TMDb)"), int(CoverSource::Tmdb));
-            source->setToolTip(QStringLiteral("Where \"Search for Covers\" looks for cover pictures."));
-            auto *key = new QLineEdit(&dlg);
-            key->setObjectName(QStringLiteral("txtTMDbKey"));
-            key->setPlaceholderText(QStringLiteral("Your TMDb API key or API read access token"));
-            key->setToolTip(QStringLiteral("TMDb gives a free key for personal use with an account at themoviedb.org."));
-            key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-            key->setText(CoverSourceSettings::tmdbKey(dlg.context()));
-            source->setCurrentIndex(source->findData(int(CoverSourceSettings::source(dlg.context()))));
-            auto follow = [source, key] { key->setEnabled(source->currentData().toInt() == int(CoverSource::Tmdb)); };
-            QObject::connect(source, &QComboBox::currentIndexChanged, key, follow);
-            follow();
-            dlg.extraOptions()->addRow(QStringLiteral("Cover source:"), source);
-            dlg.extraOptions()->addRow(QStringLiteral("TMDb API key:"), key);
-        },
-        [](frmOptions &dlg) {
-            if (auto *source = dlg.findChild<QComboBox *>(QStringLiteral("cboCoverSource")))
-                CoverSourceSettings::setSource(dlg.context(), CoverSource(source->currentData().toInt()));
-            if (auto *key = dlg.findChild<QLineEdit *>(QStringLiteral("txtTMDbKey")))
-                CoverSourceSettings::setTmdbKey(dlg.context(), key->text());
-        });
+    auto *source = new QComboBox(&dlg);
+    source->setObjectName(QStringLiteral("cboCoverSource"));
+    source->addItem(QStringLiteral("Amazon product search (CoverfetchCore)"), int(CoverSource::CoverfetchCore));
+    source->addItem(QStringLiteral("The Movie Database (TMDb)"), int(CoverSource::Tmdb));
+    source->setToolTip(QStringLiteral("Where \"Search for Covers\" looks for cover pictures."));
+    auto *key = new QLineEdit(&dlg);
+    key->setObjectName(QStringLiteral("txtTMDbKey"));
+    key->setPlaceholderText(QStringLiteral("Your TMDb API key or API read access token"));
+    key->setToolTip(QStringLiteral("TMDb gives a free key for personal use with an account at themoviedb.org."));
+    key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    key->setText(CoverSourceSettings::tmdbKey(dlg.context()));
+    source->setCurrentIndex(source->findData(int(CoverSourceSettings::source(dlg.context()))));
+    auto follow = [source, key] { key->setEnabled(source->currentData().toInt() == int(CoverSource::Tmdb)); };
+    QObject::connect(source, &QComboBox::currentIndexChanged, key, follow);
+    follow();
+    dlg.extraOptions()->addRow(QStringLiteral("Cover source:"), source);
+    dlg.extraOptions()->addRow(QStringLiteral("TMDb API key:"), key);
+    QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg] {
+        if (auto *source = dlg.findChild<QComboBox *>(QStringLiteral("cboCoverSource")))
+            CoverSourceSettings::setSource(dlg.context(), CoverSource(source->currentData().toInt()));
+        if (auto *key = dlg.findChild<QLineEdit *>(QStringLiteral("txtTMDbKey")))
+            CoverSourceSettings::setTmdbKey(dlg.context(), key->text());
+    });
 }

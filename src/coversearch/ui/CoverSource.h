@@ -3,6 +3,7 @@
 #include <QString>
 
 class AppContext;
+class frmOptions;
 
 // Where the cover search window looks for covers. The choice and the TMDb credential live in the
 // settings section "CoverSearch":
@@ -21,5 +22,5 @@ void setTmdbKey(AppContext &ctx, const QString &key);
 
 } // namespace CoverSourceSettings
 
-// Adds the "Cover source" choice and the TMDb API key to the options dialog (once per program).
-void registerCoverSearchOptions();
+// Adds the "Cover source" choice and the TMDb API key to an options dialog; OK stores them.
+void addCoverSearchOptions(frmOptions &dialog);

@@ -4,7 +4,8 @@
 #include "Catalogue.h"
 #include "CoverFileName.h"
 #include "CoverPictures.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 #include "PictureDownloader.h"
 #include "ThumbnailTip.h"
 #include "Setting.h"
@@ -76,20 +77,21 @@ QIcon thumbnailIcon(const QImage &picture)
 
 } // namespace
 
-frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
                                CoverfetchCoreFactory &factory, QWidget *parent)
-    : frmCoverSearch(ctx, catalogue, mainWindow, factory.createClsMain(), CoverSource::CoverfetchCore, parent)
+    : frmCoverSearch(ctx, catalogue, edited, events, factory.createClsMain(), CoverSource::CoverfetchCore, parent)
 {
 }
 
-frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
                                std::unique_ptr<clsMain> core, CoverSource source, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , objCVFCore(std::move(core))
     , objToolTip(new clsToolTip(this))
     , m_ctx(ctx)
     , m_catalogue(catalogue)
-    , m_main(mainWindow)
+    , m_edited(edited)
+    , m_events(events)
     , m_source(source)
 {
     setObjectName(Name);
@@ -148,7 +150,7 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindow
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     m_progress = new frmProgress(this);
-    m_progress->onCancel = [this] { cmdCancel_Click(); };
+    connect(m_progress, &frmProgress::cancelled, this, &frmCoverSearch::cmdCancel_Click);
 
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdNewSearch, &QPushButton::clicked, this, &frmCoverSearch::cmdNewSearch_Click);
@@ -179,9 +181,9 @@ frmCoverSearch::~frmCoverSearch()
         objCVFCore->setEventSink(nullptr);
 }
 
-bool frmCoverSearch::belongsTo(const AppContext &ctx, const Catalogue &catalogue, const MainWindowLink &mainWindow) const
+bool frmCoverSearch::belongsTo(const AppContext &ctx, const Catalogue &catalogue, const EditedMovie &edited) const
 {
-    return &ctx == &m_ctx && &catalogue == &m_catalogue && &mainWindow == &m_main;
+    return &ctx == &m_ctx && &catalogue == &m_catalogue && &edited == &m_edited;
 }
 
 QStringList frmCoverSearch::keys() const
@@ -248,14 +250,14 @@ void frmCoverSearch::Query(const QString &keywords, const QString &domain, const
             m_searching = false;
             if (status == 200 || status == 600 || m_closedWhileSearching)
                 return;
-            if (!prompts.question(QStringLiteral("Couldn't find any covers for ") + m_main.currentTitle() + QStringLiteral(".\r\r")
+            if (!prompts.question(QStringLiteral("Couldn't find any covers for ") + m_edited.title() + QStringLiteral(".\r\r")
                                       + QStringLiteral("Do you want to enter a new title to search by?"),
                                   QStringLiteral("No Covers Found"), Prompts::Icon::Question)) {
                 close();
                 return;
             }
             words = prompts.inputText(QStringLiteral("Enter a new Movie Title to search for:"), QStringLiteral("Cover Search"),
-                                      m_main.currentTitle())
+                                      m_edited.title())
                         .value_or(QString());
             market = Coverfetch::DefaultLocaleURL;
             media = QStringLiteral("DVD");
@@ -465,7 +467,7 @@ void frmCoverSearch::cmdSave_Click()
         const int slot = selectedSlot();
         if (slot == 0)
             return;
-        const int movieId = m_main.CurrentMovieID();
+        const int movieId = m_edited.id();
         const QString url = objCVFCore->Item(slot).strLargeImageURL;
         QApplication::setOverrideCursor(Qt::BusyCursor);
         const PictureDownloader::Result result = newDownloader(CoverPictures::MaxCoverBytes)->fetch(QUrl(url, QUrl::TolerantMode));
@@ -482,7 +484,7 @@ void frmCoverSearch::cmdSave_Click()
         QTemporaryDir folder;
         if (!folder.isValid())
             throw CinelogError(75, QStringLiteral("Path/File access error: ") + folder.errorString());
-        QFile file(folder.filePath(coverFileName(m_main.currentTitle())));
+        QFile file(folder.filePath(coverFileName(m_edited.title())));
         if (!file.open(QIODevice::WriteOnly)) {
             // A title too long for a file name still gets its cover.
             file.setFileName(folder.filePath(QStringLiteral("cover.jpg")));
@@ -493,7 +495,7 @@ void frmCoverSearch::cmdSave_Click()
             throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
         file.close();
         CoverPictures(m_catalogue, m_ctx).SavePictureToDB(movieId, file.fileName());
-        m_main.reloadCover();
+        emit m_events.coverChanged(movieId);
     });
     close();
 }
@@ -559,7 +561,7 @@ void frmCoverSearch::Form_Unload()
 
 // ---------------------------------------------------------------------------------------------
 
-frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
                                 const QStringList &pluginFolders, const QString &title, QWidget *parent)
 {
     static QPointer<frmCoverSearch> instance;
@@ -569,7 +571,7 @@ frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindo
         return instance;
     }
     const CoverSource source = CoverSourceSettings::source(ctx);
-    if (instance && (!instance->belongsTo(ctx, catalogue, mainWindow) || instance->source() != source))
+    if (instance && (!instance->belongsTo(ctx, catalogue, edited) || instance->source() != source))
         delete instance.data();
     if (!instance) {
         std::unique_ptr<clsMain> core;
@@ -597,7 +599,7 @@ frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindo
                                   QStringLiteral("Cover Search"), Prompts::Icon::Critical);
             return nullptr;
         }
-        instance = new frmCoverSearch(ctx, catalogue, mainWindow, std::move(core), source, parent);
+        instance = new frmCoverSearch(ctx, catalogue, edited, events, std::move(core), source, parent);
     }
     instance->show();
     instance->raise();

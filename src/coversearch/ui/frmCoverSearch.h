@@ -12,7 +12,8 @@
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
+class EditedMovie;
 class PictureDownloader;
 class QListView;
 class QPushButton;
@@ -33,11 +34,11 @@ class frmCoverSearch : public QWidget, private clsMainEvents
     Q_OBJECT
 
 public:
-    frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, CoverfetchCoreFactory &factory,
-                   QWidget *parent = nullptr);
+    frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                   CoverfetchCoreFactory &factory, QWidget *parent = nullptr);
     // A window searching with core, an object of the given source's plugin.
-    frmCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, std::unique_ptr<clsMain> core,
-                   CoverSource source, QWidget *parent = nullptr);
+    frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                   std::unique_ptr<clsMain> core, CoverSource source, QWidget *parent = nullptr);
     ~frmCoverSearch() override;
 
     // Runs a whole search for keywords (with its messages and the offer to search for another
@@ -46,7 +47,7 @@ public:
     bool isSearching() const { return m_searching; }
     CoverSource source() const { return m_source; }
 
-    bool belongsTo(const AppContext &ctx, const Catalogue &catalogue, const MainWindowLink &mainWindow) const;
+    bool belongsTo(const AppContext &ctx, const Catalogue &catalogue, const EditedMovie &edited) const;
 
     // The thumbnails' keys ("Result #n"), in the order shown.
     QStringList keys() const;
@@ -100,7 +101,8 @@ private:
 
     AppContext &m_ctx;
     Catalogue &m_catalogue;
-    MainWindowLink &m_main;
+    EditedMovie &m_edited;
+    CatalogueEvents &m_events;
     CoverSource m_source;
     frmProgress *m_progress;
     PictureDownloader *m_thumbnails = nullptr;
@@ -120,5 +122,5 @@ inline constexpr int MenuCoverPages = 25;
 // of another source is replaced). The source's plugin is looked for in each of pluginFolders in
 // turn; when it cannot be found the user is told and nullptr comes back. While a search runs, a
 // second call only brings the window to the front.
-frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
+frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
                                 const QStringList &pluginFolders, const QString &title, QWidget *parent);

@@ -55,8 +55,7 @@ bool frmProgress::marquee() const
 
 void frmProgress::cmdCancel_Click()
 {
-    if (onCancel)
-        onCancel();
+    emit cancelled();
     hide();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -16,15 +15,16 @@ class frmProgress : public QDialog
 public:
     explicit frmProgress(QWidget *owner);
 
-    // Called when the user cancels.
-    std::function<void()> onCancel;
-
     void setMarquee(bool on);
     bool marquee() const;
 
     QProgressBar *pgbProgress;
     QLabel *lblInformation;
     QPushButton *cmdCancel;
+
+signals:
+    // The user cancels.
+    void cancelled();
 
 protected:
     void reject() override;

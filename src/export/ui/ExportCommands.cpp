@@ -124,11 +124,10 @@ void backUpCatalogue(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     });
 }
 
-void showRestore(AppContext &ctx, Catalogue &catalogue, QWidget *parent, const std::function<void()> &closeCatalogue,
-                 const std::function<void(const QString &)> &reopen)
+RestoreOutcome showRestore(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
 {
     if (!catalogue.isOpen())
-        return;
+        return {};
     const QString path = catalogue.path();
     Backups backups(backupFolder());
     QString chosen;
@@ -138,13 +137,16 @@ void showRestore(AppContext &ctx, Catalogue &catalogue, QWidget *parent, const s
             chosen = window.chosenBackup();
     });
     if (chosen.isEmpty())
-        return;
-    closeCatalogue();
+        return {};
+    catalogue.close();
     const bool ok = ctx.guard(QStringLiteral("Restore from Backup"), [&] { backups.restore(chosen, path); });
-    reopen(path);
-    if (ok)
-        ctx.prompts().message(QObject::tr("The backup was restored. The catalogue as it was is kept among the backups."),
-                              QObject::tr("Restore from Backup"), Prompts::Icon::Information);
+    return {path, ok};
+}
+
+void restoreDone(AppContext &ctx)
+{
+    ctx.prompts().message(QObject::tr("The backup was restored. The catalogue as it was is kept among the backups."),
+                          QObject::tr("Restore from Backup"), Prompts::Icon::Information);
 }
 
 } // namespace ExportCommands

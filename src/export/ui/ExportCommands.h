@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class AppContext;
 class BackgroundBackup;
@@ -22,9 +21,14 @@ void showExport(AppContext &ctx, Catalogue &catalogue, std::optional<QList<int>>
 void backUpCatalogue(AppContext &ctx, Catalogue &catalogue, QWidget *parent);
 
 // "Restore from Backup...": lists the open catalogue's backups; after the question, closes the
-// catalogue (closeCatalogue), restores and reopens it (reopen, also when the restore failed).
-void showRestore(AppContext &ctx, Catalogue &catalogue, QWidget *parent, const std::function<void()> &closeCatalogue,
-                 const std::function<void(const QString &)> &reopen);
+// catalogue and restores the chosen backup over it. The caller then opens closedPath again (also
+// when the restore failed) and, when restored, tells the user with restoreDone().
+struct RestoreOutcome {
+    QString closedPath; // empty: nothing was chosen, the catalogue stays open
+    bool restored = false;
+};
+RestoreOutcome showRestore(AppContext &ctx, Catalogue &catalogue, QWidget *parent);
+void restoreDone(AppContext &ctx);
 
 // Where backups are kept.
 QString backupFolder();

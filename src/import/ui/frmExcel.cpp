@@ -6,7 +6,7 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
 #include "WindowUtil.h"
 
 #include <QCheckBox>
@@ -39,8 +39,8 @@ const int Columns[3][7] = {
 };
 }
 
-frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_main(mainWindow)
+frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_events(events)
 {
     setObjectName(FormName);
     setWindowTitle(tr(" Import from Excel"));
@@ -424,10 +424,8 @@ void frmExcel::cmdImport_Click()
     if (!done)
         return;
     if (intoOpenCatalogue) {
-        m_main.ListMovies(tr("Updating Movie List..."));
-        m_main.GetActors();
-        m_main.GetDirectors();
-        m_main.GetGenres();
+        emit m_events.moviesChanged(QStringLiteral("Updating Movie List..."));
+        emit m_events.namesChanged(CatalogueEvents::Actors | CatalogueEvents::Directors | CatalogueEvents::Genres);
     }
     if (summary.refused > 0 || summary.duplicatesSkipped > 0) {
         QStringList parts;
@@ -457,9 +455,9 @@ void frmExcel::cmdClose_Click()
     close();
 }
 
-frmExcel *showImportWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
+frmExcel *showImportWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent)
 {
-    auto *w = new frmExcel(ctx, catalogue, mainWindow, parent);
+    auto *w = new frmExcel(ctx, catalogue, events, parent);
     if (!w->Form_Load()) {
         delete w;
         return nullptr;

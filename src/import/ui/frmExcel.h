@@ -9,8 +9,8 @@
 
 class AppContext;
 class Catalogue;
+class CatalogueEvents;
 class ImportPreviewModel;
-class MainWindowLink;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -30,7 +30,7 @@ public:
     // Rows the preview shows.
     static constexpr int PreviewRows = 20;
 
-    frmExcel(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent = nullptr);
+    frmExcel(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent = nullptr);
     ~frmExcel() override;
 
     // Asks for the workbook, lists its worksheets and reads the first. False when none was chosen
@@ -87,7 +87,7 @@ private:
 
     AppContext &m_ctx;
     Catalogue &m_catalogue;
-    MainWindowLink &m_main;
+    CatalogueEvents &m_events;
     std::unique_ptr<WorkbookReader> m_workbook;
     std::optional<SheetData> m_sheet;
     QStringList m_headings;
@@ -105,4 +105,4 @@ private:
 // Opens the import window from the main window's command: asks for a workbook first and shows the
 // window only when one was chosen and read. Returns the shown window (deleted when closed), or
 // nullptr.
-frmExcel *showImportWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent);
+frmExcel *showImportWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent);

@@ -1,7 +1,8 @@
 #include "LoansWindows.h"
 
 #include "AppContext.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 #include "frmAddToUserList.h"
 #include "frmLoanOut.h"
 #include "frmLoans.h"
@@ -10,16 +11,6 @@
 #include <QPointer>
 
 namespace {
-LoansPrintHook &loansHook()
-{
-    static LoansPrintHook hook;
-    return hook;
-}
-UserListPrintHook &userListHook()
-{
-    static UserListPrintHook hook;
-    return hook;
-}
 QPointer<frmLoans> &loansWindow()
 {
     static QPointer<frmLoans> w;
@@ -32,11 +23,6 @@ QPointer<frmUserList> &userListWindow()
 }
 }
 
-void setLoansPrintHook(LoansPrintHook hook) { loansHook() = std::move(hook); }
-void setUserListPrintHook(UserListPrintHook hook) { userListHook() = std::move(hook); }
-const LoansPrintHook &loansPrintHook() { return loansHook(); }
-const UserListPrintHook &userListPrintHook() { return userListHook(); }
-
 bool showLoanOut(AppContext &ctx, Catalogue &catalogue, int movieId, const QString &title,
                  const QString &presetBorrower, QWidget *parent)
 {
@@ -46,12 +32,12 @@ bool showLoanOut(AppContext &ctx, Catalogue &catalogue, int movieId, const QStri
     return dialog.LoansChanged();
 }
 
-bool lendMovie(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, int movieId, const QString &title,
+bool lendMovie(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, int movieId, const QString &title,
                const QString &presetBorrower, QWidget *parent)
 {
     const bool lent = showLoanOut(ctx, catalogue, movieId, title, presetBorrower, parent);
     if (lent)
-        mainWindow.ListMovies(QStringLiteral("Updating the Movie List..."));
+        emit events.loansChanged(QStringLiteral("Updating the Movie List..."));
     return lent;
 }
 
@@ -62,12 +48,15 @@ bool showAddToUserList(AppContext &ctx, Catalogue &catalogue, int movieId, const
     return dialog.exec() == QDialog::Accepted;
 }
 
-frmLoans *showLoansWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
+frmLoans *showLoansWindow(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                          QWidget *parent, bool *made)
 {
     QPointer<frmLoans> &w = loansWindow();
+    if (made)
+        *made = !w;
     if (!w) {
-        mainWindow.CheckSaved();
-        w = new frmLoans(ctx, catalogue, mainWindow, parent);
+        edited.offerToSave();
+        w = new frmLoans(ctx, catalogue, events, parent);
         w->setAttribute(Qt::WA_DeleteOnClose);
     }
     w->show();
@@ -76,11 +65,13 @@ frmLoans *showLoansWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink 
     return w;
 }
 
-frmUserList *showUserLists(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
+frmUserList *showUserLists(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent, bool *made)
 {
     QPointer<frmUserList> &w = userListWindow();
+    if (made)
+        *made = !w;
     if (!w) {
-        w = new frmUserList(ctx, catalogue, mainWindow, parent);
+        w = new frmUserList(ctx, catalogue, events, parent);
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->Form_Load();
     }

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "Loans.h"
-
 #include <QString>
-#include <functional>
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
+class EditedMovie;
 class QWidget;
 class frmLoans;
 class frmUserList;
@@ -17,30 +15,18 @@ class frmUserList;
 bool showLoanOut(AppContext &ctx, Catalogue &catalogue, int movieId, const QString &title,
                  const QString &presetBorrower, QWidget *parent);
 
-// The loan dialog as the main window and the user lists window use it: after a recorded loan the
-// main list is refilled with "Updating the Movie List...".
-bool lendMovie(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, int movieId, const QString &title,
+// The loan dialog as the main window, the search window and the user lists window use it: a
+// recorded loan is announced (loansChanged, "Updating the Movie List...") once the dialog is closed.
+bool lendMovie(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, int movieId, const QString &title,
                const QString &presetBorrower, QWidget *parent);
 
 // Shows the add-to-list dialog, modally. True when an entry was added.
 bool showAddToUserList(AppContext &ctx, Catalogue &catalogue, int movieId, const QString &title, QWidget *parent);
 
 // The loans window and the user lists window, modeless; an open one is raised instead of a second
-// one being made. They delete themselves when closed.
-frmLoans *showLoansWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent);
-frmUserList *showUserLists(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent);
-
-// Printing is provided by the reports: the loans list as the window shows it, with its borrower
-// filter, and a user list by its name. Without a hook the print buttons say so.
-struct LoansPrintRequest {
-    QList<LoanRow> rows;
-    bool borrowerFilterOn = false;
-    QString borrower;
-    QWidget *parent = nullptr;
-};
-using LoansPrintHook = std::function<void(const LoansPrintRequest &)>;
-using UserListPrintHook = std::function<void(const QString &listName, QWidget *parent)>;
-void setLoansPrintHook(LoansPrintHook hook);
-void setUserListPrintHook(UserListPrintHook hook);
-const LoansPrintHook &loansPrintHook();
-const UserListPrintHook &userListPrintHook();
+// one being made (made tells which). They delete themselves when closed. Opening the loans window
+// first offers to save the edited movie.
+frmLoans *showLoansWindow(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                          QWidget *parent, bool *made = nullptr);
+frmUserList *showUserLists(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent,
+                           bool *made = nullptr);

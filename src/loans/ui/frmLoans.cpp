@@ -3,7 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "LoansWindows.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -40,8 +41,8 @@ QString shown(const QDate &d)
 }
 }
 
-frmLoans::frmLoans(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_main(mainWindow)
+frmLoans::frmLoans(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_events(events)
 {
     setObjectName(QStringLiteral("frmLoans"));
     setWindowTitle(QStringLiteral(" Loans"));
@@ -232,10 +233,23 @@ void frmLoans::lvLoans_ColumnClick(int column)
     m_rows = ordered;
 }
 
+report::LoansReportParams frmLoans::reportParams() const
+{
+    report::LoansReportParams params;
+    const QLocale locale;
+    for (const LoanRow &row : m_rows)
+        params.rows.append({QString::number(row.id), QString::number(row.movieId), row.movieTitle, row.loanedTo,
+                            row.dateOut.isValid() ? locale.toString(row.dateOut, QLocale::ShortFormat) : QString(),
+                            row.dateIn.isValid() ? locale.toString(row.dateIn, QLocale::ShortFormat) : QString()});
+    params.showLoansForUser = borrowerFilterOn();
+    params.userName = borrowerFilter();
+    return params;
+}
+
 void frmLoans::cmdPrint_Click()
 {
-    if (const LoansPrintHook &hook = loansPrintHook()) {
-        hook(LoansPrintRequest{m_rows, borrowerFilterOn(), borrowerFilter(), this});
+    if (isSignalConnected(QMetaMethod::fromSignal(&frmLoans::printRequested))) {
+        emit printRequested(reportParams());
         return;
     }
     m_ctx.prompts().information(QStringLiteral("Printing is not available in this installation."),
@@ -270,5 +284,5 @@ void frmLoans::Form_Unload()
     ShownLoans.write(m_ctx.ini(), cmbShow->currentText());
     Placement.save(*this, m_ctx.ini());
     if (m_loansChanged)
-        m_main.ListMovies(QStringLiteral("Refreshing Movie List..."));
+        emit m_events.loansChanged(QStringLiteral("Refreshing Movie List..."));
 }

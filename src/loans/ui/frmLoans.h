@@ -1,24 +1,26 @@
 #pragma once
 
 #include "Loans.h"
+#include "Reports.h"
 
 #include <QWidget>
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QStandardItemModel;
 class QTreeView;
 
-// Lists loans by status and borrower, records returns, and prints the list.
+// Lists loans by status and borrower, records returns, and prints the list. Returns recorded here
+// are announced (loansChanged) when the window closes.
 class frmLoans : public QWidget
 {
     Q_OBJECT
 public:
-    frmLoans(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent = nullptr);
+    frmLoans(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent = nullptr);
 
     // Refills the list from the current filter.
     void GetLoans();
@@ -27,6 +29,8 @@ public:
     QList<LoanRow> shownLoans() const { return m_rows; }
     bool borrowerFilterOn() const;
     QString borrowerFilter() const;
+    // The loans report's parameters for what the window shows.
+    report::LoansReportParams reportParams() const;
 
     int SelectedLoanID() const { return m_selectedLoanId; }
     bool LoansChanged() const { return m_loansChanged; }
@@ -38,6 +42,11 @@ public:
     QCheckBox *ckReturned;
     QPushButton *cmdPrint;
     QPushButton *cmdClose;
+
+signals:
+    // Print List: the report of the shown loans. Without a receiver the button says printing is
+    // not available.
+    void printRequested(const report::LoansReportParams &params);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -53,7 +62,7 @@ private:
 
     AppContext &m_ctx;
     Catalogue &m_catalogue;
-    MainWindowLink &m_main;
+    CatalogueEvents &m_events;
     QStandardItemModel *m_model;
     QList<LoanRow> m_rows;
     int m_selectedLoanId = 0;

@@ -3,7 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "LoansWindows.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
 #include "UserLists.h"
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -24,8 +25,8 @@ const WindowPlacement Placement =
     WindowPlacement(QStringLiteral("frmUserList"), WindowPlacement::Size).withDefaultSize(QSize(5000, 5200));
 }
 
-frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_main(mainWindow)
+frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_events(events)
 {
     setObjectName(QStringLiteral("frmUserList"));
     setWindowTitle(QStringLiteral("User Lists"));
@@ -141,7 +142,7 @@ void frmUserList::mnuLoanTo_Click()
     if (m_selectedRow < 0 || m_selectedRow >= m_model->rowCount())
         return;
     QStandardItem *item = m_model->item(m_selectedRow);
-    lendMovie(m_ctx, m_catalogue, m_main, item->data(Qt::UserRole).toInt(), item->text(), cmbUserList->currentText(), this);
+    lendMovie(m_ctx, m_catalogue, m_events, item->data(Qt::UserRole).toInt(), item->text(), cmbUserList->currentText(), this);
 }
 
 void frmUserList::cmdDelete_Click()
@@ -156,8 +157,8 @@ void frmUserList::cmdDelete_Click()
 
 void frmUserList::cmdPrintList_Click()
 {
-    if (const UserListPrintHook &hook = userListPrintHook()) {
-        hook(cmbUserList->currentText(), this);
+    if (isSignalConnected(QMetaMethod::fromSignal(&frmUserList::printRequested))) {
+        emit printRequested(cmbUserList->currentText());
         return;
     }
     m_ctx.prompts().information(QStringLiteral("Printing is not available in this installation."),

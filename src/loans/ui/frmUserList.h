@@ -4,7 +4,7 @@
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
 class QAction;
 class QComboBox;
 class QMenu;
@@ -17,7 +17,7 @@ class frmUserList : public QWidget
 {
     Q_OBJECT
 public:
-    frmUserList(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent = nullptr);
+    frmUserList(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, QWidget *parent = nullptr);
 
     // Fills the list names; with none, tells the user so. Called once by the opener.
     void Form_Load();
@@ -35,6 +35,11 @@ public:
     QMenu *mnuHidden;
     QAction *mnuLoanTo;
 
+signals:
+    // Print List: the report of the list named listName. Without a receiver the button says
+    // printing is not available.
+    void printRequested(const QString &listName);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -46,7 +51,7 @@ private:
 
     AppContext &m_ctx;
     Catalogue &m_catalogue;
-    MainWindowLink &m_main;
+    CatalogueEvents &m_events;
     QStandardItemModel *m_model;
     int m_selectedMovieId = 0;
     int m_selectedRow = -1;

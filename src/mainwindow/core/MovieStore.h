@@ -25,6 +25,12 @@ struct CastMember {
     QString playingAs;
     // "Ann Berg as Mira": the text the cast list shows.
     QString text() const { return actor + QStringLiteral(" as ") + playingAs; }
+    // The name part of such a text: what comes before the first " as ".
+    static QString nameOf(const QString &rowText)
+    {
+        const qsizetype at = rowText.indexOf(QLatin1String(" as "));
+        return at < 0 ? rowText : rowText.left(at);
+    }
 };
 
 // What Clean Database removed.

@@ -1,45 +1,36 @@
 #include "frmMain.h"
 
-#include "CatalogueSession.h"
-#include "CoverPictures.h"
-
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueMaintenance.h"
-#include "ComboAutoComplete.h"
+#include "CatalogueSession.h"
+#include "EditedMovie.h"
+#include "MainCommandStates.h"
+#include "MovieEditor.h"
 #include "MovieListModel.h"
 #include "MovieStore.h"
-#include "StarRating.h"
+#include "ProgramSettings.h"
 #include "StepProgress.h"
+#include "WebLookup.h"
+#include "WindowPlacement.h"
 #include "WindowUtil.h"
 #include "frmOptions.h"
 #include "frmSplash.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
+#include <QMouseEvent>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStyle>
-#include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -49,38 +40,19 @@ namespace {
 
 const char *const CommunitySiteName = "Cinelog Community";
 
-QLabel *captionLabel(const QString &text, QWidget *parent)
+// The window's size (twips, kept under "Reelbase" with the list's column widths); it opens centred.
+WindowPlacement mainPlacement()
 {
-    auto *l = new QLabel(text, parent);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QComboBox *comboBox(const char *name, QWidget *parent)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setEditable(true);
-    c->setMinimumContentsLength(12);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboAutoComplete::attach(c);
-    return c;
-}
-
-QLineEdit *lineEdit(const char *name, QWidget *parent)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(255);
-    return e;
+    WindowPlacement p(QStringLiteral("Reelbase"), WindowPlacement::Size);
+    p.withDefaultSize(QSize(12045, 9435)).centred();
+    return p;
 }
 
 } // namespace
 
 frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     : QMainWindow(parent), m_ctx(ctx), m_session(session), m_catalogue(session.catalogue()),
-      m_store(new MovieStore(session.catalogue())),
-      m_cover(new QImage)
+      m_store(new MovieStore(session.catalogue())), m_sort(MovieListModel::ColOrderBy)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Cinelog"));
@@ -115,20 +87,13 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     listLayout->addWidget(lblNumMovs);
     splitter->addWidget(listPane);
 
-    auto *editorPane = new QWidget(splitter);
-    splitter->addWidget(editorPane);
+    m_editor = new MovieEditor(ctx, session, *m_store, splitter);
+    splitter->addWidget(m_editor);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
     layout->addWidget(splitter);
     setCentralWidget(central);
 
-    // The editor is built into editorPane.
-    editorPane->setObjectName(QStringLiteral("editorPane"));
-    auto *editorLayout = new QHBoxLayout(editorPane);
-    editorLayout->setContentsMargins(0, 0, 0, 0);
-    editorPane->setLayout(editorLayout);
-    setProperty("editorPane", QVariant::fromValue<QObject *>(editorPane));
-    buildEditor();
     // Another program put a new file in the catalogue's place (a compaction): once the user has
     // been told, the list shows what the catalogue holds now.
     m_catalogue.setReopenedHandler([this] {
@@ -137,6 +102,20 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     buildMenus();
     buildToolbar();
 
+    // The editor's side.
+    connect(m_editor, &MovieEditor::statesChanged, this, qOverload<>(&frmMain::applyStates));
+    connect(m_editor, &MovieEditor::stored, this, &frmMain::movieStored);
+    connect(m_editor, &MovieEditor::userRatingStored, this, [this](int movieId, int rating) {
+        m_model->setStars(m_model->rowOfMovie(movieId), rating);
+    });
+    connect(m_editor, &MovieEditor::castMenuRequested, this, &frmMain::showActorPopup);
+    connect(&m_editor->edited(), &EditedMovie::showRequested, this, [this](int movieId) {
+        showMovie(movieId);
+        raise();
+        activateWindow();
+    });
+
+    // The list's side.
     connect(lvMovies->header(), &QHeaderView::sectionClicked, this, &frmMain::lvMovies_ColumnClick);
     // A movie is chosen when its row becomes selected (a click, the arrow keys, the program). The
     // current row alone also moves when the list merely takes the focus, which chooses nothing.
@@ -164,170 +143,31 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
 frmMain::~frmMain()
 {
     m_catalogue.setReopenedHandler({});
+    delete m_editor;
+    m_editor = nullptr;
     delete m_store;
-    delete m_cover;
 }
 
-void frmMain::buildEditor()
+// ---------------------------------------------------------------------------------------------
+// Menus and toolbar
+
+template <typename Handler>
+QAction *frmMain::addCommand(QMenu *menu, const char *name, const QString &caption, Handler handler, const QKeySequence &key)
 {
-    auto *pane = qobject_cast<QWidget *>(property("editorPane").value<QObject *>());
-    auto *row = static_cast<QHBoxLayout *>(pane->layout());
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+}
 
-    auto *details = new QGridLayout;
-    txtTitle = lineEdit("txtTitle", pane);
-    txtOrderBy = lineEdit("txtOrderBy", pane);
-    cmdDir = comboBox("cmdDir", pane);
-    cmbMedium = comboBox("cmbMedium", pane);
-    cmbFormat = comboBox("cmbFormat", pane);
-    cmbRating = comboBox("cmbRating", pane);
-    txtNumDiscs = lineEdit("txtNumDiscs", pane);
-    txtRealYear = lineEdit("txtRealYear", pane);
-    txtRunningTime = lineEdit("txtRunningTime", pane);
-    txtURL = lineEdit("txtURL", pane);
-    txtURL->setMaxLength(32767);
-    txtURL->setText(QStringLiteral("http://"));
-    cmdURL = new QPushButton(QStringLiteral("->"), pane);
-    cmdURL->setObjectName(QStringLiteral("cmdURL"));
-    cmdURL->setMaximumWidth(36);
-    cmdURL->setToolTip(QStringLiteral("Visit Website"));
-
-    framGenre = new QGroupBox(QStringLiteral("Genres:"), pane);
-    framGenre->setObjectName(QStringLiteral("framGenre"));
-    auto *genreLayout = new QVBoxLayout(framGenre);
-    for (int i = 0; i < 3; ++i) {
-        cmbGenre[i] = comboBox("cmbGenre", framGenre);
-        cmbGenre[i]->setObjectName(QStringLiteral("cmbGenre%1").arg(i));
-        genreLayout->addWidget(cmbGenre[i]);
-    }
-
-    int r = 0;
-    details->addWidget(captionLabel(QStringLiteral("Movie Title:"), pane), r, 0);
-    details->addWidget(txtTitle, r++, 1, 1, 3);
-    details->addWidget(captionLabel(QStringLiteral("Order By:"), pane), r, 0);
-    details->addWidget(txtOrderBy, r++, 1, 1, 3);
-    details->addWidget(captionLabel(QStringLiteral("Director:"), pane), r, 0);
-    details->addWidget(cmdDir, r++, 1, 1, 3);
-    details->addWidget(framGenre, r, 0, 3, 2);
-    details->addWidget(captionLabel(QStringLiteral("Medium:"), pane), r, 2);
-    details->addWidget(cmbMedium, r++, 3);
-    details->addWidget(captionLabel(QStringLiteral("Format:"), pane), r, 2);
-    details->addWidget(cmbFormat, r++, 3);
-    details->addWidget(captionLabel(QStringLiteral("Rating:"), pane), r, 2);
-    details->addWidget(cmbRating, r++, 3);
-    auto *numbers = new QHBoxLayout;
-    numbers->addWidget(new QLabel(QStringLiteral("# in Set"), pane));
-    numbers->addWidget(txtNumDiscs);
-    numbers->addWidget(new QLabel(QStringLiteral("Year of Release:"), pane));
-    numbers->addWidget(txtRealYear);
-    numbers->addWidget(new QLabel(QStringLiteral("Running Time:"), pane));
-    numbers->addWidget(txtRunningTime);
-    details->addLayout(numbers, r++, 0, 1, 4);
-    details->addWidget(captionLabel(QStringLiteral("Movie URL:"), pane), r, 0);
-    auto *urlRow = new QHBoxLayout;
-    urlRow->addWidget(txtURL, 1);
-    urlRow->addWidget(cmdURL);
-    details->addLayout(urlRow, r++, 1, 1, 3);
-    row->addLayout(details, 3);
-
-    auto *middle = new QVBoxLayout;
-    middle->addWidget(new QLabel(QStringLiteral("User Rating:"), pane));
-    flash1 = new StarRating(pane);
-    flash1->setObjectName(QStringLiteral("flash1"));
-    middle->addWidget(flash1);
-    chkEpisodeDisc = new QCheckBox(QStringLiteral("Episode Disc"), pane);
-    chkEpisodeDisc->setObjectName(QStringLiteral("chkEpisodeDisc"));
-    middle->addWidget(chkEpisodeDisc);
-    middle->addWidget(new QLabel(QStringLiteral("DVD Cover:"), pane));
-    imgCover = new QLabel(pane);
-    imgCover->setObjectName(QStringLiteral("imgCover"));
-    imgCover->setFixedSize(120, 160);
-    imgCover->setFrameShape(QFrame::StyledPanel);
-    imgCover->setAlignment(Qt::AlignCenter);
-    imgCover->installEventFilter(this);
-    lblDoubleClick = new QLabel(QStringLiteral("Double Click to Add Cover"), imgCover);
-    lblDoubleClick->setObjectName(QStringLiteral("lblDoubleClick"));
-    lblDoubleClick->setWordWrap(true);
-    lblDoubleClick->setAlignment(Qt::AlignCenter);
-    lblDoubleClick->setGeometry(4, 50, 112, 60);
-    lblDoubleClick->setAttribute(Qt::WA_TransparentForMouseEvents);
-    middle->addWidget(imgCover);
-    middle->addStretch();
-    row->addLayout(middle, 1);
-
-    frameActrors = new QGroupBox(QStringLiteral("Actors:"), pane);
-    frameActrors->setObjectName(QStringLiteral("frameActrors"));
-    auto *castLayout = new QGridLayout(frameActrors);
-    lstActors = new QTreeWidget(frameActrors);
-    lstActors->setObjectName(QStringLiteral("lstActors"));
-    lstActors->setHeaderLabels({QStringLiteral("Actor")});
-    lstActors->setRootIsDecorated(false);
-    lstActors->setContextMenuPolicy(Qt::CustomContextMenu);
-    cmbActor = comboBox("cmbActor", frameActrors);
-    lblAs = new QLabel(QStringLiteral("as"), frameActrors);
-    lblAs->setObjectName(QStringLiteral("lblAs"));
-    txtActorPlays = lineEdit("txtActorPlays", frameActrors);
-    cmdAddActor = new QPushButton(QStringLiteral("+"), frameActrors);
-    cmdAddActor->setObjectName(QStringLiteral("cmdAddActor"));
-    cmdAddActor->setToolTip(QStringLiteral("save actor"));
-    cmdRemoveActor = new QPushButton(QStringLiteral("-"), frameActrors);
-    cmdRemoveActor->setObjectName(QStringLiteral("cmdRemoveActor"));
-    cmdRemoveActor->setToolTip(QStringLiteral("remove actor"));
-    castLayout->addWidget(lstActors, 0, 0, 1, 5);
-    castLayout->addWidget(cmbActor, 1, 0);
-    castLayout->addWidget(lblAs, 1, 1);
-    castLayout->addWidget(txtActorPlays, 1, 2);
-    castLayout->addWidget(cmdAddActor, 1, 3);
-    castLayout->addWidget(cmdRemoveActor, 1, 4);
-    castLayout->setColumnStretch(0, 1);
-    castLayout->setColumnStretch(2, 1);
-    cmbActor->setMinimumContentsLength(8);
-    txtActorPlays->setMinimumWidth(90);
-    cmdAddActor->setMaximumWidth(32);
-    cmdRemoveActor->setMaximumWidth(32);
-    row->addWidget(frameActrors, 2);
-
-    // What marks the movie as changed: the user's own edits of its fields.
-    for (QLineEdit *e : {txtTitle, txtOrderBy, txtRealYear, txtRunningTime, txtNumDiscs, txtURL})
-        connect(e, &QLineEdit::textEdited, this, [this] { markChanged(); });
-    for (QComboBox *c : {cmdDir, cmbMedium, cmbFormat, cmbRating, cmbGenre[0], cmbGenre[1], cmbGenre[2]}) {
-        connect(c->lineEdit(), &QLineEdit::textEdited, this, [this] { markChanged(); });
-        connect(c, &QComboBox::activated, this, [this] { markChanged(); });
-    }
-    connect(cmbRating, &QComboBox::activated, this, [this](int index) {
-        if (cmbRating->itemText(index) == QLatin1String("XXX"))
-            m_ctx.prompts().message(QStringLiteral("YOU PERVERT!"), QStringLiteral("PERVERT!"), Prompts::Icon::None);
-    });
-    connect(chkEpisodeDisc, &QCheckBox::clicked, this, [this](bool checked) {
-        setEpisodeWindow(checked);
-        markChanged();
-    });
-    // Focus handling: select all on entry; names added to their pick lists on leaving.
-    for (QWidget *w : {static_cast<QWidget *>(txtTitle), static_cast<QWidget *>(txtOrderBy),
-                       static_cast<QWidget *>(txtRealYear), static_cast<QWidget *>(txtRunningTime),
-                       static_cast<QWidget *>(txtNumDiscs), static_cast<QWidget *>(txtURL)})
-        w->installEventFilter(this);
-    for (QComboBox *c : {cmdDir, cmbGenre[0], cmbGenre[1], cmbGenre[2], cmbActor})
-        c->lineEdit()->installEventFilter(this);
-
-    connect(cmdURL, &QPushButton::clicked, this, &frmMain::cmdURL_Click);
-    connect(txtURL, &QLineEdit::textChanged, this, [this] { applyStates(); });
-    connect(txtTitle, &QLineEdit::textChanged, this, [this] { applyStates(); });
-    connect(cmdDir, &QComboBox::editTextChanged, this, [this] { applyStates(); });
-    connect(cmbActor, &QComboBox::editTextChanged, this, [this] { applyStates(); });
-    connect(flash1, &StarRating::fsCommand, this, &frmMain::flash1_FSCommand);
-    connect(cmdAddActor, &QPushButton::clicked, this, &frmMain::cmdAddActor_Click);
-    connect(cmdRemoveActor, &QPushButton::clicked, this, &frmMain::cmdRemoveActor_Click);
-    connect(lstActors, &QTreeWidget::itemClicked, this, [this] { lstActors_Click(); });
-    connect(lstActors, &QTreeWidget::currentItemChanged, this, [this] {
-        lstActors_Click();
-        applyStates();
-    });
-    connect(lstActors, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        if (QTreeWidgetItem *item = lstActors->itemAt(pos)) {
-            lstActors->setCurrentItem(item);
-            showActorPopup(lstActors->viewport()->mapToGlobal(pos));
-        }
-    });
+QAction *frmMain::addRequest(QMenu *menu, const char *name, const QString &caption, void (frmMain::*request)(),
+                             const QKeySequence &key)
+{
+    return addCommand(menu, name, caption, [this, request, name] {
+        m_ctx.guard(QStringLiteral("frmMain - %1_Click").arg(QLatin1String(name)), [&] { emit(this->*request)(); });
+    }, key);
 }
 
 QAction *frmMain::action(const QString &objectName) const
@@ -337,30 +177,6 @@ QAction *frmMain::action(const QString &objectName) const
 
 void frmMain::buildMenus()
 {
-    auto act = [this](QMenu *menu, const char *name, const QString &caption, void (frmMain::*slot)() = nullptr,
-                      const QKeySequence &key = QKeySequence()) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty())
-            a->setShortcut(key);
-        if (slot)
-            connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    auto hook = [this](QMenu *menu, const char *name, const QString &caption, std::function<void()> MainWindowHooks::*h,
-                       const QKeySequence &key = QKeySequence()) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty())
-            a->setShortcut(key);
-        connect(a, &QAction::triggered, this, [this, h, name] {
-            m_ctx.guard(QStringLiteral("frmMain - %1_Click").arg(QLatin1String(name)), [&] {
-                if (hooks.*h)
-                    (hooks.*h)();
-            });
-        });
-        return a;
-    };
     auto sep = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
     auto sub = [](QMenu *menu, const char *name, const QString &caption) {
         QMenu *m = menu->addMenu(caption);
@@ -368,22 +184,29 @@ void frmMain::buildMenus()
         m->menuAction()->setObjectName(QString::fromLatin1(name));
         return m;
     };
+    auto top = [this](const char *name, const QString &caption, bool nameTheAction) {
+        QMenu *m = menuBar()->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        if (nameTheAction)
+            m->menuAction()->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    const auto key = [](const char *k) { return QKeySequence(QString::fromLatin1(k)); };
 
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    act(mnuFile, "mnuNewDB", QStringLiteral("&New Cinelog"), &frmMain::mnuNewDB_Click, QKeySequence(QStringLiteral("Ctrl+N")));
-    act(mnuFile, "mnuOpenDB", QStringLiteral("&Open Cinelog"), &frmMain::mnuOpenDB_Click, QKeySequence(QStringLiteral("Ctrl+O")));
+    mnuFile = top("mnuFile", QStringLiteral("&File"), false);
+    mnuNewDB = addCommand(mnuFile, "mnuNewDB", QStringLiteral("&New Cinelog"), &frmMain::mnuNewDB_Click, key("Ctrl+N"));
+    mnuOpenDB = addCommand(mnuFile, "mnuOpenDB", QStringLiteral("&Open Cinelog"), &frmMain::mnuOpenDB_Click, key("Ctrl+O"));
     sep(mnuFile, "Break04");
-    act(mnuFile, "mnuNew", QStringLiteral("Add New Movie"), &frmMain::mnuNew_Click, QKeySequence(QStringLiteral("Ctrl+M")));
-    act(mnuFile, "mnuSave", QStringLiteral("&Save Movie"), &frmMain::mnuSave_Click, QKeySequence(QStringLiteral("Ctrl+S")));
-    act(mnuFile, "mnuDelete", QStringLiteral("&Delete Movie"), &frmMain::mnuDelete_Click);
+    mnuNew = addCommand(mnuFile, "mnuNew", QStringLiteral("Add New Movie"), &frmMain::mnuNew_Click, key("Ctrl+M"));
+    mnuSave = addCommand(mnuFile, "mnuSave", QStringLiteral("&Save Movie"), &frmMain::mnuSave_Click, key("Ctrl+S"));
+    mnuDelete = addCommand(mnuFile, "mnuDelete", QStringLiteral("&Delete Movie"), &frmMain::mnuDelete_Click);
     sep(mnuFile, "Break09");
-    QMenu *mnuImport = sub(mnuFile, "mnuImport", QStringLiteral("Import"));
-    hook(mnuImport, "mnuExcel", QStringLiteral("From Excel"), &MainWindowHooks::importWorkbook);
+    mnuImport = sub(mnuFile, "mnuImport", QStringLiteral("Import"));
+    mnuExcel = addRequest(mnuImport, "mnuExcel", QStringLiteral("From Excel"), &frmMain::importRequested);
     sep(mnuFile, "Break10");
     mnuPrint = sub(mnuFile, "mnuPrint", QStringLiteral("Print List"));
-    hook(mnuPrint, "mnuMovieTitles", QStringLiteral("Movie Titles"), &MainWindowHooks::printTitles);
-    hook(mnuPrint, "mnuPrintDetails", QStringLiteral("Movie Details"), &MainWindowHooks::printDetails);
+    mnuMovieTitles = addRequest(mnuPrint, "mnuMovieTitles", QStringLiteral("Movie Titles"), &frmMain::printTitlesRequested);
+    mnuPrintDetails = addRequest(mnuPrint, "mnuPrintDetails", QStringLiteral("Movie Details"), &frmMain::printDetailsRequested);
     m_break03 = mnuFile->addSeparator();
     m_break03->setObjectName(QStringLiteral("Break03"));
     m_break03->setVisible(false);
@@ -395,148 +218,118 @@ void frmMain::buildMenus()
         m_mnuFiles[i] = a;
     }
     sep(mnuFile, "Break02");
-    QAction *exit = mnuFile->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    mnuExit = addCommand(mnuFile, "mnuExit", QStringLiteral("E&xit"), &QWidget::close, key("Ctrl+Q"));
 
-    QMenu *mnuDatabase = menuBar()->addMenu(QStringLiteral("&Tools"));
-    mnuDatabase->setObjectName(QStringLiteral("mnuDatabase"));
-    mnuDatabase->menuAction()->setObjectName(QStringLiteral("mnuDatabase"));
-    QAction *search = mnuDatabase->addAction(QStringLiteral("&Search"));
-    search->setObjectName(QStringLiteral("mnuSearch"));
-    search->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
-    connect(search, &QAction::triggered, this, [this] {
+    mnuDatabase = top("mnuDatabase", QStringLiteral("&Tools"), true);
+    mnuSearch = addCommand(mnuDatabase, "mnuSearch", QStringLiteral("&Search"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuSearch_Click"), [this] {
             CheckSaved();
-            if (hooks.search)
-                hooks.search();
+            emit searchRequested();
         });
-    });
-    QAction *loans = mnuDatabase->addAction(QStringLiteral("&Loans"));
-    loans->setObjectName(QStringLiteral("mnuLoans"));
-    loans->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    connect(loans, &QAction::triggered, this, [this] {
+    }, key("Ctrl+F"));
+    mnuLoans = addCommand(mnuDatabase, "mnuLoans", QStringLiteral("&Loans"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuLoans_Click"), [this] {
             CheckSaved();
-            if (hooks.loans)
-                hooks.loans();
+            emit loansRequested();
         });
-    });
-    hook(mnuDatabase, "mnuUserList", QStringLiteral("User List"), &MainWindowHooks::userLists, QKeySequence(QStringLiteral("Ctrl+U")));
-    hook(mnuDatabase, "mnuActDir", QStringLiteral("Actors and Directors"), &MainWindowHooks::actorsDirectors, QKeySequence(QStringLiteral("Ctrl+D")));
-    act(mnuDatabase, "mnuSaveCoverFile", QStringLiteral("Save Cover File"), &frmMain::mnuSaveCoverFile_Click);
+    }, key("Ctrl+L"));
+    mnuUserList = addRequest(mnuDatabase, "mnuUserList", QStringLiteral("User List"), &frmMain::userListsRequested, key("Ctrl+U"));
+    mnuActDir = addRequest(mnuDatabase, "mnuActDir", QStringLiteral("Actors and Directors"), &frmMain::actorsDirectorsRequested,
+                           key("Ctrl+D"));
+    mnuSaveCoverFile = addCommand(mnuDatabase, "mnuSaveCoverFile", QStringLiteral("Save Cover File"),
+                                  [this] { m_editor->mnuSaveCoverFile_Click(); });
     sep(mnuDatabase, "sdfasdfd");
-    QMenu *mnuDBTools = sub(mnuDatabase, "mnuDBTools", QStringLiteral("Databse Tools"));
-    act(mnuDBTools, "mnuCleanDB", QStringLiteral("Clean Database"), &frmMain::mnuCleanDB_Click);
-    act(mnuDBTools, "mnuCompactDB", QStringLiteral("Compact Database"), &frmMain::mnuCompactDB_Click);
+    mnuDBTools = sub(mnuDatabase, "mnuDBTools", QStringLiteral("Databse Tools"));
+    mnuCleanDB = addCommand(mnuDBTools, "mnuCleanDB", QStringLiteral("Clean Database"), &frmMain::mnuCleanDB_Click);
+    mnuCompactDB = addCommand(mnuDBTools, "mnuCompactDB", QStringLiteral("Compact Database"), &frmMain::mnuCompactDB_Click);
 
-    mnuWebSearch = menuBar()->addMenu(QStringLiteral("&Web"));
-    mnuWebSearch->setObjectName(QStringLiteral("mnuWebSearch"));
-    mnuWebSearch->menuAction()->setObjectName(QStringLiteral("mnuWebSearch"));
-    act(mnuWebSearch, "mnuURL", QStringLiteral("Visit Website"), &frmMain::cmdURL_Click);
-    QAction *cover = mnuWebSearch->addAction(QStringLiteral("Search for Covers"));
-    cover->setObjectName(QStringLiteral("mnuCoverSearch"));
-    connect(cover, &QAction::triggered, this, [this] {
-        m_ctx.guard(QStringLiteral("frmMain - mnuCoverSearch_Click"), [this] {
-            if (hooks.coverSearch)
-                hooks.coverSearch(txtTitle->text());
-        });
+    mnuWebSearch = top("mnuWebSearch", QStringLiteral("&Web"), true);
+    mnuURL = addCommand(mnuWebSearch, "mnuURL", QStringLiteral("Visit Website"), [this] { m_editor->cmdURL_Click(); });
+    mnuCoverSearch = addCommand(mnuWebSearch, "mnuCoverSearch", QStringLiteral("Search for Covers"), [this] {
+        m_ctx.guard(QStringLiteral("frmMain - mnuCoverSearch_Click"), [this] { emit coverSearchRequested(m_editor->title()); });
     });
-    QMenu *mnuCDWeb = sub(mnuWebSearch, "mnuCDWeb", QStringLiteral("Movie Info from ") + QLatin1String(CommunitySiteName));
-    hook(mnuCDWeb, "mnuUploadInfo", QStringLiteral("Upload"), &MainWindowHooks::upload);
-    hook(mnuCDWeb, "mnuDownloadInfo", QStringLiteral("Download"), &MainWindowHooks::download);
+    mnuCDWeb = sub(mnuWebSearch, "mnuCDWeb", QStringLiteral("Movie Info from ") + QLatin1String(CommunitySiteName));
+    mnuUploadInfo = addRequest(mnuCDWeb, "mnuUploadInfo", QStringLiteral("Upload"), &frmMain::uploadRequested);
+    mnuDownloadInfo = addRequest(mnuCDWeb, "mnuDownloadInfo", QStringLiteral("Download"), &frmMain::downloadRequested);
     sep(mnuWebSearch, "bre");
-    QMenu *mnuSearchTitle = sub(mnuWebSearch, "mnuSearchTitle", QStringLiteral("Movie Title"));
-    act(mnuSearchTitle, "mnuMovieTitle", QStringLiteral("on IMDB"), &frmMain::mnuMovieTitle_Click);
-    act(mnuSearchTitle, "mnuNetflixTitle", QStringLiteral("on Netflix"), &frmMain::mnuNetflixTitle_Click);
-    QMenu *mnuSearchDirector = sub(mnuWebSearch, "mnuSearchDirector", QStringLiteral("Director"));
-    act(mnuSearchDirector, "mnuDirector", QStringLiteral("on IMDB"), &frmMain::mnuDirector_Click);
-    act(mnuSearchDirector, "mnuNetflixDirector", QStringLiteral("on Netflix"), &frmMain::mnuNetflixDirector_Click);
+    mnuSearchTitle = sub(mnuWebSearch, "mnuSearchTitle", QStringLiteral("Movie Title"));
+    mnuMovieTitle = addCommand(mnuSearchTitle, "mnuMovieTitle", QStringLiteral("on IMDB"), &frmMain::mnuMovieTitle_Click);
+    mnuNetflixTitle = addCommand(mnuSearchTitle, "mnuNetflixTitle", QStringLiteral("on Netflix"), &frmMain::mnuNetflixTitle_Click);
+    mnuSearchDirector = sub(mnuWebSearch, "mnuSearchDirector", QStringLiteral("Director"));
+    mnuDirector = addCommand(mnuSearchDirector, "mnuDirector", QStringLiteral("on IMDB"), &frmMain::mnuDirector_Click);
+    mnuNetflixDirector = addCommand(mnuSearchDirector, "mnuNetflixDirector", QStringLiteral("on Netflix"),
+                                    &frmMain::mnuNetflixDirector_Click);
 
-    QMenu *mnuWindow = menuBar()->addMenu(QStringLiteral("Options"));
-    mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
-    act(mnuWindow, "mnuOptions", QStringLiteral("Edit Options"), &frmMain::mnuOptions_Click);
+    mnuWindow = top("mnuWindow", QStringLiteral("Options"), false);
+    mnuOptions = addCommand(mnuWindow, "mnuOptions", QStringLiteral("Edit Options"), &frmMain::mnuOptions_Click);
     QAction *siteBreak = mnuWindow->addSeparator();
     siteBreak->setObjectName(QStringLiteral("breaky39393"));
-    QAction *site = mnuWindow->addAction(QStringLiteral("Cinelog Website"));
-    site->setObjectName(QStringLiteral("mnuWebsite"));
-    connect(site, &QAction::triggered, this, [this] {
-        m_ctx.guard(QStringLiteral("frmMain - mnuWebsite_Click"), [this] {
-            if (const QUrl url = websiteUrl(); url.isValid())
-                openUrl(url);
+    const QUrl site = WebLookup::productSite(m_ctx.WebAddress);
+    const QUrl forums = WebLookup::productForums(m_ctx.WebAddress);
+    mnuWebsite = addCommand(mnuWindow, "mnuWebsite", QStringLiteral("Cinelog Website"), [this, site] {
+        m_ctx.guard(QStringLiteral("frmMain - mnuWebsite_Click"), [&] {
+            if (site.isValid())
+                openUrl(site);
         });
     });
-    QAction *forums = mnuWindow->addAction(QStringLiteral("Cinelog Forums"));
-    forums->setObjectName(QStringLiteral("mnuForums"));
-    connect(forums, &QAction::triggered, this, [this] {
-        m_ctx.guard(QStringLiteral("frmMain - mnuForums_Click"), [this] {
-            if (const QUrl url = forumsUrl(); url.isValid())
-                openUrl(url);
+    mnuForums = addCommand(mnuWindow, "mnuForums", QStringLiteral("Cinelog Forums"), [this, forums] {
+        m_ctx.guard(QStringLiteral("frmMain - mnuForums_Click"), [&] {
+            if (forums.isValid())
+                openUrl(forums);
         });
     });
     // A build without a web address has no site to visit.
-    const bool hasSite = websiteUrl().isValid();
-    for (QAction *a : {siteBreak, site, forums})
-        a->setVisible(hasSite);
+    for (QAction *a : {siteBreak, mnuWebsite, mnuForums})
+        a->setVisible(site.isValid());
     sep(mnuWindow, "Break01");
-    act(mnuWindow, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
+    mnuAbout = addCommand(mnuWindow, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
 
     // Pop-up menu of the movie list.
     mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
-    QMenu *mnuCD2 = sub(mnuHidden, "mnuCD2", QStringLiteral("Movie Info from ") + QLatin1String(CommunitySiteName));
-    QAction *upld = mnuCD2->addAction(QStringLiteral("Upload"));
-    upld->setObjectName(QStringLiteral("mnuUpld"));
-    connect(upld, &QAction::triggered, this, [this] {
+    mnuCD2 = sub(mnuHidden, "mnuCD2", QStringLiteral("Movie Info from ") + QLatin1String(CommunitySiteName));
+    mnuUpld = addCommand(mnuCD2, "mnuUpld", QStringLiteral("Upload"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuUpld_Click"), [this] {
-            if (hooks.uploadMovie && m_currentMovieId != 0)
-                hooks.uploadMovie(m_currentMovieId);
+            if (CurrentMovieID() != 0)
+                emit uploadMovieRequested(CurrentMovieID());
         });
     });
-    hook(mnuCD2, "mnuDwnLoad", QStringLiteral("Download"), &MainWindowHooks::download);
-    QAction *quickCover = mnuHidden->addAction(QStringLiteral("Search for Covers"));
-    quickCover->setObjectName(QStringLiteral("mnuQuickCoverSearch"));
-    connect(quickCover, &QAction::triggered, cover, &QAction::trigger);
-    act(mnuHidden, "mnuGoToWeb", QStringLiteral("Visit Website"), &frmMain::cmdURL_Click);
+    mnuDwnLoad = addRequest(mnuCD2, "mnuDwnLoad", QStringLiteral("Download"), &frmMain::downloadRequested);
+    mnuQuickCoverSearch = addCommand(mnuHidden, "mnuQuickCoverSearch", QStringLiteral("Search for Covers"),
+                                     [this] { mnuCoverSearch->trigger(); });
+    mnuGoToWeb = addCommand(mnuHidden, "mnuGoToWeb", QStringLiteral("Visit Website"), [this] { m_editor->cmdURL_Click(); });
     sep(mnuHidden, "Breakyfun01");
     QMenu *mnuSearchIMDB2 = sub(mnuHidden, "mnuSearchIMDB2", QStringLiteral("Movie Title Search"));
-    act(mnuSearchIMDB2, "mnuMovie2", QStringLiteral("on IMDB"), &frmMain::mnuMovieTitle_Click);
-    act(mnuSearchIMDB2, "mnuNetflixTitle2", QStringLiteral("on Netflix"), &frmMain::mnuNetflixTitle_Click);
+    mnuMovie2 = addCommand(mnuSearchIMDB2, "mnuMovie2", QStringLiteral("on IMDB"), &frmMain::mnuMovieTitle_Click);
+    mnuNetflixTitle2 = addCommand(mnuSearchIMDB2, "mnuNetflixTitle2", QStringLiteral("on Netflix"), &frmMain::mnuNetflixTitle_Click);
     QMenu *mnuNetflix2 = sub(mnuHidden, "mnuNetflix2", QStringLiteral("Director Search"));
-    act(mnuNetflix2, "mnuDirector2", QStringLiteral("on IMDB"), &frmMain::mnuDirector_Click);
-    act(mnuNetflix2, "mnuNetflixDirector2", QStringLiteral("on Netflix"), &frmMain::mnuNetflixDirector_Click);
+    mnuDirector2 = addCommand(mnuNetflix2, "mnuDirector2", QStringLiteral("on IMDB"), &frmMain::mnuDirector_Click);
+    mnuNetflixDirector2 = addCommand(mnuNetflix2, "mnuNetflixDirector2", QStringLiteral("on Netflix"),
+                                     &frmMain::mnuNetflixDirector_Click);
     sep(mnuHidden, "Breaky05");
-    QAction *loanOut = mnuHidden->addAction(QStringLiteral("Loan Out"));
-    loanOut->setObjectName(QStringLiteral("mnuLoanOut"));
-    connect(loanOut, &QAction::triggered, this, [this] {
+    mnuLoanOut = addCommand(mnuHidden, "mnuLoanOut", QStringLiteral("Loan Out"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuLoanOut_Click"), [this] {
-            if (!hooks.loanOut || m_currentMovieId == 0)
-                return;
-            if (hooks.loanOut(m_currentMovieId, txtTitle->text()))
-                ListMovies(QStringLiteral("Updating the Movie List..."));
+            if (CurrentMovieID() != 0)
+                emit loanOutRequested(CurrentMovieID(), m_editor->title());
         });
     });
-    QAction *addToList = mnuHidden->addAction(QStringLiteral("Add to User List"));
-    addToList->setObjectName(QStringLiteral("mnuAddToList"));
-    connect(addToList, &QAction::triggered, this, [this] {
+    mnuAddToList = addCommand(mnuHidden, "mnuAddToList", QStringLiteral("Add to User List"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuAddToList_Click"), [this] {
-            if (hooks.addToUserList && m_currentMovieId != 0)
-                hooks.addToUserList(m_currentMovieId, txtTitle->text());
+            if (CurrentMovieID() != 0)
+                emit addToUserListRequested(CurrentMovieID(), m_editor->title());
         });
     });
     sep(mnuHidden, "mnuBreaky");
-    act(mnuHidden, "mnuCopyMovie", QStringLiteral("Copy Movie"), &frmMain::mnuCopyMovie_Click);
-    QAction *delMov = mnuHidden->addAction(QStringLiteral("Delete Movie"));
-    delMov->setObjectName(QStringLiteral("mnuDeleteMov"));
-    connect(delMov, &QAction::triggered, this, [this] {
+    mnuCopyMovie = addCommand(mnuHidden, "mnuCopyMovie", QStringLiteral("Copy Movie"), &frmMain::mnuCopyMovie_Click);
+    mnuDeleteMov = addCommand(mnuHidden, "mnuDeleteMov", QStringLiteral("Delete Movie"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuDeleteMov_Click"), [this] { mnuDelete_Click(); });
     });
 
+    // Pop-up menu of the cast.
     mnuHidActor = new QMenu(QStringLiteral("ActorHidden"), this);
     mnuHidActor->setObjectName(QStringLiteral("mnuHidActor"));
-    act(mnuHidActor, "mnuIMDBActor", QStringLiteral("Search IMDB for"), &frmMain::mnuIMDBActor_Click);
-    act(mnuHidActor, "mnuNetflixActor", QStringLiteral("Search Netflix for"), &frmMain::mnuNetflixActor_Click);
+    mnuIMDBActor = addCommand(mnuHidActor, "mnuIMDBActor", QStringLiteral("Search IMDB for"), &frmMain::mnuIMDBActor_Click);
+    mnuNetflixActor = addCommand(mnuHidActor, "mnuNetflixActor", QStringLiteral("Search Netflix for"), &frmMain::mnuNetflixActor_Click);
 }
 
 void frmMain::buildToolbar()
@@ -552,30 +345,26 @@ void frmMain::buildToolbar()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    button("NewDB", QStringLiteral("Create a New Cinelog"), s->standardIcon(QStyle::SP_FileDialogNewFolder), [this] { mnuNewDB_Click(); });
-    button("OpenDB", QStringLiteral("Open Cinelog"), s->standardIcon(QStyle::SP_DialogOpenButton), [this] { mnuOpenDB_Click(); });
+    NewDB = button("NewDB", QStringLiteral("Create a New Cinelog"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+                   [this] { mnuNewDB_Click(); });
+    OpenDB = button("OpenDB", QStringLiteral("Open Cinelog"), s->standardIcon(QStyle::SP_DialogOpenButton), [this] { mnuOpenDB_Click(); });
     tb1->addSeparator();
-    button("AddMov", QStringLiteral("Add Movie to Database"), s->standardIcon(QStyle::SP_FileIcon), [this] { mnuNew_Click(); });
-    button("SaveMov", QStringLiteral("Save/Update Movie"), s->standardIcon(QStyle::SP_DialogSaveButton), [this] { mnuSave_Click(); });
-    QAction *print = button("Print", QStringLiteral("Print Movie List"), s->standardIcon(QStyle::SP_FileDialogDetailedView), [this] {
-        mnuPrint->popup(QCursor::pos());
-    });
-    Q_UNUSED(print);
-    button("DelMov", QStringLiteral("Delete Selected Movie"), s->standardIcon(QStyle::SP_TrashIcon), [this] { mnuDelete_Click(); });
+    AddMov = button("AddMov", QStringLiteral("Add Movie to Database"), s->standardIcon(QStyle::SP_FileIcon), [this] { mnuNew_Click(); });
+    SaveMov = button("SaveMov", QStringLiteral("Save/Update Movie"), s->standardIcon(QStyle::SP_DialogSaveButton),
+                     [this] { mnuSave_Click(); });
+    Print = button("Print", QStringLiteral("Print Movie List"), s->standardIcon(QStyle::SP_FileDialogDetailedView),
+                   [this] { mnuPrint->popup(QCursor::pos()); });
+    DelMov = button("DelMov", QStringLiteral("Delete Selected Movie"), s->standardIcon(QStyle::SP_TrashIcon),
+                    [this] { mnuDelete_Click(); });
     tb1->addSeparator();
-    button("SearchDB", QStringLiteral("Search the Database"), s->standardIcon(QStyle::SP_FileDialogContentsView), [this] {
-        action(QStringLiteral("mnuSearch"))->trigger();
-    });
-    button("Loan", QStringLiteral("View Loaned Movies"), s->standardIcon(QStyle::SP_ArrowRight), [this] {
-        action(QStringLiteral("mnuLoans"))->trigger();
-    });
-    button("UserLists", QStringLiteral("View User's Lists"), s->standardIcon(QStyle::SP_FileDialogListView), [this] {
-        action(QStringLiteral("mnuUserList"))->trigger();
-    });
-    button("WebSearch", QStringLiteral("Web Search"), s->standardIcon(QStyle::SP_DriveNetIcon), [this] {
-        mnuWebSearch->popup(QCursor::pos());
-    });
-    button("Refresh", QStringLiteral("Refresh the Movie List"), s->standardIcon(QStyle::SP_BrowserReload), [this] {
+    SearchDB = button("SearchDB", QStringLiteral("Search the Database"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+                      [this] { mnuSearch->trigger(); });
+    Loan = button("Loan", QStringLiteral("View Loaned Movies"), s->standardIcon(QStyle::SP_ArrowRight), [this] { mnuLoans->trigger(); });
+    UserLists = button("UserLists", QStringLiteral("View User's Lists"), s->standardIcon(QStyle::SP_FileDialogListView),
+                       [this] { mnuUserList->trigger(); });
+    WebSearch = button("WebSearch", QStringLiteral("Web Search"), s->standardIcon(QStyle::SP_DriveNetIcon),
+                       [this] { mnuWebSearch->popup(QCursor::pos()); });
+    Refresh = button("Refresh", QStringLiteral("Refresh the Movie List"), s->standardIcon(QStyle::SP_BrowserReload), [this] {
         m_ctx.guard(QStringLiteral("frmMain - tb1_ButtonClick"), [this] { ListMovies(QStringLiteral("Refreshing Movie List...")); });
     });
 }
@@ -586,20 +375,15 @@ void frmMain::splashStep(const QString &text)
         s->setDoingWhat(text);
 }
 
-bool frmMain::catalogueChosen() const
-{
-    return m_session.catalogueChosen();
-}
-
 // ---------------------------------------------------------------------------------------------
 // Start-up and shutdown
 
 void frmMain::Form_Load(bool reopenLast)
 {
-    m_currentMovieId = 0;
+    m_editor->setMovieId(0);
     m_selectedListIndex = 0;
-    m_isNewMovie = false;
-    m_isSaved = true;
+    m_editor->setNewMovie(false);
+    m_editor->setSaved(true);
     // Each step may fail on its own; a settings value that is not a number is skipped.
     m_ctx.guard(QStringLiteral("frmMain Form_Load"), [this, reopenLast] {
         updateCaption();
@@ -607,38 +391,25 @@ void frmMain::Form_Load(bool reopenLast)
         mnuHidden->menuAction()->setVisible(false);
         mnuHidActor->menuAction()->setVisible(false);
         splashStep(QStringLiteral("Adding Mediums..."));
-        setComboItems(cmbMedium, {QString(), QStringLiteral("DVD"), QStringLiteral("VHS")}, false);
+        MovieEditor::setPickList(m_editor->cmbMedium, {QString(), QStringLiteral("DVD"), QStringLiteral("VHS")}, false);
         splashStep(QStringLiteral("Adding Formats..."));
-        setComboItems(cmbFormat, {QString(), QStringLiteral("Widescreen"), QStringLiteral("Fullscreen")}, false);
+        MovieEditor::setPickList(m_editor->cmbFormat, {QString(), QStringLiteral("Widescreen"), QStringLiteral("Fullscreen")}, false);
         splashStep(QStringLiteral("Loading your Settings..."));
         if (m_ctx.ini().exists()) {
-            int px = 0;
-            const QString ws = m_ctx.ReadINI(QStringLiteral("Reelbase"), QStringLiteral("Width"));
-            const QString hs = m_ctx.ReadINI(QStringLiteral("Reelbase"), QStringLiteral("Height"));
-            if (ws.isEmpty())
-                resize(twipsToPixels(12045), height());
-            else if (readTwips(m_ctx.ini(), QStringLiteral("Reelbase"), QStringLiteral("Width"), px))
-                resize(px, height());
-            if (hs.isEmpty())
-                resize(width(), twipsToPixels(9435));
-            else if (readTwips(m_ctx.ini(), QStringLiteral("Reelbase"), QStringLiteral("Height"), px))
-                resize(width(), px);
+            mainPlacement().restoreSize(*this, m_ctx.ini());
             splashStep(QStringLiteral("Setting Column Widths..."));
             restoreColumnWidths(lvMovies->header(), m_ctx.ini(), QStringLiteral("Reelbase"));
             GetDBList();
-            const QString last = m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastDB"));
+            const QString last = ProgramSettings::LastDB.read(m_ctx.ini());
             if (reopenLast && m_session.autoload()) {
                 splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
                 updateCaption();
                 refreshAfterOpen(true);
             }
         }
-        if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-            const QRect a = s->availableGeometry();
-            move(a.left() + (a.width() - width()) / 2, a.top() + (a.height() - height()) / 2);
-        }
+        mainPlacement().restorePosition(*this, m_ctx.ini());
         splashStep(QStringLiteral("Unloading the Splash Screen..."));
-        lstActors->setColumnWidth(0, std::max(40, lstActors->width() - twipsToPixels(360)));
+        m_editor->lstActors->setColumnWidth(0, std::max(40, m_editor->lstActors->width() - twipsToPixels(360)));
     });
     applyStates();
 }
@@ -678,14 +449,10 @@ void frmMain::Form_Unload()
         CheckSaved();
         IniFile &ini = m_ctx.ini();
         ini.beginBatch();
-        if (!isMinimized()) {
-            writeTwips(ini, QStringLiteral("Reelbase"), QStringLiteral("Width"), width());
-            writeTwips(ini, QStringLiteral("Reelbase"), QStringLiteral("Height"), height());
-        }
+        mainPlacement().save(*this, ini);
         storeColumnWidths(lvMovies->header(), ini, QStringLiteral("Reelbase"));
         ini.endBatch();
-        if (hooks.closing)
-            hooks.closing();
+        emit closing();
         m_catalogue.close();
     });
 }
@@ -697,16 +464,16 @@ void frmMain::ListMovies(const QString &message)
 {
     // The movie in the editor, kept through the refill so that what is typed into it, before or
     // after, is saved to it and to no other movie.
-    const int shownId = m_isNewMovie ? 0 : m_currentMovieId;
+    const int shownId = IsNewMovie() ? 0 : CurrentMovieID();
     m_selectedListIndex = 0;
-    m_currentMovieId = 0;
+    m_editor->setMovieId(0);
     m_loading = true;
     try {
         if (!m_catalogue.isOpen()) {
             m_model->clear();
             m_loading = false;
             if (shownId != 0)
-                m_isNewMovie = true;
+                m_editor->setNewMovie(true);
             applyStates();
             return;
         }
@@ -719,32 +486,28 @@ void frmMain::ListMovies(const QString &message)
     } catch (...) {
         m_loading = false;
         if (shownId != 0)
-            m_isNewMovie = true;
+            m_editor->setNewMovie(true);
         throw;
     }
     if (shownId != 0) {
         if (m_model->rowOfMovie(shownId) >= 0) {
-            m_currentMovieId = shownId;
+            m_editor->setMovieId(shownId);
             selectRowOfCurrentMovie();
         } else {
             // The movie is gone from the catalogue: what the editor holds can only become a new one.
-            m_isNewMovie = true;
+            m_editor->setNewMovie(true);
         }
     }
     const int n = m_model->rowCount();
     if (n == 0) {
-        m_isNewMovie = true;
+        m_editor->setNewMovie(true);
         lblNumMovs->setText(QStringLiteral("No Movies Found"));
     } else {
         lblNumMovs->setText(QStringLiteral("Number of Movies Found: ") + QString::number(n));
     }
     // The remembered sort keeps the column and direction from before the refill; the refill itself
     // leaves the list in Order By order.
-    m_lastSortKey = m_sortKey;
-    m_lastSortOrder = m_sortOrder;
-    m_lastSorted = false;
-    m_sortKey = MovieListModel::ColOrderBy;
-    m_sortOrder = Qt::AscendingOrder;
+    m_sort.refilled();
     lvMovies->header()->setSortIndicatorShown(false);
     // Unsaved edits stay unsaved: they are still in the editor and are offered before it moves on.
     m_loading = false;
@@ -755,17 +518,12 @@ void frmMain::lvMovies_ColumnClick(int column)
 {
     if (m_model->rowCount() == 0)
         return;
-    m_sortKey = column;
-    if (column == m_lastSortKey)
-        m_sortOrder = m_sortOrder == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
+    const Qt::SortOrder order = m_sort.headerClicked(column);
     m_loading = true;
-    m_model->sort(m_sortKey, m_sortOrder);
+    m_model->sort(column, order);
     m_loading = false;
     lvMovies->header()->setSortIndicatorShown(true);
-    lvMovies->header()->setSortIndicator(m_sortKey, m_sortOrder);
-    m_lastSortKey = m_sortKey;
-    m_lastSortOrder = m_sortOrder;
-    m_lastSorted = true;
+    lvMovies->header()->setSortIndicator(column, order);
     if (lvMovies->currentIndex().isValid()) {
         m_selectedListIndex = lvMovies->currentIndex().row() + 1;
         lvMovies->scrollTo(lvMovies->currentIndex());
@@ -782,47 +540,50 @@ void frmMain::lvMovies_Click()
     if (!cur.isValid())
         return;
     const int id = m_model->movieId(cur.row());
-    if (id == m_currentMovieId && !m_isNewMovie)
+    if (id == CurrentMovieID() && !IsNewMovie())
         return;
     CheckSaved();
-    m_isNewMovie = false;
-    m_isSaved = true;
-    m_currentMovieId = id;
+    m_editor->setMovie(id);
     m_selectedListIndex = cur.row() + 1;
     ShowMovieData();
 }
 
 void frmMain::reloadShownMovie()
 {
-    if (m_currentMovieId == 0 || m_isNewMovie)
+    if (CurrentMovieID() == 0 || IsNewMovie())
         return;
     CheckSaved();
     // A save that failed, or a No, both leave what the catalogue holds to be shown.
-    m_isSaved = true;
-    if (m_model->rowOfMovie(m_currentMovieId) >= 0)
+    m_editor->setSaved(true);
+    if (m_model->rowOfMovie(CurrentMovieID()) >= 0)
         selectRowOfCurrentMovie();
     ShowMovieData();
 }
 
 void frmMain::showListPopup(const QPoint &globalPos)
 {
-    const QString url = txtURL->text();
-    action(QStringLiteral("mnuGoToWeb"))->setVisible(!url.isEmpty() && url != QLatin1String("http://"));
+    mnuGoToWeb->setVisible(m_editor->hasLink());
     mnuHidden->popup(globalPos);
+}
+
+void frmMain::showActorPopup(const QPoint &globalPos)
+{
+    const QString name = m_editor->selectedCastName();
+    mnuIMDBActor->setText(QStringLiteral("Search IMDB for \"") + name + QLatin1Char('"'));
+    mnuNetflixActor->setText(QStringLiteral("Search Netflix for \"") + name + QLatin1Char('"'));
+    mnuHidActor->popup(globalPos);
 }
 
 void frmMain::showMovie(int movieId)
 {
-    m_isNewMovie = false;
-    m_isSaved = true;
-    m_currentMovieId = movieId;
+    m_editor->setMovie(movieId);
     selectRowOfCurrentMovie();
     ShowMovieData();
 }
 
 void frmMain::selectRowOfCurrentMovie()
 {
-    const int row = m_model->rowOfMovie(m_currentMovieId);
+    const int row = m_model->rowOfMovie(CurrentMovieID());
     m_loading = true;
     if (row >= 0) {
         lvMovies->setCurrentIndex(m_model->index(row, 0));
@@ -832,435 +593,101 @@ void frmMain::selectRowOfCurrentMovie()
     m_selectedListIndex = row + 1;
 }
 
-void frmMain::setComboItems(QComboBox *box, const QStringList &items, bool keepText)
-{
-    const QString text = box->currentText();
-    const QSignalBlocker block(box);
-    box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(keepText ? text : QString());
-}
-
-void frmMain::GetGenres()
-{
-    const QStringList g = m_store->genres();
-    if (g.isEmpty())
-        return;
-    for (QComboBox *c : cmbGenre)
-        setComboItems(c, g, true);
-}
-
-void frmMain::GetDirectors()
-{
-    const QStringList d = m_store->directors();
-    if (!d.isEmpty())
-        setComboItems(cmdDir, d, true);
-}
-
-void frmMain::GetActors()
-{
-    const QStringList a = m_store->actors();
-    if (!a.isEmpty())
-        setComboItems(cmbActor, a, true);
-}
-
-void frmMain::GetRatings()
-{
-    setComboItems(cmbRating, m_store->ratings(), false);
-}
-
-void frmMain::GetMediums()
-{
-    setComboItems(cmbMedium, m_store->mediums(), false);
-}
-
-void frmMain::GetFormats()
-{
-    setComboItems(cmbFormat, m_store->formats(), false);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The editor
-
-QString frmMain::currentTitle() const
-{
-    return txtTitle->text();
-}
-
-void frmMain::markChanged()
-{
-    m_isSaved = false;
-}
-
-void frmMain::CheckSaved()
-{
-    if (!catalogueChosen() || m_isSaved)
-        return;
-    if (m_ctx.prompts().question(QStringLiteral("Do you want to save the current movie"), QStringLiteral("Save Record?"),
-                                 Prompts::Icon::Question))
-        mnuSave_Click();
-    else
-        m_isSaved = true;
-}
-
-void frmMain::ShowMovieData()
-{
-    m_ctx.guard(QStringLiteral("frmMain - ShowMovieData"), [this] {
-        m_selectedActorId = 0;
-        MovieRecord m;
-        if (!m_store->load(m_currentMovieId, m)) {
-            m_ctx.prompts().message(QStringLiteral("Error getting the information for this movie."), QStringLiteral("Say What?"),
-                                    Prompts::Icon::Information);
-            return;
-        }
-        txtTitle->setText(m.title);
-        txtOrderBy->setText(m.orderBy);
-        cmdDir->setEditText(m.director);
-        cmbGenre[0]->setEditText(m.genre1);
-        cmbGenre[1]->setEditText(m.genre2);
-        cmbGenre[2]->setEditText(m.genre3);
-        cmbMedium->setEditText(m.medium);
-        cmbFormat->setEditText(m.format);
-        cmbRating->setEditText(m.rating);
-        txtNumDiscs->setText(m.numDiscs);
-        txtRealYear->setText(m.releaseYear);
-        txtRunningTime->setText(m.runningTime);
-        txtURL->setText(m.url);
-        flash1->setRating(m.userRating);
-        chkEpisodeDisc->setChecked(m.episodeDisc);
-        setEpisodeWindow(m.episodeDisc);
-        m_currentUserRating = m.userRating;
-        showCover(m.hasCover);
-        fillCast();
-    });
-    applyStates();
-}
-
-void frmMain::setEpisodeWindow(bool show)
-{
-    if (show) {
-        if (hooks.showEpisodes)
-            hooks.showEpisodes(m_currentMovieId, txtTitle->text());
-        activateWindow();
-    } else if (hooks.hideEpisodes) {
-        hooks.hideEpisodes();
-    }
-}
-
-void frmMain::showCover(bool hasCover)
-{
-    *m_cover = QImage();
-    bool loaded = hasCover && covers().LoadPictureFromDB(*m_cover, m_currentMovieId);
-    if (loaded)
-        imgCover->setPixmap(QPixmap::fromImage(m_cover->scaled(imgCover->size() - QSize(4, 4), Qt::KeepAspectRatio,
-                                                                Qt::SmoothTransformation)));
-    else {
-        *m_cover = QImage();
-        imgCover->clear();
-    }
-    lblDoubleClick->setVisible(!loaded);
-}
-
-void frmMain::reloadCover()
-{
-    if (m_currentMovieId != 0)
-        showCover(covers().hasCover(m_currentMovieId));
-    applyStates();
-}
-
-void frmMain::fillCast()
-{
-    lstActors->clear();
-    for (const CastMember &c : m_store->cast(m_currentMovieId)) {
-        auto *item = new QTreeWidgetItem(lstActors, {c.text()});
-        item->setData(0, Qt::UserRole, c.actorId);
-    }
-}
-
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == imgCover && event->type() == QEvent::MouseButtonDblClick) {
-        imgCover_DblClick();
-        return true;
-    }
-    if (watched == txtURL && event->type() == QEvent::MouseButtonDblClick) {
-        if (cmdURL->isEnabled())
-            cmdURL_Click();
-        return true;
-    }
     if (watched == lvMovies->viewport() && event->type() == QEvent::MouseButtonPress) {
         // Whether this press is on the row of the movie already shown: such a click does not
         // change the current row, so only the click itself can reload the movie.
         const QModelIndex at = lvMovies->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
         m_pressOnShownMovie = at.isValid() && lvMovies->selectionModel()->isRowSelected(at.row(), QModelIndex())
-                              && !m_isNewMovie && m_currentMovieId != 0 && m_model->movieId(at.row()) == m_currentMovieId;
-    }
-    if (event->type() == QEvent::FocusIn) {
-        if (auto *edit = qobject_cast<QLineEdit *>(watched))
-            QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-    } else if (event->type() == QEvent::FocusOut) {
-        if (watched == txtTitle)
-            titleLostFocus();
-        else if (watched == cmdDir->lineEdit())
-            addNameOnLeave(cmdDir, 0);
-        else if (watched == cmbActor->lineEdit())
-            addNameOnLeave(cmbActor, 2);
-        else
-            for (QComboBox *g : cmbGenre)
-                if (watched == g->lineEdit())
-                    addNameOnLeave(g, 1);
-    } else if (event->type() == QEvent::KeyRelease && watched == cmbActor->lineEdit()) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && cmdAddActor->isEnabled())
-            cmdAddActor_Click();
+                              && !IsNewMovie() && CurrentMovieID() != 0 && m_model->movieId(at.row()) == CurrentMovieID();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::addNameOnLeave(QComboBox *box, int kind)
-{
-    const QString name = box->currentText();
-    if (name.isEmpty() || !m_catalogue.isOpen())
-        return;
-    // A name that cannot be stored stays in the box; leaving the field reports nothing.
-    try {
-        if (kind == 0 && m_store->ensureDirector(name))
-            GetDirectors();
-        else if (kind == 1 && m_store->ensureGenre(name))
-            GetGenres();
-        else if (kind == 2 && m_store->ensureActor(name))
-            GetActors();
-    } catch (const CinelogError &) {
-    }
-}
+void frmMain::GetGenres() { m_editor->GetGenres(); }
+void frmMain::GetDirectors() { m_editor->GetDirectors(); }
+void frmMain::GetActors() { m_editor->GetActors(); }
+void frmMain::GetRatings() { m_editor->GetRatings(); }
+void frmMain::GetMediums() { m_editor->GetMediums(); }
+void frmMain::GetFormats() { m_editor->GetFormats(); }
 
-void frmMain::titleLostFocus()
-{
-    m_ctx.guard(QStringLiteral("frmMain - txtTitle_LostFocus"), [this] {
-        const QString t = txtTitle->text();
-        if (t.isEmpty() || !txtOrderBy->text().isEmpty())
-            return;
-        const TitleOrder to = titleOrderFor(t);
-        txtOrderBy->setText(to.orderBy);
-        if (to.title != t)
-            txtTitle->setText(to.title);
-    });
-}
+// ---------------------------------------------------------------------------------------------
+// The editor
 
-void frmMain::flash1_FSCommand(const QString &, const QString &args)
-{
-    m_ctx.guard(QStringLiteral("frmMain - flash1_FSCommand"), [&] {
-        bool ok = false;
-        const double v = args.toDouble(&ok);
-        if (!ok)
-            throw CinelogError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
-        m_currentUserRating = std::clamp(int(std::lround(v - 1)), 0, StarRating::Stars);
-        flash1->setRating(m_currentUserRating);
-        if (m_currentMovieId != 0) {
-            m_store->setUserRating(m_currentMovieId, m_currentUserRating);
-            m_model->setStars(m_model->rowOfMovie(m_currentMovieId), m_currentUserRating);
-        }
-    });
-}
-
-QUrl frmMain::websiteUrl() const
-{
-    const QUrl url(m_ctx.WebAddress);
-    if (m_ctx.WebAddress.isEmpty() || !isWebAddress(url))
-        return QUrl();
-    return url;
-}
-
-QUrl frmMain::forumsUrl() const
-{
-    QUrl site = websiteUrl();
-    if (!site.isValid())
-        return QUrl();
-    QString path = site.path();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    site.setPath(path + QStringLiteral("forums/"));
-    return site;
-}
-
-bool frmMain::isWebAddress(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
-}
+int frmMain::CurrentMovieID() const { return m_editor->movieId(); }
+bool frmMain::IsNewMovie() const { return m_editor->isNewMovie(); }
+bool frmMain::IsSaved() const { return m_editor->isSaved(); }
+void frmMain::CheckSaved() { m_editor->CheckSaved(); }
+void frmMain::ShowMovieData() { m_editor->ShowMovieData(); }
+void frmMain::reloadCover() { m_editor->reloadCover(); }
 
 void frmMain::openUrl(const QUrl &url)
 {
     m_ctx.urlOpener().open(url);
 }
 
-void frmMain::cmdURL_Click()
-{
-    m_ctx.guard(QStringLiteral("frmMain - cmdURL_Click"), [this] {
-        // Only web addresses are handed to the browser: the text comes from the catalogue, and a
-        // file: or other address would run whatever the desktop associates with it.
-        const QUrl url = QUrl::fromUserInput(txtURL->text().trimmed());
-        if (isWebAddress(url))
-            openUrl(url);
-    });
-}
-
-void frmMain::imgCover_DblClick()
-{
-    if (m_currentMovieId == 0)
-        return;
-    m_ctx.guard(QStringLiteral("frmMain - imgCover_DblClick"), [this] {
-        const QString file = m_ctx.prompts().openFile(
-            QStringLiteral("Select a Cover Image:"),
-            QStringLiteral("Pictures (*.bmp *.jpg *.jpeg *.png *.gif);;BMP Files (*.bmp);;JPG Files (*.jpg)"),
-            existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"))));
-        if (file.isEmpty())
-            return;
-        m_ctx.WriteINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"), QFileInfo(file).absolutePath());
-        if (covers().SavePictureToDB(m_currentMovieId, file))
-            showCover(true);
-        applyStates();
-    });
-}
-
-MovieRecord frmMain::editorRecord() const
-{
-    MovieRecord m;
-    m.id = m_isNewMovie ? 0 : m_currentMovieId;
-    m.title = txtTitle->text();
-    m.director = cmdDir->currentText();
-    m.genre1 = cmbGenre[0]->currentText();
-    m.genre2 = cmbGenre[1]->currentText();
-    m.genre3 = cmbGenre[2]->currentText();
-    m.medium = cmbMedium->currentText();
-    m.format = cmbFormat->currentText();
-    m.rating = cmbRating->currentText();
-    m.releaseYear = txtRealYear->text();
-    m.runningTime = txtRunningTime->text();
-    m.numDiscs = txtNumDiscs->text();
-    m.userRating = m_currentUserRating;
-    m.url = txtURL->text();
-    m.orderBy = txtOrderBy->text();
-    m.episodeDisc = chkEpisodeDisc->isChecked();
-    return m;
-}
-
-// ---------------------------------------------------------------------------------------------
-// New, save, delete
-
 void frmMain::mnuNew_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain mnuNew_Click"), [this] {
         CheckSaved();
-        m_currentMovieId = 0;
+        m_editor->setMovieId(0);
         m_selectedListIndex = 0;
-        m_isNewMovie = true;
+        m_editor->setNewMovie(true);
         m_loading = true;
         lvMovies->setCurrentIndex(QModelIndex());
         lvMovies->clearSelection();
         m_loading = false;
-        for (QLineEdit *e : {txtTitle, txtOrderBy, txtRealYear, txtNumDiscs, txtRunningTime})
-            e->clear();
-        for (QComboBox *c : {cmdDir, cmbActor, cmbGenre[0], cmbGenre[1], cmbGenre[2], cmbMedium, cmbFormat, cmbRating})
-            c->setEditText(QString());
-        lstActors->clear();
-        txtURL->setText(QStringLiteral("http://"));
-        m_currentUserRating = 0;
-        flash1->setRating(0);
-        *m_cover = QImage();
-        imgCover->clear();
-        lblDoubleClick->setVisible(true);
+        m_editor->clearFields();
     });
     applyStates();
 }
 
 void frmMain::mnuSave_Click()
 {
-    bool keepUnsaved = false;
-    const bool ok = m_ctx.guard(QStringLiteral("frmMain mnuSave_Click"), [this, &keepUnsaved] {
-        if (!m_isNewMovie && m_currentMovieId == 0)
-            return;
-        MovieRecord m = editorRecord();
-        MovieStore::SaveMode mode = MovieStore::SaveMode::IfUnchanged;
-        for (;;) {
-            try {
-                m.id = m_store->save(m, mode);
-                break;
-            } catch (const CinelogError &e) {
-                if (Catalogue::isBusy(e)) {
-                    if (m_ctx.prompts().question(e.description() + QStringLiteral("\n\nTry again?"),
-                                                 QStringLiteral("Catalogue In Use"), Prompts::Icon::Warning))
-                        continue;
-                    keepUnsaved = true;
-                    return;
-                }
-                if (e.number() != MovieStore::ChangedElsewhere || mode == MovieStore::SaveMode::Overwrite)
-                    throw;
-                const Prompts::Answer answer = m_ctx.prompts().questionYesNoCancel(
-                    QStringLiteral("Another program changed this movie after it was shown here.\n\n"
-                                   "Yes: show the movie as it is stored now (your changes here are dropped).\n"
-                                   "No: save your version over the other change.\n"
-                                   "Cancel: go on editing without saving."),
-                    QStringLiteral("Movie Changed Elsewhere"), Prompts::Icon::Warning);
-                if (answer == Prompts::Answer::Yes) {
-                    ShowMovieData();
-                    return;
-                }
-                if (answer == Prompts::Answer::Cancel) {
-                    keepUnsaved = true;
-                    return;
-                }
-                mode = MovieStore::SaveMode::Overwrite;
-            }
-        }
-        m_currentMovieId = m.id;
-        // The list's own reaction to the new row is not a choice of the user's.
+    m_editor->save();
+}
+
+void frmMain::movieStored(const MovieRecord &m, bool wasNew)
+{
+    // The list's own reaction to the new row is not a choice of the user's.
+    m_loading = true;
+    if (wasNew) {
+        m_model->appendMovie(m);
+        if (lblNumMovs->text() == QLatin1String("No Movies Found") || m_model->rowCount() > 0)
+            lblNumMovs->setText(QStringLiteral("Number of Movies Found: ") + QString::number(m_model->rowCount()));
+    } else {
+        m_model->updateMovie(m_model->rowOfMovie(m.id), m);
+    }
+    m_loading = false;
+    ProgressSink &progress = m_ctx.progress();
+    progress.ShowProgress(QStringLiteral("Saving Movie..."), 0, 50);
+    progress.UpdateProgress(50);
+    int column = 0;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (m_sort.resortAfterSave(column, order)) {
         m_loading = true;
-        if (m_isNewMovie) {
-            m_model->appendMovie(m);
-            if (lblNumMovs->text() == QLatin1String("No Movies Found") || m_model->rowCount() > 0)
-                lblNumMovs->setText(QStringLiteral("Number of Movies Found: ") + QString::number(m_model->rowCount()));
-        } else {
-            m_model->updateMovie(m_model->rowOfMovie(m.id), m);
-        }
+        m_model->sort(column, order);
         m_loading = false;
-        ProgressSink &progress = m_ctx.progress();
-        progress.ShowProgress(QStringLiteral("Saving Movie..."), 0, 50);
-        progress.UpdateProgress(50);
-        if (m_lastSorted) {
-            m_loading = true;
-            m_model->sort(m_lastSortKey, m_lastSortOrder);
-            m_loading = false;
-            m_sortKey = m_lastSortKey;
-            m_sortOrder = m_lastSortOrder;
-        }
-        if (!m_isNewMovie) {
-            const int row = m_model->rowOfMovie(m.id);
-            m_selectedListIndex = row + 1;
-        }
-        m_isNewMovie = false;
-    });
-    // A failed save is not offered again: what was typed stays in the editor. A save the user put
-    // off (the catalogue in use, a change made elsewhere) is still to be done.
-    m_isSaved = !keepUnsaved;
-    Q_UNUSED(ok);
-    applyStates();
+    }
+    if (!wasNew)
+        m_selectedListIndex = m_model->rowOfMovie(m.id) + 1;
 }
 
 void frmMain::mnuDelete_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain mnuDelete_Click"), [this] {
-        if (m_currentMovieId == 0)
+        const int id = CurrentMovieID();
+        if (id == 0)
             return;
-        const int row = m_model->rowOfMovie(m_currentMovieId);
-        const QString title = row >= 0 ? m_model->text(row, MovieListModel::ColTitle) : txtTitle->text();
+        const int row = m_model->rowOfMovie(id);
+        const QString title = row >= 0 ? m_model->text(row, MovieListModel::ColTitle) : m_editor->title();
         if (!m_ctx.prompts().question(QStringLiteral("Are you SURE you want to delete \"") + title
                                           + QStringLiteral("\" from the database?") + QLatin1Char('\r')
                                           + QStringLiteral("This will delete this movie record FOREVER!"),
                                       QStringLiteral("Delete Movie?"), Prompts::Icon::Critical))
             return;
-        m_store->remove(m_currentMovieId);
+        m_store->remove(id);
         m_loading = true;
         m_model->removeMovieRow(row);
         lvMovies->setCurrentIndex(QModelIndex());
@@ -1268,163 +695,23 @@ void frmMain::mnuDelete_Click()
         const int n = m_model->rowCount();
         lblNumMovs->setText(n == 0 ? QStringLiteral("No Movies Found") : QStringLiteral("Number of Movies Found: ") + QString::number(n));
         // The fields still show the deleted movie; what is typed into them now is a new movie.
-        m_currentMovieId = 0;
+        m_editor->setMovieId(0);
         m_selectedListIndex = 0;
-        m_isNewMovie = true;
-        m_isSaved = true;
+        m_editor->setNewMovie(true);
+        m_editor->setSaved(true);
     });
     applyStates();
-}
-
-void frmMain::mnuSaveCoverFile_Click()
-{
-    m_ctx.guard(QStringLiteral("frmMain - mnuSaveCoverFile_Click"), [this] {
-        if (m_currentMovieId == 0 || !covers().hasCover(m_currentMovieId))
-            return;
-        QImage picture;
-        if (!covers().LoadPictureFromDB(picture, m_currentMovieId))
-            return;
-        QString file = m_ctx.prompts().saveFile(
-            QStringLiteral("Save Cover File.."), QStringLiteral("BMP Files (*.bmp)"),
-            existingFolderOrHome(m_ctx.ReadINI(QStringLiteral("Options"), QStringLiteral("LastCoverFolder"))));
-        if (file.isEmpty())
-            return;
-        if (!file.endsWith(QLatin1String(".bmp")))
-            file += QStringLiteral(".bmp");
-        if (!picture.save(file, "BMP"))
-            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The picture could not be written to ") + file);
-    });
-}
-
-// ---------------------------------------------------------------------------------------------
-// Cast
-
-QString frmMain::castName(const QString &rowText)
-{
-    const qsizetype at = rowText.indexOf(QLatin1String(" as "));
-    return at < 0 ? rowText : rowText.left(at);
-}
-
-QString frmMain::selectedCastText() const
-{
-    QTreeWidgetItem *item = lstActors->currentItem();
-    return item ? item->text(0) : QString();
-}
-
-void frmMain::lstActors_Click()
-{
-    m_ctx.guard(QStringLiteral("frmMain - lstActors_Click"), [this] {
-        QTreeWidgetItem *item = lstActors->currentItem();
-        if (!item || item->text(0).isEmpty())
-            return;
-        m_selectedActorIndex = lstActors->indexOfTopLevelItem(item) + 1;
-        m_selectedActorId = item->data(0, Qt::UserRole).toInt();
-        const QString text = item->text(0);
-        const qsizetype at = text.indexOf(QLatin1String(" as "));
-        cmbActor->setEditText(at < 0 ? text : text.left(at));
-        // The role is the piece between the first and a second " as ", if any.
-        QString role;
-        if (at >= 0) {
-            role = text.mid(at + 4);
-            const qsizetype next = role.indexOf(QLatin1String(" as "));
-            if (next >= 0)
-                role = role.left(next);
-        }
-        txtActorPlays->setText(role);
-    });
-    applyStates();
-}
-
-void frmMain::cmdAddActor_Click()
-{
-    m_ctx.guard(QStringLiteral("frmMain - cmdAddActor_Click"), [this] {
-        if (m_currentMovieId == 0)
-            return;
-        const QString actor = cmbActor->currentText();
-        const QString role = txtActorPlays->text();
-        if (actor.isEmpty())
-            return;
-        bool updated = false;
-        const int actorId = m_store->addOrUpdateCast(m_currentMovieId, actor, role, updated);
-        if (updated) {
-            // The row of this actor: the selected one when it is this actor's, else the first.
-            QTreeWidgetItem *item = lstActors->currentItem();
-            if (!item || item->data(0, Qt::UserRole).toInt() != actorId) {
-                item = nullptr;
-                for (int i = 0; i < lstActors->topLevelItemCount() && !item; ++i)
-                    if (lstActors->topLevelItem(i)->data(0, Qt::UserRole).toInt() == actorId)
-                        item = lstActors->topLevelItem(i);
-            }
-            if (item)
-                item->setText(0, actor + QStringLiteral(" as ") + role);
-        } else {
-            auto *item = new QTreeWidgetItem(lstActors, {actor + QStringLiteral(" as ") + role});
-            item->setData(0, Qt::UserRole, actorId);
-            m_selectedActorId = 0;
-        }
-    });
-    cmbActor->setEditText(QString());
-    txtActorPlays->clear();
-    applyStates();
-}
-
-void frmMain::cmdRemoveActor_Click()
-{
-    m_ctx.guard(QStringLiteral("frmMain - cmdRemoveActor_Click"), [this] {
-        QTreeWidgetItem *item = lstActors->currentItem();
-        if (!item)
-            return;
-        const QString name = castName(item->text(0));
-        const int actorId = item->data(0, Qt::UserRole).toInt();
-        if (m_ctx.prompts().question(QStringLiteral("Do you want to remove ") + name + QStringLiteral(" from this movie?"),
-                                     QStringLiteral("Delete Actor?"), Prompts::Icon::Question)) {
-            m_store->removeCast(m_currentMovieId, actorId);
-            // Every link of that actor to this movie is gone.
-            for (int i = lstActors->topLevelItemCount() - 1; i >= 0; --i)
-                if (lstActors->topLevelItem(i)->data(0, Qt::UserRole).toInt() == actorId)
-                    delete lstActors->takeTopLevelItem(i);
-        }
-    });
-    m_selectedActorId = 0;
-    applyStates();
-}
-
-void frmMain::showActorPopup(const QPoint &globalPos)
-{
-    m_ctx.guard(QStringLiteral("frmMain - lstActors_MouseUp"), [&] {
-        const QString text = selectedCastText();
-        if (text.isEmpty())
-            return;
-        const QString name = castName(text);
-        action(QStringLiteral("mnuIMDBActor"))->setText(QStringLiteral("Search IMDB for \"") + name + QLatin1Char('"'));
-        action(QStringLiteral("mnuNetflixActor"))->setText(QStringLiteral("Search Netflix for \"") + name + QLatin1Char('"'));
-        mnuHidActor->popup(globalPos);
-    });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Web look-ups
 
-QUrl frmMain::imdbFind(const QString &text, const char *kind)
-{
-    // The text is percent-encoded so that "&" or "#" in a title reaches the site whole.
-    const QByteArray query = QUrl::toPercentEncoding(text) + ';' + kind + "=on;mx=20";
-    return QUrl::fromEncoded("https://www.imdb.com/find?q=" + query, QUrl::StrictMode);
-}
-
-QUrl frmMain::netflixSearch(const QString &text)
-{
-    QByteArray query = QUrl::toPercentEncoding(text, " ");
-    query.replace(' ', '+');
-    return QUrl::fromEncoded("https://www.netflix.com/Search?v1=" + query, QUrl::StrictMode);
-}
-
-void frmMain::mnuMovieTitle_Click() { openUrl(imdbFind(txtTitle->text(), "tt")); }
-void frmMain::mnuNetflixTitle_Click() { openUrl(netflixSearch(txtTitle->text())); }
-void frmMain::mnuDirector_Click() { openUrl(imdbFind(cmdDir->currentText(), "nm")); }
-void frmMain::mnuNetflixDirector_Click() { openUrl(netflixSearch(cmdDir->currentText())); }
-void frmMain::mnuIMDBActor_Click() { openUrl(imdbFind(castName(selectedCastText()), "nm")); }
-void frmMain::mnuNetflixActor_Click() { openUrl(netflixSearch(castName(selectedCastText()))); }
+void frmMain::mnuMovieTitle_Click() { openUrl(WebLookup::imdbTitleSearch(m_editor->title())); }
+void frmMain::mnuNetflixTitle_Click() { openUrl(WebLookup::netflixSearch(m_editor->title())); }
+void frmMain::mnuDirector_Click() { openUrl(WebLookup::imdbNameSearch(m_editor->cmdDir->currentText())); }
+void frmMain::mnuNetflixDirector_Click() { openUrl(WebLookup::netflixSearch(m_editor->cmdDir->currentText())); }
+void frmMain::mnuIMDBActor_Click() { openUrl(WebLookup::imdbNameSearch(m_editor->selectedCastName())); }
+void frmMain::mnuNetflixActor_Click() { openUrl(WebLookup::netflixSearch(m_editor->selectedCastName())); }
 
 // ---------------------------------------------------------------------------------------------
 // Catalogue commands
@@ -1444,18 +731,13 @@ void frmMain::GetDBList()
     }
 }
 
-CoverPictures frmMain::covers()
-{
-    return CoverPictures(m_catalogue, m_ctx);
-}
-
 bool frmMain::showOpenedCatalogue(bool opened, bool withRatings)
 {
     // Another catalogue: the movie shown before belongs to the old one and is not kept.
-    m_currentMovieId = 0;
+    m_editor->setMovieId(0);
     m_selectedListIndex = 0;
-    m_isNewMovie = false;
-    m_isSaved = true;
+    m_editor->setNewMovie(false);
+    m_editor->setSaved(true);
     updateCaption();
     if (opened)
         refreshAfterOpen(withRatings);
@@ -1476,7 +758,7 @@ void frmMain::mnuNewDB_Click()
             return;
         showOpenedCatalogue(m_session.createOpenAndRemember(file), false);
         GetDBList();
-        m_isNewMovie = true;
+        m_editor->setNewMovie(true);
     });
     applyStates();
 }
@@ -1559,9 +841,9 @@ void frmMain::mnuCompactDB_Click()
 void frmMain::mnuCopyMovie_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain - mnuCopyMovie_Click"), [this] {
-        if (m_currentMovieId == 0)
+        if (CurrentMovieID() == 0)
             return;
-        m_store->copy(m_currentMovieId);
+        m_store->copy(CurrentMovieID());
         // The original stays the movie in the editor.
         ListMovies(QStringLiteral("Refreshing Movie List..."));
     });
@@ -1583,6 +865,7 @@ void frmMain::mnuOptions_Click()
         if (!m_options) {
             m_options = new frmOptions(m_ctx, this);
             m_options->setModal(false);
+            emit optionsOpened(m_options);
         }
         m_options->show();
         m_options->raise();
@@ -1595,55 +878,37 @@ void frmMain::mnuOptions_Click()
 
 void frmMain::applyStates()
 {
-    const bool a = catalogueChosen();
-    const bool movie = a && m_currentMovieId != 0;
-    const bool title = !txtTitle->text().isEmpty();
-    auto enable = [this](const char *name, bool on) {
-        if (QAction *act = action(QString::fromLatin1(name)))
-            act->setEnabled(on);
+    MainCommandInputs in;
+    in.catalogueChosen = m_session.catalogueChosen();
+    in.listHasRows = m_model->rowCount() > 0;
+    m_editor->fillInputs(in);
+    applyStates(mainCommandStates(in));
+}
+
+void frmMain::applyStates(const MainCommandStates &s)
+{
+    m_editor->applyStates(s);
+    for (QAction *a : {mnuDatabase->menuAction(), mnuDBTools->menuAction(), mnuImport->menuAction(),
+                       mnuWebSearch->menuAction(), mnuUserList, mnuNew, AddMov, SearchDB, Loan, UserLists})
+        a->setEnabled(s.catalogueCommands);
+    for (QAction *a : {mnuDelete, DelMov})
+        a->setEnabled(s.deleteMovie);
+    for (QAction *a : {mnuSave, SaveMov})
+        a->setEnabled(s.saveMovie);
+    const auto keep = [](QAction *a, const std::optional<bool> &on) {
+        if (on)
+            a->setEnabled(*on);
     };
-    for (QWidget *w : {static_cast<QWidget *>(txtTitle), static_cast<QWidget *>(cmdDir), static_cast<QWidget *>(cmbMedium),
-                       static_cast<QWidget *>(cmbFormat), static_cast<QWidget *>(cmbRating), static_cast<QWidget *>(txtNumDiscs),
-                       static_cast<QWidget *>(txtRealYear), static_cast<QWidget *>(txtRunningTime),
-                       static_cast<QWidget *>(cmbGenre[0]), static_cast<QWidget *>(cmbGenre[1]),
-                       static_cast<QWidget *>(cmbGenre[2]), static_cast<QWidget *>(txtOrderBy), static_cast<QWidget *>(txtURL)})
-        w->setEnabled(a);
-    for (const char *name : {"mnuDatabase", "mnuDBTools", "mnuImport", "mnuWebSearch", "mnuUserList", "mnuNew",
-                             "AddMov", "SearchDB", "Loan", "UserLists"})
-        enable(name, a);
-    enable("mnuDelete", movie);
-    enable("DelMov", movie);
-    const bool canSave = a && (m_currentMovieId != 0 || (title && m_isNewMovie));
-    enable("mnuSave", canSave);
-    enable("SaveMov", canSave);
-    imgCover->setEnabled(movie);
-    if (a) {
-        lblDoubleClick->setEnabled(movie);
-        enable("mnuQuickCoverSearch", movie);
-        enable("mnuSaveCoverFile", movie && !m_cover->isNull());
-        enable("mnuCoverSearch", title);
-        enable("mnuSearchTitle", title);
-        enable("mnuDownloadInfo", title);
-        enable("mnuSearchDirector", title && !cmdDir->currentText().isEmpty());
-        lblAs->setEnabled(movie);
-        txtActorPlays->setEnabled(movie && !cmbActor->currentText().isEmpty());
-    }
-    const bool rows = a && m_model->rowCount() > 0;
-    enable("mnuPrint", rows);
-    enable("Print", rows);
-    enable("Refresh", rows);
-    cmbActor->setEnabled(movie);
-    QTreeWidgetItem *cur = lstActors->currentItem();
-    cmdRemoveActor->setEnabled(movie && cur && !cur->text(0).isEmpty());
-    cmdAddActor->setEnabled(movie && !cmbActor->currentText().isEmpty());
-    const QString url = txtURL->text();
-    const bool link = a && !url.isEmpty() && url != QLatin1String("http://");
-    cmdURL->setEnabled(link);
-    enable("mnuURL", link);
-    if (!a) {
+    keep(mnuQuickCoverSearch, s.quickCoverSearch);
+    keep(mnuSaveCoverFile, s.saveCoverFile);
+    keep(mnuCoverSearch, s.coverSearch);
+    keep(mnuSearchTitle->menuAction(), s.searchTitle);
+    keep(mnuDownloadInfo, s.downloadInfo);
+    keep(mnuSearchDirector->menuAction(), s.searchDirector);
+    for (QAction *a : {mnuPrint->menuAction(), Print})
+        a->setEnabled(s.printList);
+    Refresh->setEnabled(s.refreshList);
+    mnuURL->setEnabled(s.visitWebsite);
+    if (s.noCatalogueCaption)
         lblNumMovs->setText(QStringLiteral("No Cinelog Open"));
-        m_selectedActorId = 0;
-    } else if (m_currentMovieId == 0) {
-        m_selectedActorId = 0;
-    }
 }

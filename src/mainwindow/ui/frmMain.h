@@ -1,59 +1,41 @@
 #pragma once
 
-#include "MainWindowLink.h"
+#include "MovieListSort.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
-#include <functional>
 
 class AppContext;
 class Catalogue;
 class CatalogueSession;
-class CoverPictures;
+class MovieEditor;
 class MovieListModel;
 class MovieStore;
-class StarRating;
 class frmOptions;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 class QToolBar;
-class QToolButton;
 class QTreeView;
-class QTreeWidget;
+struct MainCommandStates;
 struct MovieRecord;
 
-// Windows of other parts of the program that the main window opens. The application fills these
-// in; a missing one leaves its command without effect.
-struct MainWindowHooks {
-    std::function<void()> search, loans, userLists, actorsDirectors, importWorkbook, download, upload;
-    std::function<void()> printTitles, printDetails;
-    std::function<void(int movieId)> uploadMovie;
-    std::function<bool(int movieId, const QString &title)> loanOut;
-    std::function<void(int movieId, const QString &title)> addToUserList;
-    std::function<void(const QString &title)> coverSearch;
-    // Episodes window: shown for an episode disc, hidden otherwise.
-    std::function<void(int movieId, const QString &title)> showEpisodes;
-    std::function<void()> hideEpisodes;
-    // Runs when the main window closes, before the catalogue is closed.
-    std::function<void()> closing;
-};
-
 // The main window: the movie list above the movie editor, with the program's menus and toolbar.
-class frmMain : public QMainWindow, public MainWindowLink
+// It lays them out and wires them: the editor (MovieEditor) edits one movie, the list model shows
+// them all, the enable rules are mainCommandStates(). Commands that open other parts of the
+// program are signals the application (src/app) connects.
+//
+// Adding a command: create its QAction with addCommand() in buildMenus() (or in the pop-up menu
+// or toolbar next to it), keep a member for it when its state changes, and give it a line in
+// applyStates() when it has an enable rule. A command handled by another window is a signal here,
+// emitted through addRequest(), and connected in src/app.
+class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
     frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent = nullptr);
     ~frmMain() override;
-
-    MainWindowHooks hooks;
 
     // Start-up steps run before the window is first shown. reopenLast false skips re-opening the
     // last catalogue (the program was started to open another one).
@@ -62,29 +44,33 @@ public:
     static constexpr int MinWidthTwips = 13710;
     static constexpr int MinHeightTwips = 6270;
 
-    // MainWindowLink
-    void ListMovies(const QString &message) override;
-    void GetGenres() override;
-    void GetDirectors() override;
-    void GetActors() override;
-    void GetRatings() override;
-    void GetFormats() override;
-    void GetMediums() override;
-    void CheckSaved() override;
-    void ShowMovieData() override;
-    void showMovie(int movieId) override;
-    void reloadCover() override;
-    int CurrentMovieID() const override { return m_currentMovieId; }
-    bool IsNewMovie() const override { return m_isNewMovie; }
-    bool IsSaved() const override { return m_isSaved; }
-    QString currentTitle() const override;
-    QWidget *widget() override { return this; }
+    MovieEditor *editor() const { return m_editor; }
+    MovieListModel *movieModel() const { return m_model; }
+
+    // The list and the pick lists, read again from the catalogue. message is what the progress
+    // window says while the list is read.
+    void ListMovies(const QString &message);
+    void GetGenres();
+    void GetDirectors();
+    void GetActors();
+    void GetRatings();
+    void GetFormats();
+    void GetMediums();
+
+    // The editor's record (see MovieEditor).
+    int CurrentMovieID() const;
+    bool IsNewMovie() const;
+    bool IsSaved() const;
+    void CheckSaved();
+    void ShowMovieData();
+    // Shows a stored movie in the editor as if it was picked in the list.
+    void showMovie(int movieId);
+    void reloadCover();
 
     // Commands.
     void mnuNew_Click();
     void mnuSave_Click();
     void mnuDelete_Click();
-    void mnuSaveCoverFile_Click();
     void mnuNewDB_Click();
     void mnuOpenDB_Click();
     // Opens the catalogue at path as File > Open does once a file is chosen: offers to save the
@@ -102,111 +88,105 @@ public:
     void mnuNetflixDirector_Click();
     void mnuIMDBActor_Click();
     void mnuNetflixActor_Click();
-    void cmdURL_Click();
-    void cmdAddActor_Click();
-    void cmdRemoveActor_Click();
-    void imgCover_DblClick();
-    void flash1_FSCommand(const QString &command, const QString &args);
     void lvMovies_ColumnClick(int column);
     void lvMovies_Click();
     void GetDBList();
 
-    // Web look-up addresses.
-    static QUrl imdbFind(const QString &text, const char *kind);
-    static QUrl netflixSearch(const QString &text);
-    // The name part of a cast row: the text before the first " as ".
-    static QString castName(const QString &rowText);
-    // An address the link commands open: http or https with a host.
-    static bool isWebAddress(const QUrl &url);
-
-    // Applies the enable/disable rules to every command; runs whenever one of their inputs changes.
+    // Applies the enable rules to every command; runs whenever one of their inputs changes.
     void applyStates();
     void updateCaption();
 
-    // Editor state visible to tests.
+    // List state visible to tests.
     int selectedListIndex() const { return m_selectedListIndex; }
-    int selectedActorId() const { return m_selectedActorId; }
-    int currentUserRating() const { return m_currentUserRating; }
-    bool lastSorted() const { return m_lastSorted; }
-    int sortColumn() const { return m_sortKey; }
-    Qt::SortOrder sortOrder() const { return m_sortOrder; }
-    MovieListModel *movieModel() const { return m_model; }
+    bool lastSorted() const { return m_sort.lastSorted(); }
+    int sortColumn() const { return m_sort.column(); }
+    Qt::SortOrder sortOrder() const { return m_sort.order(); }
+    // A command by its object name (for tests and scripted checks; the window itself uses the
+    // members below).
     QAction *action(const QString &objectName) const;
 
     // Controls, named as the program's code refers to them.
     QTreeView *lvMovies;
     QLabel *lblNumMovs;
-    QLineEdit *txtTitle, *txtOrderBy, *txtNumDiscs, *txtRealYear, *txtRunningTime, *txtURL, *txtActorPlays;
-    QComboBox *cmdDir, *cmbMedium, *cmbFormat, *cmbRating, *cmbActor;
-    QComboBox *cmbGenre[3];
-    QPushButton *cmdURL, *cmdAddActor, *cmdRemoveActor;
-    StarRating *flash1;
-    QLabel *imgCover, *lblDoubleClick, *lblAs;
-    QCheckBox *chkEpisodeDisc;
-    QTreeWidget *lstActors;
-    QGroupBox *frameActrors, *framGenre;
     QToolBar *tb1;
-    QMenu *mnuHidden, *mnuHidActor, *mnuPrint, *mnuWebSearch;
+    QMenu *mnuFile, *mnuImport, *mnuPrint, *mnuDatabase, *mnuDBTools, *mnuWebSearch, *mnuCDWeb, *mnuSearchTitle,
+        *mnuSearchDirector, *mnuWindow, *mnuHidden, *mnuCD2, *mnuHidActor;
+    // Menu commands.
+    QAction *mnuNewDB, *mnuOpenDB, *mnuNew, *mnuSave, *mnuDelete, *mnuExcel, *mnuMovieTitles, *mnuPrintDetails, *mnuExit;
+    QAction *mnuSearch, *mnuLoans, *mnuUserList, *mnuActDir, *mnuSaveCoverFile, *mnuCleanDB, *mnuCompactDB;
+    QAction *mnuURL, *mnuCoverSearch, *mnuUploadInfo, *mnuDownloadInfo, *mnuMovieTitle, *mnuNetflixTitle, *mnuDirector,
+        *mnuNetflixDirector;
+    QAction *mnuOptions, *mnuWebsite, *mnuForums, *mnuAbout;
+    // The list's pop-up menu and the cast's.
+    QAction *mnuUpld, *mnuDwnLoad, *mnuQuickCoverSearch, *mnuGoToWeb, *mnuMovie2, *mnuNetflixTitle2, *mnuDirector2,
+        *mnuNetflixDirector2, *mnuLoanOut, *mnuAddToList, *mnuCopyMovie, *mnuDeleteMov;
+    QAction *mnuIMDBActor, *mnuNetflixActor;
+    // Toolbar buttons.
+    QAction *NewDB, *OpenDB, *AddMov, *SaveMov, *Print, *DelMov, *SearchDB, *Loan, *UserLists, *WebSearch, *Refresh;
+
+signals:
+    // Commands other windows carry out; the application connects them.
+    void searchRequested();
+    void loansRequested();
+    void userListsRequested();
+    void actorsDirectorsRequested();
+    void importRequested();
+    void downloadRequested();
+    void uploadRequested();
+    void printTitlesRequested();
+    void printDetailsRequested();
+    void uploadMovieRequested(int movieId);
+    void loanOutRequested(int movieId, const QString &title);
+    void addToUserListRequested(int movieId, const QString &title);
+    void coverSearchRequested(const QString &title);
+    // The options dialog was made: other parts add their rows to it.
+    void optionsOpened(frmOptions *dialog);
+    // The window closes; the catalogue is still open.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildEditor();
     void buildMenus();
     void buildToolbar();
+    // A command in menu: its object name, caption and shortcut; triggering it runs handler.
+    template <typename Handler>
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, Handler handler,
+                        const QKeySequence &key = QKeySequence());
+    // A command another window carries out: triggering it emits request, inside the error guard
+    // labelled "frmMain - <name>_Click".
+    QAction *addRequest(QMenu *menu, const char *name, const QString &caption, void (frmMain::*request)(),
+                        const QKeySequence &key = QKeySequence());
+    void applyStates(const MainCommandStates &states);
     void splashStep(const QString &text);
     void Form_Unload();
-    void markChanged();
-    void fillCast();
-    void showCover(bool hasCover);
-    void setEpisodeWindow(bool show);
     void selectRowOfCurrentMovie();
-    MovieRecord editorRecord() const;
     void refreshAfterOpen(bool withRatings);
     // Shows the outcome of opening a catalogue: its movies and names, or an empty list.
     bool showOpenedCatalogue(bool opened, bool withRatings);
-    CoverPictures covers();
     void openPath(const QString &file);
-    void setComboItems(QComboBox *box, const QStringList &items, bool keepText);
-    void addNameOnLeave(QComboBox *box, int kind);
-    void titleLostFocus();
     void openUrl(const QUrl &url);
-    // The product's site and forums; invalid when the build has no web address.
-    QUrl websiteUrl() const;
-    QUrl forumsUrl() const;
+    // The editor stored a movie: the list shows it.
+    void movieStored(const MovieRecord &m, bool wasNew);
     // A click on the movie already shown: offers to save it, then shows it from the catalogue.
     void reloadShownMovie();
     void showListPopup(const QPoint &globalPos);
     void showActorPopup(const QPoint &globalPos);
-    void lstActors_Click();
-    QString selectedCastText() const;
-    bool catalogueChosen() const;
 
     AppContext &m_ctx;
     CatalogueSession &m_session;
     Catalogue &m_catalogue;
     MovieStore *m_store;
     MovieListModel *m_model;
-    int m_currentMovieId = 0;
+    MovieEditor *m_editor;
+    MovieListSort m_sort;
     int m_selectedListIndex = 0;
-    bool m_isNewMovie = false;
-    bool m_isSaved = true;
-    int m_currentUserRating = 0;
-    int m_selectedActorId = 0;
-    int m_selectedActorIndex = 0;
-    // The list's own sort state and the remembered one.
-    int m_sortKey = 0;
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    int m_lastSortKey = 0;
-    Qt::SortOrder m_lastSortOrder = Qt::AscendingOrder;
-    bool m_lastSorted = false;
     bool m_loading = false;
     bool m_pressOnShownMovie = false;
     QPointer<frmOptions> m_options;
     QString m_moviePaths[6];
     QAction *m_mnuFiles[6] = {};
     QAction *m_break03 = nullptr;
-    QImage *m_cover = nullptr;
 };

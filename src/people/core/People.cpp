@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
+#include "WebLookup.h"
 
 namespace People {
 
@@ -109,23 +110,12 @@ void remove(Catalogue &cat, Kind kind, int personId)
 
 QUrl siteUrl(const QString &text)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return QUrl();
-    // Tolerant parsing percent-encodes blanks and other characters an address may not carry.
-    QUrl url = QUrl::fromUserInput(t);
-    if (!url.isValid() || url.host().isEmpty())
-        return QUrl();
-    return url;
+    return WebLookup::storedAddress(text);
 }
 
 QUrl imdbNameSearch(const QString &name)
 {
-    const QString query = QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(name))
-                          + QStringLiteral(";nm=on;mx=20");
-    QUrl url(QStringLiteral("https://www.imdb.com/find"));
-    url.setQuery(query, QUrl::StrictMode);
-    return url;
+    return WebLookup::imdbNameSearch(name);
 }
 
 } // namespace People

@@ -35,7 +35,8 @@ void save(Catalogue &cat, Kind kind, int personId, const QString &name, const QS
 // the Director text stored in them.
 void remove(Catalogue &cat, Kind kind, int personId);
 
-// The address typed for a person's web site, or an invalid QUrl when it names no site.
+// The address typed for a person's web site, or an invalid QUrl when it names no site the program
+// opens (the rule of WebLookup::storedAddress).
 QUrl siteUrl(const QString &text);
 // IMDb's name search for a person.
 QUrl imdbNameSearch(const QString &name);

@@ -5,12 +5,15 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
+#include "WebLookup.h"
 #include "SearchResultModel.h"
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
 #include <QApplication>
+#include <QMetaMethod>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -71,8 +74,8 @@ void enableInput(QWidget *input, bool on)
 
 } // namespace
 
-frmSearch::frmSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
-    : QMainWindow(parent), m_ctx(ctx), m_search(catalogue), m_mainWindow(mainWindow)
+frmSearch::frmSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events, QWidget *parent)
+    : QMainWindow(parent), m_ctx(ctx), m_search(catalogue), m_edited(edited), m_events(events)
 {
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral(" Search for Movies"));
@@ -227,12 +230,16 @@ void frmSearch::buildUi()
     connect(cmdSearch, &QPushButton::clicked, this, &frmSearch::cmdSearch_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
-        if (m_print && m_model->rowCount() > 0)
-            m_print(*this);
+        if (isSignalConnected(QMetaMethod::fromSignal(&frmSearch::printRequested)) && m_model->rowCount() > 0)
+            emit printRequested(reportParams());
     });
     connect(cmdExport, &QPushButton::clicked, this, [this] {
-        if (m_export && m_model->rowCount() > 0)
-            m_export(*this);
+        if (isSignalConnected(QMetaMethod::fromSignal(&frmSearch::exportRequested)) && m_model->rowCount() > 0) {
+            QList<int> ids;
+            for (const FoundMovie &m : foundMovies())
+                ids << m.id;
+            emit exportRequested(ids);
+        }
     });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -289,28 +296,38 @@ void frmSearch::Form_Load()
     applyInputRules();
 }
 
-void frmSearch::setLoanOutHandler(MovieHandler handler)
+void frmSearch::connectNotify(const QMetaMethod &signal)
 {
-    m_loanOut = std::move(handler);
-    mnuLoanOut->setEnabled(bool(m_loanOut));
+    QMainWindow::connectNotify(signal);
+    // A command comes alive when something carries it out.
+    if (signal == QMetaMethod::fromSignal(&frmSearch::loanOutRequested))
+        mnuLoanOut->setEnabled(true);
+    else if (signal == QMetaMethod::fromSignal(&frmSearch::addToListRequested))
+        mnuUserList->setEnabled(true);
+    else if (signal == QMetaMethod::fromSignal(&frmSearch::printRequested)
+             || signal == QMetaMethod::fromSignal(&frmSearch::exportRequested))
+        applyInputRules();
 }
 
-void frmSearch::setAddToListHandler(MovieHandler handler)
+report::MovieDetailsSearchParams frmSearch::reportParams() const
 {
-    m_addToList = std::move(handler);
-    mnuUserList->setEnabled(bool(m_addToList));
-}
-
-void frmSearch::setPrintHandler(std::function<void(frmSearch &)> handler)
-{
-    m_print = std::move(handler);
-    applyInputRules();
-}
-
-void frmSearch::setExportHandler(std::function<void(frmSearch &)> handler)
-{
-    m_export = std::move(handler);
-    applyInputRules();
+    report::MovieDetailsSearchParams params;
+    for (const FoundMovie &m : foundMovies())
+        params.movieIds << m.id;
+    const SearchCriteria c = criteria();
+    auto item = [](const QString &text) { return report::SearchCriteria::Item{!text.isEmpty(), text}; };
+    params.criteria.title = item(c.title);
+    params.criteria.actor = item(c.actor);
+    params.criteria.format = item(c.format);
+    params.criteria.medium = item(c.medium);
+    params.criteria.director = item(c.director);
+    params.criteria.genre = item(c.genre);
+    params.criteria.rating = item(c.rating);
+    if (c.stars > 0) {
+        params.criteria.stars = item(MovieSearch::starEntries().value(c.stars - 1));
+        params.criteria.starsComparison = MovieSearch::textOf(c.starsComparison);
+    }
+    return params;
 }
 
 const QList<FoundMovie> &frmSearch::foundMovies() const
@@ -361,8 +378,8 @@ void frmSearch::applyInputRules()
     ComStarsValue->setEnabled(chkStars->isChecked());
 
     const bool rows = m_model->rowCount() > 0;
-    cmdPrint->setEnabled(rows && m_print);
-    cmdExport->setEnabled(rows && m_export);
+    cmdPrint->setEnabled(rows && isSignalConnected(QMetaMethod::fromSignal(&frmSearch::printRequested)));
+    cmdExport->setEnabled(rows && isSignalConnected(QMetaMethod::fromSignal(&frmSearch::exportRequested)));
     lstActors->setEnabled(rows);
     chkExactMatch->setEnabled(ckTitle->isChecked() || ckDir->isChecked());
 }
@@ -458,14 +475,9 @@ void frmSearch::lvMovies_DblClick()
         const int id = selectedMovieId();
         if (id <= 0)
             return;
-        const QString link = m_search.movieUrl(id).trimmed();
-        if (link.isEmpty() || link == QLatin1String("http://"))
-            return;
         // Only web addresses are opened: a catalogue may come from someone else, and its links must
         // not start local programs or files.
-        const QUrl url = QUrl::fromUserInput(link);
-        const QString scheme = url.scheme().toLower();
-        if (url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
+        if (const QUrl url = WebLookup::storedAddress(m_search.movieUrl(id)); url.isValid())
             m_ctx.urlOpener().open(url);
     });
 }
@@ -483,18 +495,18 @@ void frmSearch::showPopup(const QPoint &pos)
 void frmSearch::mnuLoanOut_Click()
 {
     const int id = selectedMovieId();
-    if (id <= 0 || !m_loanOut)
+    if (id <= 0 || !isSignalConnected(QMetaMethod::fromSignal(&frmSearch::loanOutRequested)))
         return;
-    m_loanOut(id, m_model->title(lvMovies->currentIndex().row()));
-    m_mainWindow.ListMovies(QStringLiteral("Updating the Movie List..."));
+    emit loanOutRequested(id, m_model->title(lvMovies->currentIndex().row()));
+    emit m_events.loansChanged(QStringLiteral("Updating the Movie List..."));
 }
 
 void frmSearch::mnuUserList_Click()
 {
     const int id = selectedMovieId();
-    if (id <= 0 || !m_addToList)
+    if (id <= 0 || !isSignalConnected(QMetaMethod::fromSignal(&frmSearch::addToListRequested)))
         return;
-    m_addToList(id, m_model->title(lvMovies->currentIndex().row()));
+    emit addToListRequested(id, m_model->title(lvMovies->currentIndex().row()));
 }
 
 void frmSearch::mnuEditMovie_Click()
@@ -502,12 +514,8 @@ void frmSearch::mnuEditMovie_Click()
     const int id = selectedMovieId();
     if (id <= 0)
         return;
-    m_mainWindow.CheckSaved();
-    m_mainWindow.showMovie(id);
-    if (QWidget *w = m_mainWindow.widget()) {
-        w->raise();
-        w->activateWindow();
-    }
+    m_edited.offerToSave();
+    m_edited.show(id);
 }
 
 void frmSearch::Form_Unload()
@@ -527,11 +535,14 @@ void frmSearch::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-frmSearch *showSearchWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent)
+frmSearch *showSearchWindow(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                            QWidget *parent, bool *made)
 {
     static QPointer<frmSearch> s_window;
+    if (made)
+        *made = !s_window;
     if (!s_window) {
-        s_window = new frmSearch(ctx, catalogue, mainWindow, parent);
+        s_window = new frmSearch(ctx, catalogue, edited, events, parent);
         s_window->setWindowFlag(Qt::Window, true);
         s_window->setAttribute(Qt::WA_DeleteOnClose, true);
         s_window->Form_Load();

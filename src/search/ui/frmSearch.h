@@ -1,13 +1,14 @@
 #pragma once
 
 #include "MovieSearch.h"
+#include "Reports.h"
 
 #include <QMainWindow>
-#include <functional>
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
+class EditedMovie;
 class SearchResultModel;
 class QAction;
 class QCheckBox;
@@ -21,26 +22,18 @@ class QPushButton;
 class QTreeView;
 
 // The search window: criteria at the top, the movies found below, the cast of the selected movie
-// beside the criteria. Movies found can be opened in the main window, lent, or put on a list.
+// beside the criteria. Movies found can be opened in the main window's editor, lent, or put on a
+// list. What other windows do (the loan and list dialogs, printing, export) is asked for by signals;
+// a command whose signal has no receiver stays disabled.
 class frmSearch : public QMainWindow
 {
     Q_OBJECT
 public:
-    frmSearch(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent = nullptr);
+    frmSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events, QWidget *parent = nullptr);
     ~frmSearch() override;
 
     // Fills the pick lists and sets the size from the settings; run once before the window is shown.
     void Form_Load();
-
-    // What "Loan Out" and "Add to User's List" open for the selected movie (both modal dialogs).
-    // After "Loan Out" the main window's list is refreshed so it shows the loan.
-    using MovieHandler = std::function<void(int movieId, const QString &title)>;
-    void setLoanOutHandler(MovieHandler handler);
-    void setAddToListHandler(MovieHandler handler);
-    // What "Print List" opens; it reads foundMovies() and criteria() of this window.
-    void setPrintHandler(std::function<void(frmSearch &)> handler);
-    // What "Export..." opens; it reads foundMovies() of this window.
-    void setExportHandler(std::function<void(frmSearch &)> handler);
 
     // The movies listed, in the order shown.
     const QList<FoundMovie> &foundMovies() const;
@@ -48,6 +41,8 @@ public:
     SearchCriteria criteria() const;
     // The movie of the selected row; 0 when none.
     int selectedMovieId() const;
+    // The details report's parameters for the movies found and the criteria shown.
+    report::MovieDetailsSearchParams reportParams() const;
 
     void cmdSearch_Click();
 
@@ -65,8 +60,19 @@ public:
     QMenu *mnuHidden;
     QAction *mnuClose, *mnuLoanOut, *mnuUserList, *mnuEditMovie;
 
+signals:
+    // "Loan Out" and "Add to User's List" for the selected movie (both open modal dialogs). After
+    // "Loan Out" the loans are announced as changed so the main list shows the loan.
+    void loanOutRequested(int movieId, const QString &title);
+    void addToListRequested(int movieId, const QString &title);
+    // "Print List": the details report of the movies found.
+    void printRequested(const report::MovieDetailsSearchParams &params);
+    // "Export...": the movies found, in the order shown.
+    void exportRequested(const QList<int> &movieIds);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void connectNotify(const QMetaMethod &signal) override;
 
 private:
     void buildUi();
@@ -82,14 +88,13 @@ private:
 
     AppContext &m_ctx;
     MovieSearch m_search;
-    MainWindowLink &m_mainWindow;
+    EditedMovie &m_edited;
+    CatalogueEvents &m_events;
     SearchResultModel *m_model;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    MovieHandler m_loanOut, m_addToList;
-    std::function<void(frmSearch &)> m_print;
-    std::function<void(frmSearch &)> m_export;
     bool m_unloaded = false;
 };
 
-// Shows the one search window, creating and loading it when it is not open yet.
-frmSearch *showSearchWindow(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QWidget *parent);
+// Shows the one search window, creating and loading it when it is not open yet (made tells which).
+frmSearch *showSearchWindow(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                            QWidget *parent, bool *made = nullptr);

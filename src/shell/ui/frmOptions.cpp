@@ -14,19 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-std::vector<std::pair<frmOptions::Hook, frmOptions::Hook>> &extensions()
-{
-    static std::vector<std::pair<frmOptions::Hook, frmOptions::Hook>> list;
-    return list;
-}
-}
-
-void frmOptions::addExtension(Hook load, Hook save)
-{
-    extensions().emplace_back(std::move(load), std::move(save));
-}
-
 frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -102,9 +89,6 @@ void frmOptions::Form_Load()
         const QString pdf = ProgramSettings::PDFFolder.read(m_ctx.ini());
         if (!pdf.isEmpty() && QFileInfo(pdf).isDir())
             Dir1->setText(pdf);
-        for (auto &ext : extensions())
-            if (ext.first)
-                ext.first(*this);
     });
 }
 
@@ -130,9 +114,7 @@ void frmOptions::cmdOK_Click()
         while (pdf.size() > 1 && (pdf.endsWith(QLatin1Char('/')) || pdf.endsWith(QLatin1Char('\\'))))
             pdf.chop(1);
         ProgramSettings::PDFFolder.write(m_ctx.ini(), pdf);
-        for (auto &ext : extensions())
-            if (ext.second)
-                ext.second(*this);
+        emit saving();
         RecentList::WriteDBList(m_ctx, txtTxtLastDB->text());
         accept();
     });

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class AppContext;
 class QCheckBox;
@@ -11,7 +10,8 @@ class QLineEdit;
 class QPushButton;
 class QFormLayout;
 
-// The options dialog. Other parts of the program add their own rows through extension hooks.
+// The options dialog. Other parts of the program add their own rows to extraOptions() when the
+// dialog is made, and store them when it emits saving().
 class frmOptions : public QDialog
 {
     Q_OBJECT
@@ -32,16 +32,16 @@ public:
     // A form where further options (community connection, cover source, ...) place their rows.
     QFormLayout *extraOptions() const { return m_extra; }
 
-    // Extensions register a loader and a saver: the loader runs now, the saver on OK.
-    using Hook = std::function<void(frmOptions &)>;
-    static void addExtension(Hook load, Hook save);
-
     void Form_Load();
     void cmdOpenDB_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
 
     AppContext &context() { return m_ctx; }
+
+signals:
+    // OK: the dialog's own options are written; the rows others added are to be stored now.
+    void saving();
 
 private:
     AppContext &m_ctx;

@@ -3,7 +3,7 @@
 #include "CommunityCommands.h"
 #include "CommunityConnection.h"
 #include "CommunityTestServer.h"
-#include "MainWindowLink.h"
+#include "RecordingMainWindow.h"
 #include "UploadListModel.h"
 #include "WidgetTestSupport.h"
 #include "frmDownloadResults.h"
@@ -25,35 +25,17 @@ namespace {
 const QString Db = QStringLiteral("cinelog_widget");
 
 // Stands in for the main window: shows one stored movie and records what it was asked to do.
-class FakeMainWindow : public MainWindowLink
+class FakeMainWindow : public RecordingMainWindow
 {
 public:
-    explicit FakeMainWindow(Catalogue &c) : cat(c) {}
-    void ListMovies(const QString &) override { calls << QStringLiteral("ListMovies"); }
-    void GetGenres() override {}
-    void GetDirectors() override { calls << QStringLiteral("GetDirectors"); }
-    void GetActors() override { calls << QStringLiteral("GetActors"); }
-    void GetRatings() override {}
-    void GetFormats() override {}
-    void GetMediums() override {}
-    void CheckSaved() override { calls << QStringLiteral("CheckSaved"); }
-    void ShowMovieData() override
+    explicit FakeMainWindow(Catalogue &c) : cat(c)
     {
-        calls << QStringLiteral("ShowMovieData");
-        title = cat.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = ?"), {movieId}).toString();
+        onShowMovieData = [this] {
+            setTitle(cat.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = ?"), {movieId()}).toString());
+        };
     }
-    void showMovie(int id) override { movieId = id; }
-    void reloadCover() override {}
-    int CurrentMovieID() const override { return movieId; }
-    bool IsNewMovie() const override { return false; }
-    bool IsSaved() const override { return true; }
-    QString currentTitle() const override { return title; }
-    QWidget *widget() override { return &window; }
 
     Catalogue &cat;
-    int movieId = 0;
-    QString title;
-    QStringList calls;
     QWidget window;
 };
 
@@ -125,10 +107,10 @@ private slots:
     void commandsWithoutSettingSayHowToSetUp()
     {
         FakeMainWindow main(*cat);
-        main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
-        Community::showDownloadResults(tc->ctx(), *cat, main);
+        main.setMovie(localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0));
+        Community::showDownloadResults(tc->ctx(), *cat, main.edited, main.events, &main.window);
         Community::showUploadMovies(tc->ctx(), *cat, nullptr);
-        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        Community::mnuUpld_Click(tc->ctx(), *cat, main.edited);
         QCOMPARE(tc->prompts.messages(), QStringList(3, CommunitySettings::notSetUpMessage()));
         QCOMPARE(tc->prompts.titles(), QStringList(3, CommunitySettings::NotSetUpTitle));
         QVERIFY(!topLevel<QWidget>("frmDownloadResults"));
@@ -143,10 +125,10 @@ private slots:
             QStringLiteral("INSERT INTO Movies (Title, ReleaseYear, Genre1) VALUES ('Monsters, Inc.', '2001', 'Animation')"), {});
         useServer(CommunityTestServer::connection(Db));
         FakeMainWindow main(*cat);
-        main.movieId = localMovie(QStringLiteral("Monsters, Inc."), QString(), 0);
-        main.title = QStringLiteral("Monsters, Inc.");
+        main.setMovie(localMovie(QStringLiteral("Monsters, Inc."), QString(), 0));
+        main.setTitle(QStringLiteral("Monsters, Inc."));
 
-        Community::showDownloadResults(tc->ctx(), *cat, main);
+        Community::showDownloadResults(tc->ctx(), *cat, main.edited, main.events, &main.window);
         auto *w = topLevel<frmDownloadResults>("frmDownloadResults");
         QVERIFY(w);
         auto *list = child<QTreeWidget>(w, "lvResults");
@@ -163,7 +145,7 @@ private slots:
         QTest::mouseClick(get, Qt::LeftButton);
         QCOMPARE(cat->scalar(QStringLiteral("SELECT Genre1 || '|' || ReleaseYear || '|' || onlineID || '|' || web "
                                             "FROM Movies WHERE ID = ?"),
-                             {main.movieId})
+                             {main.movieId()})
                      .toString(),
                  QStringLiteral("Animation|2001|%1|1").arg(r));
         QVERIFY(main.calls.contains(QStringLiteral("ShowMovieData")));
@@ -180,9 +162,9 @@ private slots:
     {
         useServer(CommunityTestServer::stoppedServerConnection());
         FakeMainWindow main(*cat);
-        main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
-        main.title = QStringLiteral("Alien");
-        Community::showDownloadResults(tc->ctx(), *cat, main);
+        main.setMovie(localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0));
+        main.setTitle(QStringLiteral("Alien"));
+        Community::showDownloadResults(tc->ctx(), *cat, main.edited, main.events, &main.window);
         auto *w = topLevel<frmDownloadResults>("frmDownloadResults");
         QVERIFY(w);
         QCOMPARE(child<QTreeWidget>(w, "lvResults")->topLevelItemCount(), 0);
@@ -243,18 +225,18 @@ private slots:
         QFETCH(bool, serverRunning);
         useServer(serverRunning ? CommunityTestServer::connection(Db) : CommunityTestServer::stoppedServerConnection());
         FakeMainWindow main(*cat);
-        main.movieId = localMovie(QStringLiteral("O'Brien's \"Heist\""), QStringLiteral("2003"), 0);
-        main.title = QStringLiteral("O'Brien's \"Heist\"");
-        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        main.setMovie(localMovie(QStringLiteral("O'Brien's \"Heist\""), QStringLiteral("2003"), 0));
+        main.setTitle(QStringLiteral("O'Brien's \"Heist\""));
+        Community::mnuUpld_Click(tc->ctx(), *cat, main.edited);
         QCOMPARE(progress.shown, QStringList{QStringLiteral("Uploading O'Brien's \"Heist\"... 0..10")});
         QCOMPARE(progress.updates.last(), 10); // closed in either case
         const int web = cat->scalar(QStringLiteral("SELECT web FROM Movies")).toInt();
         if (serverRunning) {
             QCOMPARE(progress.updates, (QList<int>{2, 3, 6, 8, 10}));
             QCOMPARE(web, 1);
-            QCOMPARE(admin->scalar(QStringLiteral("SELECT Title FROM Movies")).toString(), main.title);
+            QCOMPARE(admin->scalar(QStringLiteral("SELECT Title FROM Movies")).toString(), main.title());
             QCOMPARE(tc->prompts.messages(),
-                     QStringList{main.title + QStringLiteral(" has been uploaded!\rThank you for supporting the Cinelog community!")});
+                     QStringList{main.title() + QStringLiteral(" has been uploaded!\rThank you for supporting the Cinelog community!")});
             QVERIFY(tc->logLines().isEmpty());
         } else {
             QCOMPARE(web, 0);
@@ -271,9 +253,9 @@ private slots:
         CommunityConnection holder(CommunityTestServer::connection(Db, QStringLiteral("tiny2")));
         useServer(CommunityTestServer::connection(Db, QStringLiteral("tiny2")));
         FakeMainWindow main(*cat);
-        main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
-        main.title = QStringLiteral("Alien");
-        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        main.setMovie(localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0));
+        main.setTitle(QStringLiteral("Alien"));
+        Community::mnuUpld_Click(tc->ctx(), *cat, main.edited);
         Community::showUploadMovies(tc->ctx(), *cat, nullptr);
         QTest::mouseClick(child<QPushButton>(topLevel<frmUploadMovies>("frmUploadMovies"), "cmdUpload"), Qt::LeftButton);
         const QString busy = QStringLiteral("The community server is busy, try later.");
@@ -316,9 +298,9 @@ private slots:
 
     void theOptionsCaFileIsUsedAndAWrongOneIsNamed()
     {
-        Community::registerCommunityOptions();
         useServer(CommunityTestServer::connectionWithoutCa(Db));
         auto *dlg = new frmOptions(tc->ctx());
+        Community::addCommunityOptions(*dlg);
         auto *ca = child<QLineEdit>(dlg, "txtCommunityCAFile");
         QVERIFY(ca->text().isEmpty());
         tc->prompts.answerText(CommunityTestServer::otherCaFile());
@@ -328,10 +310,10 @@ private slots:
         QCOMPARE(CommunitySettings::caFile(tc->ctx()), CommunityTestServer::otherCaFile());
 
         FakeMainWindow main(*cat);
-        main.movieId = localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0);
-        main.title = QStringLiteral("Alien");
+        main.setMovie(localMovie(QStringLiteral("Alien"), QStringLiteral("1979"), 0));
+        main.setTitle(QStringLiteral("Alien"));
         // A CA that did not sign the server's certificate: refused, and the message says where to look.
-        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        Community::mnuUpld_Click(tc->ctx(), *cat, main.edited);
         QCOMPARE(tc->logLines().size(), 1);
         QVERIFY2(tc->logLines().first().contains(QStringLiteral("its certificate could not be verified against the CA file")),
                  qPrintable(tc->logLines().first()));
@@ -341,7 +323,7 @@ private slots:
         // The right one: the same command goes through.
         CommunitySettings::setCaFile(tc->ctx(), CommunityTestServer::caFile());
         tc->prompts.clear();
-        Community::mnuUpld_Click(tc->ctx(), *cat, main);
+        Community::mnuUpld_Click(tc->ctx(), *cat, main.edited);
         QCOMPARE(tc->logLines().size(), 1);
         QCOMPARE(cat->scalar(QStringLiteral("SELECT web FROM Movies")).toInt(), 1);
         QCOMPARE(tc->prompts.titles(), QStringList{QStringLiteral("All Done")});
@@ -349,10 +331,9 @@ private slots:
 
     void optionsDialogEditsTheConnection()
     {
-        Community::registerCommunityOptions();
-        Community::registerCommunityOptions(); // a second call adds no second row
         useServer(QStringLiteral("DRIVER=x;SERVER=old"));
         auto *dlg = new frmOptions(tc->ctx());
+        Community::addCommunityOptions(*dlg); // one row
         const auto edits = dlg->findChildren<QLineEdit *>(QStringLiteral("txtCommunityConnection"));
         QCOMPARE(edits.size(), 1);
         QCOMPARE(edits.first()->text(), QStringLiteral("DRIVER=x;SERVER=old"));

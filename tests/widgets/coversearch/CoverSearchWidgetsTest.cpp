@@ -6,7 +6,7 @@
 #include "CoverPictures.h"
 #include "TestCatalogue.h"
 #include "LocalHttpServer.h"
-#include "MainWindowLink.h"
+#include "RecordingMainWindow.h"
 #include "WidgetTestSupport.h"
 #include "WindowUtil.h"
 #include "clsToolTip.h"
@@ -37,30 +37,7 @@ using Reply = LocalHttpServer::Reply;
 
 namespace {
 
-class FakeMainWindow : public MainWindowLink
-{
-public:
-    void ListMovies(const QString &) override {}
-    void GetGenres() override {}
-    void GetDirectors() override {}
-    void GetActors() override {}
-    void GetRatings() override {}
-    void GetFormats() override {}
-    void GetMediums() override {}
-    void CheckSaved() override {}
-    void ShowMovieData() override {}
-    void showMovie(int) override {}
-    void reloadCover() override { ++coverReloads; }
-    int CurrentMovieID() const override { return movieId; }
-    bool IsNewMovie() const override { return false; }
-    bool IsSaved() const override { return true; }
-    QString currentTitle() const override { return title; }
-    QWidget *widget() override { return nullptr; }
-
-    int movieId = 0;
-    QString title;
-    int coverReloads = 0;
-};
+using FakeMainWindow = RecordingMainWindow;
 
 QByteArray png(int width, int height, QColor colour = Qt::darkRed)
 {
@@ -129,8 +106,8 @@ class CoverSearchWidgetsTest : public QObject
     }
     frmCoverSearch *search(const QString &title)
     {
-        main.title = title;
-        window = showCoverSearch(t->ctx(), *cat, main, pluginFolders(), title, nullptr);
+        main.setTitle(title);
+        window = showCoverSearch(t->ctx(), *cat, main.edited, main.events, pluginFolders(), title, nullptr);
         return window;
     }
     QStringList searchRequests(const char *key) const
@@ -154,10 +131,10 @@ class CoverSearchWidgetsTest : public QObject
         QString path = t->path(QStringLiteral("covers.cnlg"));
         QVERIFY(createCatalogue(path));
         QVERIFY(cat->open(path).opened());
-        main.movieId = cat->exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
+        main.edited.setId(cat->exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy) VALUES (?, ?)"),
                                  {QStringLiteral("Alien"), QStringLiteral("Alien")})
                            .lastInsertId()
-                           .toInt();
+                           .toInt());
     }
     static bool controlsEnabled(frmCoverSearch *w)
     {
@@ -177,7 +154,7 @@ private slots:
         t = std::make_unique<WidgetTestContext>();
         // Only the tests that store a cover open the catalogue.
         cat = std::make_unique<Catalogue>();
-        main = FakeMainWindow();
+        main.reset();
         server = std::make_unique<LocalHttpServer>();
         QVERIFY(server->isListening());
         t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("BaseAddress"), server->baseUrl().toString());
@@ -330,8 +307,8 @@ private slots:
                     QTest::mouseClick(w->progressWindow()->cmdCancel, Qt::LeftButton);
             });
         });
-        main.title = QStringLiteral("Alien");
-        window = new frmCoverSearch(t->ctx(), *cat, main, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
+        main.setTitle(QStringLiteral("Alien"));
+        window = new frmCoverSearch(t->ctx(), *cat, main.edited, main.events, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
         window->show();
         window->Query(QStringLiteral("Alien"), Coverfetch::DefaultLocaleURL, QStringLiteral("DVD"), 25);
         QVERIFY(wasBusy);
@@ -355,7 +332,7 @@ private slots:
             if (r.query.queryItemValue(QStringLiteral("ItemPage")) != QLatin1String("2"))
                 return;
             QTimer::singleShot(20, this, [&] {
-                reopened = showCoverSearch(t->ctx(), *cat, main, pluginFolders(), QStringLiteral("Aliens"), nullptr);
+                reopened = showCoverSearch(t->ctx(), *cat, main.edited, main.events, pluginFolders(), QStringLiteral("Aliens"), nullptr);
                 if (reopened)
                     QTest::mouseClick(reopened->progressWindow()->cmdCancel, Qt::LeftButton);
             });
@@ -371,8 +348,8 @@ private slots:
         serveSearch(QStringLiteral("Alien"), QStringLiteral("itemsearch-gaps.xml"));
         servePicture(QStringLiteral("/images/S/B0001ALIEN.png"), png(53, 75));
         server->addRoute(QStringLiteral("/images/S/B0004ALIEN.png"), Reply::never());
-        main.title = QStringLiteral("Alien");
-        window = new frmCoverSearch(t->ctx(), *cat, main, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
+        main.setTitle(QStringLiteral("Alien"));
+        window = new frmCoverSearch(t->ctx(), *cat, main.edited, main.events, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
         connect(window, &frmCoverSearch::thumbnailAdded, this, [this] {
             QTimer::singleShot(20, this, [this] { QTest::mouseClick(window->progressWindow()->cmdCancel, Qt::LeftButton); });
         });
@@ -403,18 +380,18 @@ private slots:
         if (largePictureServed)
             servePicture(QStringLiteral("/images/L/B0004ALIEN.png"), large);
         const QByteArray before = QByteArray("old cover");
-        CoverPictures(*cat, t->ctx()).savePictureBytes(main.movieId, before);
+        CoverPictures(*cat, t->ctx()).savePictureBytes(main.movieId(), before);
         frmCoverSearch *w = search(QStringLiteral("Alien"));
         QVERIFY(w);
-        main.title = QStringLiteral("Tom & Jerry: The Movie");
+        main.setTitle(QStringLiteral("Tom & Jerry: The Movie"));
         QCOMPARE(w->keys().size(), 2);
         if (!selectKey.isEmpty())
             select(w, selectKey);
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
 
         QVERIFY(!w->isVisible());
-        QCOMPARE(CoverPictures(*cat, t->ctx()).coverBytes(main.movieId), stored ? large : before);
-        QCOMPARE(main.coverReloads, stored ? 1 : 0);
+        QCOMPARE(CoverPictures(*cat, t->ctx()).coverBytes(main.movieId()), stored ? large : before);
+        QCOMPARE(main.count(QStringLiteral("reloadCover")), stored ? 1 : 0);
         QCOMPARE(picturePaths().contains(QStringLiteral("/images/L/B0004ALIEN.png")), !selectKey.isEmpty());
         if (selectKey.isEmpty() || stored) {
             QVERIFY(t->prompts.shown().isEmpty());
@@ -459,8 +436,8 @@ private slots:
         select(w, QStringLiteral("Result #3"));
         QTest::mouseClick(w->cmdSave, Qt::LeftButton);
         QVERIFY(!w->isVisible());
-        QCOMPARE(CoverPictures(*cat, t->ctx()).coverBytes(main.movieId), large);
-        QCOMPARE(main.coverReloads, 1);
+        QCOMPARE(CoverPictures(*cat, t->ctx()).coverBytes(main.movieId()), large);
+        QCOMPARE(main.count(QStringLiteral("reloadCover")), 1);
         QVERIFY(t->prompts.shown().isEmpty());
     }
 
@@ -485,10 +462,10 @@ private slots:
 
     void optionsOfferTheCoverSourceAndTheKey()
     {
-        registerCoverSearchOptions();
         t->ctx().WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey"), QStringLiteral("old-key"));
         {
             frmOptions dlg(t->ctx());
+            addCoverSearchOptions(dlg);
             auto *source = dlg.findChild<QComboBox *>(QStringLiteral("cboCoverSource"));
             auto *key = dlg.findChild<QLineEdit *>(QStringLiteral("txtTMDbKey"));
             QVERIFY(source && key);
@@ -506,6 +483,7 @@ private slots:
 
         // Reopened, the dialog shows what was stored; Cancel keeps it.
         frmOptions again(t->ctx());
+        addCoverSearchOptions(again);
         auto *source = again.findChild<QComboBox *>(QStringLiteral("cboCoverSource"));
         QCOMPARE(source->currentData().toInt(), int(CoverSource::Tmdb));
         source->setCurrentIndex(source->findData(int(CoverSource::CoverfetchCore)));
@@ -543,8 +521,8 @@ private slots:
     {
         QFETCH(bool, answered);
         serveAlien();
-        main.title = QStringLiteral("Alien");
-        window = new frmCoverSearch(t->ctx(), *cat, main, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
+        main.setTitle(QStringLiteral("Alien"));
+        window = new frmCoverSearch(t->ctx(), *cat, main.edited, main.events, *Coverfetch::findCoverfetchCore(pluginFolders().first()), nullptr);
         window->show();
         if (answered)
             t->prompts.answerText(QStringLiteral("Alien"));
@@ -564,7 +542,7 @@ private slots:
         auto *factory = Coverfetch::findCoverfetchCore(pluginFolders().first());
         QVERIFY(factory);
         {
-            frmCoverSearch first(t->ctx(), *cat, main, *factory, nullptr);
+            frmCoverSearch first(t->ctx(), *cat, main.edited, main.events, *factory, nullptr);
             first.show();
             first.resize(100, 100);
             QCOMPARE(first.size(), QSize(twipsToPixels(6150), twipsToPixels(4575)));
@@ -572,7 +550,7 @@ private slots:
             first.close();
         }
         QCOMPARE(t->ctx().ReadINI(QStringLiteral("frmCoverSearch"), QStringLiteral("Height")), QString::number(pixelsToTwips(480)));
-        frmCoverSearch again(t->ctx(), *cat, other, *factory, nullptr);
+        frmCoverSearch again(t->ctx(), *cat, other.edited, other.events, *factory, nullptr);
         QCOMPARE(again.size(), QSize(640, 480));
 
         auto *about = again.findChild<QAction *>(QStringLiteral("mnuAbout"));
@@ -587,7 +565,7 @@ private slots:
     void missingPluginIsExplained()
     {
         QTemporaryDir empty;
-        window = showCoverSearch(t->ctx(), *cat, main, {empty.path()}, QStringLiteral("Alien"), nullptr);
+        window = showCoverSearch(t->ctx(), *cat, main.edited, main.events, {empty.path()}, QStringLiteral("Alien"), nullptr);
         QVERIFY(!window);
         QCOMPARE(t->prompts.shown().size(), 1);
         QCOMPARE(t->prompts.shown().first().icon, Prompts::Icon::Critical);

@@ -70,7 +70,7 @@ private:
     frmExcel *openOnFile(const QString &path)
     {
         t->prompts.answerText(path);
-        return showImportWindow(t->ctx(), *main, link, nullptr);
+        return showImportWindow(t->ctx(), *main, link.events, nullptr);
     }
 
     // A CSV workbook the test writes.
@@ -107,7 +107,7 @@ private slots:
     void cancellingTheWorkbookDialogShowsNothing()
     {
         t->prompts.answerCancel();
-        QCOMPARE(showImportWindow(t->ctx(), *main, link, nullptr), nullptr);
+        QCOMPARE(showImportWindow(t->ctx(), *main, link.events, nullptr), nullptr);
         QVERIFY(!QApplication::activeWindow() && findWindow() == nullptr);
         QCOMPARE(t->prompts.shown().size(), 1);
         const auto &dialog = t->prompts.shown().first();
@@ -348,7 +348,7 @@ private slots:
     void damagedWorkbookIsLoggedAndNotShown()
     {
         t->prompts.answerText(data("truncated.xlsx"));
-        QCOMPARE(showImportWindow(t->ctx(), *main, link, nullptr), nullptr);
+        QCOMPARE(showImportWindow(t->ctx(), *main, link.events, nullptr), nullptr);
         QVERIFY(findWindow() == nullptr);
         QCOMPARE(t->prompts.messages().size(), 1);
         QVERIFY(t->prompts.messages().first().contains(QStringLiteral("truncated.xlsx")));

@@ -12,15 +12,18 @@
 class FakeMainWindow : public RecordingMainWindow
 {
 public:
-    void ListMovies(const QString &message) override
+    FakeMainWindow()
     {
-        RecordingMainWindow::ListMovies(message);
-        listMovies << message;
+        auto refresh = [this](const QString &message) { listMovies << message; };
+        QObject::connect(&events, &CatalogueEvents::moviesChanged, refresh);
+        QObject::connect(&events, &CatalogueEvents::loansChanged, refresh);
+        QObject::connect(&edited, &EditedMovie::saveOfferRequested, [this] { ++checkSaved; });
     }
-    void CheckSaved() override
+    void reset()
     {
-        RecordingMainWindow::CheckSaved();
-        ++checkSaved;
+        RecordingMainWindow::reset();
+        listMovies.clear();
+        checkSaved = 0;
     }
 
     QStringList listMovies;

@@ -46,7 +46,7 @@ private slots:
     {
         t = std::make_unique<WidgetTestContext>();
         cat = openTempCatalogue(t->ctx(), t->folder());
-        main = FakeMainWindow();
+        main.reset();
     }
     void cleanup()
     {
@@ -73,7 +73,7 @@ private slots:
             refreshesWhileOpen = main.listMovies;
             QTest::mouseClick(dialog->cmdLoan, Qt::LeftButton);
         });
-        QVERIFY(lendMovie(t->ctx(), *cat, main, abyss, QStringLiteral("The Abyss"), QString(), nullptr));
+        QVERIFY(lendMovie(t->ctx(), *cat, main.events, abyss, QStringLiteral("The Abyss"), QString(), nullptr));
         QVERIFY(refreshesWhileOpen.isEmpty());
         QCOMPARE(main.listMovies, QStringList{QStringLiteral("Updating the Movie List...")});
         QCOMPARE(Loans::openBorrowers(*cat, abyss), QStringList{QStringLiteral("Ann O'Neil")});
@@ -94,7 +94,7 @@ private slots:
             QVERIFY(dialog->isVisible()); // stays open for a correction
             QTest::mouseClick(dialog->cmdClose, Qt::LeftButton);
         });
-        QVERIFY(!lendMovie(t->ctx(), *cat, main, abyss, QStringLiteral("The Abyss"), QStringLiteral("Kim"), nullptr));
+        QVERIFY(!lendMovie(t->ctx(), *cat, main.events, abyss, QStringLiteral("The Abyss"), QStringLiteral("Kim"), nullptr));
         QVERIFY(main.listMovies.isEmpty());
         QCOMPARE(cat->scalar(QStringLiteral("SELECT COUNT(*) FROM LoanOut")).toInt(), 0);
         QVERIFY(t->logLines().isEmpty());
@@ -109,7 +109,7 @@ private slots:
         const int c = Loans::recordLoan(*cat, ran, QStringLiteral("Ran"), QStringLiteral("Pat O'Brien"), QDate(2024, 1, 1));
         Loans::setReturned(*cat, c, QDate(2024, 2, 1));
 
-        auto *w = new frmLoans(t->ctx(), *cat, main);
+        auto *w = new frmLoans(t->ctx(), *cat, main.events);
         w->show();
         QCOMPARE(w->cmbShow->currentText(), QStringLiteral("All Loaned Movies"));
         QCOMPARE(column(w->lvLoans, 0).size(), 3);
@@ -166,7 +166,7 @@ private slots:
 
         // The window comes back with the filter it was closed with; closing it unchanged refreshes nothing.
         main.listMovies.clear();
-        frmLoans again(t->ctx(), *cat, main);
+        frmLoans again(t->ctx(), *cat, main.events);
         QCOMPARE(again.cmbShow->currentText(), QStringLiteral("Returned Movies"));
         QCOMPARE(column(again.lvLoans, 0), QStringList{QString::number(c)});
         again.close();
@@ -178,18 +178,21 @@ private slots:
     {
         const int heat = addMovie(*cat, QStringLiteral("Heat"));
         Loans::recordLoan(*cat, heat, QStringLiteral("Heat"), QStringLiteral("Ann"), QDate(2025, 11, 20));
-        QList<LoansPrintRequest> printed;
-        setLoansPrintHook([&](const LoansPrintRequest &r) { printed << r; });
-        frmLoans w(t->ctx(), *cat, main);
+        QList<report::LoansReportParams> printed;
+        frmLoans w(t->ctx(), *cat, main.events);
+        connect(&w, &frmLoans::printRequested, this, [&](const report::LoansReportParams &r) { printed << r; });
         w.ckUsers->click();
         w.cmbUsers->setCurrentText(QStringLiteral("Ann"));
         QVERIFY(w.cmdPrint->isEnabled());
         w.cmdPrint->click();
-        setLoansPrintHook({});
         QCOMPARE(printed.size(), 1);
         QCOMPARE(printed[0].rows.size(), 1);
-        QVERIFY(printed[0].borrowerFilterOn);
-        QCOMPARE(printed[0].borrower, QStringLiteral("Ann"));
+        QVERIFY(printed[0].showLoansForUser);
+        QCOMPARE(printed[0].userName, QStringLiteral("Ann"));
+        QCOMPARE(printed[0].rows[0].movieName, QStringLiteral("Heat"));
+        QCOMPARE(printed[0].rows[0].loanedTo, QStringLiteral("Ann"));
+        QCOMPARE(printed[0].rows[0].dateLoaned, QLocale().toString(QDate(2025, 11, 20), QLocale::ShortFormat));
+        QVERIFY(printed[0].rows[0].dateReturned.isEmpty());
     }
 
     void addToUserListProposesTheNameAndCancelAddsNothing()
@@ -222,7 +225,7 @@ private slots:
     void userListsShowDeleteAndLend()
     {
         {
-            frmUserList empty(t->ctx(), *cat, main);
+            frmUserList empty(t->ctx(), *cat, main.events);
             empty.Form_Load();
             QCOMPARE(t->prompts.messages(), QStringList{QStringLiteral("There are no user lists saved.")});
             QCOMPARE(t->prompts.titles(), QStringList{QStringLiteral("No Lists")});
@@ -236,7 +239,7 @@ private slots:
         UserLists::addEntry(*cat, heat, QStringLiteral("Heat"), QStringLiteral("tester"), QStringLiteral("Kim O'Hara"));
         UserLists::addEntry(*cat, ran, QStringLiteral("Ran"), QStringLiteral("tester"), QStringLiteral("Bob"));
 
-        frmUserList w(t->ctx(), *cat, main);
+        frmUserList w(t->ctx(), *cat, main.events);
         w.Form_Load();
         QVERIFY(t->prompts.messages().isEmpty());
         w.cmbUserList->setCurrentText(QStringLiteral("Kim O'Hara"));

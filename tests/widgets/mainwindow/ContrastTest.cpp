@@ -5,6 +5,7 @@
 #include "MovieListModel.h"
 #include "StarRating.h"
 #include "WidgetTestSupport.h"
+#include "MovieEditor.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -97,7 +98,7 @@ void ContrastTest::loanedRowsStarsAndPlaceholder()
     QVERIFY(loaned.hslSaturation() > 200);
 
     // Stars as painted: a rated star's middle, and an unrated star's outline, against the window.
-    StarRating *stars = w.flash1;
+    StarRating *stars = w.editor()->flash1;
     const QColor behind = stars->palette().color(QPalette::Window);
     for (int rating : {7, 0}) {
         stars->setRating(rating);
@@ -115,13 +116,13 @@ void ContrastTest::loanedRowsStarsAndPlaceholder()
 
     // The cover placeholder's hint, on a movie that can take a cover.
     w.lvMovies->setCurrentIndex(model->index(0, 0));
-    QVERIFY(w.imgCover->isEnabled());
-    const QColor hint = w.lblDoubleClick->palette().color(QPalette::Active, w.lblDoubleClick->foregroundRole());
-    const QColor box = w.imgCover->palette().color(QPalette::Active, w.imgCover->backgroundRole());
+    QVERIFY(w.editor()->imgCover->isEnabled());
+    const QColor hint = w.editor()->lblDoubleClick->palette().color(QPalette::Active, w.editor()->lblDoubleClick->foregroundRole());
+    const QColor box = w.editor()->imgCover->palette().color(QPalette::Active, w.editor()->imgCover->backgroundRole());
     QVERIFY2(Contrast::ratio(hint, box) >= 4.5, qPrintable(hint.name() + QLatin1Char('/') + box.name()));
-    const QImage cover = w.imgCover->grab().toImage();
+    const QImage cover = w.editor()->imgCover->grab().toImage();
     const QColor corner = cover.pixelColor(cover.width() / 2, int(8 * cover.devicePixelRatio()));
-    QVERIFY2(bestContrast(cover, w.lblDoubleClick->geometry().adjusted(0, 0, 0, 0).translated(0, 0), corner) >= 4.5,
+    QVERIFY2(bestContrast(cover, w.editor()->lblDoubleClick->geometry().adjusted(0, 0, 0, 0).translated(0, 0), corner) >= 4.5,
              qPrintable(corner.name()));
 }
 

@@ -52,7 +52,7 @@ class frmSearchTest : public QObject
             return nullptr;
         if (filled)
             SearchFixture::fill(s->cat);
-        s->w = std::make_unique<frmSearch>(s->t.ctx(), s->cat, s->main);
+        s->w = std::make_unique<frmSearch>(s->t.ctx(), s->cat, s->main.edited, s->main.events);
         s->w->Form_Load();
         s->w->show();
         return s;
@@ -260,10 +260,16 @@ private slots:
         frmSearch &w = *s->w;
         QVERIFY(!w.mnuLoanOut->isEnabled());
         QStringList got;
-        w.setLoanOutHandler([&](int id, const QString &title) { got << QStringLiteral("loan %1 %2").arg(id).arg(title); });
-        w.setAddToListHandler([&](int id, const QString &title) { got << QStringLiteral("list %1 %2").arg(id).arg(title); });
+        connect(&w, &frmSearch::loanOutRequested, this,
+                [&](int id, const QString &title) { got << QStringLiteral("loan %1 %2").arg(id).arg(title); });
+        connect(&w, &frmSearch::addToListRequested, this,
+                [&](int id, const QString &title) { got << QStringLiteral("list %1 %2").arg(id).arg(title); });
         int printed = 0;
-        w.setPrintHandler([&](frmSearch &) { ++printed; });
+        report::MovieDetailsSearchParams params;
+        connect(&w, &frmSearch::printRequested, this, [&](const report::MovieDetailsSearchParams &p) {
+            ++printed;
+            params = p;
+        });
         QVERIFY(!w.cmdPrint->isEnabled());
         searchTitle(w, QStringLiteral("Ocean"));
         QVERIFY(w.cmdPrint->isEnabled());
@@ -273,6 +279,11 @@ private slots:
         QTest::mouseClick(w.cmdPrint, Qt::LeftButton);
         QCOMPARE(got, QStringList({QStringLiteral("loan 4 Ocean's Eleven"), QStringLiteral("list 4 Ocean's Eleven")}));
         QCOMPARE(printed, 1);
+        // The report gets the movies listed and the criteria as the window shows them.
+        QCOMPARE(params.movieIds, QList<int>{4});
+        QVERIFY(params.criteria.title.checked);
+        QCOMPARE(params.criteria.title.text, QStringLiteral("Ocean"));
+        QVERIFY(!params.criteria.director.checked);
         // The main list is refreshed after a loan so it shows it.
         QCOMPARE(s->main.calls, QStringList({QStringLiteral("ListMovies Updating the Movie List...")}));
     }
@@ -314,7 +325,7 @@ private slots:
         QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("2")).toInt(), pixelsToTwips(321));
         QVERIFY(!ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("13")).isEmpty());
 
-        frmSearch again(ctx, s->cat, s->main);
+        frmSearch again(ctx, s->cat, s->main.edited, s->main.events);
         again.Form_Load();
         QCOMPARE(again.size(), QSize(wide, high));
         QVERIFY(qAbs(again.lvMovies->header()->sectionSize(1) - 321) <= 1);
@@ -322,7 +333,7 @@ private slots:
         // A missing width opens the window at its larger default, never below the minimum.
         ctx.WriteINI(QStringLiteral("SearchList"), QStringLiteral("Width"), QString());
         ctx.WriteINI(QStringLiteral("SearchList"), QStringLiteral("Height"), QStringLiteral("100"));
-        frmSearch third(ctx, s->cat, s->main);
+        frmSearch third(ctx, s->cat, s->main.edited, s->main.events);
         third.Form_Load();
         QCOMPARE(third.width(), twipsToPixels(11115));
         QVERIFY(third.height() >= twipsToPixels(frmSearch::MinHeightTwips));
@@ -339,7 +350,7 @@ private slots:
         const QByteArray before = ini.readAll();
         ini.close();
         {
-            frmSearch w(ctx, s->cat, s->main);
+            frmSearch w(ctx, s->cat, s->main.edited, s->main.events);
             w.Form_Load();
             w.show();
             w.close();
@@ -350,7 +361,7 @@ private slots:
         QCOMPARE(ctx.ReadINI(QStringLiteral("SearchList"), QStringLiteral("1")), QStringLiteral("500"));
 
         // A column the user widened is written; the others keep their numbers.
-        frmSearch w(ctx, s->cat, s->main);
+        frmSearch w(ctx, s->cat, s->main.edited, s->main.events);
         w.Form_Load();
         w.show();
         w.lvMovies->header()->resizeSection(0, w.lvMovies->header()->sectionSize(0) + 40);

@@ -6,6 +6,8 @@
 #include "SingleInstance.h"
 #include "StatusReport.h"
 #include "WidgetTestSupport.h"
+#include "CatalogueEvents.h"
+#include "MovieEditor.h"
 #include "frmMain.h"
 #include "frmProgBar.h"
 
@@ -38,6 +40,7 @@ struct App {
     Catalogue catalogue;
     CatalogueSession session{t.ctx(), catalogue};
     ProgressWindow progress{t.ctx()};
+    CatalogueEvents events;
     frmMain w{t.ctx(), session};
     QTemporaryDir socketDir;
     SingleInstance instance{socketDir.filePath(QStringLiteral("s"))};
@@ -46,7 +49,7 @@ struct App {
     {
         t.ctx().setProgress(&progress);
         progress.setMainWindow(&w);
-        wireMainWindow(t.ctx(), catalogue, w);
+        wireMainWindow(t.ctx(), catalogue, events, w);
         w.Form_Load(false);
         w.show();
         wireOpenRequests(instance, catalogue, w, progress, false);
@@ -168,9 +171,9 @@ void OpenRequestsTest::changedMovieIsOfferedForSavingFirst()
     const QString second = app.catalogueWith(QStringLiteral("second.cnlg"), {QStringLiteral("Heat"), QStringLiteral("Ran")});
     app.deliver(first);
     app.w.lvMovies->setCurrentIndex(app.w.movieModel()->index(0, 0));
-    QCOMPARE(app.w.txtTitle->text(), QStringLiteral("Brazil"));
-    app.w.txtTitle->setFocus();
-    QTest::keyClicks(app.w.txtTitle, QStringLiteral(" II"));
+    QCOMPARE(app.w.editor()->txtTitle->text(), QStringLiteral("Brazil"));
+    app.w.editor()->txtTitle->setFocus();
+    QTest::keyClicks(app.w.editor()->txtTitle, QStringLiteral(" II"));
     QVERIFY(!app.w.IsSaved());
 
     app.t.prompts.answerYes();

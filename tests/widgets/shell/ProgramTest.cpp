@@ -1,6 +1,7 @@
 #include "Program.h"
 #include "TestCatalogue.h"
 #include "TestContext.h"
+#include "MovieEditor.h"
 #include "MovieListModel.h"
 #include "WidgetTestSupport.h"
 #include "frmOptions.h"
@@ -78,8 +79,8 @@ private:
     }
     static void typeTitle(Program &p, const QString &text)
     {
-        p.mainWindow.txtTitle->selectAll();
-        QTest::keyClicks(p.mainWindow.txtTitle, text);
+        p.mainWindow.editor()->txtTitle->selectAll();
+        QTest::keyClicks(p.mainWindow.editor()->txtTitle, text);
     }
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
@@ -170,7 +171,7 @@ void ProgramTest::editsAfterRefreshAreSavedToTheShownMovie()
     auto p = start();
     QVERIFY(!openCatalogue(*p, {QStringLiteral("Brazil"), QStringLiteral("Heat")}).isEmpty());
     select(*p, QStringLiteral("Heat"));
-    QCOMPARE(p->mainWindow.txtTitle->text(), QStringLiteral("Heat"));
+    QCOMPARE(p->mainWindow.editor()->txtTitle->text(), QStringLiteral("Heat"));
 
     p->mainWindow.action(QStringLiteral("Refresh"))->trigger();
     QCOMPARE(p->mainWindow.CurrentMovieID(), 2);
@@ -236,14 +237,14 @@ void ProgramTest::clickingTheShownMovieOffersToSaveAndReloadsIt()
     m_prompts.answerNo();
     clickRow(1);
     QCOMPARE(m_prompts.shown().last().text, QStringLiteral("Do you want to save the current movie"));
-    QCOMPARE(w.txtTitle->text(), QStringLiteral("Brazil"));
+    QCOMPARE(w.editor()->txtTitle->text(), QStringLiteral("Brazil"));
 
     // Yes: saved, and shown as stored.
     typeTitle(*p, QStringLiteral("Brazil (1985)"));
     m_prompts.answerYes();
     clickRow(1);
     QCOMPARE(titles(*p).first(), QStringLiteral("Brazil (1985)"));
-    QCOMPARE(w.txtTitle->text(), QStringLiteral("Brazil (1985)"));
+    QCOMPARE(w.editor()->txtTitle->text(), QStringLiteral("Brazil (1985)"));
     QCOMPARE(w.CurrentMovieID(), 1);
 
     // A plain click on it asks nothing.

@@ -143,27 +143,25 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
     QObject::connect(&w, &frmMain::closing, episodes, &frmEpisodes::Form_Unload);
 
     wireExportAndBackups(ctx, catalogue, w);
-    wireMovieDetails(ctx, catalogue, w);
+    wireMovieDetails(ctx, catalogue, events, w);
 }
 
-void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, frmMain &w)
+void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)
 {
-    registerMovieDetailsOptions();
-    auto *commands = new MovieDetailsCommands(ctx, catalogue, w, pluginFolders(), &w);
+    QObject::connect(&w, &frmMain::optionsOpened, &w, [](frmOptions *dialog) { addMovieDetailsOptions(*dialog); });
+    auto *commands = new MovieDetailsCommands(ctx, catalogue, w.editor()->edited(), events, pluginFolders(), &w);
     commands->setObjectName(QStringLiteral("MovieDetailsCommands"));
-    auto listed = [&w] {
+    commands->setListedMovies([&w] {
         QList<int> ids;
         if (const MovieListModel *model = w.movieModel())
             for (int row = 0; row < model->rowCount(); ++row)
                 ids << model->movieId(row);
         return ids;
-    };
-    commands->setListedMovies(listed);
+    });
     commands->setSelectedMovies([&w] {
         QList<int> ids;
-        const auto *list = w.findChild<QAbstractItemView *>(QStringLiteral("lvMovies"));
-        if (const MovieListModel *model = w.movieModel(); list && model && list->selectionModel())
-            for (const QModelIndex &index : list->selectionModel()->selectedRows())
+        if (const MovieListModel *model = w.movieModel(); model && w.lvMovies->selectionModel())
+            for (const QModelIndex &index : w.lvMovies->selectionModel()->selectedRows())
                 ids << model->movieId(index.row());
         return ids;
     });
@@ -171,18 +169,13 @@ void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, frmMain &w)
     // one movie; the new-movie shortcut works anywhere in the main window.
     QAction *fill = commands->mnuGetMovieDetails;
     fill->setIcon(w.style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    if (auto *web = w.findChild<QMenu *>(QStringLiteral("mnuWebSearch"))) {
-        QAction *first = web->actions().value(0);
-        web->insertActions(first, {fill, commands->mnuNewMovieFromTmdb, commands->mnuFillDetails});
-        if (first)
-            web->insertSeparator(first);
-    }
-    if (auto *popup = w.findChild<QMenu *>(QStringLiteral("mnuHidden")))
-        popup->insertAction(popup->actions().value(0), fill);
-    if (auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("tb1"))) {
-        toolbar->addSeparator();
-        toolbar->addAction(fill);
-    }
+    QAction *firstWeb = w.mnuWebSearch->actions().value(0);
+    w.mnuWebSearch->insertActions(firstWeb, {fill, commands->mnuNewMovieFromTmdb, commands->mnuFillDetails});
+    if (firstWeb)
+        w.mnuWebSearch->insertSeparator(firstWeb);
+    w.mnuHidden->insertAction(w.mnuHidden->actions().value(0), fill);
+    w.tb1->addSeparator();
+    w.tb1->addAction(fill);
     w.addAction(commands->mnuNewMovieFromTmdb);
 }
 

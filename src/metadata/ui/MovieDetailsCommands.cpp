@@ -2,7 +2,8 @@
 
 #include "AppContext.h"
 #include "Catalogue.h"
-#include "MainWindowLink.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 #include "frmMovieFill.h"
 #include "frmMovieResults.h"
 #include "frmResolveMovies.h"
@@ -42,12 +43,14 @@ private:
 
 } // namespace
 
-MovieDetailsCommands::MovieDetailsCommands(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow,
-                                           QStringList pluginFolders, QObject *parent)
-    : QObject(parent)
+MovieDetailsCommands::MovieDetailsCommands(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                                           QStringList pluginFolders, QWidget *window)
+    : QObject(window)
     , m_ctx(ctx)
     , m_cat(catalogue)
-    , m_main(mainWindow)
+    , m_edited(edited)
+    , m_events(events)
+    , m_window(window)
     , m_pluginFolders(std::move(pluginFolders))
 {
     mnuGetMovieDetails = new QAction(tr("Get Movie &Details..."), this);
@@ -98,14 +101,12 @@ std::unique_ptr<MovieInfoSource> MovieDetailsCommands::openSource()
 
 void MovieDetailsCommands::refresh(int movieId)
 {
-    m_main.ListMovies(tr("Refreshing Movie List..."));
-    m_main.GetGenres();
-    m_main.GetDirectors();
-    m_main.GetActors();
-    m_main.GetRatings();
-    if (movieId != 0)
-        m_main.showMovie(movieId);
-    emit catalogueChanged(movieId);
+    emit m_events.moviesChanged(tr("Updating the Movie List..."));
+    emit m_events.namesChanged(CatalogueEvents::Genres | CatalogueEvents::Directors | CatalogueEvents::Actors);
+    if (movieId != 0) {
+        emit m_events.coverChanged(movieId);
+        m_edited.show(movieId);
+    }
 }
 
 int MovieDetailsCommands::fillFromResult(int movieId, const QString &sourceId, bool askFields)
@@ -123,7 +124,7 @@ int MovieDetailsCommands::fillFromResult(int movieId, const QString &sourceId, b
     const MovieDetails::Plan plan = MovieDetails::plan(details, current, settings);
     QSet<MovieDetails::Field> chosen = plan.defaultChoice();
     if (askFields) {
-        frmMovieFill dialog(m_ctx, plan, current.title, source.name(), m_main.widget());
+        frmMovieFill dialog(m_ctx, plan, current.title, source.name(), m_window);
         if (run(dialog) != QDialog::Accepted)
             return 0;
         chosen = dialog.chosen();
@@ -148,10 +149,10 @@ int MovieDetailsCommands::fillFromResult(int movieId, const QString &sourceId, b
 
 void MovieDetailsCommands::getMovieDetails()
 {
-    m_main.CheckSaved();
-    const int movieId = m_main.IsNewMovie() ? 0 : m_main.CurrentMovieID();
+    m_edited.offerToSave();
+    const int movieId = m_edited.isNew() ? 0 : m_edited.id();
     if (movieId == 0) {
-        if (m_main.currentTitle().trimmed().isEmpty()) {
+        if (m_edited.title().trimmed().isEmpty()) {
             newMovieFromSource();
             return;
         }
@@ -168,8 +169,8 @@ void MovieDetailsCommands::getMovieDetails()
         fillFromResult(movieId, current.sourceId, true);
         return;
     }
-    frmMovieResults results(m_ctx, *source, m_main.widget());
-    results.setQuery(current.title.isEmpty() ? m_main.currentTitle() : current.title, current.releaseYear);
+    frmMovieResults results(m_ctx, *source, m_window);
+    results.setQuery(current.title.isEmpty() ? m_edited.title() : current.title, current.releaseYear);
     if (!results.search() || run(results) != QDialog::Accepted)
         return;
     if (const auto chosen = results.chosen())
@@ -178,12 +179,12 @@ void MovieDetailsCommands::getMovieDetails()
 
 void MovieDetailsCommands::newMovieFromSource()
 {
-    m_main.CheckSaved();
+    m_edited.offerToSave();
     std::unique_ptr<MovieInfoSource> source = openSource();
     if (!source)
         return;
     m_source = source.get();
-    frmMovieResults results(m_ctx, *source, m_main.widget());
+    frmMovieResults results(m_ctx, *source, m_window);
     results.setWindowTitle(tr("New Movie from %1").arg(source->name()));
     if (run(results) != QDialog::Accepted)
         return;
@@ -193,7 +194,7 @@ void MovieDetailsCommands::newMovieFromSource()
 
 void MovieDetailsCommands::fillDetailsForMovies()
 {
-    m_main.CheckSaved();
+    m_edited.offerToSave();
     if (!m_cat.isOpen()) {
         m_ctx.prompts().information(tr("Open or create a catalogue first."), tr("Movie Details"));
         return;
@@ -202,7 +203,7 @@ void MovieDetailsCommands::fillDetailsForMovies()
     const QList<int> listed = m_listed ? m_listed() : QList<int>();
     const QList<int> empty = BatchFill::moviesWithEmptyDetails(m_cat);
 
-    QDialog scope(m_main.widget());
+    QDialog scope(m_window);
     scope.setObjectName(QStringLiteral("frmFillScope"));
     scope.setWindowTitle(tr("Fill Details for Movies"));
     auto *intro = new QLabel(tr("Fill the empty fields of which movies? A movie is filled without asking only when "
@@ -252,7 +253,7 @@ BatchFill::Result MovieDetailsCommands::fillMovies(const QList<int> &movieIds)
     const MovieDetailsSettings settings = MovieDetailsSettings::read(m_ctx);
     BatchFill batch(m_cat, *source, settings);
     {
-        QProgressDialog progress(m_main.widget());
+        QProgressDialog progress(m_window);
         progress.setObjectName(QStringLiteral("frmFillProgress"));
         progress.setWindowTitle(tr("Fill Details for Movies"));
         progress.setWindowModality(Qt::WindowModal);
@@ -278,7 +279,7 @@ BatchFill::Result MovieDetailsCommands::fillMovies(const QList<int> &movieIds)
 
     int resolved = 0;
     if (!result.needsChoice.isEmpty() && !result.stopped()) {
-        frmResolveMovies resolve(m_ctx, *source, result.needsChoice, m_main.widget());
+        frmResolveMovies resolve(m_ctx, *source, result.needsChoice, m_window);
         resolve.setFill([&](int movieId, const QString &sourceId) {
             const Status s = batch.fillWith(movieId, sourceId);
             if (s == Status::Ok) {

@@ -8,20 +8,24 @@
 
 class AppContext;
 class Catalogue;
-class MainWindowLink;
+class CatalogueEvents;
+class EditedMovie;
 class QAction;
 class QDialog;
+class QWidget;
 
 // The main window's commands that fill movies from an online source: "Get Movie Details..." (the
 // movie in the editor), "New Movie from TMDb..." (Ctrl+Shift+M) and "Fill Details for Movies...".
 // The application puts the actions into the menus, toolbar and list pop-up and tells the commands
-// which movies are selected and listed.
+// which movies are selected and listed. What they write is announced on CatalogueEvents.
 class MovieDetailsCommands : public QObject
 {
     Q_OBJECT
 public:
-    MovieDetailsCommands(AppContext &ctx, Catalogue &catalogue, MainWindowLink &mainWindow, QStringList pluginFolders,
-                         QObject *parent = nullptr);
+    // edited: the movie in the main window's editor; events: where changes are announced; window:
+    // the parent of the dialogs.
+    MovieDetailsCommands(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited, CatalogueEvents &events,
+                         QStringList pluginFolders, QWidget *window);
 
     QAction *mnuGetMovieDetails;
     QAction *mnuNewMovieFromTmdb;
@@ -39,10 +43,6 @@ public:
     // Fills these movies, then lets the user resolve the ambiguous ones and tells the totals.
     BatchFill::Result fillMovies(const QList<int> &movieIds);
 
-signals:
-    // Movies, genres, directors or actors were written.
-    void catalogueChanged(int movieId);
-
 private:
     std::unique_ptr<MovieInfoSource> openSource();
     // Details, the field choice and the fill of one movie (0: a new one); the movie's ID, or 0
@@ -53,7 +53,9 @@ private:
 
     AppContext &m_ctx;
     Catalogue &m_cat;
-    MainWindowLink &m_main;
+    EditedMovie &m_edited;
+    CatalogueEvents &m_events;
+    QWidget *m_window;
     QStringList m_pluginFolders;
     std::function<QList<int>()> m_selected;
     std::function<QList<int>()> m_listed;

@@ -24,14 +24,10 @@ const char *const PosterSizes[] = {"w342", "w500", "w780", "original"};
 
 } // namespace
 
-void registerMovieDetailsOptions()
+void addMovieDetailsOptions(frmOptions &dlg)
 {
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    frmOptions::addExtension(
-        [](frmOptions &dlg) {
+    {
+        {
             const MovieDetailsSettings s = MovieDetailsSettings::read(dlg.context());
             auto *cast = new QSpinBox(&dlg);
             cast->setObjectName(QStringLiteral("spnDetailsCastCount"));
@@ -106,8 +102,8 @@ void registerMovieDetailsOptions()
                 label->setBuddy(country);
             if (auto *label = qobject_cast<QLabel *>(form->labelForField(names)))
                 label->setBuddy(names);
-        },
-        [](frmOptions &dlg) {
+        }
+        QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg] {
             MovieDetailsSettings s = MovieDetailsSettings::read(dlg.context());
             if (auto *cast = dlg.findChild<QSpinBox *>(QStringLiteral("spnDetailsCastCount")))
                 s.castCount = cast->value();
@@ -122,4 +118,5 @@ void registerMovieDetailsOptions()
                 s.nameForm = MovieDetailsSettings::NameForm(names->currentData().toInt());
             s.write(dlg.context());
         });
+    }
 }

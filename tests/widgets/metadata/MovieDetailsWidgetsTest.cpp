@@ -7,7 +7,8 @@
 #include "Catalogue.h"
 #include "MovieDetailsCommands.h"
 #include "MovieStore.h"
-#include "RecordingMainWindow.h"
+#include "CatalogueEvents.h"
+#include "EditedMovie.h"
 #include "TestCatalogue.h"
 #include "WidgetTestSupport.h"
 #include "frmMovieFill.h"
@@ -59,7 +60,9 @@ private:
     std::unique_ptr<WidgetTestContext> t;
     std::unique_ptr<Catalogue> cat;
     std::unique_ptr<LocalHttpServer> server;
-    std::unique_ptr<RecordingMainWindow> main;
+    std::unique_ptr<EditedMovie> edited;
+    std::unique_ptr<CatalogueEvents> events;
+    QStringList calls; // what the commands asked of the editor and announced, in order
     std::unique_ptr<QWidget> mainWidget;
     std::unique_ptr<MovieDetailsCommands> commands;
     QStringList dialogs; // object names of the dialogs run, in order
@@ -108,10 +111,19 @@ private slots:
         ctx.WriteINI(QStringLiteral("MovieDetails"), QStringLiteral("Country"), QStringLiteral("US"));
         ctx.WriteINI(QStringLiteral("MovieDetails"), QStringLiteral("TimeoutMs"), QStringLiteral("3000"));
         mainWidget = std::make_unique<QWidget>();
-        main = std::make_unique<RecordingMainWindow>();
-        main->window = mainWidget.get();
         mainWidget->show();
-        commands = std::make_unique<MovieDetailsCommands>(ctx, *cat, *main, QStringList{qEnvironmentVariable("CINELOG_PLUGIN_DIR")});
+        edited = std::make_unique<EditedMovie>();
+        events = std::make_unique<CatalogueEvents>();
+        calls.clear();
+        connect(edited.get(), &EditedMovie::saveOfferRequested, this, [this] { calls << QStringLiteral("offerToSave"); });
+        connect(edited.get(), &EditedMovie::showRequested, this, [this](int id) { calls << QStringLiteral("show %1").arg(id); });
+        connect(events.get(), &CatalogueEvents::moviesChanged, this, [this] { calls << QStringLiteral("moviesChanged"); });
+        connect(events.get(), &CatalogueEvents::namesChanged, this, [this](CatalogueEvents::Names names) {
+            if (names & CatalogueEvents::Actors)
+                calls << QStringLiteral("actorsChanged");
+        });
+        commands = std::make_unique<MovieDetailsCommands>(ctx, *cat, *edited, *events,
+                                                          QStringList{qEnvironmentVariable("CINELOG_PLUGIN_DIR")}, mainWidget.get());
         dialogs.clear();
         commands->runDialog = [this](QDialog &d) {
             dialogs << d.objectName();
@@ -128,8 +140,9 @@ private slots:
     void cleanup()
     {
         commands.reset();
-        main.reset();
         mainWidget.reset();
+        edited.reset();
+        events.reset();
         server.reset();
         cat.reset();
         t.reset();
@@ -162,8 +175,9 @@ private slots:
         QCOMPARE(field(id, "Director"), QStringLiteral("Mann, Michael"));
         QCOMPARE(field(id, "TmdbID"), QStringLiteral("1000"));
         QCOMPARE(MovieStore(*cat).cast(id).size(), 2);
-        QVERIFY(main->calls.contains(QStringLiteral("showMovie %1").arg(id)));
-        QVERIFY(main->calls.contains(QStringLiteral("GetActors")));
+        QVERIFY(calls.contains(QStringLiteral("show %1").arg(id)));
+        QVERIFY(calls.contains(QStringLiteral("moviesChanged")));
+        QVERIFY(calls.contains(QStringLiteral("actorsChanged")));
         QVERIFY(t->prompts.shown().isEmpty());
     }
 
@@ -171,8 +185,8 @@ private slots:
     void getMovieDetailsShowsEachFieldAndKeepsWhatWasTyped()
     {
         const int id = addMovie(QStringLiteral("Heat"), QStringLiteral("My Director"));
-        main->movieId = id;
-        main->title = QStringLiteral("Heat");
+        edited->setId(id);
+        edited->setTitle(QStringLiteral("Heat"));
         drive = [](QDialog &d) {
             if (auto *results = qobject_cast<frmMovieResults *>(&d)) {
                 QCOMPARE(results->txtSearchTitle->text(), QStringLiteral("Heat"));
@@ -205,7 +219,7 @@ private slots:
         QCOMPARE(field(id, "ReleaseYear"), QStringLiteral("1995"));
         QCOMPARE(field(id, "Rating"), QStringLiteral("R"));
         QVERIFY(!MovieDetails::readMovie(*cat, id).hasCover);
-        QCOMPARE(main->calls.count(QStringLiteral("CheckSaved")), 1);
+        QCOMPARE(calls.count(QStringLiteral("offerToSave")), 1);
 
         // Filled once, the movie goes straight to its TMDb record the next time.
         auto searchCount = [this] {
@@ -262,7 +276,7 @@ private slots:
                                              {QStringLiteral("success"), false}},
                                  401));
         const int id = addMovie(QStringLiteral("Heat"));
-        main->movieId = id;
+        edited->setId(id);
         drive = [](QDialog &) { QFAIL("no window after a refused key"); };
         commands->mnuGetMovieDetails->trigger();
         QCOMPARE(t->prompts.messages().size(), 1);
@@ -273,8 +287,8 @@ private slots:
 
     void optionsRowsReadAndWriteTheSettings()
     {
-        registerMovieDetailsOptions();
         frmOptions dlg(t->ctx());
+        addMovieDetailsOptions(dlg);
         auto *cast = child<QSpinBox>(&dlg, "spnDetailsCastCount");
         QCOMPARE(cast->value(), 10);
         QCOMPARE(child<QLineEdit>(&dlg, "txtDetailsCountry")->text(), QStringLiteral("US"));

@@ -32,7 +32,7 @@
 #include <QApplication>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QAbstractItemView>
+#include <QTreeView>
 #include <QMenu>
 #include <QStyle>
 #include <QToolBar>

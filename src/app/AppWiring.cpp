@@ -13,6 +13,8 @@
 #include "CommunityCommands.h"
 #include "ExportCommands.h"
 #include "MovieListModel.h"
+#include "MovieDetailsCommands.h"
+#include "MovieDetailsOptions.h"
 #include "LoansWindows.h"
 #include "frmCoverSearch.h"
 #include "frmExcel.h"
@@ -34,7 +36,10 @@
 #include <QProgressDialog>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QTreeView>
 #include <QMenu>
+#include <QStyle>
+#include <QToolBar>
 #include <QTimer>
 #include <QThread>
 #include <cstdio>
@@ -145,6 +150,40 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
     wireExportAndBackups(ctx, catalogue, w);
     wirePictureViews(ctx, catalogue, events, w);
     wireCatalogueWatch(ctx, catalogue, w);
+    wireMovieDetails(ctx, catalogue, events, w);
+}
+
+void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)
+{
+    QObject::connect(&w, &frmMain::optionsOpened, &w, [](frmOptions *dialog) { addMovieDetailsOptions(*dialog); });
+    auto *commands = new MovieDetailsCommands(ctx, catalogue, w.editor()->edited(), events, pluginFolders(), &w);
+    commands->setObjectName(QStringLiteral("MovieDetailsCommands"));
+    commands->setListedMovies([&w] {
+        QList<int> ids;
+        if (const MovieListModel *model = w.movieModel())
+            for (int row = 0; row < model->rowCount(); ++row)
+                ids << model->movieId(row);
+        return ids;
+    });
+    commands->setSelectedMovies([&w] {
+        QList<int> ids;
+        if (const MovieListModel *model = w.movieModel(); model && w.lvMovies->selectionModel())
+            for (const QModelIndex &index : w.lvMovies->selectionModel()->selectedRows())
+                ids << model->movieId(index.row());
+        return ids;
+    });
+    // The Web menu holds the online commands; the list's pop-up and the toolbar offer the fill of
+    // one movie; the new-movie shortcut works anywhere in the main window.
+    QAction *fill = commands->mnuGetMovieDetails;
+    fill->setIcon(w.style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    QAction *firstWeb = w.mnuWebSearch->actions().value(0);
+    w.mnuWebSearch->insertActions(firstWeb, {fill, commands->mnuNewMovieFromTmdb, commands->mnuFillDetails});
+    if (firstWeb)
+        w.mnuWebSearch->insertSeparator(firstWeb);
+    w.mnuHidden->insertAction(w.mnuHidden->actions().value(0), fill);
+    w.tb1->addSeparator();
+    w.tb1->addAction(fill);
+    w.addAction(commands->mnuNewMovieFromTmdb);
 }
 
 void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &w)

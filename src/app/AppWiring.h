@@ -17,6 +17,9 @@ void wireExportAndBackups(AppContext &ctx, Catalogue &catalogue, frmMain &mainWi
 // open, the offer to recover a damaged catalogue, Check Catalogue... in the database tools, and
 // noticing another program's restore or deletion of the file.
 void wireCatalogueWatch(AppContext &ctx, Catalogue &catalogue, frmMain &mainWindow);
+// Get Movie Details, New Movie from TMDb and Fill Details for Movies, with their options (called by
+// wireMainWindow).
+void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &mainWindow);
 
 // Opens the catalogues the program is asked to open (its own command line, later starts) in the
 // main window, one at a time while it is idle. statusReport prints the program's state as one JSON

@@ -250,6 +250,14 @@ void CoverQuery::waitIn(QEventLoop &loop)
     m_wait = outer;
 }
 
+void CoverQuery::beginRequest()
+{
+    m_cancel = false;
+    m_awsError = {};
+    m_runtimeError = {};
+    m_xmlError = {};
+}
+
 void CoverQuery::noteCancelled()
 {
     m_xmlError = {XMLParseError::Aborted, QStringLiteral("The request was cancelled."), 0, 0};

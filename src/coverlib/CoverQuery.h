@@ -133,6 +133,9 @@ protected:
     void waitIn(QEventLoop &loop);
     void noteCancelled();
     bool cancelled() const { return m_cancel; }
+    // Clears the outcome of the call before and a Cancel that came after it, for a request made
+    // outside Query.
+    void beginRequest();
 
     // Lets queued input (a Cancel button) run between results without blocking.
     static void letInputRun();

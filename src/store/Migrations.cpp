@@ -192,6 +192,15 @@ void addListChangeCounters(Migrations::Context &ctx)
                              "BEGIN UPDATE LoanOut SET ChangeCount = coalesce(OLD.ChangeCount, 0) + 1 WHERE ID = NEW.ID; END"));
 }
 
+// The ID of the movie at The Movie Database, kept once a movie was filled from there, so that a
+// later fill goes straight to it and a batch skips it. Null for every movie not filled.
+void addTmdbId(Migrations::Context &ctx)
+{
+    QSqlDatabase &db = ctx.db;
+    if (!columnNames(db, QStringLiteral("Movies")).contains(QStringLiteral("TmdbID")))
+        runOn(db, QStringLiteral("ALTER TABLE Movies ADD COLUMN TmdbID INTEGER"));
+}
+
 } // namespace
 
 namespace Migrations {
@@ -209,6 +218,7 @@ const std::vector<Step> &ladder()
         {4, "the movies' change counter", addMovieChangeCounter},
         {5, "the change counters of casts, episodes and loans", addListChangeCounters},
         {6, "the quick filter's index", [](Context &ctx) { MovieTextIndex::create(ctx.db, ctx.status); }},
+        {7, "the movies' TMDb ID", addTmdbId},
     };
     return steps;
 }

@@ -170,7 +170,8 @@ void LocalHttpServer::onReadyRead(QTcpSocket *socket)
     if (!guard || !m_connections.contains(socket))
         return;
 
-    const Reply reply = replyFor(request);
+    std::optional<Reply> answered = m_responder ? m_responder(request) : std::nullopt;
+    const Reply reply = answered ? *answered : replyFor(request);
     if (reply.neverAnswer)
         return;
     if (reply.delayMs > 0) {

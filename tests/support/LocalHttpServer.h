@@ -11,6 +11,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <functional>
+#include <optional>
+
 class QTcpSocket;
 
 // A small real HTTP/1.1 server for tests, listening on 127.0.0.1 on a free port. It serves canned
@@ -71,6 +74,10 @@ public:
     void addRoute(const QString &path, const Reply &reply);
     void addRoute(const QString &path, const QList<QPair<QString, QString>> &queryItems, const Reply &reply);
     void clearRoutes();
+    // Answers a request before the routes are looked at (a reply that depends on time or on the
+    // requests before, such as a rate limit); nullopt leaves it to the routes.
+    using Responder = std::function<std::optional<Reply>(const Request &request)>;
+    void setResponder(Responder responder) { m_responder = std::move(responder); }
     // The reply when no route matches (default: 404 with an empty body).
     void setFallback(const Reply &reply) { m_fallback = reply; }
 
@@ -107,6 +114,7 @@ private:
 
     QTcpServer m_server;
     QList<Route> m_routes;
+    Responder m_responder;
     Reply m_fallback{404, {}, {}, {}, 0, false};
     QList<Request> m_requests;
     QHash<QTcpSocket *, Connection> m_connections;

@@ -165,6 +165,32 @@ bool TmdbMain::waitBeforeRetry(int milliseconds)
 qint32 TmdbMain::fetchJson(const QUrl &address, const QString &credential)
 {
     m_page = {};
+    QByteArray body;
+    const qint32 status = fetchRaw(address, credential, body);
+    if (status != 200)
+        return status;
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        m_xmlError = {XMLParseError::NotWellFormed,
+                      QStringLiteral("The reply is not valid JSON: %1 (at byte %2).")
+                          .arg(parseError.errorString())
+                          .arg(parseError.offset),
+                      1, qint32(qMin<qint64>(parseError.offset + 1, std::numeric_limits<qint32>::max()))};
+        return 403;
+    }
+    if (!document.isObject()) {
+        m_xmlError = {XMLParseError::NotWellFormed, QStringLiteral("The reply is not a JSON object."), 1, 1};
+        return 403;
+    }
+    m_page = document.object();
+    return 200;
+}
+
+qint32 TmdbMain::fetchRaw(const QUrl &address, const QString &credential, QByteArray &body)
+{
+    body.clear();
+    m_lastHttpStatus = 0;
     m_xmlError = {};
     if (!acceptAddress(address, QUrl::RemoveQuery))
         return 401;
@@ -181,9 +207,7 @@ qint32 TmdbMain::fetchJson(const QUrl &address, const QString &credential)
             return 403;
 
         const int http = got.reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(got.body, &parseError);
-        const QJsonObject json = document.isObject() ? document.object() : QJsonObject();
+        m_lastHttpStatus = http;
 
         if (http == 429 && attempt < Tmdb::RetryLimit) {
             const qint64 seconds = retryAfterSeconds(got.reply->rawHeader("Retry-After"));
@@ -200,6 +224,8 @@ qint32 TmdbMain::fetchJson(const QUrl &address, const QString &credential)
         // An error reply of the service ({"status_code": 7, "status_message": "...", "success": false}),
         // or an HTTP failure without one.
         const bool httpFailed = http < 200 || http > 299;
+        const QJsonDocument document = httpFailed || QByteArrayView(got.body).trimmed().startsWith('{') ? QJsonDocument::fromJson(got.body) : QJsonDocument();
+        const QJsonObject json = document.isObject() ? document.object() : QJsonObject();
         const QJsonValue success = json.value(QStringLiteral("success"));
         if (httpFailed || (success.isBool() && !success.toBool())) {
             const QJsonValue code = json.value(QStringLiteral("status_code"));
@@ -212,22 +238,25 @@ qint32 TmdbMain::fetchJson(const QUrl &address, const QString &credential)
                       .arg(QString::fromUtf8(got.reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()));
             return 402;
         }
-
-        if (parseError.error != QJsonParseError::NoError) {
-            m_xmlError = {XMLParseError::NotWellFormed,
-                          QStringLiteral("The reply is not valid JSON: %1 (at byte %2).")
-                              .arg(parseError.errorString())
-                              .arg(parseError.offset),
-                          1, qint32(qMin<qint64>(parseError.offset + 1, std::numeric_limits<qint32>::max()))};
-            return 403;
-        }
-        if (!document.isObject()) {
-            m_xmlError = {XMLParseError::NotWellFormed, QStringLiteral("The reply is not a JSON object."), 1, 1};
-            return 403;
-        }
-        m_page = json;
+        body = std::move(got.body);
         return 200;
     }
+}
+
+qint32 TmdbMain::getJson(const QUrl &address, const QString &credential, QJsonObject &json)
+{
+    beginRequest();
+    m_credential = credential.trimmed();
+    const qint32 status = fetchJson(address, m_credential);
+    json = m_page;
+    m_page = {};
+    return status;
+}
+
+qint32 TmdbMain::getBytes(const QUrl &address, QByteArray &bytes)
+{
+    beginRequest();
+    return fetchRaw(address, QString(), bytes);
 }
 
 qint32 TmdbMain::readResults(qint64 page)

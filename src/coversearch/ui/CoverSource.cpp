@@ -54,13 +54,12 @@ void addCoverSearchOptions(frmOptions &dlg)
     auto *key = new QLineEdit(&dlg);
     key->setObjectName(QStringLiteral("txtTMDbKey"));
     key->setPlaceholderText(QStringLiteral("Your TMDb API key or API read access token"));
-    key->setToolTip(QStringLiteral("TMDb gives a free key for personal use with an account at themoviedb.org."));
+    key->setToolTip(QStringLiteral("TMDb gives a free key for personal use with an account at themoviedb.org. "
+                                   "Used by the cover search (when TMDb is its source) and by Get Movie Details."));
     key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     key->setText(CoverSourceSettings::tmdbKey(dlg.context()));
     source->setCurrentIndex(source->findData(int(CoverSourceSettings::source(dlg.context()))));
-    auto follow = [source, key] { key->setEnabled(source->currentData().toInt() == int(CoverSource::Tmdb)); };
-    QObject::connect(source, &QComboBox::currentIndexChanged, key, follow);
-    follow();
+    // The key is also the one "Get Movie Details" uses, so it can be entered whatever the cover source.
     dlg.extraOptions()->addRow(QStringLiteral("Cover source:"), source);
     dlg.extraOptions()->addRow(QStringLiteral("TMDb API key:"), key);
     QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg] {

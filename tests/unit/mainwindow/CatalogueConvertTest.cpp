@@ -78,7 +78,7 @@ TEST_F(ConvertTest, AnOldCatalogueIsConvertedInPlace)
     EXPECT_EQ(t.ctx().ReadINI("Options", "LastDB"), oldPath());
     cat.close();
 
-    EXPECT_EQ(columnsOf(oldPath(), "Movies").size(), 25); // with the keys of Title, OrderBy and Director, and the change counters
+    EXPECT_EQ(columnsOf(oldPath(), "Movies").size(), 26); // with the keys of Title, OrderBy and Director, the change counters and the TMDb ID
     RawDb db(oldPath(), false, true);
     EXPECT_EQ(db.value("PRAGMA application_id"), QString::number(0x43494E45));
     EXPECT_EQ(db.value("PRAGMA integrity_check"), "ok");

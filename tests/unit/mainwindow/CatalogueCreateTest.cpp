@@ -41,11 +41,11 @@ TEST_F(StoreTest, OpeningAppendsTheAddedColumnsInOrder)
     const QString path = opened();
     cat.close();
     // The added columns, then the keys of the texts compared without regard to letter case, then the change counters
-    // of the movie, its cast and its episodes.
+    // of the movie, its cast and its episodes, and the TMDb ID.
     EXPECT_EQ(columnsOf(path, "Movies"), MoviesBase + MoviesAdded
                                              + QStringList({"TitleKey", "OrderByKey", "DirectorKey", "ChangeCount", "CastChangeCount",
-                                                            "EpisodeChangeCount"}));
-    EXPECT_EQ(columnsOf(path, "Movies").size(), 25);
+                                                            "EpisodeChangeCount", "TmdbID"}));
+    EXPECT_EQ(columnsOf(path, "Movies").size(), 26);
     EXPECT_EQ(columnsOf(path, "LoanOut"), QStringList({"ID", "MovieID", "MovieTitle", "LoanedTo", "DateOut", "DateIn", "ChangeCount"}));
     EXPECT_EQ(columnsOf(path, "Actors"), QStringList({"ID", "Actor", "URL", "ActorKey"}));
     EXPECT_EQ(columnsOf(path, "Directors"), QStringList({"ID", "Director", "URL", "DirectorKey"}));

@@ -22,7 +22,7 @@ TEST_F(SessionTest, NewMakesOpensAndHeadsTheRecentList)
     EXPECT_EQ(session.chosenPath(), path);
     EXPECT_EQ(recent(t.ctx(), 1), path);
     EXPECT_EQ(t.ctx().ReadINI("Options", "LastDB"), path);
-    EXPECT_EQ(columnsOf(path, "Movies").size(), 25); // with the keys of Title, OrderBy and Director, and the change counters
+    EXPECT_EQ(columnsOf(path, "Movies").size(), 26); // with the keys of Title, OrderBy and Director, the change counters and the TMDb ID
     EXPECT_TRUE(t.prompts.shown().isEmpty());
 
     // New over the open catalogue, answering No: nothing is replaced and the existing file is opened.

@@ -203,7 +203,7 @@ TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)
     cat.close();
 
     RawDb db(path(), false, true);
-    EXPECT_EQ(columnsOf(path(), "Movies").size(), 25); // with the keys of Title, OrderBy and Director, and the change counters
+    EXPECT_EQ(columnsOf(path(), "Movies").size(), 26); // with the keys of Title, OrderBy and Director, the change counters and the TMDb ID
     EXPECT_FALSE(columnsOf(path(), "Movies").contains("Actor1"));
     EXPECT_EQ(db.rows("SELECT * FROM DBInfo"), QList<QStringList>({{"1", "1.1"}}));
     // Names are matched without regard to letter case; a name missing from Actors is dropped.

@@ -3,6 +3,9 @@
 // The public face of the TMDb cover source, a second plugin that implements clsMain (see
 // CoverfetchInterface.h) on top of The Movie Database API v3 (GET /3/search/movie).
 //
+// The same plugin is also a movie-information source (MovieInfoInterface.h): its root object
+// implements MovieInfoFactory, so MovieInfo::findSources finds it by that interface.
+//
 // It answers a different IID than CoverfetchCore, so Coverfetch::findCoverfetchCore never picks it
 // by mistake; the program asks for it by name with Tmdb::findTmdbCovers.
 //

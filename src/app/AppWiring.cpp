@@ -158,20 +158,7 @@ void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &ev
     QObject::connect(&w, &frmMain::optionsOpened, &w, [](frmOptions *dialog) { addMovieDetailsOptions(*dialog); });
     auto *commands = new MovieDetailsCommands(ctx, catalogue, w.editor()->edited(), events, pluginFolders(), &w);
     commands->setObjectName(QStringLiteral("MovieDetailsCommands"));
-    commands->setListedMovies([&w] {
-        QList<int> ids;
-        if (const MovieListModel *model = w.movieModel())
-            for (int row = 0; row < model->rowCount(); ++row)
-                ids << model->movieId(row);
-        return ids;
-    });
-    commands->setSelectedMovies([&w] {
-        QList<int> ids;
-        if (const MovieListModel *model = w.movieModel(); model && w.lvMovies->selectionModel())
-            for (const QModelIndex &index : w.lvMovies->selectionModel()->selectedRows())
-                ids << model->movieId(index.row());
-        return ids;
-    });
+    commands->setMovieList(w.lvMovies);
     // The Web menu holds the online commands; the list's pop-up and the toolbar offer the fill of
     // one movie; the new-movie shortcut works anywhere in the main window.
     QAction *fill = commands->mnuGetMovieDetails;

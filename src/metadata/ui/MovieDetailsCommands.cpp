@@ -1,4 +1,5 @@
 #include "MovieDetailsCommands.h"
+#include "MovieListModel.h"
 
 #include "AppContext.h"
 #include "Catalogue.h"
@@ -192,6 +193,23 @@ void MovieDetailsCommands::newMovieFromSource()
         fillFromResult(0, chosen->id, false);
 }
 
+QList<int> MovieDetailsCommands::moviesInList(bool selectedOnly) const
+{
+    QList<int> ids;
+    const QAbstractItemModel *model = m_list ? m_list->model() : nullptr;
+    if (!model)
+        return ids;
+    if (selectedOnly) {
+        if (const QItemSelectionModel *selection = m_list->selectionModel())
+            for (const QModelIndex &index : selection->selectedRows())
+                ids << index.data(MovieListModel::MovieIdRole).toInt();
+        return ids;
+    }
+    for (int row = 0; row < model->rowCount(); ++row)
+        ids << model->index(row, 0).data(MovieListModel::MovieIdRole).toInt();
+    return ids;
+}
+
 void MovieDetailsCommands::fillDetailsForMovies()
 {
     m_edited.offerToSave();
@@ -199,8 +217,8 @@ void MovieDetailsCommands::fillDetailsForMovies()
         m_ctx.prompts().information(tr("Open or create a catalogue first."), tr("Movie Details"));
         return;
     }
-    const QList<int> selected = m_selected ? m_selected() : QList<int>();
-    const QList<int> listed = m_listed ? m_listed() : QList<int>();
+    const QList<int> selected = moviesInList(true);
+    const QList<int> listed = moviesInList(false);
     const QList<int> empty = BatchFill::moviesWithEmptyDetails(m_cat);
 
     QDialog scope(m_window);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QAbstractItemView>
+#include <QPointer>
+
 #include "BatchFill.h"
 
 #include <QObject>
@@ -31,8 +34,9 @@ public:
     QAction *mnuNewMovieFromTmdb;
     QAction *mnuFillDetails;
 
-    void setSelectedMovies(std::function<QList<int>()> f) { m_selected = std::move(f); }
-    void setListedMovies(std::function<QList<int>()> f) { m_listed = std::move(f); }
+    // The main list: its rows are the listed movies and its selected rows the selected ones, each
+    // row's movie under MovieListModel::MovieIdRole.
+    void setMovieList(QAbstractItemView *list) { m_list = list; }
     // Runs a dialog modally and returns its result; tests replace it to drive the dialog.
     std::function<int(QDialog &)> runDialog;
 
@@ -57,7 +61,8 @@ private:
     CatalogueEvents &m_events;
     QWidget *m_window;
     QStringList m_pluginFolders;
-    std::function<QList<int>()> m_selected;
-    std::function<QList<int>()> m_listed;
+    QList<int> moviesInList(bool selectedOnly) const;
+
+    QPointer<QAbstractItemView> m_list;
     MovieInfoSource *m_source = nullptr; // the source of the command running
 };

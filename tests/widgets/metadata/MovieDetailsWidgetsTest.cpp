@@ -6,6 +6,7 @@
 
 #include "Catalogue.h"
 #include "MovieDetailsCommands.h"
+#include "MovieListModel.h"
 #include "MovieStore.h"
 #include "CatalogueEvents.h"
 #include "EditedMovie.h"
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QListView>
+#include <QStandardItemModel>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -240,7 +243,16 @@ private slots:
         const int heat = addMovie(QStringLiteral("Heat"));
         const int gone = addMovie(QStringLiteral("Nowhere To Be Found"));
         server->addRoute(QStringLiteral("/3/search/movie"), json(searchReply({})));
-        commands->setListedMovies([=] { return QList<int>{heat, gone}; });
+        // The main list shows the two movies.
+        QStandardItemModel rows;
+        for (int id : {heat, gone}) {
+            auto *item = new QStandardItem;
+            item->setData(id, MovieListModel::MovieIdRole);
+            rows.appendRow(item);
+        }
+        QListView list;
+        list.setModel(&rows);
+        commands->setMovieList(&list);
         drive = [](QDialog &d) {
             if (d.objectName() == QLatin1String("frmFillScope")) {
                 look(d);

@@ -336,8 +336,14 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
             throw CinelogError(e.number(), QStringLiteral("Nothing can be read from '%1': even its list of tables is damaged (%2).")
                                                .arg(damagedPath, e.description()));
         }
-        const QStringList targetTables = rows(target, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                                                                     "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY rootpage"));
+        // Full-text tables and their shadow tables are not copied: the new file's triggers fill them
+        // from the rows as they arrive.
+        const QStringList targetTables = rows(
+            target, QStringLiteral("SELECT name FROM sqlite_master t WHERE type = 'table' "
+                                   "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' AND sql NOT LIKE 'CREATE VIRTUAL TABLE%' "
+                                   "AND NOT EXISTS (SELECT 1 FROM sqlite_master v WHERE v.type = 'table' "
+                                   "AND v.sql LIKE 'CREATE VIRTUAL TABLE%' AND t.name LIKE v.name || '!_%' ESCAPE '!') "
+                                   "ORDER BY rootpage"));
         QSet<QString> keyColumns;
         for (const Schema::TextKey &k : Schema::textKeys())
             keyColumns << QLatin1String(k.table) + QLatin1Char('.') + QLatin1String(k.key);

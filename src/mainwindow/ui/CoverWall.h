@@ -22,7 +22,8 @@ public:
 
     static constexpr int MinThumbWidth = 64;
     static constexpr int MaxThumbWidth = 320;
-    static constexpr int DefaultThumbWidth = 128;
+    // Small enough that a cover with its title fits the list pane of the main window at its first size.
+    static constexpr int DefaultThumbWidth = 96;
 
     // Width of a cover in logical pixels (its height is one and a half times that).
     int thumbWidth() const { return m_thumbWidth; }

@@ -18,26 +18,13 @@
 
 namespace {
 
-long long ownPeakKiB();
-
 // The larger of this process's peak and that of its largest finished child: the .xlsx is written by
 // a helper process, whose memory is part of what the export costs.
 long long peakKiB()
 {
     rusage children{};
     const long long childKiB = getrusage(RUSAGE_CHILDREN, &children) == 0 ? children.ru_maxrss : 0;
-    return std::max(ownPeakKiB(), childKiB);
-}
-
-long long ownPeakKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
+    return std::max(bench::peakMemoryKiB(), childKiB);
 }
 
 void BM_Export100k(benchmark::State &state)

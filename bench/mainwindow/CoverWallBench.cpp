@@ -21,17 +21,6 @@
 
 namespace {
 
-long long peakKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
-
 // CPU time of the calling thread: on a shared machine the wall-clock frame also counts the time
 // other programs had the processor.
 double threadCpuMs()
@@ -126,7 +115,7 @@ void WallScrolling(benchmark::State &state)
     std::sort(cpu.begin(), cpu.end());
     state.counters["longest_frame_cpu_ms"] = cpu.back();
     state.counters["p99_frame_cpu_ms"] = cpu[cpu.size() * 99 / 100];
-    state.counters["peak_rss_mb"] = double(peakKiB()) / 1024.0;
+    state.counters["peak_rss_mb"] = double(bench::peakMemoryKiB()) / 1024.0;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "frmLoans.h"
+#include "ChangeConflict.h"
 
 #include "AppContext.h"
 #include "Catalogue.h"
@@ -208,21 +209,15 @@ void frmLoans::ckReturned_Click(bool ticked)
             seen = r.changeCount;
     const bool ok = m_ctx.guard(QStringLiteral("frmLoans ckReturned_Click"), [&] {
         const QDate dateIn = ticked ? m_ctx.clock().today() : QDate();
-        try {
-            Loans::setReturned(m_catalogue, loanId, dateIn, seen);
-        } catch (const CinelogError &e) {
-            if (e.number() != CatalogueError::ChangedElsewhere)
-                throw;
-            // Yes shows the loans as they are stored now (the list is read again below).
-            if (m_ctx.prompts().questionYesNoCancel(
-                    tr("Another program changed this loan after it was shown here.\n\n"
-                       "Yes: show the loans as they are stored now (your change here is dropped).\n"
-                       "No: make your change over the other one.\n"
-                       "Cancel: leave the loan as it is stored."),
-                    tr("Loan Changed Elsewhere"), Prompts::Icon::Warning)
-                == Prompts::Answer::No)
-                Loans::setReturned(m_catalogue, loanId, dateIn);
-        }
+        // Yes shows the loans as they are stored now: the list is read again below in every case.
+        changeOrAsk(
+            m_ctx.prompts(),
+            tr("Another program changed this loan after it was shown here.\n\n"
+               "Yes: show the loans as they are stored now (your change here is dropped).\n"
+               "No: make your change over the other one.\n"
+               "Cancel: leave the loan as it is stored."),
+            tr("Loan Changed Elsewhere"),
+            [&](bool overwrite) { Loans::setReturned(m_catalogue, loanId, dateIn, overwrite ? -1 : seen); }, {});
     });
     GetLoans();
     if (ok)

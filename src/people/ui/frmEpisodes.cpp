@@ -1,4 +1,5 @@
 #include "frmEpisodes.h"
+#include "ChangeConflict.h"
 
 #include "AppContext.h"
 #include "Catalogue.h"
@@ -199,27 +200,19 @@ void frmEpisodes::cmdDeleteEpisode_Click()
 
 bool frmEpisodes::changeEpisodes(const std::function<void(qint64 *)> &change)
 {
-    try {
-        change(&m_seenChanges);
-        return true;
-    } catch (const CinelogError &e) {
-        if (e.number() != CatalogueError::ChangedElsewhere)
-            throw;
-    }
-    const Prompts::Answer answer = m_ctx.prompts().questionYesNoCancel(
+    return changeOrAsk(
+        m_ctx.prompts(),
         tr("Another program changed the episodes of this movie after they were shown here.\n\n"
            "Yes: show the episodes as they are stored now (your change here is dropped).\n"
            "No: make your change anyway.\n"
            "Cancel: go on editing without saving."),
-        tr("Episodes Changed Elsewhere"), Prompts::Icon::Warning);
-    if (answer == Prompts::Answer::No) {
-        m_seenChanges = -1;
-        change(&m_seenChanges);
-        return true;
-    }
-    if (answer == Prompts::Answer::Yes)
-        ListEpisodes();
-    return false;
+        tr("Episodes Changed Elsewhere"),
+        [&](bool overwrite) {
+            if (overwrite)
+                m_seenChanges = -1;
+            change(&m_seenChanges);
+        },
+        [this] { ListEpisodes(); });
 }
 
 void frmEpisodes::updateCommands()

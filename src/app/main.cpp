@@ -1,8 +1,10 @@
 #include "AppWiring.h"
 #include "CommandLine.h"
 #include "Program.h"
+#include "ProgramSettings.h"
 #include "QtPrompts.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -39,6 +41,14 @@ int answerCommandLine(const CommandLine &cl)
     return -1;
 }
 
+// The language chosen in Options (or the system's), before the first text is made.
+void installLanguage()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const IniFile ini(QDir(AppContext::defaultSettingsFolder(programFolder)).filePath(QStringLiteral("reelbase.ini")));
+    Translations::install(ProgramSettings::Language.read(ini), Translations::searchFolders(programFolder));
+}
+
 } // namespace
 
 // The start-up routine: command line, one program per user, program-wide state, first-run defaults,
@@ -55,6 +65,7 @@ int main(int argc, char *argv[])
     if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !platformGiven(argc, argv)) {
         QCoreApplication core(argc, argv);
+        installLanguage();
         const int code = answerCommandLine(CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath()));
         if (code >= 0)
             return code;
@@ -63,6 +74,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    installLanguage();
     // Desktops match windows to the desktop entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cinelog.Cinelog"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/cinelog/cinelog.svg")));

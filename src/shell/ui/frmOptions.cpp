@@ -2,8 +2,10 @@
 
 #include "AppContext.h"
 #include "ProgramSettings.h"
+#include "Translations.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -38,6 +40,17 @@ frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
     cmdBrowsePDF = new QPushButton(QStringLiteral("..."), FraMovieDatabase);
     cmdBrowsePDF->setObjectName(QStringLiteral("cmdBrowsePDF"));
 
+    lblLanguage = new QLabel(tr("&Language:"), FraMovieDatabase);
+    lblLanguage->setObjectName(QStringLiteral("lblLanguage"));
+    cboLanguage = new QComboBox(FraMovieDatabase);
+    cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    for (const Translations::Choice &c : Translations::offered())
+        cboLanguage->addItem(c.code.isEmpty() ? tr("System default") : c.name, c.code);
+    lblLanguage->setBuddy(cboLanguage);
+    lblLanguageNote = new QLabel(tr("Takes effect the next time Cinelog starts."), FraMovieDatabase);
+    lblLanguageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    lblLanguageNote->setEnabled(false);
+
     auto *frame = new QVBoxLayout(FraMovieDatabase);
     frame->addWidget(lblLastOpened);
     auto *dbRow = new QHBoxLayout;
@@ -50,6 +63,11 @@ frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
     pdfRow->addWidget(Dir1, 1);
     pdfRow->addWidget(cmdBrowsePDF);
     frame->addLayout(pdfRow);
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(lblLanguage);
+    languageRow->addWidget(cboLanguage);
+    languageRow->addWidget(lblLanguageNote, 1);
+    frame->addLayout(languageRow);
     m_extra = new QFormLayout;
     frame->addLayout(m_extra);
 
@@ -89,6 +107,8 @@ void frmOptions::Form_Load()
         const QString pdf = ProgramSettings::PDFFolder.read(m_ctx.ini());
         if (!pdf.isEmpty() && QFileInfo(pdf).isDir())
             Dir1->setText(pdf);
+        const int language = cboLanguage->findData(ProgramSettings::Language.read(m_ctx.ini()).trimmed().toLower());
+        cboLanguage->setCurrentIndex(language >= 0 ? language : 0);
     });
 }
 
@@ -114,6 +134,7 @@ void frmOptions::cmdOK_Click()
         while (pdf.size() > 1 && (pdf.endsWith(QLatin1Char('/')) || pdf.endsWith(QLatin1Char('\\'))))
             pdf.chop(1);
         ProgramSettings::PDFFolder.write(m_ctx.ini(), pdf);
+        ProgramSettings::Language.write(m_ctx.ini(), cboLanguage->currentData().toString());
         emit saving();
         RecentList::WriteDBList(m_ctx, txtTxtLastDB->text());
         accept();

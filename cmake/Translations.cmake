@@ -36,7 +36,8 @@ endforeach()
 # What lupdate reads: every source file of the program.
 file(GLOB_RECURSE cinelog_tr_sources CONFIGURE_DEPENDS
      "${CMAKE_SOURCE_DIR}/src/*.cpp" "${CMAKE_SOURCE_DIR}/src/*.h")
-set(cinelog_lupdate_options -locations none -no-ui-lines -extensions cpp,h)
+# logged("Context", "text") (src/base/LoggedText.h) is a translatable text like translate().
+set(cinelog_lupdate_options -locations none -no-ui-lines -extensions cpp,h -tr-function-alias translate+=logged)
 
 # The texts of the sources as they are now, in the build tree: made afresh each time (never merged
 # with an earlier run, so a text taken out of the sources is gone from it), then marked.

@@ -2,9 +2,302 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AppContext</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BatchFill</name>
     <message>
         <source>Filling movie details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too long: at most %2 characters can be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No catalogue is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> It has been opened again as it is now: check your last change and make it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> It could not be opened again: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue file &apos;%1&apos; was replaced by another program (one that compacted it or restored a backup over it) while it was open here. Your change was not written.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue file &apos;%1&apos; was deleted or moved away by another program while it was open here. Your change was not written. Open the catalogue again from where it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be converted and has not been changed. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unrecognized database format &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is using the catalogue &apos;%1&apos; (reading or changing it) and did not let go in time. Nothing was written: try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue file &apos;%1&apos; was deleted, moved or replaced while it was open here. Nothing was written. Open the catalogue again from where it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; cannot be written: the file or its folder is read-only for you, or the file was moved or deleted. Nothing was written. Check the file&apos;s permissions, or open the catalogue again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; could not be read or written (%2). Check the disk or network drive it is on, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk holding the catalogue &apos;%1&apos; is full. Nothing was written: make room on it, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; cannot be opened (%2). Check that the file and its folder are still there and that you may read and write them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2). It stays open for reading only: nothing more is written to it. Recover what can be read into a new catalogue, or go back to a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; is damaged (%2) and open for reading only: nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueConvert</name>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted catalogue could not be created: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doing Actors (thats funny!!)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doing Directors (Even Funnier!!)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating Movies and Actor Lists...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating Loans...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted catalogue failed its integrity check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted catalogue could not replace &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueFile</name>
+    <message>
+        <source>Creating Cinelog...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a catalogue of an earlier version of Cinelog: open it first to convert it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unrecognized database format &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unrecognized database format &apos;%1&apos;: it is not a Cinelog catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueHealth</name>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the catalogue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists: choose a new file for the recovered catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovering the catalogue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be read from &apos;%1&apos;: even its list of tables is damaged (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery was cancelled; no catalogue was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovered catalogue failed its check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovered catalogue could not be named &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueMaintenance</name>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: the file was deleted, moved or replaced by another program after it was opened here. Open the catalogue again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: the file cannot be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: the file is read-only. Allow writing to it first, or compact a copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: the folder does not allow new files to be made in it, which compacting needs. Allow writing to the folder first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: another program is changing it. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: another program replaced the file meanwhile. Open the catalogue again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue could not be compacted: no working copy could be made in %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compacted copy of the catalogue failed its check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compacted copy of the catalogue could not be given the catalogue&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compacted copy of the catalogue could not be written to the disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue &apos;%1&apos; was not compacted: the file was deleted or moved while it was being compacted. It has not been made again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compacted catalogue could not replace %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compacted catalogue could not be opened again: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueSession</name>
+    <message>
+        <source>Database Must Be Converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This catalogue was made by an earlier version of Cinelog and must be converted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue was not converted, so it cannot be opened. The file has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I have to convert your database to the new format!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This question database already exists.<byte value="xd"/>Are you sure you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue has been converted. The original file is kept as &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Complete.  Now we&apos;ll load the updated database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -94,6 +387,21 @@ It stays open for reading only: nothing more is written to it, and the file itse
     </message>
 </context>
 <context>
+    <name>ChangeConflict</name>
+    <message>
+        <source>Another program changed %1 after it was shown here.
+
+Yes: show it as it is stored now (your change here is dropped).
+No: make your change over the other one.
+Cancel: leave it as it is stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed Elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Catalogue the movies you own on disc or tape.</source>
@@ -140,6 +448,37 @@ It stays open for reading only: nothing more is written to it, and the file itse
     </message>
 </context>
 <context>
+    <name>CoverPictures</name>
+    <message>
+        <source>The picture file is too large to store as a cover (%1 MB at most).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture file is empty: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture is too large to store as a cover.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No movie with ID %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movie has no cover picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CoverWall</name>
     <message>
         <source>Movie covers</source>
@@ -158,6 +497,28 @@ It stays open for reading only: nothing more is written to it, and the file itse
     </message>
     <message>
         <source>Size of the covers (Ctrl + mouse wheel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLog</name>
+    <message>
+        <source>Error %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>This error has been logged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReporter</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -365,6 +726,99 @@ It stays open for reading only: nothing more is written to it, and the file itse
     </message>
     <message>
         <source>Episodes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JetImport</name>
+    <message>
+        <source>Converting the catalogue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has no Movies table, so it is not a Cinelog catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 of table %2 has %3 values for %4 columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 of table %2 could not be converted: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be kept as &apos;%1&apos;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every backup name for &apos;%1&apos; is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted catalogue could not be created in &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted catalogue failed its integrity check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The converted catalogue could not take the place of &apos;%1&apos;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JetReader</name>
+    <message>
+        <source>The Jet database &apos;%1&apos; has no table &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table &apos;%1&apos; of &apos;%2&apos; could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The columns of table &apos;%1&apos; of &apos;%2&apos; could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A long value in table &apos;%1&apos; of &apos;%2&apos; could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A row of table &apos;%1&apos; of &apos;%2&apos; could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A row of table &apos;%1&apos; of &apos;%2&apos; is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a Jet database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Jet database &apos;%1&apos; could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table list of the Jet database &apos;%1&apos; could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one table of &apos;%1&apos; is read at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Migrations</name>
+    <message>
+        <source>Adding %1 to the database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding the new Episodes Table to the database...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -658,6 +1112,302 @@ Already filled before (skipped): %1</source>
         <source>the cast of this movie</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Visit Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genres:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order By:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># in Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year of Release:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Rating:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Episode Disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DVD Cover:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double Click to Add Cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actors:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save actor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remove actor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YOU PERVERT!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PERVERT!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error getting the information for this movie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say What?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save the current movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Record?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Try again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue In Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed this movie after it was shown here.
+
+Yes: show the movie as it is stored now (your changes here are dropped).
+No: save your version over the other change.
+Cancel: go on editing without saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Changed Elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a Cover Image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.png *.gif);;BMP Files (*.bmp);;JPG Files (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Cover File..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BMP Files (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove %1 from this movie?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Actor?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MovieListModel</name>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genre1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genre2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genre3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num of Discs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loaned To %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MovieStore</name>
+    <message numerus="yes">
+        <source>Cleaned: %n unused Actors:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused Directors:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This movie was changed by another program after it was shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The movie is no longer in the catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cast of this movie was changed by another program after it was shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.%2 is not a pick list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MovieTextIndex</name>
+    <message>
+        <source>Preparing the movies for quick filtering...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the movies for quick filtering: %1%...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the movie list&apos;s orders: %1%...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Starting Up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting Up Defaults...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -800,6 +1550,21 @@ Already filled before (skipped): %1</source>
         <source>Number of Movies Found: %1 so far, counting...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No Movies Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Movies Found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadConnection</name>
+    <message>
+        <source>Could not open &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportPreview</name>
@@ -934,6 +1699,46 @@ Already filled before (skipped): %1</source>
         <source>Put the backup made %1 in the place of the catalogue?
 
 The catalogue as it is now is kept as one more backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>%1 is too long: at most %2 characters can be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Another start of the program did not finish in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running program did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFunctions</name>
+    <message>
+        <source>The catalogue connection is not a SQLite connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue connection is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue&apos;s text comparison could not be installed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StarRating</name>
+    <message>
+        <source>Click a star to rate the movie; click left of the first star for none.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1105,6 +1910,17 @@ The catalogue as it is now is kept as one more backup.</source>
     </message>
     <message>
         <source>The chart could not be saved as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextKeys</name>
+    <message>
+        <source>Preparing the %1 for searching: %2%...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing names and titles for searching...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1294,6 +2110,334 @@ Cancel: leave the loan as it is stored.</source>
         <source> (filtered)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cinelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refreshing Movie List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Cinelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Cinelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add New Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Excel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Titles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actors and Directors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Cover File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Databse Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compact Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for Covers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Info from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on IMDB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on Netflix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelog Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelog Forums</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie Title Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Director Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to User List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search IMDB for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Netflix for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a New Cinelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Cinelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Movie to Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save/Update Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Movie List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Loaned Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View User&apos;s Lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh the Movie List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding Mediums...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding Formats...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading your Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting Column Widths...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading Your Last Database (%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unloading the Splash Screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting the Movie List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelog %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Movies Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Movies Found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search IMDB for &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Netflix for &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving Movie...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you SURE you want to delete &quot;%1&quot; from the database?<byte value="xd"/>This will delete this movie record FOREVER!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Movie?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a Database Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelogs (*.cnlg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a Cinelog:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaning the Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database has been compacted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DB Compacted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the window to close...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Cinelog Open</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMovieFill</name>
@@ -1426,6 +2570,53 @@ Cancel: leave the loan as it is stored.</source>
         <source>Takes effect the next time Cinelog starts.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelog Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Opened Cinelog:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Last Opened Database on Startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Reports Default Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelogs (*.cnlg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmProgBar</name>
+    <message>
+        <source> Progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmResolveMovies</name>
@@ -1470,6 +2661,32 @@ Cancel: leave the loan as it is stored.</source>
     <name>frmSearch</name>
     <message>
         <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>This product uses the TMDB API but is not endorsed or certified by TMDB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cinelog: %1
+Try &apos;cinelog --help&apos;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelog: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run without one).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cinelog: %1 Later starts will open their own window.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -33,7 +33,8 @@ int answerCommandLine(const CommandLine &cl)
         std::fputs(cl.text.toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::Error:
-        std::fprintf(stderr, "Cinelog: %s\nTry 'cinelog --help'.\n", cl.text.toLocal8Bit().constData());
+        std::fputs(QCoreApplication::translate("main", "Cinelog: %1\nTry 'cinelog --help'.\n").arg(cl.text).toLocal8Bit().constData(),
+                   stderr);
         return 1;
     case CommandLine::Action::Run:
         break;
@@ -69,7 +70,11 @@ int main(int argc, char *argv[])
         const int code = answerCommandLine(CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath()));
         if (code >= 0)
             return code;
-        std::fprintf(stderr, "Cinelog: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run without one).\n");
+        std::fputs(QCoreApplication::translate("main", "Cinelog: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen "
+                                                       "to run without one).\n")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return 2;
     }
 
@@ -88,7 +93,11 @@ int main(int argc, char *argv[])
     case SingleInstance::Role::HandedOver:
         return 0;
     case SingleInstance::Role::Standalone:
-        std::fprintf(stderr, "Cinelog: %s Later starts will open their own window.\n", whyAlone.toLocal8Bit().constData());
+        std::fputs(QCoreApplication::translate("main", "Cinelog: %1 Later starts will open their own window.\n")
+                       .arg(whyAlone)
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         break;
     case SingleInstance::Role::Primary:
         break;

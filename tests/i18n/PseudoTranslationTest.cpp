@@ -59,10 +59,8 @@ const QChar Close(0x27E7);
 const QSet<QString> &stillEnglish()
 {
     static const QSet<QString> names = {
-        // program core (being wrapped on this branch)
-        QStringLiteral("main window"), QStringLiteral("main window, covers"), QStringLiteral("options"),
-        QStringLiteral("splash"), QStringLiteral("about"), QStringLiteral("progress"),
-        // the windows of the other parts of the program
+        // the windows of the other parts of the program, and the rows they add to the options
+        QStringLiteral("options"),
         QStringLiteral("search"), QStringLiteral("loans"), QStringLiteral("user lists"),
         QStringLiteral("actors and directors"), QStringLiteral("import"), QStringLiteral("print titles"),
         QStringLiteral("print details"), QStringLiteral("loan out"), QStringLiteral("add to user list"),
@@ -99,8 +97,13 @@ public:
         m_window = name(window);
         check(window, "window title", window->windowTitle().remove(QStringLiteral("[*]")));
         walkWidget(window);
-        for (QWidget *w : window->findChildren<QWidget *>())
-            walkWidget(w);
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            // A window of its own inside this one (the main window's episodes window) has its
+            // own case; a pop-up menu belongs to the window that shows it.
+            const QWidget *own = w->window();
+            if (own == window || qobject_cast<const QMenu *>(own))
+                walkWidget(w);
+        }
     }
 
     // A text some part of the program passed to a message box, question or file dialog.
@@ -315,7 +318,7 @@ const QList<PseudoTranslationTest::WindowCase> &PseudoTranslationTest::cases()
         {"about", "frmSplash", [](T &t) { return t.trigger("mnuAbout"); }},
         {"options", "frmOptions", [](T &t) { return t.trigger("mnuOptions"); }},
         {"progress", "frmProgBar", [](T &t) -> QWidget * {
-             t.m_program->progress.ShowProgress(QCoreApplication::translate("PseudoTranslationTest", "Working..."), 0, 10);
+             t.m_program->progress.ShowProgress(QCoreApplication::translate("CatalogueHealth", "Checking the catalogue..."), 0, 10);
              return t.m_program->progress.window();
          }},
         {"search", "frmSearch", [](T &t) { return t.trigger("mnuSearch"); }},
@@ -459,7 +462,7 @@ void PseudoTranslationTest::cleanup()
 QSet<QString> PseudoTranslationTest::dataTexts()
 {
     QSet<QString> data = m_catalogueData;
-    data << m_program->ctx.CurrentUser << m_program->ctx.VersionText << QStringLiteral("Cinelog")
+    data << m_program->ctx.CurrentUser << QStringLiteral("Cinelog")
          << QFileInfo(m_cataloguePath).fileName() << QFileInfo(m_cataloguePath).completeBaseName()
          << QStringLiteral("TMDb") << QStringLiteral("IMDB") << QStringLiteral("Netflix");
     // Each language is offered by its own name.
@@ -514,6 +517,12 @@ void PseudoTranslationTest::everyWindowSpeaksThroughTranslations()
     TextWalker walker([this] { return dataTexts() | m_extraData; });
     QSet<QWidget *> walked;
     QStringList opened;
+    // With $CINELOG_SCREENSHOTS set, each window is saved there as a picture, for looking at it.
+    const QString shots = qEnvironmentVariable("CINELOG_SCREENSHOTS");
+    auto look = [&](QWidget *w) {
+        if (!shots.isEmpty())
+            w->grab().save(QDir(shots).filePath(QStringLiteral("%1 - %2.png").arg(QString::fromLatin1(c.name), w->objectName())));
+    };
     // Each window that comes up is walked; a modal one is then closed, so the command that runs it
     // returns.
     auto sweep = [&](bool close) {
@@ -523,6 +532,7 @@ void PseudoTranslationTest::everyWindowSpeaksThroughTranslations()
             walked.insert(w);
             opened << w->objectName();
             walker.walkWindow(w);
+            look(w);
             if (close && w->isModal()) {
                 if (auto *d = qobject_cast<QDialog *>(w))
                     d->reject();
@@ -541,6 +551,7 @@ void PseudoTranslationTest::everyWindowSpeaksThroughTranslations()
         walked.insert(window);
         opened << window->objectName();
         walker.walkWindow(window);
+        look(window);
     }
     QCoreApplication::processEvents();
     sweep(false);

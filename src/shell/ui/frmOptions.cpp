@@ -19,21 +19,21 @@
 frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral(" Options"));
+    setWindowTitle(tr(" Options"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    FraMovieDatabase = new QGroupBox(QStringLiteral("Cinelog Options"), this);
+    FraMovieDatabase = new QGroupBox(tr("Cinelog Options"), this);
     FraMovieDatabase->setObjectName(QStringLiteral("FraMovieDatabase"));
-    lblLastOpened = new QLabel(QStringLiteral("Last Opened Cinelog:"), FraMovieDatabase);
+    lblLastOpened = new QLabel(tr("Last Opened Cinelog:"), FraMovieDatabase);
     lblLastOpened->setObjectName(QStringLiteral("lblLastOpened"));
     txtTxtLastDB = new QLineEdit(FraMovieDatabase);
     txtTxtLastDB->setObjectName(QStringLiteral("txtTxtLastDB"));
     txtTxtLastDB->setMinimumWidth(360);
     cmdOpenDB = new QPushButton(QStringLiteral("..."), FraMovieDatabase);
     cmdOpenDB->setObjectName(QStringLiteral("cmdOpenDB"));
-    chkLoadLast = new QCheckBox(QStringLiteral("Load Last Opened Database on Startup"), FraMovieDatabase);
+    chkLoadLast = new QCheckBox(tr("Load Last Opened Database on Startup"), FraMovieDatabase);
     chkLoadLast->setObjectName(QStringLiteral("chkLoadLast"));
-    lblPDFReports = new QLabel(QStringLiteral("PDF Reports Default Folder:"), FraMovieDatabase);
+    lblPDFReports = new QLabel(tr("PDF Reports Default Folder:"), FraMovieDatabase);
     lblPDFReports->setObjectName(QStringLiteral("lblPDFReports"));
     Dir1 = new QLineEdit(QDir::currentPath(), FraMovieDatabase);
     Dir1->setObjectName(QStringLiteral("Dir1"));
@@ -71,10 +71,10 @@ frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
     m_extra = new QFormLayout;
     frame->addLayout(m_extra);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -87,7 +87,7 @@ frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
 
     connect(cmdOpenDB, &QPushButton::clicked, this, &frmOptions::cmdOpenDB_Click);
     connect(cmdBrowsePDF, &QPushButton::clicked, this, [this] {
-        QString dir = m_ctx.prompts().chooseFolder(QStringLiteral("PDF Reports Default Folder:"), Dir1->text());
+        QString dir = m_ctx.prompts().chooseFolder(tr("PDF Reports Default Folder:"), Dir1->text());
         if (!dir.isEmpty())
             Dir1->setText(QDir::toNativeSeparators(dir));
     });
@@ -116,8 +116,8 @@ void frmOptions::cmdOpenDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmOptions - cmdOpenDB_Click"), [this] {
         const QString start = existingFolderOrHome(ProgramSettings::LastFolder.read(m_ctx.ini()));
-        const QString file = m_ctx.prompts().openFile(QStringLiteral("Select Database:"),
-                                                      QStringLiteral("Cinelogs (*.cnlg)"), start);
+        const QString file = m_ctx.prompts().openFile(tr("Select Database:"),
+                                                      tr("Cinelogs (*.cnlg)"), start);
         if (file.isEmpty())
             return;
         txtTxtLastDB->setText(file);

@@ -76,6 +76,7 @@ void addMovieDetailsOptions(frmOptions &dlg)
             timeout->setAccessibleName(Tr::tr("Seconds to wait for an answer"));
             timeout->setRange(MovieDetailsSettings::MinTimeoutSeconds, MovieDetailsSettings::MaxTimeoutSeconds);
             timeout->setSuffix(Tr::tr(" s"));
+            timeout->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             timeout->setValue(std::clamp((s.timeoutMs + 999) / 1000, MovieDetailsSettings::MinTimeoutSeconds,
                                          MovieDetailsSettings::MaxTimeoutSeconds));
             timeout->setToolTip(Tr::tr("How long one request to the movie database may take before it counts as failed; "

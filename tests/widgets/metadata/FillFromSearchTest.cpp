@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
@@ -143,6 +144,9 @@ void FillFromSearchTest::theSearchWindowsMoviesCanBeFilled()
         QVERIFY(found && found->isVisible() && found->isEnabled());
         QVERIFY(found->text().contains(QLatin1String("(2)")));
         QVERIFY(!found->accessibleName().isEmpty());
+        // A picture of the choice to $CINELOG_SCREENSHOTS when that is set, for looking at it.
+        if (const QString folder = qEnvironmentVariable("CINELOG_SCREENSHOTS"); !folder.isEmpty())
+            d.grab().save(QDir(folder).filePath(QStringLiteral("frmFillScopeWithSearch.png")));
         // Every movie's details are empty: four in that choice.
         QVERIFY(d.findChild<QRadioButton *>(QStringLiteral("optEmpty"))->text().contains(QLatin1String("(4)")));
         found->click();

@@ -159,6 +159,14 @@ void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &ev
     auto *commands = new MovieDetailsCommands(ctx, catalogue, w.editor()->edited(), events, pluginFolders(), &w);
     commands->setObjectName(QStringLiteral("MovieDetailsCommands"));
     commands->setMovieList(w.lvMovies);
+    // The search window (one at most, a child of the main window) offers the movies it found.
+    commands->setSearchResults([&w] {
+        QList<int> ids;
+        if (const frmSearch *search = w.findChild<frmSearch *>(QString(), Qt::FindDirectChildrenOnly); search && search->isVisible())
+            for (const FoundMovie &m : search->foundMovies())
+                ids << m.id;
+        return ids;
+    });
     // The Web menu holds the online commands; the list's pop-up and the toolbar offer the fill of
     // one movie; the new-movie shortcut works anywhere in the main window.
     QAction *fill = commands->mnuGetMovieDetails;

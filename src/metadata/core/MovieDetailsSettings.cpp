@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 const QString Section = QStringLiteral("MovieDetails");
@@ -21,7 +23,8 @@ const Setting<QString> Country{Section, QStringLiteral("Country")};
 const Setting<QString> Language{Section, QStringLiteral("Language")};
 const Setting<QString> PosterSize{Section, QStringLiteral("PosterSize"), QStringLiteral("w780")};
 const Setting<QString> NameFormKey{Section, QStringLiteral("NameForm"), QStringLiteral("LastFirst")};
-const Setting<int> TimeoutSeconds{Section, QStringLiteral("TimeoutSeconds"), 30, 1, 600};
+const Setting<int> TimeoutSeconds{Section, QStringLiteral("TimeoutSeconds"), 30, MovieDetailsSettings::MinTimeoutSeconds,
+                                  MovieDetailsSettings::MaxTimeoutSeconds};
 const Setting<int> TimeoutMs{Section, QStringLiteral("TimeoutMs"), 0, 1, 600000};
 
 QUrl address(const QString &text)
@@ -81,4 +84,10 @@ void MovieDetailsSettings::write(AppContext &ctx) const
     Language.write(ini, language);
     PosterSize.write(ini, posterSize);
     NameFormKey.write(ini, nameForm == NameForm::AsGiven ? QStringLiteral("AsGiven") : QStringLiteral("LastFirst"));
+    // Whole seconds. A time-out in milliseconds (tests set one) stays while it is the time-out kept;
+    // a new time-out replaces it.
+    if (timeoutMs != read(ctx).timeoutMs) {
+        TimeoutSeconds.write(ini, std::clamp((timeoutMs + 999) / 1000, MinTimeoutSeconds, MaxTimeoutSeconds));
+        TimeoutMs.clear(ini);
+    }
 }

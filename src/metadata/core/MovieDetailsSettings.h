@@ -13,6 +13,8 @@ struct MovieDetailsSettings
 
     static constexpr int DefaultCastCount = 10;
     static constexpr int MaxCastCount = 200;
+    static constexpr int MinTimeoutSeconds = 1;
+    static constexpr int MaxTimeoutSeconds = 600;
 
     QString credential;          // CoverSearch/TMDbKey
     QUrl apiBaseAddress;         // CoverSearch/TMDbBaseAddress (empty: TMDb's own)

@@ -220,6 +220,7 @@ void MovieDetailsCommands::fillDetailsForMovies()
     const QList<int> selected = moviesInList(true);
     const QList<int> listed = moviesInList(false);
     const QList<int> empty = BatchFill::moviesWithEmptyDetails(m_cat);
+    const QList<int> found = m_searchResults ? m_searchResults() : QList<int>();
 
     QDialog scope(m_window);
     scope.setObjectName(QStringLiteral("frmFillScope"));
@@ -234,10 +235,15 @@ void MovieDetailsCommands::fillDetailsForMovies()
     auto *optListed = new QRadioButton(tr("The movies in the &list (%n)", nullptr, int(listed.size())), &scope);
     optListed->setObjectName(QStringLiteral("optListed"));
     optListed->setEnabled(!listed.isEmpty());
+    // Shown only while a search window lists movies.
+    auto *optFound = new QRadioButton(tr("The movies found by the sea&rch (%n)", nullptr, int(found.size())), &scope);
+    optFound->setObjectName(QStringLiteral("optFound"));
+    optFound->setVisible(!found.isEmpty());
+    optFound->setEnabled(!found.isEmpty());
     auto *optEmpty = new QRadioButton(tr("Every movie whose details are &empty (%n)", nullptr, int(empty.size())), &scope);
     optEmpty->setObjectName(QStringLiteral("optEmpty"));
     optEmpty->setEnabled(!empty.isEmpty());
-    for (QRadioButton *o : {optSelected, optListed, optEmpty})
+    for (QRadioButton *o : {optSelected, optListed, optFound, optEmpty})
         o->setAccessibleName(o->text().remove(QLatin1Char('&')));
     (optEmpty->isEnabled() ? optEmpty : optListed->isEnabled() ? optListed : optSelected)->setChecked(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &scope);
@@ -253,12 +259,13 @@ void MovieDetailsCommands::fillDetailsForMovies()
     layout->addWidget(intro);
     layout->addWidget(optSelected);
     layout->addWidget(optListed);
+    layout->addWidget(optFound);
     layout->addWidget(optEmpty);
     layout->addWidget(buttons);
     scope.resize(440, scope.sizeHint().height());
     if (run(scope) != QDialog::Accepted)
         return;
-    fillMovies(optSelected->isChecked() ? selected : optListed->isChecked() ? listed : empty);
+    fillMovies(optSelected->isChecked() ? selected : optListed->isChecked() ? listed : optFound->isChecked() ? found : empty);
 }
 
 BatchFill::Result MovieDetailsCommands::fillMovies(const QList<int> &movieIds)

@@ -37,6 +37,9 @@ public:
     // The main list: its rows are the listed movies and its selected rows the selected ones, each
     // row's movie under MovieListModel::MovieIdRole.
     void setMovieList(QAbstractItemView *list) { m_list = list; }
+    // The movies an open search window lists, in its order (none when no search window is open);
+    // "Fill Details for Movies..." offers them as a choice when there are any.
+    void setSearchResults(std::function<QList<int>()> found) { m_searchResults = std::move(found); }
     // Runs a dialog modally and returns its result; tests replace it to drive the dialog.
     std::function<int(QDialog &)> runDialog;
 
@@ -64,5 +67,6 @@ private:
     QList<int> moviesInList(bool selectedOnly) const;
 
     QPointer<QAbstractItemView> m_list;
+    std::function<QList<int>()> m_searchResults;
     MovieInfoSource *m_source = nullptr; // the source of the command running
 };

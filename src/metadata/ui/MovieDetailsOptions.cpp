@@ -13,6 +13,8 @@
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 struct Tr
@@ -69,6 +71,17 @@ void addMovieDetailsOptions(frmOptions &dlg)
             names->addItem(Tr::tr("As given (Keanu Reeves)"), int(MovieDetailsSettings::NameForm::AsGiven));
             names->setCurrentIndex(names->findData(int(s.nameForm)));
 
+            auto *timeout = new QSpinBox(&dlg);
+            timeout->setObjectName(QStringLiteral("spnDetailsTimeout"));
+            timeout->setAccessibleName(Tr::tr("Seconds to wait for an answer"));
+            timeout->setRange(MovieDetailsSettings::MinTimeoutSeconds, MovieDetailsSettings::MaxTimeoutSeconds);
+            timeout->setSuffix(Tr::tr(" s"));
+            timeout->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            timeout->setValue(std::clamp((s.timeoutMs + 999) / 1000, MovieDetailsSettings::MinTimeoutSeconds,
+                                         MovieDetailsSettings::MaxTimeoutSeconds));
+            timeout->setToolTip(Tr::tr("How long one request to the movie database may take before it counts as failed; "
+                                       "raise it on a slow connection."));
+
             // Two short boxes share a row, so the dialog does not grow too tall.
             auto *place = new QWidget(&dlg);
             auto *row = new QHBoxLayout(place);
@@ -96,12 +109,15 @@ void addMovieDetailsOptions(frmOptions &dlg)
             form->addRow(Tr::tr("Details: cast members:"), sizes);
             form->addRow(Tr::tr("Details: rating country:"), place);
             form->addRow(Tr::tr("Details: people's names:"), names);
+            form->addRow(Tr::tr("Details: wait for an answer:"), timeout);
             if (auto *label = qobject_cast<QLabel *>(form->labelForField(sizes)))
                 label->setBuddy(cast);
             if (auto *label = qobject_cast<QLabel *>(form->labelForField(place)))
                 label->setBuddy(country);
             if (auto *label = qobject_cast<QLabel *>(form->labelForField(names)))
                 label->setBuddy(names);
+            if (auto *label = qobject_cast<QLabel *>(form->labelForField(timeout)))
+                label->setBuddy(timeout);
         }
         QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg] {
             MovieDetailsSettings s = MovieDetailsSettings::read(dlg.context());
@@ -116,6 +132,8 @@ void addMovieDetailsOptions(frmOptions &dlg)
                 s.posterSize = poster->currentData().toString();
             if (auto *names = dlg.findChild<QComboBox *>(QStringLiteral("cboDetailsNameForm")))
                 s.nameForm = MovieDetailsSettings::NameForm(names->currentData().toInt());
+            if (auto *timeout = dlg.findChild<QSpinBox *>(QStringLiteral("spnDetailsTimeout")))
+                s.timeoutMs = timeout->value() * 1000;
             s.write(dlg.context());
         });
     }

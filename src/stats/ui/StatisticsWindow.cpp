@@ -215,11 +215,11 @@ QString StatisticsWindow::labelOf(Chart c, const Stats::Bucket &b) const
     if (!b.key.isEmpty())
         return b.label;
     switch (c) {
-    case Chart::Genre: return tr("(no genre)");
-    case Chart::Decade: return tr("(no year)");
-    case Chart::Medium: return tr("(no medium)");
-    case Chart::Format: return tr("(no format)");
-    case Chart::Borrower: return tr("(no name)");
+    case Chart::Genre: return tr("No genre");
+    case Chart::Decade: return tr("No year");
+    case Chart::Medium: return tr("No medium");
+    case Chart::Format: return tr("No format");
+    case Chart::Borrower: return tr("No name");
     case Chart::UserRating: break;
     }
     return QString();

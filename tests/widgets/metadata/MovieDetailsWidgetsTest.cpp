@@ -314,12 +314,25 @@ private slots:
         poster->setCurrentIndex(poster->findData(QStringLiteral("w342")));
         auto *names = child<QComboBox>(&dlg, "cboDetailsNameForm");
         names->setCurrentIndex(names->findData(int(MovieDetailsSettings::NameForm::AsGiven)));
+        // The test's 3000 ms show as 3 seconds; a new wait is kept in whole seconds.
+        auto *timeout = child<QSpinBox>(&dlg, "spnDetailsTimeout");
+        QCOMPARE(timeout->value(), 3);
+        timeout->setValue(45);
         dlg.cmdOK_Click();
         const MovieDetailsSettings s = MovieDetailsSettings::read(t->ctx());
         QCOMPARE(s.castCount, 3);
         QCOMPARE(s.country, QStringLiteral("DE"));
         QCOMPARE(s.posterSize, QStringLiteral("w342"));
         QCOMPARE(s.nameForm, MovieDetailsSettings::NameForm::AsGiven);
+        QCOMPARE(s.timeoutMs, 45000);
+        QCOMPARE(t->ctx().ReadINI(QStringLiteral("MovieDetails"), QStringLiteral("TimeoutSeconds")), QStringLiteral("45"));
+
+        // Saved again unchanged, the wait stays as it is.
+        frmOptions again(t->ctx());
+        addMovieDetailsOptions(again);
+        QCOMPARE(child<QSpinBox>(&again, "spnDetailsTimeout")->value(), 45);
+        again.cmdOK_Click();
+        QCOMPARE(MovieDetailsSettings::read(t->ctx()).timeoutMs, 45000);
     }
 };
 

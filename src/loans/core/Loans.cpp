@@ -3,21 +3,32 @@
 #include "Catalogue.h"
 #include "Schema.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace Loans {
 
-QString filterText(Filter f)
+static const char *filterSource(Filter f)
 {
     switch (f) {
     case Filter::All:
-        return QStringLiteral("All Loaned Movies");
+        return QT_TRANSLATE_NOOP("Loans", "All Loaned Movies");
     case Filter::LoanedOut:
-        return QStringLiteral("Movies Loaned Out");
+        return QT_TRANSLATE_NOOP("Loans", "Movies Loaned Out");
     case Filter::Returned:
-        return QStringLiteral("Returned Movies");
+        return QT_TRANSLATE_NOOP("Loans", "Returned Movies");
     }
-    return QString();
+    return "";
+}
+
+QString filterText(Filter f)
+{
+    return QString::fromLatin1(filterSource(f));
+}
+
+QString filterCaption(Filter f)
+{
+    return QCoreApplication::translate("Loans", filterSource(f));
 }
 
 bool filterFromText(const QString &text, Filter &f)

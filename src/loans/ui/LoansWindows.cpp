@@ -8,6 +8,7 @@
 #include "frmLoans.h"
 #include "frmUserList.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -193,15 +194,30 @@ QString withTls(const QString &connection)
     return out;
 }
 
+namespace {
+const char *const NotSetUpText = QT_TRANSLATE_NOOP(
+    "CommunitySettings",
+    "The community exchange is not set up yet.\r\r"
+    "Open Options and enter the connection of your community server in the box "
+    "\"Community connection\", for example:\r"
+    "DRIVER=/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so;SERVER=host;PORT=3306;DATABASE=name;UID=user;PWD=password\r\r"
+    "To try the exchange on this computer, run scripts/community-server start FOLDER "
+    "and paste the connection it prints.");
+}
+
 QString notSetUpMessage()
 {
-    return QStringLiteral(
-        "The community exchange is not set up yet.\r\r"
-        "Open Options and enter the connection of your community server in the box "
-        "\"Community connection\", for example:\r"
-        "DRIVER=/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so;SERVER=host;PORT=3306;DATABASE=name;UID=user;PWD=password\r\r"
-        "To try the exchange on this computer, run scripts/community-server start FOLDER "
-        "and paste the connection it prints.");
+    return QCoreApplication::translate("CommunitySettings", NotSetUpText);
+}
+
+QString notSetUpLogText()
+{
+    return QString::fromUtf8(NotSetUpText);
+}
+
+QString notSetUpTitle()
+{
+    return QCoreApplication::translate("CommunitySettings", "Community Exchange");
 }
 
 QString withTimeouts(const QString &connection)
@@ -235,7 +251,7 @@ CommunityConnection::CommunityConnection(const QString &connectionString)
     : m_name(QStringLiteral("cinelog-community-%1").arg(++g_counter)), m_server(CommunitySettings::serverOf(connectionString))
 {
     if (connectionString.trimmed().isEmpty())
-        throw CinelogError(ErrorNumber::InvalidProcedureCall, CommunitySettings::notSetUpMessage());
+        throw CinelogError(ErrorNumber::InvalidProcedureCall, CommunitySettings::notSetUpLogText());
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
         throw CinelogError(ErrorNumber::FileNotFound,
                            QStringLiteral("The ODBC database driver of Qt is not installed (package libqt6sql6-odbc)."));

@@ -3,6 +3,7 @@
 #include "CinelogError.h"
 #include "Setting.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -26,8 +27,10 @@ void setCaFile(AppContext &ctx, const QString &path);
 // unless the string names one itself.
 QString connectionFor(const AppContext &ctx);
 // The one message that tells the user how to set the exchange up.
+// In the user's language; notSetUpLogText() is the same in English, for the error log.
 QString notSetUpMessage();
-inline const QString NotSetUpTitle = QStringLiteral("Community Exchange");
+QString notSetUpLogText();
+QString notSetUpTitle();
 
 // The connection string with time-outs added where it sets none, so that a server that does not
 // answer makes a command fail within seconds instead of hanging the program.
@@ -50,7 +53,12 @@ class CommunityBusy : public CinelogError
 {
 public:
     explicit CommunityBusy(qint64 number) : CinelogError(number, message()) {}
-    static QString message() { return QStringLiteral("The community server is busy, try later."); }
+    static QString message() { return QString::fromLatin1(MessageText); }
+    // The message as the user reads it.
+    static QString caption() { return QCoreApplication::translate("CommunityBusy", MessageText); }
+
+private:
+    static constexpr const char *MessageText = QT_TRANSLATE_NOOP("CommunityBusy", "The community server is busy, try later.");
 };
 
 // One open connection to the community database (MariaDB through ODBC). Every value is bound;

@@ -5,6 +5,7 @@
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,6 +14,10 @@
 namespace CommunityExchange {
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CommunityExchange)
+};
 
 bool blank(const QVariant &v)
 {
@@ -401,7 +406,7 @@ bool UploadBatch::upload(int movieId)
         } catch (const CinelogError &) {
         }
         if (f.title.isEmpty())
-            f.title = QStringLiteral("Movie %1").arg(movieId);
+            f.title = Tr::tr("Movie %1").arg(movieId);
         m_failures << f;
         // Every further movie would fail the same way.
         if (e.number() == 2006 || e.number() == 2013 || !m_remote.database().isOpen())
@@ -415,19 +420,19 @@ QString UploadBatch::summary() const
     if (m_failures.isEmpty() && notTried() == 0 && !stopped())
         return QString();
     QStringList lines;
-    lines << QStringLiteral("%1 of %2 movies have been uploaded.").arg(m_uploaded).arg(m_planned);
+    lines << Tr::tr("%1 of %2 movies have been uploaded.").arg(m_uploaded).arg(m_planned);
     if (!m_failures.isEmpty()) {
-        lines << QString() << QStringLiteral("These could not be uploaded:");
+        lines << QString() << Tr::tr("These could not be uploaded:");
         constexpr int Shown = 15;
         for (int i = 0; i < m_failures.size() && i < Shown; ++i)
             lines << QStringLiteral("- %1: %2").arg(m_failures[i].title, m_failures[i].reason);
         if (m_failures.size() > Shown)
-            lines << QStringLiteral("... and %1 more (all of them are in the error log).").arg(m_failures.size() - Shown);
+            lines << Tr::tr("... and %1 more (all of them are in the error log).").arg(m_failures.size() - Shown);
     }
     if (stopped()) {
         lines << QString() << m_stopReason;
         if (notTried() > 0)
-            lines << QStringLiteral("%1 movies were not tried; upload them again later.").arg(notTried());
+            lines << Tr::tr("%1 movies were not tried; upload them again later.").arg(notTried());
     }
     return lines.join(QLatin1Char('\r'));
 }

@@ -3,6 +3,7 @@
 #include "CinelogError.h"
 #include "WorkbookBackends.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 SheetData::SheetData(QString name, WorkbookLimits limits, QString source)
@@ -105,8 +106,9 @@ std::unique_ptr<WorkbookReader> openWorkbook(const QString &path, const Workbook
 
 QString workbookFileFilter()
 {
-    return QStringLiteral("Workbooks (*.xls *.xlsx *.ods *.csv);;Excel Spreadsheets (*.xls);;Excel Workbooks (*.xlsx);;"
-                          "OpenDocument Spreadsheets (*.ods);;Comma-separated Values (*.csv)");
+    return QCoreApplication::translate("WorkbookReader",
+                                       "Workbooks (*.xls *.xlsx *.ods *.csv);;Excel Spreadsheets (*.xls);;Excel Workbooks (*.xlsx);;"
+                                       "OpenDocument Spreadsheets (*.ods);;Comma-separated Values (*.csv)");
 }
 
 QString columnLetters(int column)

@@ -97,10 +97,6 @@ public:
     {
         return QCoreApplication::translate("MovieSearch", "Total Movies Found: %L1").arg(count);
     }
-    static inline const QString NoCriteriaMessage = QStringLiteral("You must have critiera to search by!");
-    static inline const QString NoCriteriaTitle = QStringLiteral("ID-10-T Error");
-    static inline const QString NothingFoundMessage = QStringLiteral("No movies found with this search criteria.");
-    static inline const QString NothingFoundTitle = QStringLiteral("No Movies Found");
 
 private:
     QStringList firstSpellings(const QString &column);

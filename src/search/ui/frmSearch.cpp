@@ -422,7 +422,7 @@ void frmSearch::cmdSearch_Click()
 
     const SearchCriteria c = criteria();
     if (!c.hasCriteria()) {
-        m_ctx.prompts().information(MovieSearch::NoCriteriaMessage, MovieSearch::NoCriteriaTitle);
+        m_ctx.prompts().information(tr("You must have critiera to search by!"), tr("ID-10-T Error"));
         return;
     }
 
@@ -443,7 +443,7 @@ void frmSearch::cmdSearch_Click()
     applyInputRules();
     lblTotals->setText(MovieSearch::totalsText(m_model->rowCount()));
     if (m_model->rowCount() == 0)
-        m_ctx.prompts().information(MovieSearch::NothingFoundMessage, MovieSearch::NothingFoundTitle);
+        m_ctx.prompts().information(tr("No movies found with this search criteria."), tr("No Movies Found"));
 }
 
 void frmSearch::lvMovies_Click()

@@ -55,8 +55,9 @@ void addCoverSearchOptions(frmOptions &dlg)
     auto *key = new QLineEdit(&dlg);
     key->setObjectName(QStringLiteral("txtTMDbKey"));
     key->setPlaceholderText(QCoreApplication::translate("CoverSource", "Your TMDb API key or API read access token"));
-    key->setToolTip(QCoreApplication::translate("CoverSource", "TMDb gives a free key for personal use with an account at themoviedb.org. "
-                                   "Used by the cover search (when TMDb is its source) and by Get Movie Details."));
+    key->setToolTip(QCoreApplication::translate("CoverSource",
+                                                "TMDb gives a free key for personal use with an account at themoviedb.org. "
+                                                "Used by the cover search (when TMDb is its source) and by Get Movie Details."));
     key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     key->setText(CoverSourceSettings::tmdbKey(dlg.context()));
     source->setCurrentIndex(source->findData(int(CoverSourceSettings::source(dlg.context()))));

@@ -97,7 +97,7 @@ void frmLoanOut::cmdLoan_Click()
     if (!date.isValid()) {
         // Nothing is stored; the dialog stays open so the date can be corrected.
         m_ctx.prompts().message(tr("The loan date \"%1\" is not a date. Please type it as month/day/year, "
-                                               "for example %2.")
+                                   "for example %2.")
                                     .arg(txtLoanDate->text(), Loans::formatLoanDate(m_ctx.clock().today())),
                                 tr("Invalid Loan Date"), Prompts::Icon::Information);
         txtLoanDate->setFocus();

@@ -632,7 +632,7 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
                                   const QString &targetPath, ProgressSink &progress, const ImportOptions &options)
 {
     const int lastRow = sheet.GetLastRow();
-    progress.ShowProgress(Tr::tr("Importing Excel Data..."), 0, lastRow);
+    progress.ShowProgress(QCoreApplication::translate("WorkbookImport", "Importing Excel Data..."), 0, lastRow);
     ImportSummary summary;
     try {
         if (isOpenCatalogue(openCatalogue, targetPath)) {

@@ -27,9 +27,9 @@ void setCaFile(AppContext &ctx, const QString &path);
 // unless the string names one itself.
 QString connectionFor(const AppContext &ctx);
 // The one message that tells the user how to set the exchange up.
-// In the user's language; notSetUpLogText() is the same in English, for the error log.
+// The message's English source (the error log keeps it), and the message in the user's language.
+extern const char *const NotSetUpText;
 QString notSetUpMessage();
-QString notSetUpLogText();
 QString notSetUpTitle();
 
 // The connection string with time-outs added where it sets none, so that a server that does not
@@ -52,7 +52,7 @@ QString serverOf(const QString &connection);
 class CommunityBusy : public CinelogError
 {
 public:
-    explicit CommunityBusy(qint64 number) : CinelogError(number, message()) {}
+    explicit CommunityBusy(qint64 number) : CinelogError(number, LoggedText{message(), caption()}) {}
     static QString message() { return QString::fromLatin1(MessageText); }
     // The message as the user reads it.
     static QString caption() { return QCoreApplication::translate("CommunityBusy", MessageText); }

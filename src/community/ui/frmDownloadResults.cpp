@@ -104,7 +104,7 @@ void frmDownloadResults::SearchMovies()
     QList<CommunityMatch> found;
     const bool ok = Community::runGuarded(m_ctx, Section + QStringLiteral(" - SearchMovies"), [&] {
         if (!m_remote)
-            throw CinelogError(ErrorNumber::ObjectNotSet, QStringLiteral("Not connected to the community server."));
+            throw CinelogError(ErrorNumber::ObjectNotSet, logged("frmDownloadResults", "Not connected to the community server."));
         BusyCursor busy;
         found = ::SearchMovies(*m_remote, m_edited.title(), m_ctx.progress());
     });

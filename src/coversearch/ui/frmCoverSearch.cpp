@@ -497,16 +497,16 @@ void frmCoverSearch::cmdSave_Click()
         // A private folder of our own, removed with everything in it when done.
         QTemporaryDir folder;
         if (!folder.isValid())
-            throw CinelogError(75, QStringLiteral("Path/File access error: ") + folder.errorString());
+            throw CinelogError(75, logged("frmCoverSearch", "Path/File access error: %1").arg(folder.errorString()));
         QFile file(folder.filePath(coverFileName(m_edited.title())));
         if (!file.open(QIODevice::WriteOnly)) {
             // A title too long for a file name still gets its cover.
             file.setFileName(folder.filePath(QStringLiteral("cover.jpg")));
             if (!file.open(QIODevice::WriteOnly))
-                throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
+                throw CinelogError(75, logged("frmCoverSearch", "Path/File access error: %1").arg(file.errorString()));
         }
         if (file.write(result.bytes) != result.bytes.size() || !file.flush())
-            throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
+            throw CinelogError(75, logged("frmCoverSearch", "Path/File access error: %1").arg(file.errorString()));
         file.close();
         CoverPictures(m_catalogue, m_ctx).SavePictureToDB(movieId, file.fileName());
         emit m_events.coverChanged(movieId);

@@ -154,17 +154,22 @@ struct CellPlace {
     int row;
     int field;
     int column;
-    QString describe() const
+    LoggedText describe() const
     {
         QString label = ImportField::label(field);
         label.chop(1); // the colon
-        return QStringLiteral("Row %1, column %2 (%3)").arg(row).arg(columnLetters(column), label);
+        QString caption = ImportField::caption(field);
+        if (caption.endsWith(u':'))
+            caption.chop(1);
+        const LoggedText place = logged("WorkbookImport", "Row %1, column %2 (%3)");
+        return {place.english.arg(row).arg(columnLetters(column), label),
+                place.shown.arg(row).arg(columnLetters(column), caption.trimmed())};
     }
 };
 
 [[noreturn]] void failAt(const CellPlace &at, const QString &what, qint64 number = ErrorNumber::Database)
 {
-    throw CinelogError(number, at.describe() + QStringLiteral(": ") + what);
+    throw CinelogError(number, logged("WorkbookImport", "%1: %2").arg(at.describe()).arg(what));
 }
 
 QSqlQuery prepared(QSqlDatabase &db, const QString &sql)
@@ -422,7 +427,7 @@ public:
     {
         const QSqlRecord movies = db.record(QStringLiteral("Movies"));
         if (movies.isEmpty())
-            throw CinelogError(ErrorNumber::Database, QStringLiteral("The target file has no Movies table: it is not a catalogue."));
+            throw CinelogError(ErrorNumber::Database, logged("WorkbookImport", "The target file has no Movies table: it is not a catalogue."));
         m_hasPlayingAs = db.record(QStringLiteral("MovActLink")).contains(QStringLiteral("PlayingAs"));
         // The movies as they were before this import: rows of the sheet are never duplicates of
         // each other, since a catalogue may hold two movies of one title.
@@ -489,7 +494,7 @@ private:
         }
         if (!m_insertMovie.exec())
             throw CinelogError(Catalogue::errorOf(m_insertMovie.lastError()).number(),
-                               QStringLiteral("Row %1: %2").arg(row).arg(Catalogue::errorOf(m_insertMovie.lastError()).description()));
+                               logged("WorkbookImport", "Row %1: %2").arg(row).arg(Catalogue::errorOf(m_insertMovie.lastError()).description()));
         const QVariant movieId = m_insertMovie.lastInsertId();
 
         const QString &director = r.values[ImportField::Director];

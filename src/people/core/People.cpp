@@ -95,7 +95,7 @@ void save(Catalogue &cat, Kind kind, int personId, const QString &name, const QS
     QSqlQuery q = cat.exec(QStringLiteral("UPDATE %1 SET %2 = ?, URL = ? WHERE ID = ?").arg(n.table, n.column),
                            {NullIfEmpty(name), url, personId});
     if (q.numRowsAffected() < 1)
-        throw CinelogError(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+        throw CinelogError(3021, logged("People", "Either BOF or EOF is True, or the current record has been deleted. "
                                                 "Requested operation requires a current record."));
 }
 

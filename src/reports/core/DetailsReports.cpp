@@ -303,7 +303,7 @@ public:
         // sql-identifiers: the fixed movie column list
         QSqlQuery q = m_cat.exec(MovieColumns + QStringLiteral(" WHERE ID = ?"), {id});
         if (!q.next())
-            throw CinelogError(3021, QStringLiteral("The movie with ID %1 is no longer in the catalogue.").arg(id));
+            throw CinelogError(3021, logged("Reports", "The movie with ID %1 is no longer in the catalogue.").arg(id));
         const QSqlRecord row = q.record();
         q.finish();
         m_filler.fill(run, row);

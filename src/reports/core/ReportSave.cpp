@@ -26,7 +26,7 @@ QString chooseAndWrite(AppContext &ctx, const QString &title,
         path += QStringLiteral(".pdf");
     QString error;
     if (!write(path, &error))
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The report could not be saved to %1: %2")
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("Reports", "The report could not be saved to %1: %2")
                                                               .arg(QDir::toNativeSeparators(path), error));
     return path;
 }

@@ -436,7 +436,7 @@ void frmSearch::cmdSearch_Click()
             progress->step(done);
         });
     } catch (const CinelogError &e) {
-        m_ctx.prompts().information(e.description(), tr("Error %1").arg(e.number()));
+        m_ctx.prompts().information(e.shownDescription(), tr("Error %1").arg(e.number()));
         return;
     }
     m_model->setMovies(std::move(found));

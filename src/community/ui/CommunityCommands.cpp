@@ -135,7 +135,8 @@ void addCommunityOptions(frmOptions &dlg)
 {
     auto *edit = new QLineEdit(&dlg);
     edit->setObjectName(QStringLiteral("txtCommunityConnection"));
-    edit->setPlaceholderText(QStringLiteral("DRIVER=...;SERVER=...;PORT=3306;DATABASE=...;UID=...;PWD=..."));
+    //: an example connection: keep the names before each "="
+    edit->setPlaceholderText(Tr::tr("DRIVER=...;SERVER=...;PORT=3306;DATABASE=...;UID=...;PWD=..."));
     edit->setToolTip(Tr::tr("The ODBC connection string of the community server used by "
                             "\"Get Movie Info\" and \"Upload\"."));
     edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);

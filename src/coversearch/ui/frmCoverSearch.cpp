@@ -139,7 +139,7 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovi
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] {
         const QString finds = m_source == CoverSource::Tmdb
-            ? tr("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + QString::fromLatin1(frmSplash::TmdbAttribution)
+            ? tr("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + QCoreApplication::translate("frmSplash", frmSplash::TmdbAttribution)
             : tr("Finds cover pictures with the CoverfetchCore plug-in.");
         m_ctx.prompts().information(tr("Cinelog Cover Search") + QLatin1Char('\r') + m_ctx.VersionText
                                         + QLatin1Char('\r') + finds,

@@ -51,16 +51,16 @@ AWSItem CoverQuery::Item(qint32 lngItem, bool *ok) const
 QString CoverQuery::StatusCodeDescription(qint32 lngStatusCode) const
 {
     switch (lngStatusCode) {
-    case 200: return QStringLiteral("OK.");
-    case 404: return QStringLiteral("Unable to retrieve the total number of results.");
-    case 405: return QStringLiteral("Unable to retrieve the item list.");
-    case 406: return QStringLiteral("Matches were found, but none of them contained an image.");
-    case 407: return QStringLiteral("Unable to retrieve the total number of pages.");
-    case 600: return QStringLiteral("User initialized stop.");
+    case 200: return QCoreApplication::translate("CoverQuery", "OK.");
+    case 404: return QCoreApplication::translate("CoverQuery", "Unable to retrieve the total number of results.");
+    case 405: return QCoreApplication::translate("CoverQuery", "Unable to retrieve the item list.");
+    case 406: return QCoreApplication::translate("CoverQuery", "Matches were found, but none of them contained an image.");
+    case 407: return QCoreApplication::translate("CoverQuery", "Unable to retrieve the total number of pages.");
+    case 600: return QCoreApplication::translate("CoverQuery", "User initialized stop.");
     default: break;
     }
     const QString text = serviceStatusText(lngStatusCode);
-    return text.isEmpty() ? QStringLiteral("Unknown error.") : text;
+    return text.isEmpty() ? QCoreApplication::translate("CoverQuery", "Unknown error.") : text;
 }
 
 qint32 CoverQuery::Query(const QString &strQueryString, const QString &strSubscriptionID,

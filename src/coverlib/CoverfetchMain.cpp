@@ -1,5 +1,6 @@
 #include "CoverfetchMain.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QNetworkReply>
 #include <QXmlStreamReader>
@@ -62,13 +63,13 @@ CoverfetchMain::~CoverfetchMain() = default;
 QString CoverfetchMain::serviceStatusText(qint32 code) const
 {
     switch (code) {
-    case 400: return QStringLiteral("The XML parser was not instantiated correctly.");
-    case 401: return QStringLiteral("The XML parser was unable to load the requested document.");
-    case 402: return QStringLiteral("Amazon Web Services returned an error.");
-    case 403: return QStringLiteral("Unable to check the validity of the Amazon Web Services request.");
-    case 500: return QStringLiteral("A runtime error occurred while attempting to query Amazon Web Services.");
-    case 501: return QStringLiteral("A runtime error occurred while attempting to parse the Amazon Web Services response.");
-    case 502: return QStringLiteral("A runtime error occurred while attempting to validate the Amazon Web Services query.");
+    case 400: return QCoreApplication::translate("CoverfetchMain", "The XML parser was not instantiated correctly.");
+    case 401: return QCoreApplication::translate("CoverfetchMain", "The XML parser was unable to load the requested document.");
+    case 402: return QCoreApplication::translate("CoverfetchMain", "Amazon Web Services returned an error.");
+    case 403: return QCoreApplication::translate("CoverfetchMain", "Unable to check the validity of the Amazon Web Services request.");
+    case 500: return QCoreApplication::translate("CoverfetchMain", "A runtime error occurred while attempting to query Amazon Web Services.");
+    case 501: return QCoreApplication::translate("CoverfetchMain", "A runtime error occurred while attempting to parse the Amazon Web Services response.");
+    case 502: return QCoreApplication::translate("CoverfetchMain", "A runtime error occurred while attempting to validate the Amazon Web Services query.");
     default: return {};
     }
 }

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -193,15 +194,23 @@ QString withTls(const QString &connection)
     return out;
 }
 
+const char *const NotSetUpText = QT_TRANSLATE_NOOP(
+    "CommunitySettings",
+    "The community exchange is not set up yet.\r\r"
+    "Open Options and enter the connection of your community server in the box "
+    "\"Community connection\", for example:\r"
+    "DRIVER=/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so;SERVER=host;PORT=3306;DATABASE=name;UID=user;PWD=password\r\r"
+    "To try the exchange on this computer, run scripts/community-server start FOLDER "
+    "and paste the connection it prints.");
+
 QString notSetUpMessage()
 {
-    return QStringLiteral(
-        "The community exchange is not set up yet.\r\r"
-        "Open Options and enter the connection of your community server in the box "
-        "\"Community connection\", for example:\r"
-        "DRIVER=/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so;SERVER=host;PORT=3306;DATABASE=name;UID=user;PWD=password\r\r"
-        "To try the exchange on this computer, run scripts/community-server start FOLDER "
-        "and paste the connection it prints.");
+    return QCoreApplication::translate("CommunitySettings", NotSetUpText);
+}
+
+QString notSetUpTitle()
+{
+    return QCoreApplication::translate("CommunitySettings", "Community Exchange");
 }
 
 QString withTimeouts(const QString &connection)
@@ -235,19 +244,21 @@ CommunityConnection::CommunityConnection(const QString &connectionString)
     : m_name(QStringLiteral("cinelog-community-%1").arg(++g_counter)), m_server(CommunitySettings::serverOf(connectionString))
 {
     if (connectionString.trimmed().isEmpty())
-        throw CinelogError(ErrorNumber::InvalidProcedureCall, CommunitySettings::notSetUpMessage());
+        throw CinelogError(ErrorNumber::InvalidProcedureCall, logged("CommunitySettings", CommunitySettings::NotSetUpText));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
         throw CinelogError(ErrorNumber::FileNotFound,
-                           QStringLiteral("The ODBC database driver of Qt is not installed (package libqt6sql6-odbc)."));
+                           logged("CommunityConnection", "The ODBC database driver of Qt is not installed (package libqt6sql6-odbc)."));
     const QString connection = CommunitySettings::withTls(CommunitySettings::withTimeouts(connectionString));
     const QString ca = CommunitySettings::valueOf(connection, QStringLiteral("SSLCA"));
-    const QString cantConnect = QStringLiteral("Could not connect to the community server %1: ").arg(m_server);
+    //: %2 says why, starting in lower case
+    const LoggedText cantConnectTo = logged("CommunityConnection", "Could not connect to the community server %1: %2");
+    const auto cantConnect = [&](const LoggedText &why) { return cantConnectTo.arg(m_server, why); };
     if (!ca.isEmpty() && !QFileInfo(ca).isReadable())
         throw CinelogError(ErrorNumber::FileNotFound,
-                           cantConnect
-                               + QStringLiteral("the CA file %1 cannot be read. Choose the CA file of your community "
-                                                "server in Options (\"Community CA file\").")
-                                     .arg(QDir::toNativeSeparators(ca)));
+                           cantConnect(logged("CommunityConnection",
+                                              "the CA file %1 cannot be read. Choose the CA file of your community "
+                                              "server in Options (\"Community CA file\").")
+                                           .arg(QDir::toNativeSeparators(ca))));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
     m_db.setDatabaseName(connection);
     m_db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(LoginTimeout));
@@ -261,33 +272,35 @@ CommunityConnection::CommunityConnection(const QString &connectionString)
         if (isLimit(code))
             throw CommunityBusy(code);
         const qint64 number = code > 0 ? code : ErrorNumber::Database;
-        if (isTlsFailure(code, reason) && reason.contains(QLatin1String("certificate"), Qt::CaseInsensitive))
-            throw CinelogError(
-                number, cantConnect
-                            + QStringLiteral("its certificate could not be verified %1 (%2), so it may not be the "
-                                             "server it claims to be. Choose the CA file your server's operator "
-                                             "gave you in Options (\"Community CA file\").")
-                                  .arg(ca.isEmpty() ? QStringLiteral("against the certificate authorities of this system")
-                                                    : QStringLiteral("against the CA file %1").arg(QDir::toNativeSeparators(ca)),
-                                       reason));
+        if (isTlsFailure(code, reason) && reason.contains(QLatin1String("certificate"), Qt::CaseInsensitive)) {
+            const LoggedText against =
+                ca.isEmpty() ? logged("CommunityConnection", "against the certificate authorities of this system")
+                             : logged("CommunityConnection", "against the CA file %1").arg(QDir::toNativeSeparators(ca));
+            const LoggedText notVerified = logged("CommunityConnection",
+                                                  "its certificate could not be verified %1 (%2), so it may not be the "
+                                                  "server it claims to be. Choose the CA file your server's operator "
+                                                  "gave you in Options (\"Community CA file\").");
+            throw CinelogError(number, cantConnect({notVerified.english.arg(against.english, reason),
+                                                    notVerified.shown.arg(against.shown, reason)}));
+        }
         if (isTlsFailure(code, reason))
-            throw CinelogError(number, cantConnect
-                                           + QStringLiteral("no encrypted connection could be made (%1). Check the "
-                                                            "CA file in Options; a server that offers no encryption "
-                                                            "needs its operator to turn it on.")
-                                                 .arg(reason));
+            throw CinelogError(number, cantConnect(logged("CommunityConnection",
+                                                          "no encrypted connection could be made (%1). Check the "
+                                                          "CA file in Options; a server that offers no encryption "
+                                                          "needs its operator to turn it on.")
+                                                       .arg(reason)));
         if (code == 1045)
-            throw CinelogError(number, cantConnect
-                                           + QStringLiteral("it refused the account (%1). Check the user name (UID) "
-                                                            "and password (PWD) in Options; member accounts also "
-                                                            "need an encrypted connection.")
-                                                 .arg(reason));
+            throw CinelogError(number, cantConnect(logged("CommunityConnection",
+                                                          "it refused the account (%1). Check the user name (UID) "
+                                                          "and password (PWD) in Options; member accounts also "
+                                                          "need an encrypted connection.")
+                                                       .arg(reason)));
         if (code == 2002 || code == 2003 || code == 2005 || code == 2013)
-            throw CinelogError(number, cantConnect
-                                           + QStringLiteral("%1. Check that the server is running and that SERVER "
-                                                            "and PORT in Options are right.")
-                                                 .arg(reason));
-        throw CinelogError(number, cantConnect + reason);
+            throw CinelogError(number, cantConnect(logged("CommunityConnection",
+                                                          "%1. Check that the server is running and that SERVER "
+                                                          "and PORT in Options are right.")
+                                                       .arg(reason)));
+        throw CinelogError(number, cantConnect({reason, reason}));
     }
     // Waits for a row lock end well before the driver stops waiting for an answer (and retry).
     QSqlQuery q(m_db);
@@ -311,18 +324,18 @@ CinelogError CommunityConnection::failure(const QSqlError &e) const
         code = ErrorNumber::Database;
     const QString reason = describe(e);
     if (code == 1142 || code == 1143 || code == 1370)
-        return CinelogError(code, QStringLiteral("The community server %1 refused a change (%2): members may add "
-                                                 "records and fill empty fields only.")
+        return CinelogError(code, logged("CommunityConnection", "The community server %1 refused a change (%2): members may add "
+                                                                "records and fill empty fields only.")
                                       .arg(m_server, reason));
     if (code == 1305)
-        return CinelogError(code, QStringLiteral("The community server %1 runs an older version of the exchange (%2). "
-                                                 "Ask its operator to load the current schema.sql.")
+        return CinelogError(code, logged("CommunityConnection", "The community server %1 runs an older version of the exchange (%2). "
+                                                                "Ask its operator to load the current schema.sql.")
                                       .arg(m_server, reason));
     if (code == 2006 || code == 2013)
-        return CinelogError(code, QStringLiteral("The connection to the community server %1 was lost (%2). Try "
-                                                 "again; if it happens again, check that the server is running.")
+        return CinelogError(code, logged("CommunityConnection", "The connection to the community server %1 was lost (%2). Try "
+                                                                "again; if it happens again, check that the server is running.")
                                       .arg(m_server, reason));
-    return CinelogError(code, QStringLiteral("The community server %1 failed: %2").arg(m_server, reason));
+    return CinelogError(code, logged("CommunityConnection", "The community server %1 failed: %2").arg(m_server, reason));
 }
 
 void CommunityConnection::raise(const QSqlError &e) const
@@ -392,7 +405,7 @@ int CommunityConnection::insert(const QString &sql, const QVariantList &values)
     const qint64 id = q.value(0).toLongLong(&ok);
     if (!ok || id <= 0 || id > std::numeric_limits<int>::max())
         throw CinelogError(ErrorNumber::Overflow,
-                           QStringLiteral("The community server %1 gave no usable number for a new record.").arg(m_server));
+                           logged("CommunityConnection", "The community server %1 gave no usable number for a new record.").arg(m_server));
     return int(id);
 }
 
@@ -464,7 +477,7 @@ void CommunityConnection::lockNames(const QList<QStringList> &keys)
     if (names.size() != qsizetype(std::count_if(names.cbegin(), names.cend(), [](const QString &n) { return n.size() == 32; }))
         || names.isEmpty())
         throw CinelogError(ErrorNumber::Database,
-                           QStringLiteral("The community server %1 gave no usable lock names.").arg(m_server));
+                           logged("CommunityConnection", "The community server %1 gave no usable lock names.").arg(m_server));
     exec(QStringLiteral("CALL LockNames(?)"), {names.join(QLatin1Char(','))});
 }
 

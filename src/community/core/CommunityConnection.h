@@ -3,6 +3,7 @@
 #include "CinelogError.h"
 #include "Setting.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -26,8 +27,10 @@ void setCaFile(AppContext &ctx, const QString &path);
 // unless the string names one itself.
 QString connectionFor(const AppContext &ctx);
 // The one message that tells the user how to set the exchange up.
+// The message's English source (the error log keeps it), and the message in the user's language.
+extern const char *const NotSetUpText;
 QString notSetUpMessage();
-inline const QString NotSetUpTitle = QStringLiteral("Community Exchange");
+QString notSetUpTitle();
 
 // The connection string with time-outs added where it sets none, so that a server that does not
 // answer makes a command fail within seconds instead of hanging the program.
@@ -49,8 +52,13 @@ QString serverOf(const QString &connection);
 class CommunityBusy : public CinelogError
 {
 public:
-    explicit CommunityBusy(qint64 number) : CinelogError(number, message()) {}
-    static QString message() { return QStringLiteral("The community server is busy, try later."); }
+    explicit CommunityBusy(qint64 number) : CinelogError(number, LoggedText{message(), caption()}) {}
+    static QString message() { return QString::fromLatin1(MessageText); }
+    // The message as the user reads it.
+    static QString caption() { return QCoreApplication::translate("CommunityBusy", MessageText); }
+
+private:
+    static constexpr const char *MessageText = QT_TRANSLATE_NOOP("CommunityBusy", "The community server is busy, try later.");
 };
 
 // One open connection to the community database (MariaDB through ODBC). Every value is bound;

@@ -5,6 +5,7 @@
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -13,6 +14,10 @@
 namespace CommunityExchange {
 
 namespace {
+
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CommunityExchange)
+};
 
 bool blank(const QVariant &v)
 {
@@ -87,7 +92,7 @@ RemoteMovie readRemote(CommunityConnection &remote, int remoteId)
                               {remoteId});
     if (!m.next())
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           QStringLiteral("The community record %1 no longer exists.").arg(remoteId));
+                           logged("CommunityExchange", "The community record %1 no longer exists.").arg(remoteId));
     r.fields = m.record();
     const QString director = r.fields.value(QStringLiteral("Director")).toString();
     if (!director.isEmpty()) {
@@ -152,7 +157,7 @@ void downloadMovie(Catalogue &cat, CommunityConnection &remote, int remoteId, in
     cat.transaction([&] {
         if (!cat.scalar(QStringLiteral("SELECT ID FROM Movies WHERE ID = ?"), {localMovieId}).isValid())
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               QStringLiteral("The movie to fill in is no longer in the catalogue."));
+                               logged("CommunityExchange", "The movie to fill in is no longer in the catalogue."));
         const QSqlRecord &f = r.fields;
         const auto v = [&](const char *column) { return f.value(QString::fromLatin1(column)); };
         const QString director = v("Director").toString();
@@ -223,7 +228,7 @@ int uploadMovie(Catalogue &cat, CommunityConnection &remote, int movieId, const 
                                {movieId});
         if (!m.next())
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               QStringLiteral("Movie %1 is no longer in the catalogue.").arg(movieId));
+                               logged("CommunityExchange", "Movie %1 is no longer in the catalogue.").arg(movieId));
         l = m.record();
         QSqlQuery c = cat.exec(QStringLiteral("SELECT a.Actor, a.URL, l.PlayingAs FROM MovActLink l "
                                               "JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ? ORDER BY l.rowid"),
@@ -391,21 +396,21 @@ bool UploadBatch::upload(int movieId)
         return true;
     } catch (const CommunityBusy &e) {
         m_busy = true;
-        m_stopReason = e.description();
+        m_stopReason = e.shownDescription();
         --m_attempted; // not the movie's fault: it counts as not tried
         return false;
     } catch (const CinelogError &e) {
-        UploadFailure f{movieId, QString(), e.description(), e.number()};
+        UploadFailure f{movieId, QString(), e.description(), e.number(), e.shownDescription()};
         try {
             f.title = m_catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = ?"), {movieId}).toString();
         } catch (const CinelogError &) {
         }
         if (f.title.isEmpty())
-            f.title = QStringLiteral("Movie %1").arg(movieId);
+            f.title = Tr::tr("Movie %1").arg(movieId);
         m_failures << f;
         // Every further movie would fail the same way.
         if (e.number() == 2006 || e.number() == 2013 || !m_remote.database().isOpen())
-            m_stopReason = e.description();
+            m_stopReason = e.shownDescription();
         return false;
     }
 }
@@ -415,19 +420,19 @@ QString UploadBatch::summary() const
     if (m_failures.isEmpty() && notTried() == 0 && !stopped())
         return QString();
     QStringList lines;
-    lines << QStringLiteral("%1 of %2 movies have been uploaded.").arg(m_uploaded).arg(m_planned);
+    lines << Tr::tr("%1 of %2 movies have been uploaded.").arg(m_uploaded).arg(m_planned);
     if (!m_failures.isEmpty()) {
-        lines << QString() << QStringLiteral("These could not be uploaded:");
+        lines << QString() << Tr::tr("These could not be uploaded:");
         constexpr int Shown = 15;
         for (int i = 0; i < m_failures.size() && i < Shown; ++i)
-            lines << QStringLiteral("- %1: %2").arg(m_failures[i].title, m_failures[i].reason);
+            lines << QStringLiteral("- %1: %2").arg(m_failures[i].title, m_failures[i].shownReason);
         if (m_failures.size() > Shown)
-            lines << QStringLiteral("... and %1 more (all of them are in the error log).").arg(m_failures.size() - Shown);
+            lines << Tr::tr("... and %1 more (all of them are in the error log).").arg(m_failures.size() - Shown);
     }
     if (stopped()) {
         lines << QString() << m_stopReason;
         if (notTried() > 0)
-            lines << QStringLiteral("%1 movies were not tried; upload them again later.").arg(notTried());
+            lines << Tr::tr("%1 movies were not tried; upload them again later.").arg(notTried());
     }
     return lines.join(QLatin1Char('\r'));
 }

@@ -32,8 +32,9 @@ int uploadMovie(Catalogue &catalogue, CommunityConnection &remote, int movieId, 
 struct UploadFailure {
     int movieId = 0;
     QString title;
-    QString reason;
+    QString reason;      // as the error log records it
     qint64 number = 0;
+    QString shownReason; // as the user reads it
 };
 
 // Uploads movies one after another on one connection. A movie that fails is listed and the batch

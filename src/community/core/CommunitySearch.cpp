@@ -4,6 +4,7 @@
 #include "Services.h"
 #include "TitleWords.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -61,7 +62,7 @@ QList<CommunityMatch> SearchMovies(CommunityConnection &remote, const QString &t
         return out;
     const int n = int(words.size()) - 1;
     ProgressCloser closer{progress, n == 0 ? 1 : n};
-    progress.ShowProgress(QStringLiteral("Searching Cinelog..."), 0, closer.maximum);
+    progress.ShowProgress(QCoreApplication::translate("CommunitySearch", "Searching Cinelog..."), 0, closer.maximum);
     closer.open = true;
     for (int k = 0; k <= n; ++k) {
         progress.UpdateProgress(k);

@@ -66,6 +66,6 @@ Qt::ItemFlags UploadListModel::flags(const QModelIndex &index) const
 QVariant UploadListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == 0)
-        return QStringLiteral("Title");
+        return tr("Title");
     return {};
 }

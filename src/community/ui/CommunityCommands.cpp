@@ -11,6 +11,7 @@
 #include "frmUploadMovies.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,14 +31,13 @@ bool isSetUp(AppContext &ctx)
 {
     if (!CommunitySettings::connectionString(ctx).isEmpty())
         return true;
-    ctx.prompts().information(CommunitySettings::notSetUpMessage(), CommunitySettings::NotSetUpTitle);
+    ctx.prompts().information(CommunitySettings::notSetUpMessage(), CommunitySettings::notSetUpTitle());
     return false;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommunityOptions", text);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(CommunityCommands)
+};
 
 void bringToFront(QWidget *w)
 {
@@ -59,7 +59,7 @@ bool runGuarded(AppContext &ctx, const QString &label, const std::function<void(
         }
     });
     if (busy)
-        ctx.prompts().information(CommunityBusy::message(), CommunitySettings::NotSetUpTitle);
+        ctx.prompts().information(CommunityBusy::caption(), CommunitySettings::notSetUpTitle());
     return ok && !busy;
 }
 
@@ -94,8 +94,7 @@ void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited)
     if (!isSetUp(ctx))
         return;
     if (edited.id() <= 0 || edited.isNew()) {
-        ctx.prompts().information(QStringLiteral("Choose a saved movie in the list to upload it."),
-                                  QStringLiteral("Upload"));
+        ctx.prompts().information(Tr::tr("Choose a saved movie in the list to upload it."), Tr::tr("Upload"));
         return;
     }
     // What goes up is what is stored: offer to save edits first.
@@ -107,7 +106,7 @@ void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited)
     bool progressOpen = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = runGuarded(ctx, QStringLiteral("frmMain - mnuUpld_Click"), [&] {
-        progress.ShowProgress(QStringLiteral("Uploading ") + title + QStringLiteral("..."), 0, 10);
+        progress.ShowProgress(Tr::tr("Uploading %1...").arg(title), 0, 10);
         progressOpen = true;
         CommunityConnection remote(CommunitySettings::connectionFor(ctx));
         progress.UpdateProgress(2);
@@ -128,21 +127,21 @@ void mnuUpld_Click(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited)
         progress.UpdateProgress(10);
     QApplication::restoreOverrideCursor();
     if (ok)
-        ctx.prompts().information(title + QStringLiteral(" has been uploaded!") + QLatin1Char('\r')
-                                      + QStringLiteral("Thank you for supporting the Cinelog community!"),
-                                  QStringLiteral("All Done"));
+        ctx.prompts().information(Tr::tr("%1 has been uploaded!\rThank you for supporting the Cinelog community!").arg(title),
+                                  Tr::tr("All Done"));
 }
 
 void addCommunityOptions(frmOptions &dlg)
 {
     auto *edit = new QLineEdit(&dlg);
     edit->setObjectName(QStringLiteral("txtCommunityConnection"));
-    edit->setPlaceholderText(QStringLiteral("DRIVER=...;SERVER=...;PORT=3306;DATABASE=...;UID=...;PWD=..."));
-    edit->setToolTip(QStringLiteral("The ODBC connection string of the community server used by "
-                                    "\"Get Movie Info\" and \"Upload\"."));
+    //: an example connection: keep the names before each "="
+    edit->setPlaceholderText(Tr::tr("DRIVER=...;SERVER=...;PORT=3306;DATABASE=...;UID=...;PWD=..."));
+    edit->setToolTip(Tr::tr("The ODBC connection string of the community server used by "
+                            "\"Get Movie Info\" and \"Upload\"."));
     edit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     edit->setText(CommunitySettings::connectionString(dlg.context()));
-    dlg.extraOptions()->addRow(QStringLiteral("Community connection:"), edit);
+    dlg.extraOptions()->addRow(Tr::tr("Community connection:"), edit);
 
     // The certificate authority the server's certificate must be signed by: a private
     // server's operator hands it out; a server with a public certificate needs none.
@@ -152,25 +151,25 @@ void addCommunityOptions(frmOptions &dlg)
     layout->setContentsMargins(0, 0, 0, 0);
     auto *ca = new QLineEdit(row);
     ca->setObjectName(QStringLiteral("txtCommunityCAFile"));
-    ca->setPlaceholderText(tr("The system's certificate authorities"));
-    ca->setToolTip(tr("The certificate authority file (.pem) of your community server, from its operator. "
+    ca->setPlaceholderText(Tr::tr("The system's certificate authorities"));
+    ca->setToolTip(Tr::tr("The certificate authority file (.pem) of your community server, from its operator. "
                       "The connection is encrypted, and the server's certificate must be signed by it."));
-    ca->setAccessibleName(tr("Community CA file"));
+    ca->setAccessibleName(Tr::tr("Community CA file"));
     ca->setText(CommunitySettings::caFile(dlg.context()));
     auto *browse = new QPushButton(QStringLiteral("..."), row);
-    browse->setToolTip(tr("Choose the CA file"));
+    browse->setToolTip(Tr::tr("Choose the CA file"));
     browse->setObjectName(QStringLiteral("cmdCommunityCAFile"));
-    browse->setAccessibleName(tr("Choose the community CA file"));
+    browse->setAccessibleName(Tr::tr("Choose the community CA file"));
     layout->addWidget(ca, 1);
     layout->addWidget(browse);
     QObject::connect(browse, &QPushButton::clicked, &dlg, [&dlg, ca] {
         const QString start = ca->text().isEmpty() ? QString() : QFileInfo(ca->text()).absolutePath();
         const QString chosen = dlg.context().prompts().openFile(
-            tr("Community CA file"), tr("Certificates (*.pem *.crt *.cer);;All files (*)"), start);
+            Tr::tr("Community CA file"), Tr::tr("Certificates (*.pem *.crt *.cer);;All files (*)"), start);
         if (!chosen.isEmpty())
             ca->setText(chosen);
     });
-    auto *label = new QLabel(tr("Community CA file:"), &dlg);
+    auto *label = new QLabel(Tr::tr("Community CA file:"), &dlg);
     label->setObjectName(QStringLiteral("lblCommunityCAFile"));
     label->setBuddy(ca);
     dlg.extraOptions()->addRow(label, row);

@@ -33,18 +33,18 @@ frmDownloadResults::frmDownloadResults(AppContext &ctx, Catalogue &catalogue, Ed
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_edited(edited), m_events(events)
 {
     setObjectName(Section);
-    setWindowTitle(QStringLiteral(" Search Results from IMDB:"));
+    setWindowTitle(tr(" Search Results from IMDB:"));
 
     lvResults = new QTreeWidget(this);
     lvResults->setObjectName(QStringLiteral("lvResults"));
-    lvResults->setHeaderLabels({QStringLiteral("Movie Title"), QStringLiteral("Year of Release")});
+    lvResults->setHeaderLabels({tr("Movie Title"), tr("Year of Release")});
     lvResults->setRootIsDecorated(false);
     lvResults->setUniformRowHeights(true);
     lvResults->setAllColumnsShowFocus(true);
-    cmdGetMovie = new QPushButton(QStringLiteral("Get Movie Info"), this);
+    cmdGetMovie = new QPushButton(tr("Get Movie Info"), this);
     cmdGetMovie->setObjectName(QStringLiteral("cmdGetMovie"));
     cmdGetMovie->setEnabled(false);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *buttons = new QHBoxLayout;
@@ -104,7 +104,7 @@ void frmDownloadResults::SearchMovies()
     QList<CommunityMatch> found;
     const bool ok = Community::runGuarded(m_ctx, Section + QStringLiteral(" - SearchMovies"), [&] {
         if (!m_remote)
-            throw CinelogError(ErrorNumber::ObjectNotSet, QStringLiteral("Not connected to the community server."));
+            throw CinelogError(ErrorNumber::ObjectNotSet, logged("frmDownloadResults", "Not connected to the community server."));
         BusyCursor busy;
         found = ::SearchMovies(*m_remote, m_edited.title(), m_ctx.progress());
     });
@@ -130,8 +130,8 @@ void frmDownloadResults::cmdGetMovie_Click()
     if (m_selectedId == 0)
         return;
     if (m_edited.id() <= 0 || m_edited.isNew()) {
-        m_ctx.prompts().information(QStringLiteral("Choose a saved movie in the main window to fill in first."),
-                                    QStringLiteral("Get Movie Info"));
+        m_ctx.prompts().information(tr("Choose a saved movie in the main window to fill in first."),
+                                    tr("Get Movie Info"));
         return;
     }
     // The copy overwrites the stored movie: offer to save edits first so none are lost unasked.
@@ -148,9 +148,8 @@ void frmDownloadResults::cmdGetMovie_Click()
         return;
     emit m_events.namesChanged(CatalogueEvents::Directors | CatalogueEvents::Actors);
     m_edited.reload();
-    m_ctx.prompts().information(QStringLiteral("Movie Info for ") + m_edited.title()
-                                    + QStringLiteral(" has been downloaded."),
-                                QStringLiteral("Download Complete"));
+    m_ctx.prompts().information(tr("Movie Info for %1 has been downloaded.").arg(m_edited.title()),
+                                tr("Download Complete"));
 }
 
 void frmDownloadResults::cmdClose_Click()

@@ -24,7 +24,7 @@ frmUploadMovies::frmUploadMovies(AppContext &ctx, Catalogue &catalogue, QWidget 
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_model(new UploadListModel(this))
 {
     setObjectName(Section);
-    setWindowTitle(QStringLiteral(" Upload Movies"));
+    setWindowTitle(tr(" Upload Movies"));
 
     lvMovies = new QTreeView(this);
     lvMovies->setObjectName(QStringLiteral("lvMovies"));
@@ -32,11 +32,11 @@ frmUploadMovies::frmUploadMovies(AppContext &ctx, Catalogue &catalogue, QWidget 
     lvMovies->setRootIsDecorated(false);
     lvMovies->setUniformRowHeights(true);
     lvMovies->header()->setStretchLastSection(true);
-    chkShowOnly = new QCheckBox(QStringLiteral("Show Only Movies Not Uploaded Yet"), this);
+    chkShowOnly = new QCheckBox(tr("Show Only Movies Not Uploaded Yet"), this);
     chkShowOnly->setObjectName(QStringLiteral("chkShowOnly"));
-    cmdUpload = new QPushButton(QStringLiteral("Upload Selected"), this);
+    cmdUpload = new QPushButton(tr("Upload Selected"), this);
     cmdUpload->setObjectName(QStringLiteral("cmdUpload"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *buttons = new QHBoxLayout;
@@ -87,7 +87,7 @@ void frmUploadMovies::cmdUpload_Click()
             ticked += m_model->isTicked(i) ? 1 : 0;
         batch = std::make_unique<CommunityExchange::UploadBatch>(m_catalogue, remote, m_ctx.CurrentUser, ticked);
         if (total > 0) {
-            progress.ShowProgress(QStringLiteral("Uploading Selected Movies..."), 0, total);
+            progress.ShowProgress(tr("Uploading Selected Movies..."), 0, total);
             progressOpen = true;
         }
         // One movie that fails does not stop the others; each failure is logged, and listed at the end.
@@ -111,13 +111,12 @@ void frmUploadMovies::cmdUpload_Click()
         return;
     const QString summary = batch->summary();
     if (summary.isEmpty())
-        m_ctx.prompts().information(QStringLiteral("Movies have been uploaded.") + QLatin1Char('\r')
-                                        + QStringLiteral("Thank you for supporting the Cinelog community!"),
-                                    QStringLiteral("All Done"));
+        m_ctx.prompts().information(tr("Movies have been uploaded.\rThank you for supporting the Cinelog community!"),
+                                    tr("All Done"));
     else if (batch->failures().isEmpty())
-        m_ctx.prompts().information(summary, CommunitySettings::NotSetUpTitle);
+        m_ctx.prompts().information(summary, CommunitySettings::notSetUpTitle());
     else
-        m_ctx.prompts().warning(summary, QStringLiteral("Upload Movies"));
+        m_ctx.prompts().warning(summary, tr("Upload Movies"));
 }
 
 void frmUploadMovies::cmdClose_Click()

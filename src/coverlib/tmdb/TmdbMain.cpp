@@ -1,5 +1,6 @@
 #include "TmdbMain.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QJsonArray>
@@ -79,13 +80,13 @@ TmdbMain::~TmdbMain() = default;
 QString TmdbMain::serviceStatusText(qint32 code) const
 {
     switch (code) {
-    case 400: return QStringLiteral("The reply reader was not instantiated correctly.");
-    case 401: return QStringLiteral("The reply reader was unable to load the requested document.");
-    case 402: return QStringLiteral("The Movie Database returned an error.");
-    case 403: return QStringLiteral("Unable to read the reply of The Movie Database.");
-    case 500: return QStringLiteral("A runtime error occurred while attempting to query The Movie Database.");
-    case 501: return QStringLiteral("A runtime error occurred while attempting to parse the reply of The Movie Database.");
-    case 502: return QStringLiteral("A runtime error occurred while attempting to validate the query of The Movie Database.");
+    case 400: return QCoreApplication::translate("TmdbMain", "The reply reader was not instantiated correctly.");
+    case 401: return QCoreApplication::translate("TmdbMain", "The reply reader was unable to load the requested document.");
+    case 402: return QCoreApplication::translate("TmdbMain", "The Movie Database returned an error.");
+    case 403: return QCoreApplication::translate("TmdbMain", "Unable to read the reply of The Movie Database.");
+    case 500: return QCoreApplication::translate("TmdbMain", "A runtime error occurred while attempting to query The Movie Database.");
+    case 501: return QCoreApplication::translate("TmdbMain", "A runtime error occurred while attempting to parse the reply of The Movie Database.");
+    case 502: return QCoreApplication::translate("TmdbMain", "A runtime error occurred while attempting to validate the query of The Movie Database.");
     default: return {};
     }
 }

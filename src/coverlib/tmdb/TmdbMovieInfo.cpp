@@ -1,5 +1,6 @@
 #include "TmdbMovieInfo.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -75,7 +76,7 @@ QString TmdbMovieInfo::name() const
 
 QString TmdbMovieInfo::attribution() const
 {
-    return QStringLiteral("This product uses the TMDB API but is not endorsed or certified by TMDB.");
+    return QCoreApplication::translate("TmdbMovieInfo", "This product uses the TMDB API but is not endorsed or certified by TMDB.");
 }
 
 QStringList TmdbMovieInfo::pictureSizes() const

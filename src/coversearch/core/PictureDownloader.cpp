@@ -39,7 +39,7 @@ void PictureDownloader::pump()
         m_queue.pop_front();
         const QString scheme = url.scheme().toLower();
         if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty()) {
-            emit finished(Result{id, url, {}, QStringLiteral("Not a web address.")});
+            emit finished(Result{id, url, {}, tr("Not a web address.")});
             continue;
         }
         start(id, url);
@@ -59,7 +59,7 @@ void PictureDownloader::start(int id, const QUrl &url)
     running.url = url;
     running.timer = new QTimer(reply);
     running.timer->setSingleShot(true);
-    connect(running.timer, &QTimer::timeout, this, [this, reply] { fail(reply, QStringLiteral("The download timed out.")); });
+    connect(running.timer, &QTimer::timeout, this, [this, reply] { fail(reply, tr("The download timed out.")); });
     running.timer->start(m_timeoutMs);
     m_running.insert(reply, running);
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] { checkSize(reply); });
@@ -74,7 +74,7 @@ void PictureDownloader::checkSize(QNetworkReply *reply)
         return;
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     if ((length.isValid() && length.toLongLong() > m_maxBytes) || reply->bytesAvailable() > m_maxBytes)
-        fail(reply, QStringLiteral("The picture is larger than %1 bytes.").arg(m_maxBytes));
+        fail(reply, tr("The picture is larger than %1 bytes.").arg(m_maxBytes));
 }
 
 void PictureDownloader::fail(QNetworkReply *reply, const QString &why)
@@ -99,7 +99,7 @@ void PictureDownloader::onFinished(QNetworkReply *reply)
         if (reply->error() != QNetworkReply::NoError)
             result.error = reply->errorString();
         else if (reply->bytesAvailable() > m_maxBytes)
-            result.error = QStringLiteral("The picture is larger than %1 bytes.").arg(m_maxBytes);
+            result.error = tr("The picture is larger than %1 bytes.").arg(m_maxBytes);
         else
             result.bytes = reply->readAll();
     }
@@ -128,7 +128,7 @@ void PictureDownloader::abort()
             continue;
         it->dropped = true;
         if (it->failure.isEmpty())
-            it->failure = QStringLiteral("Cancelled.");
+            it->failure = tr("Cancelled.");
         reply->abort();
     }
     if (isIdle())
@@ -137,7 +137,7 @@ void PictureDownloader::abort()
 
 PictureDownloader::Result PictureDownloader::fetch(const QUrl &url)
 {
-    Result out{-1, url, {}, QStringLiteral("Cancelled.")};
+    Result out{-1, url, {}, tr("Cancelled.")};
     const auto c = connect(this, &PictureDownloader::finished, this, [&out](const Result &r) {
         if (r.id == -1)
             out = r;

@@ -1,16 +1,19 @@
 #include "ThumbnailTip.h"
 
+#include <QCoreApplication>
+
 QString thumbnailTipTitle(const QString &key, const Coverfetch::AWSItem &item)
 {
-    return QStringLiteral("Information about ") + key + QStringLiteral(" (") + item.strASIN + QLatin1Char(')');
+    // The key itself ("Result #n") stays English: the thumbnails are found by it.
+    return QCoreApplication::translate("ThumbnailTip", "Information about Result #%1 (%2)")
+        .arg(QString::number(slotOfKey(key)), item.strASIN);
 }
 
 QString thumbnailTipText(const Coverfetch::AWSItem &item)
 {
-    const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("General Information:") + crlf + QStringLiteral("     Title: ") + item.strTitle + crlf
-        + QStringLiteral("Image Dimensions:") + crlf + QStringLiteral("     ") + QString::number(item.lngLargeImageWidth)
-        + QLatin1Char('x') + QString::number(item.lngLargeImageHeight);
+    return QCoreApplication::translate("ThumbnailTip",
+                                       "General Information:\r\n     Title: %1\r\nImage Dimensions:\r\n     %2x%3")
+        .arg(item.strTitle, QString::number(item.lngLargeImageWidth), QString::number(item.lngLargeImageHeight));
 }
 
 int slotOfKey(const QString &key)

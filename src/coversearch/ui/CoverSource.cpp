@@ -5,6 +5,7 @@
 #include "frmOptions.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLineEdit>
 
@@ -48,20 +49,21 @@ void addCoverSearchOptions(frmOptions &dlg)
 {
     auto *source = new QComboBox(&dlg);
     source->setObjectName(QStringLiteral("cboCoverSource"));
-    source->addItem(QStringLiteral("Amazon product search (CoverfetchCore)"), int(CoverSource::CoverfetchCore));
-    source->addItem(QStringLiteral("The Movie Database (TMDb)"), int(CoverSource::Tmdb));
-    source->setToolTip(QStringLiteral("Where \"Search for Covers\" looks for cover pictures."));
+    source->addItem(QCoreApplication::translate("CoverSource", "Amazon product search (CoverfetchCore)"), int(CoverSource::CoverfetchCore));
+    source->addItem(QCoreApplication::translate("CoverSource", "The Movie Database (TMDb)"), int(CoverSource::Tmdb));
+    source->setToolTip(QCoreApplication::translate("CoverSource", "Where \"Search for Covers\" looks for cover pictures."));
     auto *key = new QLineEdit(&dlg);
     key->setObjectName(QStringLiteral("txtTMDbKey"));
-    key->setPlaceholderText(QStringLiteral("Your TMDb API key or API read access token"));
-    key->setToolTip(QStringLiteral("TMDb gives a free key for personal use with an account at themoviedb.org. "
-                                   "Used by the cover search (when TMDb is its source) and by Get Movie Details."));
+    key->setPlaceholderText(QCoreApplication::translate("CoverSource", "Your TMDb API key or API read access token"));
+    key->setToolTip(QCoreApplication::translate("CoverSource",
+                                                "TMDb gives a free key for personal use with an account at themoviedb.org. "
+                                                "Used by the cover search (when TMDb is its source) and by Get Movie Details."));
     key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     key->setText(CoverSourceSettings::tmdbKey(dlg.context()));
     source->setCurrentIndex(source->findData(int(CoverSourceSettings::source(dlg.context()))));
     // The key is also the one "Get Movie Details" uses, so it can be entered whatever the cover source.
-    dlg.extraOptions()->addRow(QStringLiteral("Cover source:"), source);
-    dlg.extraOptions()->addRow(QStringLiteral("TMDb API key:"), key);
+    dlg.extraOptions()->addRow(QCoreApplication::translate("CoverSource", "Cover source:"), source);
+    dlg.extraOptions()->addRow(QCoreApplication::translate("CoverSource", "TMDb API key:"), key);
     QObject::connect(&dlg, &frmOptions::saving, &dlg, [&dlg] {
         if (auto *source = dlg.findChild<QComboBox *>(QStringLiteral("cboCoverSource")))
             CoverSourceSettings::setSource(dlg.context(), CoverSource(source->currentData().toInt()));

@@ -45,7 +45,6 @@ const Setting<QString> TmdbAddress(SettingsSection, QStringLiteral("TMDbBaseAddr
 const Setting<QString> TmdbImageAddress(SettingsSection, QStringLiteral("TMDbImageBaseAddress"));
 // How long one request may take, in milliseconds.
 const Setting<int> RequestTimeoutMs(SettingsSection, QStringLiteral("TimeoutMs"), 30000, 1);
-const QString Warning = QStringLiteral("Warning");
 constexpr qint64 MaxThumbnailBytes = 2 * 1024 * 1024;
 
 QString label(const char *handler)
@@ -95,7 +94,7 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovi
     , m_source(source)
 {
     setObjectName(Name);
-    setWindowTitle(QStringLiteral(" Cover Search"));
+    setWindowTitle(tr(" Cover Search"));
 
     imlThumbnails = new QStandardItemModel(this);
     imlThumbnails->setObjectName(QStringLiteral("imlThumbnails"));
@@ -113,13 +112,13 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovi
     lvwThumbnails->setMouseTracking(true);
     lvwThumbnails->viewport()->installEventFilter(this);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdNewSearch = new QPushButton(QStringLiteral("New Search"), this);
+    cmdNewSearch = new QPushButton(tr("New Search"), this);
     cmdNewSearch->setObjectName(QStringLiteral("cmdNewSearch"));
-    cmdPreview = new QPushButton(QStringLiteral("&Preview"), this);
+    cmdPreview = new QPushButton(tr("&Preview"), this);
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    cmdSave = new QPushButton(QStringLiteral("&Use Selected"), this);
+    cmdSave = new QPushButton(tr("&Use Selected"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     for (QPushButton *b : {cmdClose, cmdNewSearch, cmdPreview, cmdSave})
         b->setMinimumWidth(twipsToPixels(1095));
@@ -136,15 +135,15 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovi
     layout->addLayout(buttons);
 
     // The window offers "About" on its context menu (a tool window has no system menu).
-    auto *about = new QAction(QStringLiteral("&About"), this);
+    auto *about = new QAction(tr("&About"), this);
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] {
         const QString finds = m_source == CoverSource::Tmdb
-            ? QStringLiteral("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + QString::fromLatin1(frmSplash::TmdbAttribution)
-            : QStringLiteral("Finds cover pictures with the CoverfetchCore plug-in.");
-        m_ctx.prompts().information(QStringLiteral("Cinelog Cover Search") + QLatin1Char('\r') + m_ctx.VersionText
+            ? tr("Finds cover pictures with The Movie Database (TMDb).") + QLatin1Char('\r') + QCoreApplication::translate("frmSplash", frmSplash::TmdbAttribution)
+            : tr("Finds cover pictures with the CoverfetchCore plug-in.");
+        m_ctx.prompts().information(tr("Cinelog Cover Search") + QLatin1Char('\r') + m_ctx.VersionText
                                         + QLatin1Char('\r') + finds,
-                                    QStringLiteral("About Cover Search"));
+                                    tr("About Cover Search"));
     });
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -216,26 +215,28 @@ void frmCoverSearch::Query(const QString &keywords, const QString &domain, const
     Prompts &prompts = m_ctx.prompts();
     m_ctx.guard(QStringLiteral("Query"), [&] {
         for (;;) {
-            const QString fix = QStringLiteral(" Please rectify this problem and try again.");
             if (words.isEmpty()) {
-                prompts.warning(QStringLiteral("You did not enter any keywords for the query.") + fix, Warning);
+                prompts.warning(tr("You did not enter any keywords for the query. Please rectify this problem and try again."),
+                                tr("Warning"));
                 return;
             }
             if (market.isEmpty()) {
-                prompts.warning(QStringLiteral("You did not select an AWS server for the query.") + fix, Warning);
+                prompts.warning(tr("You did not select an AWS server for the query. Please rectify this problem and try again."),
+                                tr("Warning"));
                 return;
             }
             if (media.isEmpty()) {
-                prompts.warning(QStringLiteral("You did not enter a media type for the query.") + fix, Warning);
+                prompts.warning(tr("You did not enter a media type for the query. Please rectify this problem and try again."),
+                                tr("Warning"));
                 return;
             }
             // The TMDb key is read afresh, so a key entered in the options while the window is open counts.
             const QString credential =
                 m_source == CoverSource::Tmdb ? CoverSourceSettings::tmdbKey(m_ctx) : Coverfetch::DefaultSubscriptionID;
             if (credential.isEmpty()) {
-                prompts.warning(QStringLiteral("The cover source is The Movie Database (TMDb), but no TMDb API key is set. "
-                                               "Enter your key in the Options window and try again."),
-                                Warning);
+                prompts.warning(tr("The cover source is The Movie Database (TMDb), but no TMDb API key is set. "
+                                   "Enter your key in the Options window and try again."),
+                                tr("Warning"));
                 return;
             }
             m_searching = true;
@@ -266,13 +267,13 @@ void frmCoverSearch::Query(const QString &keywords, const QString &domain, const
                                 tr("Cover Search Failed"));
                 return;
             }
-            if (!prompts.question(QStringLiteral("Couldn't find any covers for ") + m_edited.title() + QStringLiteral(".\r\r")
-                                      + QStringLiteral("Do you want to enter a new title to search by?"),
-                                  QStringLiteral("No Covers Found"), Prompts::Icon::Question)) {
+            if (!prompts.question(tr("Couldn't find any covers for %1.\r\rDo you want to enter a new title to search by?")
+                                      .arg(m_edited.title()),
+                                  tr("No Covers Found"), Prompts::Icon::Question)) {
                 close();
                 return;
             }
-            words = prompts.inputText(QStringLiteral("Enter a new Movie Title to search for:"), QStringLiteral("Cover Search"),
+            words = prompts.inputText(tr("Enter a new Movie Title to search for:"), tr("Cover Search"),
                                       m_edited.title())
                         .value_or(QString());
             market = Coverfetch::DefaultLocaleURL;
@@ -363,10 +364,10 @@ void frmCoverSearch::loadThumbnails()
     m_thumbnails = nullptr;
     if (failed) {
         // One message for the first picture that failed, however many did, then the summary.
-        m_ctx.prompts().message(QStringLiteral("Failed to load the thumbnail \"") + firstFailure + QStringLiteral("\"."),
-                                QStringLiteral("Cinelog"), Prompts::Icon::None);
-        m_ctx.prompts().warning(QStringLiteral("Some thumbnails could not be downloaded successfully and were therefore ignored."),
-                                Warning);
+        m_ctx.prompts().message(tr("Failed to load the thumbnail \"%1\".").arg(firstFailure), tr("Cinelog"),
+                                Prompts::Icon::None);
+        m_ctx.prompts().warning(tr("Some thumbnails could not be downloaded successfully and were therefore ignored."),
+                                tr("Warning"));
     }
 }
 
@@ -432,7 +433,7 @@ void frmCoverSearch::cmdNewSearch_Click()
 {
     QString title;
     if (!m_ctx.guard(label("cmdNewSearch_Click"), [&] {
-            title = m_ctx.prompts().inputText(QStringLiteral("Enter a Movie title to search for:"), QStringLiteral("Cover Search")).value_or(QString());
+            title = m_ctx.prompts().inputText(tr("Enter a Movie title to search for:"), tr("Cover Search")).value_or(QString());
         }))
         return;
     if (!title.isEmpty())
@@ -448,8 +449,7 @@ QImage frmCoverSearch::DownloadImage(const QString &url)
         QApplication::restoreOverrideCursor();
         if (!result.ok() || !decodePicture(result.bytes, picture)) {
             picture = QImage();
-            m_ctx.prompts().message(QStringLiteral("Failed to load the thumbnail \"") + url + QStringLiteral("\"."),
-                                    QStringLiteral("Cinelog"), Prompts::Icon::None);
+            m_ctx.prompts().message(tr("Failed to load the thumbnail \"%1\".").arg(url), tr("Cinelog"), Prompts::Icon::None);
         }
     });
     return picture;
@@ -464,15 +464,13 @@ void frmCoverSearch::cmdPreview_Click()
         const Coverfetch::AWSItem item = objCVFCore->Item(slot);
         const QImage picture = DownloadImage(item.strLargeImageURL);
         if (picture.isNull()) {
-            m_ctx.prompts().critical(QStringLiteral("An unknown error occurred while attempting to load the desired image."),
-                                     QStringLiteral("Error"));
+            m_ctx.prompts().critical(tr("An unknown error occurred while attempting to load the desired image."), tr("Error"));
             return;
         }
         objToolTip->Destroy();
         frmPreview preview(m_ctx, this);
         preview.setPicture(picture);
-        preview.fraPreview->setTitle(QStringLiteral("&Preview (") + QString::number(item.lngLargeImageWidth) + QLatin1Char('x')
-                                     + QString::number(item.lngLargeImageHeight) + QLatin1Char(')'));
+        preview.fraPreview->setTitle(tr("&Preview (%1x%2)").arg(item.lngLargeImageWidth).arg(item.lngLargeImageHeight));
         preview.exec();
     });
 }
@@ -491,24 +489,24 @@ void frmCoverSearch::cmdSave_Click()
         QImage check;
         if (!result.ok() || !decodePicture(result.bytes, check)) {
             // Storing nothing without a word would look like success.
-            m_ctx.prompts().warning(QStringLiteral("The cover could not be downloaded from \"") + url + QStringLiteral("\": ")
-                                        + (result.ok() ? QStringLiteral("the reply is not a picture.") : result.error),
-                                    Warning);
+            m_ctx.prompts().warning(tr("The cover could not be downloaded from \"%1\": %2")
+                                        .arg(url, result.ok() ? tr("the reply is not a picture.") : result.error),
+                                    tr("Warning"));
             return;
         }
         // A private folder of our own, removed with everything in it when done.
         QTemporaryDir folder;
         if (!folder.isValid())
-            throw CinelogError(75, QStringLiteral("Path/File access error: ") + folder.errorString());
+            throw CinelogError(75, logged("frmCoverSearch", "Path/File access error: %1").arg(folder.errorString()));
         QFile file(folder.filePath(coverFileName(m_edited.title())));
         if (!file.open(QIODevice::WriteOnly)) {
             // A title too long for a file name still gets its cover.
             file.setFileName(folder.filePath(QStringLiteral("cover.jpg")));
             if (!file.open(QIODevice::WriteOnly))
-                throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
+                throw CinelogError(75, logged("frmCoverSearch", "Path/File access error: %1").arg(file.errorString()));
         }
         if (file.write(result.bytes) != result.bytes.size() || !file.flush())
-            throw CinelogError(75, QStringLiteral("Path/File access error: ") + file.errorString());
+            throw CinelogError(75, logged("frmCoverSearch", "Path/File access error: %1").arg(file.errorString()));
         file.close();
         CoverPictures(m_catalogue, m_ctx).SavePictureToDB(movieId, file.fileName());
         emit m_events.coverChanged(movieId);
@@ -608,11 +606,12 @@ frmCoverSearch *showCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMov
         }
         if (!core) {
             if (reasons.isEmpty())
-                reasons << QStringLiteral("No plug-in folder was given.");
+                reasons << frmCoverSearch::tr("No plug-in folder was given.");
             const QString plugin = source == CoverSource::Tmdb ? QStringLiteral("TMDbCovers") : QStringLiteral("CoverfetchCore");
-            ctx.prompts().message(QStringLiteral("The cover search is not available: its plug-in, ") + plugin
-                                      + QStringLiteral(", could not be loaded.") + QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
-                                  QStringLiteral("Cover Search"), Prompts::Icon::Critical);
+            ctx.prompts().message(frmCoverSearch::tr("The cover search is not available: its plug-in, %1, could not be loaded.")
+                                          .arg(plugin)
+                                      + QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
+                                  frmCoverSearch::tr("Cover Search"), Prompts::Icon::Critical);
             return nullptr;
         }
         instance = new frmCoverSearch(ctx, catalogue, edited, events, std::move(core), source, parent);

@@ -25,10 +25,10 @@ frmPreview::frmPreview(AppContext &ctx, QWidget *owner)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral(" Preview Cover"));
+    setWindowTitle(tr(" Preview Cover"));
     setSizeGripEnabled(false);
 
-    fraPreview = new QGroupBox(QStringLiteral("&Preview"), this);
+    fraPreview = new QGroupBox(tr("&Preview"), this);
     fraPreview->setObjectName(QStringLiteral("fraPreview"));
     picContainer = new QWidget(fraPreview);
     picContainer->setObjectName(QStringLiteral("picContainer"));
@@ -48,7 +48,7 @@ frmPreview::frmPreview(AppContext &ctx, QWidget *owner)
         bar->setPageStep(500);
         bar->setEnabled(false);
     }
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     cmdClose->setFixedSize(twipsToPixels(1095), twipsToPixels(375));

@@ -11,17 +11,17 @@ frmProgress::frmProgress(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral(" Progress"));
+    setWindowTitle(tr(" Progress"));
     setModal(false);
 
-    lblInformation = new QLabel(QStringLiteral("Please wait while completing the current task..."), this);
+    lblInformation = new QLabel(tr("Please wait while completing the current task..."), this);
     lblInformation->setObjectName(QStringLiteral("lblInformation"));
     pgbProgress = new QProgressBar(this);
     pgbProgress->setObjectName(QStringLiteral("pgbProgress"));
     pgbProgress->setRange(0, 100);
     pgbProgress->setValue(0);
     pgbProgress->setTextVisible(false);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 

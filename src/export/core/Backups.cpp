@@ -23,9 +23,15 @@ namespace {
 
 const QString TimeFormat = QStringLiteral("yyyyMMdd-HHmmss");
 
-[[noreturn]] void fail(const QString &what)
+[[noreturn]] void fail(const LoggedText &what)
 {
     throw CinelogError(ErrorNumber::Database, what);
+}
+
+// what as the engine or the system gave it.
+[[noreturn]] void fail(const QString &what)
+{
+    fail(LoggedText{what, what});
 }
 
 // A plain engine connection: backups run on any thread and need nothing of the program's own
@@ -40,7 +46,7 @@ public:
             const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
             sqlite3_close(m_db);
             m_db = nullptr;
-            fail(QStringLiteral("\"%1\" cannot be opened: %2").arg(path, why));
+            fail(logged("Backups", "\"%1\" cannot be opened: %2").arg(path, why));
         }
         sqlite3_busy_timeout(m_db, busyTimeoutMs);
     }
@@ -134,7 +140,7 @@ int movieCount(const QString &path)
 void renameOver(const QString &from, const QString &to)
 {
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        fail(QStringLiteral("\"%1\" cannot be renamed to \"%2\": %3").arg(from, to, QString::fromLocal8Bit(std::strerror(errno))));
+        fail(logged("Backups", "\"%1\" cannot be renamed to \"%2\": %3").arg(from, to, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 // A unique, still absent file name beside target for a copy in progress.
@@ -142,7 +148,7 @@ QString temporaryNameBeside(const QString &target)
 {
     QTemporaryFile t(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(QFileInfo(target).fileName())));
     if (!t.open())
-        fail(QStringLiteral("No temporary file can be made beside \"%1\": %2").arg(target, t.errorString()));
+        fail(logged("Backups", "No temporary file can be made beside \"%1\": %2").arg(target, t.errorString()));
     const QString name = t.fileName();
     t.close();
     t.remove(); // the copy starts from a file that does not exist yet; the name stays unique to us
@@ -197,7 +203,7 @@ std::optional<QString> Backups::checkCopy(const QString &path)
 void Backups::copyCatalogue(const QString &sourcePath, const QString &destPath, const BackupOptions &options)
 {
     if (!QFileInfo(sourcePath).isFile())
-        throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("The catalogue \"%1\" does not exist.").arg(sourcePath));
+        throw CinelogError(ErrorNumber::FileNotFound, logged("Backups", "The catalogue \"%1\" does not exist.").arg(sourcePath));
     const QString temp = temporaryNameBeside(destPath);
     try {
         Connection lock(sourcePath, SQLITE_OPEN_READWRITE, options.busyTimeoutMs);
@@ -220,7 +226,7 @@ void Backups::copyCatalogue(const QString &sourcePath, const QString &destPath, 
         options.afterCopy(temp);
     if (const std::optional<QString> why = checkCopy(temp)) {
         QFile::remove(temp);
-        fail(QStringLiteral("The copy of \"%1\" failed its check and was removed: %2").arg(sourcePath, *why));
+        fail(logged("Backups", "The copy of \"%1\" failed its check and was removed: %2").arg(sourcePath, *why));
     }
     try {
         renameOver(temp, destPath);
@@ -243,7 +249,7 @@ QString Backups::stateFile() const
 QString Backups::backUp(const QString &sourcePath, const QDateTime &now, const BackupOptions &options)
 {
     if (!QDir().mkpath(m_folder))
-        fail(QStringLiteral("The backups folder \"%1\" cannot be made.").arg(m_folder));
+        fail(logged("Backups", "The backups folder \"%1\" cannot be made.").arg(m_folder));
     const qint64 counter = changeCounter(sourcePath);
     QString base = QFileInfo(sourcePath).completeBaseName();
     const QString id = idOf(sourcePath);
@@ -321,7 +327,7 @@ void Backups::restore(const QString &backupPath, const QString &cataloguePath, c
 {
     if (const std::optional<QString> why = checkCopy(backupPath)) {
         QFile::remove(backupPath);
-        fail(QStringLiteral("The backup \"%1\" failed its check and was removed: %2").arg(QFileInfo(backupPath).fileName(), *why));
+        fail(logged("Backups", "The backup \"%1\" failed its check and was removed: %2").arg(QFileInfo(backupPath).fileName(), *why));
     }
     if (QFileInfo(cataloguePath).isFile())
         backUp(cataloguePath, now, options);
@@ -334,7 +340,7 @@ void Backups::restore(const QString &backupPath, const QString &cataloguePath, c
             copyPages(reader, temp, options.busyTimeoutMs);
         }
         if (const std::optional<QString> why = checkCopy(temp))
-            fail(QStringLiteral("The restored copy failed its check: %1").arg(*why));
+            fail(logged("Backups", "The restored copy failed its check: %1").arg(*why));
         if (QFileInfo(cataloguePath).isFile()) {
             Connection lock(cataloguePath, SQLITE_OPEN_READWRITE, options.busyTimeoutMs);
             lock.exec("BEGIN IMMEDIATE");

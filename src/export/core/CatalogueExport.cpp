@@ -4,6 +4,7 @@
 #include "MovieExportReader.h"
 #include "ProgressSink.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace CatalogueExport {
@@ -57,7 +58,7 @@ ExportOutcome run(Catalogue &catalogue, const ExportRequest &request, ProgressSi
         break;
     }
     const int total = reader.count();
-    progress.ShowProgress(QStringLiteral("Exporting movies..."), 0, std::max(total, 1));
+    progress.ShowProgress(QCoreApplication::translate("CatalogueExport", "Exporting movies..."), 0, std::max(total, 1));
     ExportOutcome outcome;
     try {
         writer->begin(ExportColumn::headings());

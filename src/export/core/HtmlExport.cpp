@@ -233,7 +233,7 @@ private:
             return QString();
         const QString name = QString::number(movieId) + QStringLiteral(".jpg");
         if (!image.convertToFormat(QImage::Format_RGB32).save(QDir(m_temp->path()).filePath(name), "JPEG", 80))
-            exportFailed(m_target, QStringLiteral("the cover of movie %1 could not be saved.").arg(movieId));
+            exportFailed(m_target, logged("Export", "the cover of movie %1 could not be saved.").arg(movieId));
         return name;
     }
 

@@ -21,7 +21,7 @@ public:
     void begin(const QStringList &headings) override
     {
         if (!m_zip.open(QuaZip::mdCreate))
-            exportFailed(m_target, QStringLiteral("the file could not be created (zip error %1).").arg(m_zip.getZipError()));
+            exportFailed(m_target, logged("Export", "the file could not be created (zip error %1).").arg(m_zip.getZipError()));
         // The first entry names the kind of document, stored uncompressed, as readers expect.
         writeEntry(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet", false);
         writeEntry(QStringLiteral("META-INF/manifest.xml"),
@@ -36,7 +36,7 @@ public:
         // The sheet is large and repetitive: the fastest compression level makes it about as small
         // as the default one in a fraction of the time.
         if (!m_content->open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("content.xml")), nullptr, 0, Z_DEFLATED, Z_BEST_SPEED))
-            exportFailed(m_target, QStringLiteral("the sheet could not be written (zip error %1).").arg(m_content->getZipError()));
+            exportFailed(m_target, logged("Export", "the sheet could not be written (zip error %1).").arg(m_content->getZipError()));
         m_out.reserve(BlockSize + 64 * 1024);
         m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                  "<office:document-content"
@@ -63,10 +63,10 @@ public:
         flush();
         m_content->close();
         if (m_content->getZipError() != 0)
-            exportFailed(m_target, QStringLiteral("the sheet could not be written (zip error %1).").arg(m_content->getZipError()));
+            exportFailed(m_target, logged("Export", "the sheet could not be written (zip error %1).").arg(m_content->getZipError()));
         m_zip.close();
         if (m_zip.getZipError() != 0)
-            exportFailed(m_target, QStringLiteral("the file could not be completed (zip error %1).").arg(m_zip.getZipError()));
+            exportFailed(m_target, logged("Export", "the file could not be completed (zip error %1).").arg(m_zip.getZipError()));
     }
 
     void commit() override { m_temp.rename(); }
@@ -76,7 +76,7 @@ private:
     {
         QuaZipFile f(&m_zip);
         if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, compress ? Z_DEFLATED : 0, compress ? Z_DEFAULT_COMPRESSION : 0))
-            exportFailed(m_target, QStringLiteral("%1 could not be written (zip error %2).").arg(name).arg(f.getZipError()));
+            exportFailed(m_target, logged("Export", "%1 could not be written (zip error %2).").arg(name).arg(f.getZipError()));
         f.write(text);
         f.close();
     }
@@ -182,7 +182,7 @@ private:
     void flush()
     {
         if (m_content->write(m_out) != m_out.size())
-            exportFailed(m_target, QStringLiteral("the sheet could not be written (zip error %1).").arg(m_content->getZipError()));
+            exportFailed(m_target, logged("Export", "the sheet could not be written (zip error %1).").arg(m_content->getZipError()));
         m_out.resize(0);
     }
 

@@ -41,7 +41,7 @@ public:
         m_helper.setProcessChannelMode(QProcess::SeparateChannels);
         m_helper.start();
         if (!m_helper.waitForStarted(30000))
-            exportFailed(m_target, QStringLiteral("the workbook writer %1 could not be started: %2").arg(helperPath(), m_helper.errorString()));
+            exportFailed(m_target, logged("Export", "the workbook writer %1 could not be started: %2").arg(helperPath(), m_helper.errorString()));
         for (qsizetype c = 0; c < headings.size(); ++c) {
             const quint32 width = c == ExportColumn::Title || c == ExportColumn::Cast || c == ExportColumn::Episodes ? 40
                                   : c == ExportColumn::Id || c == ExportColumn::UserRating                        ? 8
@@ -65,7 +65,7 @@ public:
         if (!m_helper.waitForFinished(30 * 60 * 1000)) {
             m_helper.kill();
             m_helper.waitForFinished(5000);
-            exportFailed(m_target, QStringLiteral("the workbook writer did not finish."));
+            exportFailed(m_target, logged("Export", "the workbook writer did not finish."));
         }
         if (m_helper.exitStatus() != QProcess::NormalExit || m_helper.exitCode() != 0)
             exportFailed(m_target, QString::fromLocal8Bit(m_helper.readAllStandardError()).trimmed());
@@ -102,12 +102,12 @@ private:
     void send(bool all)
     {
         if (m_helper.write(m_buffer) != m_buffer.size())
-            exportFailed(m_target, QStringLiteral("the workbook writer stopped: %1").arg(QString::fromLocal8Bit(m_helper.readAllStandardError())));
+            exportFailed(m_target, logged("Export", "the workbook writer stopped: %1").arg(QString::fromLocal8Bit(m_helper.readAllStandardError())));
         m_buffer.clear();
         // Keep what waits in the pipe small, so memory stays flat on long exports.
         while (m_helper.bytesToWrite() > (all ? 0 : (1 << 20))) {
             if (!m_helper.waitForBytesWritten(60000))
-                exportFailed(m_target, QStringLiteral("the workbook writer stopped: %1")
+                exportFailed(m_target, logged("Export", "the workbook writer stopped: %1")
                                            .arg(QString::fromLocal8Bit(m_helper.readAllStandardError()).trimmed()));
         }
     }

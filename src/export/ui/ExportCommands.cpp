@@ -115,7 +115,7 @@ void backUpCatalogue(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
             made = backups.backUp(catalogue.path());
         } else {
             if (QFileInfo(dest).absoluteFilePath() == QFileInfo(catalogue.path()).absoluteFilePath())
-                throw CinelogError(ErrorNumber::FileAlreadyExists, QObject::tr("A backup cannot replace the catalogue itself."));
+                throw CinelogError(ErrorNumber::FileAlreadyExists, logged("QObject", "A backup cannot replace the catalogue itself."));
             Backups::copyCatalogue(catalogue.path(), dest);
             made = dest;
         }

@@ -62,9 +62,9 @@ public:
         checkIndex(index);
         QFile f(m_path);
         if (!f.open(QIODevice::ReadOnly))
-            throw CinelogError(ErrorNumber::PermissionDenied, workbookMessage(m_path, QStringLiteral("cannot be read: %1").arg(f.errorString())));
+            throw CinelogError(ErrorNumber::PermissionDenied, workbookMessage(m_path, logged("Workbook", "cannot be read: %1").arg(f.errorString())));
         if (f.size() > m_limits.maxFileBytes)
-            throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("is too large to import.")));
+            throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, logged("Workbook", "is too large to import.")));
         QByteArray data = f.read(m_limits.maxFileBytes + 1);
         if (data.startsWith("\xEF\xBB\xBF"))
             data.remove(0, 3);
@@ -72,7 +72,7 @@ public:
         const QString text = decoder.decode(data);
         if (decoder.hasError())
             throw CinelogError(ErrorNumber::TypeMismatch,
-                               workbookMessage(m_path, QStringLiteral("is not UTF-8 text (line %1 has characters in another encoding). "
+                               workbookMessage(m_path, logged("Workbook", "is not UTF-8 text (line %1 has characters in another encoding). "
                                                                       "Save it from the spreadsheet program as “CSV UTF-8” and import it again.")
                                                            .arg(firstInvalidLine(data))));
         SheetData sheet(m_names.at(index), m_limits, m_path);
@@ -121,7 +121,7 @@ private:
         }
         if (quoted)
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               workbookMessage(m_path, QStringLiteral("ends inside a quoted field; the file is damaged or cut short.")));
+                               workbookMessage(m_path, logged("Workbook", "ends inside a quoted field; the file is damaged or cut short.")));
         sheet.setCell(row, column, field);
     }
 

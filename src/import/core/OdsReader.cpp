@@ -153,7 +153,7 @@ QString readCellParagraphs(QXmlStreamReader &xml, qint64 maxChars, const QString
         }
         if (out.size() > maxChars)
             throw CinelogError(ErrorNumber::Overflow,
-                               workbookMessage(path, QStringLiteral("has a cell with more than %1 characters; it is damaged.").arg(maxChars)));
+                               workbookMessage(path, logged("Workbook", "has a cell with more than %1 characters; it is damaged.").arg(maxChars)));
     }
     return out;
 }
@@ -173,7 +173,7 @@ public:
                 readStyles(xml);
             } else if (xml.isStartElement() && xml.namespaceUri() == TableNs && xml.name() == QLatin1String("table")) {
                 if (m_names.size() >= m_limits.maxSheets)
-                    throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
+                    throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, logged("Workbook", "has too many worksheets.")));
                 m_names << xml.attributes().value(TableNs, QLatin1String("name")).toString();
                 xml.skipCurrentElement();
             }
@@ -379,7 +379,7 @@ private:
             if (!text.isEmpty()) {
                 if (rowRepeat * colRepeat > m_limits.maxCells)
                     throw CinelogError(ErrorNumber::Overflow,
-                                       workbookMessage(m_path, QStringLiteral("is damaged or hostile: one cell of the worksheet “%1” "
+                                       workbookMessage(m_path, logged("Workbook", "is damaged or hostile: one cell of the worksheet “%1” "
                                                                               "repeats over %2 cells.")
                                                                    .arg(sheet.name())
                                                                    .arg(rowRepeat * colRepeat)));

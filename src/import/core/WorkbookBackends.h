@@ -9,7 +9,7 @@ std::unique_ptr<WorkbookReader> openXlsWorkbook(const QString &path, const Workb
 std::unique_ptr<WorkbookReader> openCsvWorkbook(const QString &path, const WorkbookLimits &limits);
 
 // "The workbook “name” ..." prefix shared by the messages of every back-end.
-QString workbookMessage(const QString &path, const QString &what);
+LoggedText workbookMessage(const QString &path, const LoggedText &what);
 
 // What every back-end says of a workbook protected with a password (after the "The workbook" prefix).
-QString passwordProtectedText();
+LoggedText passwordProtectedText();

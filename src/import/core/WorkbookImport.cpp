@@ -25,17 +25,43 @@
 #include <atomic>
 
 namespace ImportField {
+static const char *labelSource(int field)
+{
+    // The English labels also name the fields when a worksheet's headings are matched to them.
+    static const char *const labels[Count] = {
+        QT_TRANSLATE_NOOP("ImportField", "Movie Title:"),
+        QT_TRANSLATE_NOOP("ImportField", "Director:"),
+        QT_TRANSLATE_NOOP("ImportField", "Actor 1:"),
+        QT_TRANSLATE_NOOP("ImportField", "Actor 2:"),
+        QT_TRANSLATE_NOOP("ImportField", "Actor 3:"),
+        QT_TRANSLATE_NOOP("ImportField", "Actor 4:"),
+        QT_TRANSLATE_NOOP("ImportField", "Genre 1:"),
+        QT_TRANSLATE_NOOP("ImportField", "Genre 2:"),
+        QT_TRANSLATE_NOOP("ImportField", "Genre 3:"),
+        QT_TRANSLATE_NOOP("ImportField", "Medium (DVD or Video):"),
+        QT_TRANSLATE_NOOP("ImportField", "Format (Wide/Full Screen):"),
+        QT_TRANSLATE_NOOP("ImportField", "Rating:"),
+        QT_TRANSLATE_NOOP("ImportField", "Release Year:"),
+        QT_TRANSLATE_NOOP("ImportField", "Running Time (in minutes):"),
+        QT_TRANSLATE_NOOP("ImportField", "Num of Discs/Tapes:")};
+    static const char *const others[AllCount - Count] = {
+        QT_TRANSLATE_NOOP("ImportField", "Sort Key:"),     QT_TRANSLATE_NOOP("ImportField", "User Rating:"),
+        QT_TRANSLATE_NOOP("ImportField", "URL:"),          QT_TRANSLATE_NOOP("ImportField", "Episode Disc:"),
+        QT_TRANSLATE_NOOP("ImportField", "Cast:"),         QT_TRANSLATE_NOOP("ImportField", "Episodes:")};
+    if (field >= 0 && field < Count)
+        return labels[field];
+    return field >= Count && field < AllCount ? others[field - Count] : "";
+}
+
 QString label(int field)
 {
-    static const char *const labels[Count] = {"Movie Title:", "Director:", "Actor 1:", "Actor 2:", "Actor 3:",
-                                              "Actor 4:", "Genre 1:", "Genre 2:", "Genre 3:", "Medium (DVD or Video):",
-                                              "Format (Wide/Full Screen):", "Rating:", "Release Year:",
-                                              "Running Time (in minutes):", "Num of Discs/Tapes:"};
-    static const char *const others[AllCount - Count] = {"Sort Key:", "User Rating:", "URL:", "Episode Disc:", "Cast:",
-                                                         "Episodes:"};
-    if (field >= 0 && field < Count)
-        return QString::fromLatin1(labels[field]);
-    return field >= Count && field < AllCount ? QString::fromLatin1(others[field - Count]) : QString();
+    return QString::fromLatin1(labelSource(field));
+}
+
+QString caption(int field)
+{
+    const char *source = labelSource(field);
+    return *source ? QCoreApplication::translate("ImportField", source) : QString();
 }
 }
 
@@ -128,17 +154,22 @@ struct CellPlace {
     int row;
     int field;
     int column;
-    QString describe() const
+    LoggedText describe() const
     {
         QString label = ImportField::label(field);
         label.chop(1); // the colon
-        return QStringLiteral("Row %1, column %2 (%3)").arg(row).arg(columnLetters(column), label);
+        QString caption = ImportField::caption(field);
+        if (caption.endsWith(u':'))
+            caption.chop(1);
+        const LoggedText place = logged("WorkbookImport", "Row %1, column %2 (%3)");
+        return {place.english.arg(row).arg(columnLetters(column), label),
+                place.shown.arg(row).arg(columnLetters(column), caption.trimmed())};
     }
 };
 
 [[noreturn]] void failAt(const CellPlace &at, const QString &what, qint64 number = ErrorNumber::Database)
 {
-    throw CinelogError(number, at.describe() + QStringLiteral(": ") + what);
+    throw CinelogError(number, logged("WorkbookImport", "%1: %2").arg(at.describe()).arg(what));
 }
 
 QSqlQuery prepared(QSqlDatabase &db, const QString &sql)
@@ -150,10 +181,9 @@ QSqlQuery prepared(QSqlDatabase &db, const QString &sql)
     return q;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WorkbookImport", text);
-}
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookImport)
+};
 
 QString movieKey(const QString &title, const QString &year)
 {
@@ -208,7 +238,7 @@ bool fits(const QString &v)
 
 QString tooLong(const QString &v)
 {
-    return tr("the text has %1 characters; the catalogue holds at most %2.").arg(v.toUcs4().size()).arg(TextLimit);
+    return Tr::tr("the text has %1 characters; the catalogue holds at most %2.").arg(v.toUcs4().size()).arg(TextLimit);
 }
 
 // A user rating (0..7) or an episode-disc flag (Yes/No, True/False, 1/0) as its stored number, or
@@ -248,10 +278,10 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     auto refuse = [&](int f, const QString &why) {
         if (!r.refusal.isEmpty())
             return;
-        QString label = ImportField::label(f);
+        QString label = ImportField::caption(f);
         label.chop(1); // the colon
-        r.refusal = links[f] > 0 ? tr("Column %1 (%2): %3").arg(columnLetters(links[f]), label, why)
-                                 : tr("%1: %2").arg(label, why);
+        r.refusal = links[f] > 0 ? Tr::tr("Column %1 (%2): %3").arg(columnLetters(links[f]), label, why)
+                                 : Tr::tr("%1: %2").arg(label, why);
     };
     auto person = [&](const QString &name) { return options.namesFirstLast ? PersonName::toLastFirst(name) : name; };
 
@@ -259,7 +289,7 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     r.values[ImportField::Title] = storedTitle(sheet, row, links); // a given sort key keeps the title as written
     r.values[ImportField::SortKey] = links[ImportField::SortKey] > 0 ? cellFor(ImportField::SortKey) : titleOrderFor(title).orderBy;
     if (title.trimmed().isEmpty())
-        r.refusal = tr("The title is empty.");
+        r.refusal = Tr::tr("The title is empty.");
 
     QString director = cellFor(ImportField::Director);
     if (options.namesFirstLast)
@@ -279,9 +309,9 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
         if (const std::optional<int> n = numberFor(v, f))
             r.values[f] = QString::number(*n);
         else if (f == ImportField::EpisodeDisc)
-            refuse(f, tr("\"%1\" is neither Yes nor No.").arg(v));
+            refuse(f, Tr::tr("\"%1\" is neither Yes nor No.").arg(v));
         else
-            refuse(f, tr("\"%1\" is not a rating from 0 to 7.").arg(v));
+            refuse(f, Tr::tr("\"%1\" is not a rating from 0 to 7.").arg(v));
     }
     // An address is long text; every other field holds at most TextLimit characters.
     for (int f = 0; f < ImportField::AllCount; ++f)
@@ -334,7 +364,7 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     for (const QString &item : ImportLists::split(cellFor(ImportField::Episodes))) {
         const std::optional<ImportLists::Episode> e = ImportLists::episode(item);
         if (!e) {
-            refuse(ImportField::Episodes, tr("\"%1\" is not disc/number/title.").arg(item));
+            refuse(ImportField::Episodes, Tr::tr("\"%1\" is not disc/number/title.").arg(item));
             continue;
         }
         if (!fits(e->title))
@@ -344,7 +374,7 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
             if (!n.isEmpty())
                 n.toInt(&ok);
             if (!ok)
-                refuse(ImportField::Episodes, tr("\"%1\" is not a whole number.").arg(n));
+                refuse(ImportField::Episodes, Tr::tr("\"%1\" is not a whole number.").arg(n));
         }
         r.episodes << *e;
     }
@@ -397,7 +427,7 @@ public:
     {
         const QSqlRecord movies = db.record(QStringLiteral("Movies"));
         if (movies.isEmpty())
-            throw CinelogError(ErrorNumber::Database, QStringLiteral("The target file has no Movies table: it is not a catalogue."));
+            throw CinelogError(ErrorNumber::Database, logged("WorkbookImport", "The target file has no Movies table: it is not a catalogue."));
         m_hasPlayingAs = db.record(QStringLiteral("MovActLink")).contains(QStringLiteral("PlayingAs"));
         // The movies as they were before this import: rows of the sheet are never duplicates of
         // each other, since a catalogue may hold two movies of one title.
@@ -464,7 +494,7 @@ private:
         }
         if (!m_insertMovie.exec())
             throw CinelogError(Catalogue::errorOf(m_insertMovie.lastError()).number(),
-                               QStringLiteral("Row %1: %2").arg(row).arg(Catalogue::errorOf(m_insertMovie.lastError()).description()));
+                               logged("WorkbookImport", "Row %1: %2").arg(row).arg(Catalogue::errorOf(m_insertMovie.lastError()).description()));
         const QVariant movieId = m_insertMovie.lastInsertId();
 
         const QString &director = r.values[ImportField::Director];
@@ -607,7 +637,7 @@ ImportSummary WorkbookImport::run(const SheetData &sheet, const FieldLinks &link
                                   const QString &targetPath, ProgressSink &progress, const ImportOptions &options)
 {
     const int lastRow = sheet.GetLastRow();
-    progress.ShowProgress(QStringLiteral("Importing Excel Data..."), 0, lastRow);
+    progress.ShowProgress(QCoreApplication::translate("WorkbookImport", "Importing Excel Data..."), 0, lastRow);
     ImportSummary summary;
     try {
         if (isOpenCatalogue(openCatalogue, targetPath)) {

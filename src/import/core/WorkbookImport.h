@@ -38,6 +38,8 @@ enum : int {
 };
 // The label shown beside the field's combo box ("Movie Title:", ...), or the field's name.
 QString label(int field);
+// The same label in the user's language, as windows and messages show it.
+QString caption(int field);
 }
 
 // For each field, the worksheet column (from 1) it is read from, or 0 when it is not linked.

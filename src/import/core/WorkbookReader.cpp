@@ -3,6 +3,7 @@
 #include "CinelogError.h"
 #include "WorkbookBackends.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 SheetData::SheetData(QString name, WorkbookLimits limits, QString source)
@@ -10,19 +11,19 @@ SheetData::SheetData(QString name, WorkbookLimits limits, QString source)
 {
 }
 
-QString SheetData::where() const
+LoggedText SheetData::where() const
 {
     if (m_source.isEmpty())
-        return QStringLiteral("The worksheet “%1”").arg(m_name);
-    return QStringLiteral("The worksheet “%1” of “%2”").arg(m_name, QFileInfo(m_source).fileName());
+        return logged("Workbook", "The worksheet “%1”").arg(m_name);
+    return logged("Workbook", "The worksheet “%1” of “%2”").arg(m_name, QFileInfo(m_source).fileName());
 }
 
 void SheetData::setCell(qint64 row, qint64 column, const QString &text)
 {
     if (row < 1 || column < 1 || row > m_limits.maxRows || column > m_limits.maxColumns)
         throw CinelogError(ErrorNumber::Overflow,
-                           QStringLiteral("%1 has a cell outside the largest sheet a spreadsheet can hold "
-                                          "(row %2, column %3); the workbook is damaged.")
+                           logged("Workbook", "%1 has a cell outside the largest sheet a spreadsheet can hold "
+                                              "(row %2, column %3); the workbook is damaged.")
                                .arg(where())
                                .arg(row)
                                .arg(column));
@@ -31,7 +32,7 @@ void SheetData::setCell(qint64 row, qint64 column, const QString &text)
     const quint64 k = key(row, column);
     if (!m_cells.contains(k) && m_cells.size() >= m_limits.maxCells)
         throw CinelogError(ErrorNumber::Overflow,
-                           QStringLiteral("%1 holds more than %2 filled cells, more than can be imported at once.")
+                           logged("Workbook", "%1 holds more than %2 filled cells, more than can be imported at once.")
                                .arg(where())
                                .arg(m_limits.maxCells));
     m_cells.insert(k, text);
@@ -70,26 +71,27 @@ void WorkbookReader::checkIndex(int index) const
 {
     if (index < 0 || index >= worksheetNames().size())
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           workbookMessage(m_path, QStringLiteral("has no worksheet number %1.").arg(index + 1)));
+                           workbookMessage(m_path, logged("Workbook", "has no worksheet number %1.").arg(index + 1)));
 }
 
-QString workbookMessage(const QString &path, const QString &what)
+LoggedText workbookMessage(const QString &path, const LoggedText &what)
 {
-    return QStringLiteral("The workbook “%1” %2").arg(QFileInfo(path).fileName(), what);
+    //: %2 says what is wrong with the workbook, as a predicate ("is too large to import.")
+    return logged("Workbook", "The workbook “%1” %2").arg(QFileInfo(path).fileName(), what);
 }
 
-QString passwordProtectedText()
+LoggedText passwordProtectedText()
 {
-    return QStringLiteral("is protected with a password. Save it without the password and import it again.");
+    return logged("Workbook", "is protected with a password. Save it without the password and import it again.");
 }
 
 std::unique_ptr<WorkbookReader> openWorkbook(const QString &path, const WorkbookLimits &limits)
 {
     const QFileInfo fi(path);
     if (!fi.exists())
-        throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not find the workbook “%1”.").arg(path));
+        throw CinelogError(ErrorNumber::FileNotFound, logged("Workbook", "Could not find the workbook “%1”.").arg(path));
     if (!fi.isFile() || !fi.isReadable())
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The workbook “%1” cannot be read.").arg(path));
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("Workbook", "The workbook “%1” cannot be read.").arg(path));
     const QString ext = fi.suffix().toLower();
     if (ext == QLatin1String("xlsx") || ext == QLatin1String("xlsm"))
         return openXlsxWorkbook(path, limits);
@@ -100,13 +102,14 @@ std::unique_ptr<WorkbookReader> openWorkbook(const QString &path, const Workbook
     if (ext == QLatin1String("csv") || ext == QLatin1String("txt"))
         return openCsvWorkbook(path, limits);
     throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                       workbookMessage(path, QStringLiteral("is not of a kind that can be imported. Choose a .xls, .xlsx, .ods or .csv file.")));
+                       workbookMessage(path, logged("Workbook", "is not of a kind that can be imported. Choose a .xls, .xlsx, .ods or .csv file.")));
 }
 
 QString workbookFileFilter()
 {
-    return QStringLiteral("Workbooks (*.xls *.xlsx *.ods *.csv);;Excel Spreadsheets (*.xls);;Excel Workbooks (*.xlsx);;"
-                          "OpenDocument Spreadsheets (*.ods);;Comma-separated Values (*.csv)");
+    return QCoreApplication::translate("WorkbookReader",
+                                       "Workbooks (*.xls *.xlsx *.ods *.csv);;Excel Spreadsheets (*.xls);;Excel Workbooks (*.xlsx);;"
+                                       "OpenDocument Spreadsheets (*.ods);;Comma-separated Values (*.csv)");
 }
 
 QString columnLetters(int column)

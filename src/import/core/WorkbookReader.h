@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LoggedText.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -44,7 +46,7 @@ public:
 private:
     static quint64 key(qint64 row, qint64 column) { return (quint64(row) << 20) | quint64(column); }
 
-    QString where() const;
+    LoggedText where() const;
 
     QString m_name;
     QString m_source;

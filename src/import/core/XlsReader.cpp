@@ -307,19 +307,19 @@ public:
     {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
-            throw CinelogError(ErrorNumber::PermissionDenied, workbookMessage(path, QStringLiteral("cannot be read: %1").arg(f.errorString())));
+            throw CinelogError(ErrorNumber::PermissionDenied, workbookMessage(path, logged("Workbook", "cannot be read: %1").arg(f.errorString())));
         if (f.size() > limits.maxFileBytes)
-            throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("is too large to import.")));
+            throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, logged("Workbook", "is too large to import.")));
         const QByteArray file = f.read(limits.maxFileBytes + 1);
         if (file.size() > limits.maxFileBytes)
-            throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, QStringLiteral("is too large to import.")));
+            throw CinelogError(ErrorNumber::Overflow, workbookMessage(path, logged("Workbook", "is too large to import.")));
 
         switch (CompoundFile::readStream(file, {QStringLiteral("Workbook"), QStringLiteral("Book")}, &m_stream)) {
         case CompoundFile::Status::Ok:
             break;
         case CompoundFile::Status::NotCompound:
             if (!isOldExcel(file))
-                fail(QStringLiteral("is not an Excel 97-2003 workbook (.xls)."));
+                fail(logged("Workbook", "is not an Excel 97-2003 workbook (.xls)."));
             m_stream = file; // the records themselves
             m_oldVersion = -1;
             break;
@@ -328,7 +328,7 @@ public:
             if (CompoundFile::hasStreams(file, {QStringLiteral("EncryptionInfo"), QStringLiteral("EncryptedPackage")})
                 == CompoundFile::Status::Ok)
                 fail(passwordProtectedText());
-            fail(QStringLiteral("holds no Excel workbook; it may be another kind of Office document."));
+            fail(logged("Workbook", "holds no Excel workbook; it may be another kind of Office document."));
         case CompoundFile::Status::Damaged:
             damaged();
         }
@@ -385,11 +385,11 @@ private:
         case OldWorksheet:
             break;
         case OldChart:
-            fail(QStringLiteral("is a chart saved by Excel 4 or earlier; it holds no worksheet to import."));
+            fail(logged("Workbook", "is a chart saved by Excel 4 or earlier; it holds no worksheet to import."));
         case OldMacroSheet:
-            fail(QStringLiteral("is a macro sheet saved by Excel 4 or earlier; it holds no worksheet to import."));
+            fail(logged("Workbook", "is a macro sheet saved by Excel 4 or earlier; it holds no worksheet to import."));
         case OldWorkbook:
-            fail(QStringLiteral("is a workbook or workspace saved by Excel 4, which cannot be imported. Save its worksheets "
+            fail(logged("Workbook", "is a workbook or workspace saved by Excel 4, which cannot be imported. Save its worksheets "
                                 "again as an Excel 97-2003 workbook (.xls) or as .xlsx."));
         default:
             throw Damage{};
@@ -486,7 +486,7 @@ private:
                     if (kind != WorksheetKind || isDialogSheet(s.offset))
                         break; // charts, macro and dialog sheets hold no cells to import
                     if (m_sheets.size() >= size_t(m_limits.maxSheets))
-                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
+                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, logged("Workbook", "has too many worksheets.")));
                     m_sheets.push_back(s);
                 }
                 break;
@@ -730,12 +730,12 @@ private:
         return QString::fromLatin1(bytes); // Western European, the code page nearly all such files use
     }
 
-    [[noreturn]] void fail(const QString &what) const
+    [[noreturn]] void fail(const LoggedText &what) const
     {
         throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, what));
     }
 
-    [[noreturn]] void damaged() const { fail(QStringLiteral("cannot be read: it is damaged or not an Excel workbook.")); }
+    [[noreturn]] void damaged() const { fail(logged("Workbook", "cannot be read: it is damaged or not an Excel workbook.")); }
 
     QByteArray m_stream;
     int m_oldVersion = 0; // 2, 3 or 4 for a worksheet of Excel 2.x-4.0 (-1 until its first record is read)

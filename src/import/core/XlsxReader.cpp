@@ -164,7 +164,7 @@ private:
         qint64 r = row, c = column + 1;
         if (!ref.isEmpty() && !parseCellRef(ref, r, c))
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               workbookMessage(m_path, QStringLiteral("is damaged: “%1” is not a cell reference.").arg(ref.toString())));
+                               workbookMessage(m_path, logged("Workbook", "is damaged: “%1” is not a cell reference.").arg(ref.toString())));
         column = c;
         const QString type = a.value(QLatin1String("t")).toString();
         const int style = a.value(QLatin1String("s")).toInt();
@@ -203,7 +203,7 @@ private:
             const int i = value.toInt(&ok);
             if (!ok || i < 0 || i >= m_shared.size())
                 throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                                   workbookMessage(m_path, QStringLiteral("is damaged: a cell refers to shared text %1, which is missing.").arg(value)));
+                                   workbookMessage(m_path, logged("Workbook", "is damaged: a cell refers to shared text %1, which is missing.").arg(value)));
             return m_shared.at(i);
         }
         if (type == QLatin1String("inlineStr"))
@@ -239,7 +239,7 @@ private:
                     continue;
                 if (xml.name() == QLatin1String("sheet")) {
                     if (m_names.size() >= m_limits.maxSheets)
-                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many worksheets.")));
+                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, logged("Workbook", "has too many worksheets.")));
                     QString id = xml.attributes().value(RelNs, QLatin1String("id")).toString();
                     if (id.isEmpty())
                         id = xml.attributes().value(StrictRelNs, QLatin1String("id")).toString();
@@ -279,7 +279,7 @@ private:
             QString target = targets.value(id);
             if (target.isEmpty())
                 throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                                   workbookMessage(m_path, QStringLiteral("is damaged: a worksheet's part is not named.")));
+                                   workbookMessage(m_path, logged("Workbook", "is damaged: a worksheet's part is not named.")));
             if (!isWorksheet(types.value(id), target))
                 continue; // chart, dialog and macro sheets hold no cells to import
             m_names << allNames.at(i);
@@ -328,7 +328,7 @@ private:
                     inCellXfs = true;
                 } else if (inCellXfs && xml.name() == QLatin1String("xf")) {
                     if (m_styleFormat.size() >= 1'000'000)
-                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many cell styles.")));
+                        throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, logged("Workbook", "has too many cell styles.")));
                     const int id = xml.attributes().value(QLatin1String("numFmtId")).toInt();
                     auto known = formatIndex.constFind(id);
                     if (known == formatIndex.cend()) {
@@ -360,7 +360,7 @@ private:
             xml.readNext();
             if (xml.isStartElement() && xml.name() == QLatin1String("si")) {
                 if (m_shared.size() >= m_limits.maxCells)
-                    throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, QStringLiteral("has too many texts.")));
+                    throw CinelogError(ErrorNumber::Overflow, workbookMessage(m_path, logged("Workbook", "has too many texts.")));
                 m_shared << readRichText(xml);
             }
         }

@@ -10,7 +10,7 @@ inline void throwIfXmlError(const QXmlStreamReader &xml, const QString &path, co
 {
     if (xml.hasError())
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           workbookMessage(path, QStringLiteral("is damaged: the part “%1” is not valid XML (line %2: %3).")
+                           workbookMessage(path, logged("Workbook", "is damaged: the part “%1” is not valid XML (line %2: %3).")
                                                      .arg(part)
                                                      .arg(xml.lineNumber())
                                                      .arg(xml.errorString())));

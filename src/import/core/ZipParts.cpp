@@ -12,11 +12,11 @@ ZipParts::ZipParts(const QString &path, const WorkbookLimits &limits)
 {
     if (!m_zip->open(QuaZip::mdUnzip))
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           workbookMessage(path, QStringLiteral("cannot be opened: it is damaged or not a workbook of this kind.")));
+                           workbookMessage(path, logged("Workbook", "cannot be opened: it is damaged or not a workbook of this kind.")));
     m_names = m_zip->getFileNameList();
     if (m_zip->getZipError() != UNZ_OK)
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           workbookMessage(path, QStringLiteral("cannot be opened: its table of contents is damaged.")));
+                           workbookMessage(path, logged("Workbook", "cannot be opened: its table of contents is damaged.")));
 }
 
 ZipParts::~ZipParts()
@@ -33,10 +33,10 @@ bool ZipParts::has(const QString &name) const
 QByteArray ZipParts::read(const QString &name) const
 {
     if (!has(name) || !m_zip->setCurrentFile(name))
-        throw CinelogError(ErrorNumber::FileNotFound, workbookMessage(m_path, QStringLiteral("is damaged: the part “%1” is missing.").arg(name)));
+        throw CinelogError(ErrorNumber::FileNotFound, workbookMessage(m_path, logged("Workbook", "is damaged: the part “%1” is missing.").arg(name)));
     const auto tooLarge = [&] {
         return CinelogError(ErrorNumber::Overflow,
-                            workbookMessage(m_path, QStringLiteral("is damaged or hostile: the part “%1” unpacks to more than %2 MB.")
+                            workbookMessage(m_path, logged("Workbook", "is damaged or hostile: the part “%1” unpacks to more than %2 MB.")
                                                         .arg(name)
                                                         .arg(m_limits.maxPartBytes >> 20)));
     };
@@ -46,7 +46,7 @@ QByteArray ZipParts::read(const QString &name) const
 
     QuaZipFile file(m_zip.get());
     if (!file.open(QIODevice::ReadOnly))
-        throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, QStringLiteral("is damaged: the part “%1” cannot be read.").arg(name)));
+        throw CinelogError(ErrorNumber::InvalidProcedureCall, workbookMessage(m_path, logged("Workbook", "is damaged: the part “%1” cannot be read.").arg(name)));
     QByteArray out;
     out.reserve(int(std::min<qint64>(qint64(info.uncompressedSize), 16 << 20)));
     char buffer[64 * 1024];
@@ -55,7 +55,7 @@ QByteArray ZipParts::read(const QString &name) const
         if (n < 0) {
             file.close();
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               workbookMessage(m_path, QStringLiteral("is damaged: the part “%1” cannot be unpacked.").arg(name)));
+                               workbookMessage(m_path, logged("Workbook", "is damaged: the part “%1” cannot be unpacked.").arg(name)));
         }
         if (n == 0)
             break;
@@ -69,6 +69,6 @@ QByteArray ZipParts::read(const QString &name) const
     // The checksum is tested on close: a damaged part is not taken for a short one.
     if (file.getZipError() != UNZ_OK)
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           workbookMessage(m_path, QStringLiteral("is damaged: the part “%1” fails its checksum.").arg(name)));
+                           workbookMessage(m_path, logged("Workbook", "is damaged: the part “%1” fails its checksum.").arg(name)));
     return out;
 }

@@ -67,7 +67,7 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &event
     for (int col = 0; col < 3; ++col)
         for (int row = 0; row < 7; ++row) {
             const int i = Columns[col][row];
-            QString label = ImportField::label(i);
+            QString label = ImportField::caption(i);
             lblField[i] = new QLabel(label, frameLink);
             lblField[i]->setObjectName(QStringLiteral("lblField_%1").arg(i));
             cmbFieldLink[i] = new QComboBox(frameLink);
@@ -424,7 +424,7 @@ void frmExcel::cmdImport_Click()
     if (!done)
         return;
     if (intoOpenCatalogue) {
-        emit m_events.moviesChanged(QStringLiteral("Updating Movie List..."));
+        emit m_events.moviesChanged(tr("Updating Movie List..."));
         emit m_events.namesChanged(CatalogueEvents::Actors | CatalogueEvents::Directors | CatalogueEvents::Genres);
     }
     if (summary.refused > 0 || summary.duplicatesSkipped > 0) {

@@ -3,21 +3,32 @@
 #include "Catalogue.h"
 #include "Schema.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace Loans {
 
-QString filterText(Filter f)
+static const char *filterSource(Filter f)
 {
     switch (f) {
     case Filter::All:
-        return QStringLiteral("All Loaned Movies");
+        return QT_TRANSLATE_NOOP("Loans", "All Loaned Movies");
     case Filter::LoanedOut:
-        return QStringLiteral("Movies Loaned Out");
+        return QT_TRANSLATE_NOOP("Loans", "Movies Loaned Out");
     case Filter::Returned:
-        return QStringLiteral("Returned Movies");
+        return QT_TRANSLATE_NOOP("Loans", "Returned Movies");
     }
-    return QString();
+    return "";
+}
+
+QString filterText(Filter f)
+{
+    return QString::fromLatin1(filterSource(f));
+}
+
+QString filterCaption(Filter f)
+{
+    return QCoreApplication::translate("Loans", filterSource(f));
 }
 
 bool filterFromText(const QString &text, Filter &f)
@@ -70,7 +81,7 @@ QStringList borrowers(Catalogue &cat)
 int recordLoan(Catalogue &cat, int movieId, const QString &movieTitle, const QString &loanedTo, const QDate &dateOut)
 {
     if (!dateOut.isValid())
-        throw CinelogError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+        throw CinelogError(ErrorNumber::TypeMismatch, logged("Loans", "Type mismatch"));
     Schema::refuseOverlongText(QStringLiteral("Loaned To"), loanedTo);
     Schema::refuseOverlongText(QStringLiteral("Movie"), movieTitle);
     QSqlQuery q = cat.exec(
@@ -128,7 +139,7 @@ void setReturned(Catalogue &cat, int loanId, const QDate &dateIn, qint64 seen)
         const QVariant now = cat.scalar(QStringLiteral("SELECT ChangeCount FROM LoanOut WHERE ID = ?"), {loanId});
         if (!now.isValid() || now.toLongLong() != seen)
             throw CinelogError(CatalogueError::ChangedElsewhere,
-                               QStringLiteral("This loan was changed or removed by another program after it was shown here."));
+                               logged("Loans", "This loan was changed or removed by another program after it was shown here."));
         cat.exec(QStringLiteral("UPDATE LoanOut SET DateIn = ? WHERE ID = ?"), {value, loanId});
     });
 }

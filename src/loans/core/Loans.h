@@ -24,7 +24,9 @@ namespace Loans {
 
 // The three choices of the loans window's "Show:" box, in the order the box lists them.
 enum class Filter { All, LoanedOut, Returned };
+// The English name is what the settings remember; the caption is what the box shows.
 QString filterText(Filter f);
+QString filterCaption(Filter f);
 // False for a text that names none of the three.
 bool filterFromText(const QString &text, Filter &f);
 

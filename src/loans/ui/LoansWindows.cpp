@@ -8,6 +8,7 @@
 #include "frmLoans.h"
 #include "frmUserList.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -37,7 +38,7 @@ bool lendMovie(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, i
 {
     const bool lent = showLoanOut(ctx, catalogue, movieId, title, presetBorrower, parent);
     if (lent)
-        emit events.loansChanged(QStringLiteral("Updating the Movie List..."));
+        emit events.loansChanged(QCoreApplication::translate("LoansWindows", "Updating the Movie List..."));
     return lent;
 }
 

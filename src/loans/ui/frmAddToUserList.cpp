@@ -14,7 +14,7 @@ frmAddToUserList::frmAddToUserList(AppContext &ctx, Catalogue &catalogue, QWidge
     : QDialog(parent), m_ctx(ctx), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("frmAddToUserList"));
-    setWindowTitle(QStringLiteral(" Add to User's List"));
+    setWindowTitle(tr(" Add to User's List"));
 
     auto makeBox = [this](const char *name, bool readOnly) {
         auto *box = new QLineEdit(this);
@@ -26,17 +26,17 @@ frmAddToUserList::frmAddToUserList(AppContext &ctx, Catalogue &catalogue, QWidge
     txtMovTitle = makeBox("txtMovTitle", true);
     txtUserName = makeBox("txtUserName", true);
     txtDisplayName = makeBox("txtDisplayName", false);
-    cmdAdd = new QPushButton(QStringLiteral("Add to User's List"), this);
+    cmdAdd = new QPushButton(tr("Add to User's List"), this);
     cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
     cmdAdd->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdClose = new QPushButton(tr("Cancel"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Movie ID:"), txtMovID);
-    form->addRow(QStringLiteral("Movie Title:"), txtMovTitle);
-    form->addRow(QStringLiteral("User Name:"), txtUserName);
-    form->addRow(QStringLiteral("Display Name:"), txtDisplayName);
+    form->addRow(tr("Movie ID:"), txtMovID);
+    form->addRow(tr("Movie Title:"), txtMovTitle);
+    form->addRow(tr("User Name:"), txtUserName);
+    form->addRow(tr("Display Name:"), txtDisplayName);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdAdd);

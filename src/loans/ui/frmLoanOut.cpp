@@ -16,7 +16,7 @@ frmLoanOut::frmLoanOut(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     : QDialog(parent), m_ctx(ctx), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("frmLoanOut"));
-    setWindowTitle(QStringLiteral(" Loan Out"));
+    setWindowTitle(tr(" Loan Out"));
 
     txtMovID = new QLineEdit(this);
     txtMovID->setObjectName(QStringLiteral("txtMovID"));
@@ -32,20 +32,20 @@ frmLoanOut::frmLoanOut(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     txtLoanedTo->completer()->setCompletionMode(QCompleter::InlineCompletion);
     txtLoanDate = new QLineEdit(this);
     txtLoanDate->setObjectName(QStringLiteral("txtLoanDate"));
-    txtLoanDate->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
-    txtLoanDate->setToolTip(QStringLiteral("Month/day/year, for example 12/09/2025"));
+    txtLoanDate->setPlaceholderText(tr("mm/dd/yyyy"));
+    txtLoanDate->setToolTip(tr("Month/day/year, for example 12/09/2025"));
 
-    cmdLoan = new QPushButton(QStringLiteral("Loan Movie"), this);
+    cmdLoan = new QPushButton(tr("Loan Movie"), this);
     cmdLoan->setObjectName(QStringLiteral("cmdLoan"));
     cmdLoan->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Movie ID: "), txtMovID);
-    form->addRow(QStringLiteral("Movie:"), txtMovieName);
-    form->addRow(QStringLiteral("Loaned To:"), txtLoanedTo);
-    form->addRow(QStringLiteral("Loan Date:"), txtLoanDate);
+    form->addRow(tr("Movie ID: "), txtMovID);
+    form->addRow(tr("Movie:"), txtMovieName);
+    form->addRow(tr("Loaned To:"), txtLoanedTo);
+    form->addRow(tr("Loan Date:"), txtLoanDate);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdLoan);
@@ -96,10 +96,10 @@ void frmLoanOut::cmdLoan_Click()
     const QDate date = Loans::parseLoanDate(txtLoanDate->text());
     if (!date.isValid()) {
         // Nothing is stored; the dialog stays open so the date can be corrected.
-        m_ctx.prompts().message(QStringLiteral("The loan date \"%1\" is not a date. Please type it as month/day/year, "
-                                               "for example %2.")
+        m_ctx.prompts().message(tr("The loan date \"%1\" is not a date. Please type it as month/day/year, "
+                                   "for example %2.")
                                     .arg(txtLoanDate->text(), Loans::formatLoanDate(m_ctx.clock().today())),
-                                QStringLiteral("Invalid Loan Date"), Prompts::Icon::Information);
+                                tr("Invalid Loan Date"), Prompts::Icon::Information);
         txtLoanDate->setFocus();
         txtLoanDate->selectAll();
         return;

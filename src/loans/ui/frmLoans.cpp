@@ -46,22 +46,22 @@ frmLoans::frmLoans(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &event
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_events(events)
 {
     setObjectName(QStringLiteral("frmLoans"));
-    setWindowTitle(QStringLiteral(" Loans"));
+    setWindowTitle(tr(" Loans"));
 
-    auto *lblShow = new QLabel(QStringLiteral("Show:"), this);
+    auto *lblShow = new QLabel(tr("Show:"), this);
     lblShow->setObjectName(QStringLiteral("lblShow"));
     cmbShow = new QComboBox(this);
     cmbShow->setObjectName(QStringLiteral("cmbShow"));
-    ckUsers = new QCheckBox(QStringLiteral("Show Loan Outs for:"), this);
+    ckUsers = new QCheckBox(tr("Show Loan Outs for:"), this);
     ckUsers->setObjectName(QStringLiteral("ckUsers"));
     cmbUsers = new QComboBox(this);
     cmbUsers->setObjectName(QStringLiteral("cmbUsers"));
     cmbUsers->setMinimumWidth(180);
 
     m_model = new QStandardItemModel(0, 6, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("MovID"), QStringLiteral("Movie Name"),
-                                        QStringLiteral("Loaned To"), QStringLiteral("Date Loaned"),
-                                        QStringLiteral("Date Returned")});
+    m_model->setHorizontalHeaderLabels({tr("ID"), tr("MovID"), tr("Movie Name"),
+                                        tr("Loaned To"), tr("Date Loaned"),
+                                        tr("Date Returned")});
     m_model->setSortRole(SortRole);
     lvLoans = new QTreeView(this);
     lvLoans->setObjectName(QStringLiteral("lvLoans"));
@@ -77,11 +77,11 @@ frmLoans::frmLoans(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &event
     for (int i = 0; i < 6; ++i)
         lvLoans->header()->resizeSection(i, twipsToPixels(widths[i]));
 
-    ckReturned = new QCheckBox(QStringLiteral("Movie has been returned."), this);
+    ckReturned = new QCheckBox(tr("Movie has been returned."), this);
     ckReturned->setObjectName(QStringLiteral("ckReturned"));
-    cmdPrint = new QPushButton(QStringLiteral("Print List"), this);
+    cmdPrint = new QPushButton(tr("Print List"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *top = new QHBoxLayout;
@@ -130,7 +130,7 @@ void frmLoans::Form_Load()
     m_loading = true;
     m_loansChanged = false;
     for (Loans::Filter f : {Loans::Filter::All, Loans::Filter::LoanedOut, Loans::Filter::Returned})
-        cmbShow->addItem(Loans::filterText(f));
+        cmbShow->addItem(Loans::filterCaption(f), Loans::filterText(f));
     cmbShow->setCurrentIndex(0);
     restoreColumnWidths(lvLoans->header(), m_ctx.ini(), Section);
     Placement.restore(*this, m_ctx.ini());
@@ -165,12 +165,12 @@ void frmLoans::GetLoans()
     m_sorted = false;
     lvLoans->header()->setSortIndicatorShown(false);
     Loans::Filter filter;
-    if (Loans::filterFromText(cmbShow->currentText(), filter)) {
+    if (Loans::filterFromText(cmbShow->currentData().toString(), filter)) {
         m_ctx.guard(QStringLiteral("GetLoans"), [&] {
             const QList<LoanRow> rows = Loans::loans(m_catalogue, filter, borrowerFilter());
             ProgressSink &progress = m_ctx.progress();
             if (!rows.isEmpty())
-                progress.ShowProgress(QStringLiteral("Getting Loaned Movie Records..."), 0, int(rows.size()));
+                progress.ShowProgress(tr("Getting Loaned Movie Records..."), 0, int(rows.size()));
             qint64 n = 0;
             for (const LoanRow &r : rows) {
                 m_model->appendRow({cell(QString::number(r.id), r.id), cell(QString::number(r.movieId), r.movieId),
@@ -266,8 +266,8 @@ void frmLoans::cmdPrint_Click()
         emit printRequested(reportParams());
         return;
     }
-    m_ctx.prompts().information(QStringLiteral("Printing is not available in this installation."),
-                                QStringLiteral("Print List"));
+    m_ctx.prompts().information(tr("Printing is not available in this installation."),
+                                tr("Print List"));
 }
 
 void frmLoans::updateCommands()
@@ -295,8 +295,8 @@ void frmLoans::Form_Unload()
         return;
     m_unloaded = true;
     storeColumnWidths(lvLoans->header(), m_ctx.ini(), Section);
-    ShownLoans.write(m_ctx.ini(), cmbShow->currentText());
+    ShownLoans.write(m_ctx.ini(), cmbShow->currentData().toString());
     Placement.save(*this, m_ctx.ini());
     if (m_loansChanged)
-        emit m_events.loansChanged(QStringLiteral("Refreshing Movie List..."));
+        emit m_events.loansChanged(tr("Refreshing Movie List..."));
 }

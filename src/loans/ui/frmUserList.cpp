@@ -29,16 +29,16 @@ frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, CatalogueEvents 
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue), m_events(events)
 {
     setObjectName(QStringLiteral("frmUserList"));
-    setWindowTitle(QStringLiteral("User Lists"));
+    setWindowTitle(tr("User Lists"));
 
-    auto *lblSelectUser = new QLabel(QStringLiteral("Select User:"), this);
+    auto *lblSelectUser = new QLabel(tr("Select User:"), this);
     lblSelectUser->setObjectName(QStringLiteral("lblSelectUser"));
     cmbUserList = new QComboBox(this);
     cmbUserList->setObjectName(QStringLiteral("cmbUserList"));
     cmbUserList->setMinimumWidth(200);
 
     m_model = new QStandardItemModel(0, 1, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Movie Title")});
+    m_model->setHorizontalHeaderLabels({tr("Movie Title")});
     lvMovies = new QTreeView(this);
     lvMovies->setObjectName(QStringLiteral("lvMovies"));
     lvMovies->setModel(m_model);
@@ -52,15 +52,15 @@ frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, CatalogueEvents 
 
     mnuHidden = new QMenu(this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
-    mnuLoanTo = mnuHidden->addAction(QStringLiteral("Loan To"));
+    mnuLoanTo = mnuHidden->addAction(tr("Loan To"));
     mnuLoanTo->setObjectName(QStringLiteral("mnuLoanTo"));
 
-    cmdDelete = new QPushButton(QStringLiteral("Delete"), this);
+    cmdDelete = new QPushButton(tr("Delete"), this);
     cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
     cmdDelete->setShortcut(QKeySequence::Delete);
-    cmdPrintList = new QPushButton(QStringLiteral("Print List"), this);
+    cmdPrintList = new QPushButton(tr("Print List"), this);
     cmdPrintList->setObjectName(QStringLiteral("cmdPrintList"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *top = new QHBoxLayout;
@@ -104,7 +104,7 @@ void frmUserList::Form_Load()
         cmbUserList->addItems(names);
         cmbUserList->setCurrentIndex(-1);
         if (names.isEmpty())
-            m_ctx.prompts().message(QStringLiteral("There are no user lists saved."), QStringLiteral("No Lists"),
+            m_ctx.prompts().message(tr("There are no user lists saved."), tr("No Lists"),
                                     Prompts::Icon::Information);
     });
     if (cmbUserList->count() > 0)
@@ -161,8 +161,8 @@ void frmUserList::cmdPrintList_Click()
         emit printRequested(cmbUserList->currentText());
         return;
     }
-    m_ctx.prompts().information(QStringLiteral("Printing is not available in this installation."),
-                                QStringLiteral("Print List"));
+    m_ctx.prompts().information(tr("Printing is not available in this installation."),
+                                tr("Print List"));
 }
 
 void frmUserList::updateCommands()

@@ -91,7 +91,7 @@ Current readMovie(Catalogue &catalogue, int movieId)
                                      .arg(withId ? QStringLiteral(", ") + SourceIdColumn : QString()),
                                  {movieId});
     if (!q.next())
-        throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
+        throw CinelogError(3021, logged("MovieDetails", "The movie is no longer in the catalogue."));
     c.id = q.value(0).toInt();
     QString *fields[] = {&c.title, &c.releaseYear, &c.runningTime, &c.genre1, &c.genre2, &c.genre3, &c.director, &c.rating, &c.url};
     for (int i = 0; i < 9; ++i)
@@ -115,7 +115,7 @@ int findPerson(Catalogue &catalogue, const QString &table, const QString &catalo
     const QString column = actors ? QStringLiteral("Actor") : QStringLiteral("Director");
     const Schema::TextKey *key = Schema::textKeyOf(table, column);
     if (!key)
-        throw CinelogError(ErrorNumber::Database, QStringLiteral("%1.%2 is not a pick list.").arg(table, column));
+        throw CinelogError(ErrorNumber::Database, logged("MovieDetails", "%1.%2 is not a pick list.").arg(table, column));
     const QString keyColumn = QLatin1String(key->key);
     // The catalogue's form wins over the given form when both are stored.
     // sql-identifiers: pick-list table and its column names
@@ -217,7 +217,7 @@ int apply(Catalogue &catalogue, int movieId, const Plan &p, const QSet<Field> &c
             record.url = QStringLiteral("http://");
             id = store.save(record, MovieStore::SaveMode::Overwrite);
         } else if (!catalogue.scalar(QStringLiteral("SELECT 1 FROM Movies WHERE ID = ?"), {id}).isValid()) {
-            throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
+            throw CinelogError(3021, logged("MovieDetails", "The movie is no longer in the catalogue."));
         }
         auto set = [&](const char *column, const QVariant &value) {
             // sql-identifiers: a fixed column name

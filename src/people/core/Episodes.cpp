@@ -52,7 +52,7 @@ void changeChecked(Catalogue &cat, int movieId, qint64 *seen, F &&change)
             const qint64 now = changeCount(cat, movieId);
             if (now >= 0 && now != *seen)
                 throw CinelogError(CatalogueError::ChangedElsewhere,
-                                   QStringLiteral("The episodes of this movie were changed by another program after they "
+                                   logged("Episodes", "The episodes of this movie were changed by another program after they "
                                                   "were shown here."));
         }
         change();
@@ -78,7 +78,7 @@ int save(Catalogue &cat, int episodeId, int movieId, const QString &title, int e
             QStringLiteral("UPDATE Episodes SET MovID = ?, Title = ?, epsNum = ?, discNum = ? WHERE episodeID = ?"),
             {movieId, NullIfEmpty(title), epsNum, discNum, episodeId});
         if (q.numRowsAffected() < 1)
-            throw CinelogError(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+            throw CinelogError(3021, logged("Episodes", "Either BOF or EOF is True, or the current record has been deleted. "
                                                     "Requested operation requires a current record."));
     });
     return id;
@@ -95,7 +95,7 @@ void remove(Catalogue &cat, int episodeId, qint64 *seen)
     if (!movie.isValid()) {
         if (*seen >= 0)
             throw CinelogError(CatalogueError::ChangedElsewhere,
-                               QStringLiteral("The episodes of this movie were changed by another program after they "
+                               logged("Episodes", "The episodes of this movie were changed by another program after they "
                                               "were shown here."));
         return;
     }

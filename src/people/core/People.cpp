@@ -5,6 +5,8 @@
 #include "SqliteFunctions.h"
 #include "WebLookup.h"
 
+#include <QCoreApplication>
+
 namespace People {
 
 QString kindText(Kind k)
@@ -73,7 +75,7 @@ QStringList associatedMovies(Catalogue &cat, Kind kind, int personId, const QStr
                                {personId});
         while (q.next()) {
             if (q.value(2).isNull())
-                out << QStringLiteral("--- Assicated Movie ID: ") + q.value(0).toString() + QStringLiteral(" Not Found ---");
+                out << QCoreApplication::translate("People", "--- Assicated Movie ID: %1 Not Found ---").arg(q.value(0).toString());
             else
                 out << q.value(3).toString() + QStringLiteral(" - ") + q.value(1).toString();
         }
@@ -93,7 +95,7 @@ void save(Catalogue &cat, Kind kind, int personId, const QString &name, const QS
     QSqlQuery q = cat.exec(QStringLiteral("UPDATE %1 SET %2 = ?, URL = ? WHERE ID = ?").arg(n.table, n.column),
                            {NullIfEmpty(name), url, personId});
     if (q.numRowsAffected() < 1)
-        throw CinelogError(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+        throw CinelogError(3021, logged("People", "Either BOF or EOF is True, or the current record has been deleted. "
                                                 "Requested operation requires a current record."));
 }
 

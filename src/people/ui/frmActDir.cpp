@@ -31,28 +31,29 @@ frmActDir::frmActDir(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("frmActDir"));
-    setWindowTitle(QStringLiteral(" Actors and Directors"));
+    setWindowTitle(tr(" Actors and Directors"));
 
-    auto *lblSelect = new QLabel(QStringLiteral("Select:"), this);
+    auto *lblSelect = new QLabel(tr("Select:"), this);
     lblSelect->setObjectName(QStringLiteral("lblSelect"));
     cmbSelect = new QComboBox(this);
     cmbSelect->setObjectName(QStringLiteral("cmbSelect"));
-    cmbSelect->addItems({QStringLiteral("Actors"), QStringLiteral("Directors")});
+    cmbSelect->addItem(tr("Actors"), People::kindText(People::Kind::Actors));
+    cmbSelect->addItem(tr("Directors"), People::kindText(People::Kind::Directors));
     cmbSelect->setCurrentIndex(-1);
     cmbSelect->setMinimumWidth(120);
-    auto *lblRecordsStarting = new QLabel(QStringLiteral("Records Starting With: "), this);
+    auto *lblRecordsStarting = new QLabel(tr("Records Starting With: "), this);
     lblRecordsStarting->setObjectName(QStringLiteral("lblRecordsStarting"));
     cmbLetters = new QComboBox(this);
     cmbLetters->setObjectName(QStringLiteral("cmbLetters"));
     cmbLetters->addItem(QStringLiteral(" "));
     for (char c = 'A'; c <= 'Z'; ++c)
         cmbLetters->addItem(QString(QLatin1Char(c)));
-    cmbLetters->setToolTip(QStringLiteral("The blank entry lists every name"));
+    cmbLetters->setToolTip(tr("The blank entry lists every name"));
 
-    lblActors = new QLabel(QStringLiteral("Actors:"), this);
+    lblActors = new QLabel(tr("Actors:"), this);
     lblActors->setObjectName(QStringLiteral("lblActors"));
     m_model = new QStandardItemModel(0, 2, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Actor"), QStringLiteral("Website")});
+    m_model->setHorizontalHeaderLabels({tr("Actor"), tr("Website")});
     lvActDir = new QTreeView(this);
     lvActDir->setObjectName(QStringLiteral("lvActDir"));
     lvActDir->setModel(m_model);
@@ -66,7 +67,7 @@ frmActDir::frmActDir(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     lvActDir->header()->resizeSection(0, twipsToPixels(2600));
     lvActDir->header()->resizeSection(1, twipsToPixels(2600));
 
-    auto *lblAssociatedMovies = new QLabel(QStringLiteral("Associated Movies:"), this);
+    auto *lblAssociatedMovies = new QLabel(tr("Associated Movies:"), this);
     lblAssociatedMovies->setObjectName(QStringLiteral("lblAssociatedMovies"));
     lstMovies = new QListWidget(this);
     lstMovies->setObjectName(QStringLiteral("lstMovies"));
@@ -75,20 +76,20 @@ frmActDir::frmActDir(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     txtName->setObjectName(QStringLiteral("txtName"));
     txtURL = new QLineEdit(QStringLiteral("http://"), this);
     txtURL->setObjectName(QStringLiteral("txtURL"));
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
+    cmdSave = new QPushButton(tr("Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdURL = new QPushButton(QStringLiteral("Go To Site"), this);
+    cmdURL = new QPushButton(tr("Go To Site"), this);
     cmdURL->setObjectName(QStringLiteral("cmdURL"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setShortcut(QKeySequence(Qt::Key_Escape));
 
-    mnuSearch = new QMenu(QStringLiteral("Search"), this);
+    mnuSearch = new QMenu(tr("Search"), this);
     mnuSearch->setObjectName(QStringLiteral("mnuSearch"));
-    mnuIMDB = mnuSearch->addAction(QStringLiteral("Search on IMDB"));
+    mnuIMDB = mnuSearch->addAction(tr("Search on IMDB"));
     mnuIMDB->setObjectName(QStringLiteral("mnuIMDB"));
     mnuSearch->addSeparator()->setObjectName(QStringLiteral("break01"));
-    mnuDelete = mnuSearch->addAction(QStringLiteral("Delete"));
+    mnuDelete = mnuSearch->addAction(tr("Delete"));
     mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
 
     auto *top = new QHBoxLayout;
@@ -106,9 +107,9 @@ frmActDir::frmActDir(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     right->addWidget(lblAssociatedMovies);
     right->addWidget(lstMovies, 1);
     auto *form = new QFormLayout;
-    auto *lblName = new QLabel(QStringLiteral("Name:"), this);
+    auto *lblName = new QLabel(tr("Name:"), this);
     lblName->setObjectName(QStringLiteral("lblName"));
-    auto *lblWebsite = new QLabel(QStringLiteral("Website:"), this);
+    auto *lblWebsite = new QLabel(tr("Website:"), this);
     lblWebsite->setObjectName(QStringLiteral("lblWebsite"));
     form->addRow(lblName, txtName);
     form->addRow(lblWebsite, txtURL);
@@ -159,10 +160,12 @@ bool frmActDir::kind(People::Kind &k) const
 
 void frmActDir::cmbSelect_Click()
 {
-    m_personKind = cmbSelect->currentText();
-    lblActors->setText(m_personKind + QLatin1Char(':'));
-    // The header names one person of the kind, as the first column lists them.
-    m_model->setHeaderData(0, Qt::Horizontal, m_personKind);
+    m_personKind = cmbSelect->currentData().toString();
+    People::Kind k;
+    const bool directors = kind(k) && k == People::Kind::Directors;
+    lblActors->setText(directors ? tr("Directors:") : tr("Actors:"));
+    // The header names the kind the first column lists.
+    m_model->setHeaderData(0, Qt::Horizontal, cmbSelect->currentText());
     GetList();
 }
 
@@ -213,7 +216,7 @@ void frmActDir::cmdSave_Click()
     if (m_selectedPersonId == 0 || !kind(k))
         return;
     if (txtName->text().trimmed().isEmpty()) {
-        m_ctx.prompts().information(QStringLiteral("Please type a name before saving."), QStringLiteral("Save"));
+        m_ctx.prompts().information(tr("Please type a name before saving."), tr("Save"));
         return;
     }
     const bool ok = m_ctx.guard(QStringLiteral("frmActDir - cmdSave_Click"), [&] {
@@ -229,8 +232,8 @@ void frmActDir::cmdURL_Click()
 {
     const QUrl url = People::siteUrl(txtURL->text());
     if (!url.isValid()) {
-        m_ctx.prompts().information(QStringLiteral("\"%1\" is not a web site address.").arg(txtURL->text()),
-                                    QStringLiteral("Go To Site"));
+        m_ctx.prompts().information(tr("\"%1\" is not a web site address.").arg(txtURL->text()),
+                                    tr("Go To Site"));
         return;
     }
     m_ctx.guard(QStringLiteral("frmActDir - cmdURL_Click"), [&] { m_ctx.urlOpener().open(url); });
@@ -249,9 +252,9 @@ void frmActDir::mnuDelete_Click()
     if (m_selectedPersonId == 0 || m_selectedRow < 0 || !kind(k))
         return;
     const QString name = m_model->item(m_selectedRow, 0)->text();
-    if (!m_ctx.prompts().question(QStringLiteral("Are you sure you want to delete ") + name
-                                      + QStringLiteral(" from the database?"),
-                                  QStringLiteral("Delete ") + m_personKind, Prompts::Icon::Question))
+    if (!m_ctx.prompts().question(tr("Are you sure you want to delete %1 from the database?").arg(name),
+                                  k == People::Kind::Directors ? tr("Delete Directors") : tr("Delete Actors"),
+                                  Prompts::Icon::Question))
         return;
     const int id = m_selectedPersonId;
     m_ctx.guard(QStringLiteral("frmActDir - mnuDelete_Click"), [&] { People::remove(m_catalogue, k, id); });

@@ -29,10 +29,10 @@ frmEpisodes::frmEpisodes(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     : QWidget(parent, Qt::Tool), m_ctx(ctx), m_catalogue(catalogue)
 {
     setObjectName(QStringLiteral("frmEpisodes"));
-    setWindowTitle(QStringLiteral(" Episodes for "));
+    setWindowTitle(tr(" Episodes for %1").arg(QString()));
 
     m_model = new QStandardItemModel(0, 3, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Title"), QStringLiteral("Episode Num"), QStringLiteral("Disc Num")});
+    m_model->setHorizontalHeaderLabels({tr("Title"), tr("Episode Num"), tr("Disc Num")});
     lvEpisodes = new QTreeView(this);
     lvEpisodes->setObjectName(QStringLiteral("lvEpisodes"));
     lvEpisodes->setModel(m_model);
@@ -54,19 +54,19 @@ frmEpisodes::frmEpisodes(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     txtDiscNum->setObjectName(QStringLiteral("txtDiscNum"));
     txtDiscNum->setEditable(true);
     txtDiscNum->setInsertPolicy(QComboBox::NoInsert);
-    cmdSaveUpdate = new QPushButton(QStringLiteral("save/update"), this);
+    cmdSaveUpdate = new QPushButton(tr("save/update"), this);
     cmdSaveUpdate->setObjectName(QStringLiteral("cmdSaveUpdate"));
     cmdSaveUpdate->setDefault(true);
-    cmdDeleteEpisode = new QPushButton(QStringLiteral("delete episode"), this);
+    cmdDeleteEpisode = new QPushButton(tr("delete episode"), this);
     cmdDeleteEpisode->setObjectName(QStringLiteral("cmdDeleteEpisode"));
-    cmdClose = new QPushButton(QStringLiteral("close"), this);
+    cmdClose = new QPushButton(tr("close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setShortcut(QKeySequence(Qt::Key_Escape));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Episode Title:"), txtTitle);
-    form->addRow(QStringLiteral("Episode Number:"), txtEpsNum);
-    form->addRow(QStringLiteral("on Disc Number:"), txtDiscNum);
+    form->addRow(tr("Episode Title:"), txtTitle);
+    form->addRow(tr("Episode Number:"), txtEpsNum);
+    form->addRow(tr("on Disc Number:"), txtDiscNum);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdSaveUpdate);
     buttons->addWidget(cmdDeleteEpisode);
@@ -103,7 +103,7 @@ void frmEpisodes::setMovie(int movieId, const QString &title, const QString &num
 {
     m_movieId = movieId;
     m_numDiscs = numDiscs;
-    setWindowTitle(QStringLiteral(" Episodes for ") + title);
+    setWindowTitle(tr(" Episodes for %1").arg(title));
     ListEpisodes();
 }
 
@@ -152,13 +152,13 @@ void frmEpisodes::cmdSaveUpdate_Click()
         return;
     const std::optional<int> eps = Episodes::number(txtEpsNum->text());
     if (!eps) {
-        m_ctx.prompts().message(QStringLiteral("Episode Number must be a number!"), QStringLiteral("Invalid Entry"),
+        m_ctx.prompts().message(tr("Episode Number must be a number!"), tr("Invalid Entry"),
                                 Prompts::Icon::Information);
         return;
     }
     const std::optional<int> disc = Episodes::number(txtDiscNum->currentText());
     if (!disc) {
-        m_ctx.prompts().message(QStringLiteral("Disc Number must be a number!"), QStringLiteral("Invalid Entry"),
+        m_ctx.prompts().message(tr("Disc Number must be a number!"), tr("Invalid Entry"),
                                 Prompts::Icon::Information);
         return;
     }
@@ -183,9 +183,8 @@ void frmEpisodes::cmdDeleteEpisode_Click()
     if (m_selectedEpisodeId == 0 || !current.isValid())
         return;
     const QString title = m_model->item(current.row(), 0)->text();
-    if (!m_ctx.prompts().question(QStringLiteral("Are you sure you want to delete the episode ") + title
-                                      + QStringLiteral("?"),
-                                  QStringLiteral("Delete Episode"), Prompts::Icon::Question))
+    if (!m_ctx.prompts().question(tr("Are you sure you want to delete the episode %1?").arg(title),
+                                  tr("Delete Episode"), Prompts::Icon::Question))
         return;
     const int id = m_selectedEpisodeId;
     bool removed = false;

@@ -8,6 +8,7 @@
 #include "Catalogue.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -33,30 +34,30 @@ Section movieGroupHeader(int height)
     // The title may run under the cover: keep it clear of it.
     title.rect.setWidth(9000);
     s.controls << title
-               << Control::label(QStringLiteral("Label1"), QStringLiteral("Ordered By:"), 450, 360, 990, 180, 8)
+               << Control::label(QStringLiteral("Label1"), Tr::tr("Ordered By:"), 450, 360, 990, 180, 8)
                << Control::field(QStringLiteral("fldOrderBy"), QStringLiteral("OrderBy"), 1440, 360, 9180, 180, 8)
-               << Control::label(QStringLiteral("lblDirector"), QStringLiteral("Director:"), 360, 630, 900, 270, 8)
+               << Control::label(QStringLiteral("lblDirector"), Tr::tr("Director:"), 360, 630, 900, 270, 8)
                << Control::field(QStringLiteral("fldDirector"), QStringLiteral("Director"), 1260, 630, 2790, 270)
-               << Control::label(QStringLiteral("lblRating"), QStringLiteral("Rated:"), 4140, 630, 720, 270, 8)
+               << Control::label(QStringLiteral("lblRating"), Tr::tr("Rated:"), 4140, 630, 720, 270, 8)
                << Control::field(QStringLiteral("fldRating"), QStringLiteral("Rating"), 4860, 630, 990, 270)
-               << Control::label(QStringLiteral("lblTime"), QStringLiteral("Running Time:"), 5940, 630, 1530, 270, 8)
+               << Control::label(QStringLiteral("lblTime"), Tr::tr("Running Time:"), 5940, 630, 1530, 270, 8)
                << Control::field(QStringLiteral("fldRunningTime"), QStringLiteral("RunningTime"), 7470, 630, 810, 270)
-               << Control::label(QStringLiteral("lblMedium"), QStringLiteral("Medium:"), 360, 900, 900, 270, 8)
+               << Control::label(QStringLiteral("lblMedium"), Tr::tr("Medium:"), 360, 900, 900, 270, 8)
                << Control::field(QStringLiteral("fldMedium"), QStringLiteral("Medium"), 1260, 900, 1350, 270)
-               << Control::label(QStringLiteral("lblFormat"), QStringLiteral("Format:"), 2700, 900, 810, 270, 8)
+               << Control::label(QStringLiteral("lblFormat"), Tr::tr("Format:"), 2700, 900, 810, 270, 8)
                << Control::field(QStringLiteral("fldFormat"), QStringLiteral("Format"), 3510, 900, 1350, 270)
-               << Control::label(QStringLiteral("lblRelease"), QStringLiteral("Release Year:"), 5040, 900, 1350, 270, 8)
+               << Control::label(QStringLiteral("lblRelease"), Tr::tr("Release Year:"), 5040, 900, 1350, 270, 8)
                << Control::field(QStringLiteral("fldReleaseYear"), QStringLiteral("ReleaseYear"), 6480, 900, 540, 270)
-               << Control::label(QStringLiteral("lblDiscs"), QStringLiteral("Num of Discs:"), 360, 1170, 1440, 270, 8)
+               << Control::label(QStringLiteral("lblDiscs"), Tr::tr("Num of Discs:"), 360, 1170, 1440, 270, 8)
                << Control::field(QStringLiteral("fldNumDiscs"), QStringLiteral("NumDiscs"), 1800, 1170, 720, 270)
-               << Control::label(QStringLiteral("lblUserRating"), QStringLiteral("User Rating:"), 2610, 1170, 1350, 270, 8);
+               << Control::label(QStringLiteral("lblUserRating"), Tr::tr("User Rating:"), 2610, 1170, 1350, 270, 8);
     for (int i = 0; i < 7; ++i)
         s.controls << Control::image(starName(true, i + 1), pictures::filledStar(), StarLefts[i], 1170, 270, 270);
     for (int i = 0; i < 7; ++i)
         s.controls << Control::image(starName(false, i + 1), pictures::emptyStar(), StarLefts[i], 1170, 270, 270);
-    s.controls << Control::label(QStringLiteral("lblGenres"), QStringLiteral("Genres:"), 360, 1440, 810, 270, 8)
+    s.controls << Control::label(QStringLiteral("lblGenres"), Tr::tr("Genres:"), 360, 1440, 810, 270, 8)
                << Control::field(QStringLiteral("fldGenres"), QStringLiteral("Genres"), 1170, 1440, 3870, 270)
-               << Control::label(QStringLiteral("lblActors"), QStringLiteral("Actors:"), 360, 1800, 1800, 270, 8);
+               << Control::label(QStringLiteral("lblActors"), Tr::tr("Actors:"), 360, 1800, 1800, 270, 8);
     Control cover = Control::image(QStringLiteral("imgCover"), QImage(), 9180, 90, 1440, 1890);
     cover.visible = false;
     s.controls << cover;
@@ -67,7 +68,7 @@ ReportDefinition detailsDefinition(bool all)
 {
     ReportDefinition d;
     d.name = all ? QStringLiteral("arMovieDetailsALL") : QStringLiteral("arMovieDetailsSearch");
-    d.caption = QStringLiteral("Movie Details");
+    d.caption = Tr::tr("Movie Details");
     d.pageHeader = Section{QStringLiteral("PageHeader"), all ? 1440 : 1395, {}, {}};
     d.pageHeader.controls << parts::logo(QStringLiteral("imgIcon"))
                           << Control::label(QStringLiteral("lblName"), QString(), 1350, 90, 9270, 450, 18, true);
@@ -113,7 +114,7 @@ public:
         run.setField(QStringLiteral("MovieTitle"), text("Title"));
         for (const char *f : {"OrderBy", "Director", "Rating", "Medium", "Format", "ReleaseYear", "NumDiscs"})
             run.setField(QString::fromLatin1(f), text(f));
-        run.setField(QStringLiteral("RunningTime"), text("RunningTime") + QStringLiteral(" min"));
+        run.setField(QStringLiteral("RunningTime"), Tr::tr("%1 min").arg(text("RunningTime")));
 
         QString genres = text("Genre1");
         for (const char *g : {"Genre2", "Genre3"})
@@ -232,14 +233,14 @@ public:
             run.addField(QString::fromLatin1(f));
         const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
         m_rows.restart();
-        run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
-        m_progress.start(QStringLiteral("Getting Movie Details..."), count);
+        run.control(QStringLiteral("lblNumMovies")).text = Tr::tr("Number of Movies: %L1").arg(count);
+        m_progress.start(Tr::tr("Getting Movie Details..."), count);
         m_counter = 1;
     }
 
     void ReportStart(ReportRun &run) override
     {
-        run.control(QStringLiteral("lblName")).text = catalogueNameOf(m_cat.path()) + QStringLiteral(" - Movie Details");
+        run.control(QStringLiteral("lblName")).text = Tr::tr("%1 - Movie Details").arg(catalogueNameOf(m_cat.path()));
         run.control(QStringLiteral("lblFile")).text = m_cat.path();
     }
 
@@ -280,13 +281,12 @@ public:
         for (const char *f : DataFields)
             run.addField(QString::fromLatin1(f));
         m_counter = 0;
-        m_progress.start(QStringLiteral("Generating Search Report..."), int(m_params.movieIds.size()));
+        m_progress.start(Tr::tr("Generating Search Report..."), int(m_params.movieIds.size()));
     }
 
     void ReportStart(ReportRun &run) override
     {
-        run.control(QStringLiteral("lblName")).text =
-            catalogueNameOf(m_cat.path()) + QStringLiteral(" - Movie Details by Search");
+        run.control(QStringLiteral("lblName")).text = Tr::tr("%1 - Movie Details by Search").arg(catalogueNameOf(m_cat.path()));
         run.control(QStringLiteral("fldSearch")).text =
             searchCriteriaSummary(m_params.criteria, int(m_params.movieIds.size()));
     }
@@ -303,7 +303,7 @@ public:
         // sql-identifiers: the fixed movie column list
         QSqlQuery q = m_cat.exec(MovieColumns + QStringLiteral(" WHERE ID = ?"), {id});
         if (!q.next())
-            throw CinelogError(3021, QStringLiteral("The movie with ID %1 is no longer in the catalogue.").arg(id));
+            throw CinelogError(3021, logged("Reports", "The movie with ID %1 is no longer in the catalogue.").arg(id));
         const QSqlRecord row = q.record();
         q.finish();
         m_filler.fill(run, row);
@@ -327,40 +327,41 @@ private:
 QString searchCriteriaSummary(const SearchCriteria &c, int moviesFound)
 {
     QString text;
-    auto add = [&](const SearchCriteria::Item &item, const char *piece) {
+    QStringList parts;
+    auto add = [&](const SearchCriteria::Item &item, const QString &piece) {
         if (item.checked && !item.text.isEmpty())
-            text += QString::fromLatin1(piece) + item.text + QStringLiteral(", ");
+            parts << piece.arg(item.text);
     };
-    add(c.title, "Title = ");
-    add(c.actor, "Actor = ");
-    add(c.format, "Format = ");
-    add(c.medium, "Medium = ");
-    add(c.director, "Director = ");
-    add(c.genre, "Genre = ");
-    add(c.rating, "Rating = ");
+    add(c.title, Tr::tr("Title = %1"));
+    add(c.actor, Tr::tr("Actor = %1"));
+    add(c.format, Tr::tr("Format = %1"));
+    add(c.medium, Tr::tr("Medium = %1"));
+    add(c.director, Tr::tr("Director = %1"));
+    add(c.genre, Tr::tr("Genre = %1"));
+    add(c.rating, Tr::tr("Rating = %1"));
     if (c.stars.checked && !c.stars.text.isEmpty()) {
-        QString words;
+        QString rule;
         if (c.starsComparison == QLatin1String("="))
-            words = QStringLiteral("Equal to ");
+            rule = Tr::tr("User Rating is Equal to %1");
         else if (c.starsComparison == QLatin1String("<="))
-            words = QStringLiteral("Less than or Equal to ");
+            rule = Tr::tr("User Rating is Less than or Equal to %1");
         else if (c.starsComparison == QLatin1String("<"))
-            words = QStringLiteral("Less than ");
+            rule = Tr::tr("User Rating is Less than %1");
         else if (c.starsComparison == QLatin1String(">"))
-            words = QStringLiteral("Greater than ");
+            rule = Tr::tr("User Rating is Greater than %1");
         else if (c.starsComparison == QLatin1String(">="))
-            words = QStringLiteral("Greater than or Equal to ");
-        text += QStringLiteral("User Rating is ") + words + c.stars.text + QStringLiteral(", ");
+            rule = Tr::tr("User Rating is Greater than or Equal to %1");
+        else
+            rule = Tr::tr("User Rating is %1");
+        parts << rule.arg(c.stars.text);
     }
-    if (!text.isEmpty())
-        text.chop(2);
-    return QStringLiteral("Search Criteria: ") + text + QStringLiteral(".\nMovies Found: ") + QString::number(moviesFound);
+    return Tr::tr("Search Criteria: %1.\nMovies Found: %2").arg(parts.join(QStringLiteral(", ")), QLocale().toString(moviesFound));
 }
 
 ReportJob arMovieDetailsALL(AppContext &ctx, Catalogue &cat)
 {
     ReportJob job{detailsDefinition(true), std::make_unique<DetailsAllSource>(ctx, cat), {},
-                  QStringLiteral("Save Movie Details Report")};
+                  Tr::tr("Save Movie Details Report")};
     job.labels.dataInitialize = QStringLiteral(" - ActiveReport_Initialize");
     return job;
 }
@@ -368,7 +369,7 @@ ReportJob arMovieDetailsALL(AppContext &ctx, Catalogue &cat)
 ReportJob arMovieDetailsSearch(AppContext &ctx, Catalogue &cat, const MovieDetailsSearchParams &params)
 {
     ReportJob job{detailsDefinition(false), std::make_unique<DetailsSearchSource>(ctx, cat, params), {},
-                  QStringLiteral("Save Movie Details Report")};
+                  Tr::tr("Save Movie Details Report")};
     job.labels.dataInitialize = QStringLiteral(" - ActiveReport_Initialize");
     return job;
 }

@@ -18,9 +18,9 @@ Section pageFooter(int dateLeft, const QString &webAddressLabel)
 {
     Section s{QStringLiteral("PageFooter"), 360, {}, {}};
     s.controls << Control::field(QStringLiteral("fldTodaysDate"), QStringLiteral("TodaysDate"), dateLeft, 90, 2700, 270, 8)
-               << Control::label(QStringLiteral("lblPage"), QStringLiteral("Page"), 90, 90, 450, 270, 8)
+               << Control::label(QStringLiteral("lblPage"), Tr::tr("Page", "page n of m"), 90, 90, 450, 270, 8)
                << Control::pageNumber(QStringLiteral("fldPageNum"), 540, 90, 360, 270)
-               << Control::label(QStringLiteral("lblOf"), QStringLiteral("of"), 900, 90, 270, 270, 8)
+               << Control::label(QStringLiteral("lblOf"), Tr::tr("of", "page n of m"), 900, 90, 270, 270, 8)
                << Control::pageCount(QStringLiteral("fldPageCnt"), 1170, 90, 540, 270);
     for (Control &c : s.controls)
         c.pointSize = 8;
@@ -51,7 +51,8 @@ QString catalogueNameOf(const QString &dbPath)
 
 QString todaysDateText(AppContext &ctx)
 {
-    return QLocale().toString(ctx.clock().today(), QStringLiteral("MMMM dd, yyyy"));
+    // The pattern is translated so that each language writes the date its own way.
+    return QLocale().toString(ctx.clock().today(), Tr::tr("MMMM dd, yyyy", "date pattern of the page footer"));
 }
 
 namespace {
@@ -63,13 +64,13 @@ ReportDefinition movieListDefinition()
 {
     ReportDefinition d;
     d.name = QStringLiteral("arMovieList");
-    d.caption = QStringLiteral("Movie List");
+    d.caption = Tr::tr("Movie List");
     d.pageHeader = Section{QStringLiteral("PageHeader"), 1665, {}, {}};
     d.pageHeader.controls << parts::logo(QStringLiteral("Image1"))
                           << Control::label(QStringLiteral("lblName"), QString(), 1350, 90, 9270, 450, 18, true)
                           << Control::label(QStringLiteral("lblFile"), QString(), 1350, 540, 9270, 270)
                           << Control::label(QStringLiteral("lblNumMovies"), QString(), 1350, 810, 2430, 270)
-                          << Control::label(QStringLiteral("lblMovie"), QStringLiteral("Movie Titles"), 90, 1350, 5220, 180, 8, true)
+                          << Control::label(QStringLiteral("lblMovie"), Tr::tr("Movie Titles"), 90, 1350, 5220, 180, 8, true)
                           << Control::line(QStringLiteral("Line1"), 180, 1620, 10710, 1620);
     d.detail = Section{QStringLiteral("Detail"), 630, {}, {}};
     Control title = Control::field(QStringLiteral("fldMovTitle"), QStringLiteral("MovTitle1"), 180, 90, 5130, 180, 8, true);
@@ -93,7 +94,7 @@ public:
         const int count = m_cat.scalar(QStringLiteral("SELECT COUNT(*) FROM Movies")).toInt();
         m_rows.restart();
         run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
-        run.control(QStringLiteral("lblNumMovies")).text = QStringLiteral("Number of Movies: ") + QString::number(count);
+        run.control(QStringLiteral("lblNumMovies")).text = Tr::tr("Number of Movies: %L1").arg(count);
     }
 
     void ReportStart(ReportRun &run) override
@@ -114,7 +115,7 @@ public:
         Control &fld = run.control(QStringLiteral("fldOrderBy"));
         fld.visible = orderBy != title;
         run.setField(QStringLiteral("OrderedBy"),
-                     fld.visible ? QStringLiteral("[Ordered By: ") + orderBy + QStringLiteral("]") : QString());
+                     fld.visible ? Tr::tr("[Ordered By: %1]").arg(orderBy) : QString());
     }
 
     QVariant position() const override { return m_rows.position(); }
@@ -133,10 +134,10 @@ ReportDefinition loansDefinition()
 {
     ReportDefinition d;
     d.name = QStringLiteral("arLoans");
-    d.caption = QStringLiteral("Loaned Movies");
+    d.caption = Tr::tr("Loaned Movies");
     d.pageHeader = Section{QStringLiteral("PageHeader"), 1395, {}, {}};
     d.pageHeader.controls << parts::logo(QStringLiteral("Image1"))
-                          << Control::label(QStringLiteral("lblName"), QStringLiteral("Movie Loans"), 1350, 90, 9270, 450, 18, true)
+                          << Control::label(QStringLiteral("lblName"), Tr::tr("Movie Loans"), 1350, 90, 9270, 450, 18, true)
                           << Control::line(QStringLiteral("Line1"), 90, 1350, 10620, 1350);
     d.detail = Section{QStringLiteral("Detail"), 720, {}, {}};
     Control movie = Control::field(QStringLiteral("fldMovie"), QStringLiteral("MovieTitle"), 90, 90, 10530, 270, 10, true);
@@ -160,9 +161,9 @@ public:
             run.addField(QString::fromLatin1(f));
         run.setField(QStringLiteral("TodaysDate"), todaysDateText(m_ctx));
         Control &name = run.control(QStringLiteral("lblName"));
-        name.text = QStringLiteral("Movie Loans");
+        name.text = Tr::tr("Movie Loans");
         if (m_params.showLoansForUser && !m_params.userName.isEmpty())
-            name.text = QStringLiteral("Movie Loans for ") + m_params.userName;
+            name.text = Tr::tr("Movie Loans for %1").arg(m_params.userName);
         m_counter = 0;
     }
 
@@ -175,10 +176,9 @@ public:
             return;
         }
         const LoanRow &row = m_params.rows[m_counter++];
-        run.setField(QStringLiteral("MovieTitle"), row.movieName + QStringLiteral(" | Movie ID: ") + row.movieId);
+        run.setField(QStringLiteral("MovieTitle"), Tr::tr("%1 | Movie ID: %2").arg(row.movieName, row.movieId));
         run.setField(QStringLiteral("LoanedTo"), row.loanedTo);
-        run.setField(QStringLiteral("LoanDates"), QStringLiteral("Date Out: ") + row.dateLoaned
-                                                      + QStringLiteral(" Returned: ") + row.dateReturned);
+        run.setField(QStringLiteral("LoanDates"), Tr::tr("Date Out: %1 Returned: %2").arg(row.dateLoaned, row.dateReturned));
     }
 
     QVariant position() const override { return qint64(m_counter); }
@@ -197,7 +197,7 @@ ReportDefinition usersListDefinition()
 {
     ReportDefinition d;
     d.name = QStringLiteral("arUsersList");
-    d.caption = QStringLiteral("Users List");
+    d.caption = Tr::tr("Users List");
     d.pageHeader = Section{QStringLiteral("PageHeader"), 900, {}, {}};
     d.pageHeader.controls << Control::label(QStringLiteral("lblName"), QString(), 90, 90, 10530, 360, 14, true)
                           << Control::label(QStringLiteral("lblFile"), QString(), 90, 450, 10530, 270)
@@ -235,7 +235,7 @@ public:
 
     void ReportStart(ReportRun &run) override
     {
-        run.control(QStringLiteral("lblName")).text = QStringLiteral("Movie List for ") + m_params.listName;
+        run.control(QStringLiteral("lblName")).text = Tr::tr("Movie List for %1").arg(m_params.listName);
         run.control(QStringLiteral("lblFile")).text = m_cat.path();
     }
 
@@ -262,19 +262,19 @@ private:
 
 ReportJob arMovieList(AppContext &ctx, Catalogue &cat)
 {
-    ReportJob job{movieListDefinition(), std::make_unique<MovieListSource>(ctx, cat), {}, QStringLiteral("Save Movie List Report")};
+    ReportJob job{movieListDefinition(), std::make_unique<MovieListSource>(ctx, cat), {}, Tr::tr("Save Movie List Report")};
     return job;
 }
 
 ReportJob arLoans(AppContext &ctx, Catalogue &, const LoansReportParams &params)
 {
-    return ReportJob{loansDefinition(), std::make_unique<LoansSource>(ctx, params), {}, QStringLiteral("Save Loan Report")};
+    return ReportJob{loansDefinition(), std::make_unique<LoansSource>(ctx, params), {}, Tr::tr("Save Loan Report")};
 }
 
 ReportJob arUsersList(AppContext &, Catalogue &cat, const UsersListReportParams &params)
 {
     return ReportJob{usersListDefinition(), std::make_unique<UsersListSource>(cat, params), {},
-                     QStringLiteral("Save Movie Details Report")};
+                     Tr::tr("Save Movie Details Report")};
 }
 
 } // namespace report

@@ -160,7 +160,7 @@ Control &ReportDefinition::at(const QString &controlName)
     Control *c = control(controlName);
     if (!c)
         throw CinelogError(ErrorNumber::ObjectNotSet,
-                           QStringLiteral("The report %1 has no control %2.").arg(name, controlName));
+                           logged("Reports", "The report %1 has no control %2.").arg(name, controlName));
     return *c;
 }
 

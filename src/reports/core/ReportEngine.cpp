@@ -21,7 +21,7 @@ void ReportRun::setField(const QString &name, const QString &value)
     auto it = m_values.find(name);
     if (it == m_values.end())
         throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                           QStringLiteral("The report %1 has no data field %2.").arg(m_def.name, name));
+                           logged("Reports", "The report %1 has no data field %2.").arg(m_def.name, name));
     *it = value;
 }
 

@@ -2,6 +2,15 @@
 
 #include "ReportDefinition.h"
 
+#include <QCoreApplication>
+
+namespace report {
+// The texts the reports print: headings, captions and labels.
+struct Tr {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
+}
+
 // Pieces the program's reports share.
 namespace report::parts {
 

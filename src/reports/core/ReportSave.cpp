@@ -1,4 +1,5 @@
 #include "ReportPainter.h"
+#include "ReportParts.h"
 #include "Reports.h"
 
 #include "AppContext.h"
@@ -18,14 +19,14 @@ QString chooseAndWrite(AppContext &ctx, const QString &title,
                        const std::function<bool(const QString &path, QString *error)> &write)
 {
     const QString start = existingFolderOrHome(ProgramSettings::PDFFolder.read(ctx.ini()));
-    QString path = ctx.prompts().saveFile(title, QStringLiteral("Adobe Acrobat File (*.pdf)"), start);
+    QString path = ctx.prompts().saveFile(title, Tr::tr("Adobe Acrobat File (*.pdf)"), start);
     if (path.isEmpty())
         return QString();
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     QString error;
     if (!write(path, &error))
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The report could not be saved to %1: %2")
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("Reports", "The report could not be saved to %1: %2")
                                                               .arg(QDir::toNativeSeparators(path), error));
     return path;
 }
@@ -36,7 +37,7 @@ QString offer(AppContext &ctx, const QString &reportName, const QString &title, 
     QString written;
     ctx.guard(reportName + QStringLiteral(" - ActiveReport_ReportEnd"), [&] {
         if (ask
-            && !ctx.prompts().question(QStringLiteral("Do you want to save this report?"), title, Prompts::Icon::Question))
+            && !ctx.prompts().question(Tr::tr("Do you want to save this report?"), title, Prompts::Icon::Question))
             return;
         written = chooseAndWrite(ctx, title, write);
     });

@@ -31,7 +31,7 @@ bool printReport(AppContext &ctx, report::ReportJob &job, const report::ReportPl
     report::PagePainter painter(printer);
     if (!painter.isActive())
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The printer %1 could not be started.").arg(printer.printerName()));
+                           logged("Reports", "The printer %1 could not be started.").arg(printer.printerName()));
     job.stream(
         ctx, plan,
         [&](const report::Page &page, int number) {

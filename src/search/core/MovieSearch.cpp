@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "SqliteFunctions.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -176,7 +177,7 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
         idWidth = std::max(idWidth, int(m.text[FoundMovie::ID].size()));
         for (int col = FoundMovie::Title; col <= FoundMovie::Stars; ++col)
             m.text[col] = cellText(q.value(col));
-        m.text[FoundMovie::Time] += QStringLiteral(" mins");
+        m.text[FoundMovie::Time] = QCoreApplication::translate("MovieSearch", "%1 mins").arg(m.text[FoundMovie::Time]);
 
         m.bold[FoundMovie::Title] = equalsExactly(q.value(FoundMovie::Title), c.title);
         m.bold[FoundMovie::Director] = equalsExactly(q.value(FoundMovie::Director), c.director);
@@ -290,7 +291,10 @@ QStringList MovieSearch::starEntries()
 {
     QStringList out;
     for (int n = 1; n <= 7; ++n)
-        out << QString::number(n) + (n == 1 ? QStringLiteral(" Star") : QStringLiteral(" Stars"));
+        // The entry starts with its number: starsFromEntry reads it back.
+        out << (n == 1 ? QCoreApplication::translate("MovieSearch", "%1 Star")
+                       : QCoreApplication::translate("MovieSearch", "%1 Stars"))
+                   .arg(n);
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -92,11 +93,10 @@ public:
     static QStringList starEntries();
     static QStringList comparisonEntries();
 
-    static QString totalsText(int count) { return QStringLiteral("Total Movies Found: %1").arg(count); }
-    static inline const QString NoCriteriaMessage = QStringLiteral("You must have critiera to search by!");
-    static inline const QString NoCriteriaTitle = QStringLiteral("ID-10-T Error");
-    static inline const QString NothingFoundMessage = QStringLiteral("No movies found with this search criteria.");
-    static inline const QString NothingFoundTitle = QStringLiteral("No Movies Found");
+    static QString totalsText(int count)
+    {
+        return QCoreApplication::translate("MovieSearch", "Total Movies Found: %L1").arg(count);
+    }
 
 private:
     QStringList firstSpellings(const QString &column);

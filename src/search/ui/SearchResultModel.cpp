@@ -13,11 +13,11 @@ void SearchResultModel::setMovies(QList<FoundMovie> movies)
 
 QStringList SearchResultModel::headers()
 {
-    return {QStringLiteral("ID"),     QStringLiteral("Title"),  QStringLiteral("Director"),
-            QStringLiteral("Genre1"), QStringLiteral("Genre2"), QStringLiteral("Genre3"),
-            QStringLiteral("Medium"), QStringLiteral("Format"), QStringLiteral("Rating"),
-            QStringLiteral("Release"), QStringLiteral("Time"),  QStringLiteral("Num of Discs"),
-            QStringLiteral("Stars")};
+    return {tr("ID"),     tr("Title"),  tr("Director"),
+            tr("Genre1"), tr("Genre2"), tr("Genre3"),
+            tr("Medium"), tr("Format"), tr("Rating"),
+            tr("Release"), tr("Time"),  tr("Num of Discs"),
+            tr("Stars")};
 }
 
 int SearchResultModel::rowCount(const QModelIndex &parent) const

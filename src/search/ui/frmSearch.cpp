@@ -78,7 +78,7 @@ frmSearch::frmSearch(AppContext &ctx, Catalogue &catalogue, EditedMovie &edited,
     : QMainWindow(parent), m_ctx(ctx), m_search(catalogue), m_edited(edited), m_events(events)
 {
     setObjectName(QStringLiteral("frmSearch"));
-    setWindowTitle(QStringLiteral(" Search for Movies"));
+    setWindowTitle(tr(" Search for Movies"));
     buildUi();
     applyInputRules();
 }
@@ -91,16 +91,16 @@ void frmSearch::buildUi()
     setCentralWidget(central);
 
     // Menus: "File" > "Close"; the popup menu of the result list is not in the menu bar.
-    QMenu *mnuFIle = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFIle");
-    mnuClose = named(mnuFIle->addAction(QStringLiteral("&Close")), "mnuClose");
+    QMenu *mnuFIle = named(menuBar()->addMenu(tr("&File")), "mnuFIle");
+    mnuClose = named(mnuFIle->addAction(tr("&Close")), "mnuClose");
     mnuClose->setShortcut(QKeySequence::Close);
     connect(mnuClose, &QAction::triggered, this, &QWidget::close);
 
-    mnuHidden = named(new QMenu(QStringLiteral("Hidden"), this), "mnuHidden");
-    mnuLoanOut = named(mnuHidden->addAction(QStringLiteral("Loan Out")), "mnuLoanOut");
-    mnuUserList = named(mnuHidden->addAction(QStringLiteral("Add to User's List")), "mnuUserList");
+    mnuHidden = named(new QMenu(tr("Hidden"), this), "mnuHidden");
+    mnuLoanOut = named(mnuHidden->addAction(tr("Loan Out")), "mnuLoanOut");
+    mnuUserList = named(mnuHidden->addAction(tr("Add to User's List")), "mnuUserList");
     named(mnuHidden->addSeparator(), "Breaky01");
-    mnuEditMovie = named(mnuHidden->addAction(QStringLiteral("Edit Movie")), "mnuEditMovie");
+    mnuEditMovie = named(mnuHidden->addAction(tr("Edit Movie")), "mnuEditMovie");
     mnuLoanOut->setEnabled(false);
     mnuUserList->setEnabled(false);
     connect(mnuLoanOut, &QAction::triggered, this, &frmSearch::mnuLoanOut_Click);
@@ -108,31 +108,31 @@ void frmSearch::buildUi()
     connect(mnuEditMovie, &QAction::triggered, this, &frmSearch::mnuEditMovie_Click);
 
     // Criteria.
-    frmSearchCrit = named(new QGroupBox(QStringLiteral("Search Criteria:"), central), "frmSearchCrit");
+    frmSearchCrit = named(new QGroupBox(tr("Search Criteria:"), central), "frmSearchCrit");
     auto *grid = new QGridLayout(frmSearchCrit);
-    ckTitle = named(new QCheckBox(QStringLiteral("Title:")), "ckTitle");
+    ckTitle = named(new QCheckBox(tr("Title:")), "ckTitle");
     txtTitle = named(new QLineEdit, "txtTitle");
-    ckDir = named(new QCheckBox(QStringLiteral("Director:")), "ckDir");
+    ckDir = named(new QCheckBox(tr("Director:")), "ckDir");
     cmbDirector = pickList(frmSearchCrit, "cmbDirector", true);
-    ckActor = named(new QCheckBox(QStringLiteral("Actor:")), "ckActor");
+    ckActor = named(new QCheckBox(tr("Actor:")), "ckActor");
     cmbActor[0] = pickList(frmSearchCrit, "cmbActor_0", true);
     cmbActor[1] = pickList(frmSearchCrit, "cmbActor_1", true);
-    lblReferenceWith = named(new QLabel(QStringLiteral("Reference With:")), "lblReferenceWith");
-    ckGenre = named(new QCheckBox(QStringLiteral("Genre")), "ckGenre");
+    lblReferenceWith = named(new QLabel(tr("Reference With:")), "lblReferenceWith");
+    ckGenre = named(new QCheckBox(tr("Genre")), "ckGenre");
     cmbGenre[0] = pickList(frmSearchCrit, "cmbGenre_0", false);
     cmbGenre[1] = pickList(frmSearchCrit, "cmbGenre_1", false);
-    lblReferenceGenre = named(new QLabel(QStringLiteral("Reference With:")), "lblReferenceGenre");
-    ckFormat = named(new QCheckBox(QStringLiteral("Format:")), "ckFormat");
+    lblReferenceGenre = named(new QLabel(tr("Reference With:")), "lblReferenceGenre");
+    ckFormat = named(new QCheckBox(tr("Format:")), "ckFormat");
     cmbFormat = pickList(frmSearchCrit, "cmbFormat", false);
-    ckRating = named(new QCheckBox(QStringLiteral("Rating:")), "ckRating");
+    ckRating = named(new QCheckBox(tr("Rating:")), "ckRating");
     cmbRating = pickList(frmSearchCrit, "cmbRating", false);
-    ckMedium = named(new QCheckBox(QStringLiteral("Medium:")), "ckMedium");
+    ckMedium = named(new QCheckBox(tr("Medium:")), "ckMedium");
     cmbMedium = pickList(frmSearchCrit, "cmbMedium", false);
-    chkStars = named(new QCheckBox(QStringLiteral("# of Stars")), "chkStars");
+    chkStars = named(new QCheckBox(tr("# of Stars")), "chkStars");
     ComStarsValue = named(new QComboBox, "ComStarsValue");
     ComStars = named(new QComboBox, "ComStars");
-    chkExactMatch = named(new QCheckBox(QStringLiteral("Exact Match")), "chkExactMatch");
-    cmdSearch = named(new QPushButton(QStringLiteral("Search")), "cmdSearch");
+    chkExactMatch = named(new QCheckBox(tr("Exact Match")), "chkExactMatch");
+    cmdSearch = named(new QPushButton(tr("Search")), "cmdSearch");
     cmdSearch->setDefault(true);
     lblReferenceWith->setBuddy(cmbActor[1]);
     lblReferenceGenre->setBuddy(cmbGenre[1]);
@@ -167,7 +167,7 @@ void frmSearch::buildUi()
     grid->setColumnStretch(3, 1);
 
     // Cast of the selected movie.
-    lblClickOn = named(new QLabel(QStringLiteral("Click on a Movie to View Actors:")), "lblClickOn");
+    lblClickOn = named(new QLabel(tr("Click on a Movie to View Actors:")), "lblClickOn");
     lstActors = named(new QListWidget, "lstActors");
     lblClickOn->setBuddy(lstActors);
     auto *cast = new QVBoxLayout;
@@ -179,7 +179,7 @@ void frmSearch::buildUi()
     top->addLayout(cast, 1);
 
     // Results.
-    lblMovieTitles = named(new QLabel(QStringLiteral("Found Movie Titles:")), "lblMovieTitles");
+    lblMovieTitles = named(new QLabel(tr("Found Movie Titles:")), "lblMovieTitles");
     m_model = new SearchResultModel(this);
     lvMovies = named(new QTreeView, "lvMovies");
     lvMovies->setModel(m_model);
@@ -200,9 +200,9 @@ void frmSearch::buildUi()
         lvMovies->header()->resizeSection(i, twipsToPixels(widths[i]));
 
     lblTotals = named(new QLabel(MovieSearch::totalsText(0)), "lblTotals");
-    cmdPrint = named(new QPushButton(QStringLiteral("Print List")), "cmdPrint");
+    cmdPrint = named(new QPushButton(tr("Print List")), "cmdPrint");
     cmdExport = named(new QPushButton(tr("Export...")), "cmdExport");
-    cmdClose = named(new QPushButton(QStringLiteral("Close")), "cmdClose");
+    cmdClose = named(new QPushButton(tr("Close")), "cmdClose");
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(lblTotals, 1);
     bottom->addWidget(cmdPrint);
@@ -422,7 +422,7 @@ void frmSearch::cmdSearch_Click()
 
     const SearchCriteria c = criteria();
     if (!c.hasCriteria()) {
-        m_ctx.prompts().information(MovieSearch::NoCriteriaMessage, MovieSearch::NoCriteriaTitle);
+        m_ctx.prompts().information(tr("You must have critiera to search by!"), tr("ID-10-T Error"));
         return;
     }
 
@@ -432,18 +432,18 @@ void frmSearch::cmdSearch_Click()
         std::optional<StepProgress> progress;
         found = m_search.search(c, [&](qint64 done, qint64 total) {
             if (!progress)
-                progress.emplace(m_ctx.progress(), QStringLiteral("Search for Movies..."), total);
+                progress.emplace(m_ctx.progress(), tr("Search for Movies..."), total);
             progress->step(done);
         });
     } catch (const CinelogError &e) {
-        m_ctx.prompts().information(e.description(), QStringLiteral("Error %1").arg(e.number()));
+        m_ctx.prompts().information(e.shownDescription(), tr("Error %1").arg(e.number()));
         return;
     }
     m_model->setMovies(std::move(found));
     applyInputRules();
     lblTotals->setText(MovieSearch::totalsText(m_model->rowCount()));
     if (m_model->rowCount() == 0)
-        m_ctx.prompts().information(MovieSearch::NothingFoundMessage, MovieSearch::NothingFoundTitle);
+        m_ctx.prompts().information(tr("No movies found with this search criteria."), tr("No Movies Found"));
 }
 
 void frmSearch::lvMovies_Click()
@@ -498,7 +498,7 @@ void frmSearch::mnuLoanOut_Click()
     if (id <= 0 || !isSignalConnected(QMetaMethod::fromSignal(&frmSearch::loanOutRequested)))
         return;
     emit loanOutRequested(id, m_model->title(lvMovies->currentIndex().row()));
-    emit m_events.loansChanged(QStringLiteral("Updating the Movie List..."));
+    emit m_events.loansChanged(tr("Updating the Movie List..."));
 }
 
 void frmSearch::mnuUserList_Click()

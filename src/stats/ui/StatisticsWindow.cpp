@@ -282,7 +282,7 @@ void StatisticsWindow::startCounting()
             // Two readers at once: counting a large catalogue takes half the time.
             stats = Stats::collect(path, today, cancel.get(), 2);
         } catch (const CinelogError &e) {
-            error = e.description();
+            error = e.shownDescription();
         }
         if (cancel->load())
             return;

@@ -1,6 +1,7 @@
 #include "ExportColumns.h"
 #include "GTestSupport.h"
 #include "ImportHeadings.h"
+#include "MarkerTranslator.h"
 
 #include <map>
 
@@ -74,4 +75,17 @@ TEST(ImportHeadings, LinksEveryRecognisedHeadingSet)
         EXPECT_EQ(ImportHeadings::optionsFor(s.headings).namesFirstLast, s.namesFirstLast);
         EXPECT_FALSE(ImportHeadings::optionsFor(s.headings).skipDuplicates);
     }
+}
+
+// The fields' own labels name them in a worksheet's headings in English, whatever language the
+// window shows them in.
+TEST(ImportHeadings, FieldLabelsMatchInEnglishWhileTheWindowShowsThemTranslated)
+{
+    MarkerTranslator translated;
+    for (int field = 0; field < ImportField::AllCount; ++field) {
+        SCOPED_TRACE(ImportField::label(field).toStdString());
+        EXPECT_EQ(ImportHeadings::fieldFor(ImportField::label(field)), field);
+        EXPECT_EQ(ImportField::caption(field), MarkerTranslator::marked(ImportField::label(field)));
+    }
+    EXPECT_EQ(ImportHeadings::fieldFor(QStringLiteral("Movie Title:")), ImportField::Title);
 }

@@ -112,7 +112,7 @@ private slots:
         Community::showUploadMovies(tc->ctx(), *cat, nullptr);
         Community::mnuUpld_Click(tc->ctx(), *cat, main.edited);
         QCOMPARE(tc->prompts.messages(), QStringList(3, CommunitySettings::notSetUpMessage()));
-        QCOMPARE(tc->prompts.titles(), QStringList(3, CommunitySettings::NotSetUpTitle));
+        QCOMPARE(tc->prompts.titles(), QStringList(3, CommunitySettings::notSetUpTitle()));
         QVERIFY(!topLevel<QWidget>("frmDownloadResults"));
         QVERIFY(!topLevel<QWidget>("frmUploadMovies"));
         QVERIFY(tc->logLines().isEmpty());
@@ -260,7 +260,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(topLevel<frmUploadMovies>("frmUploadMovies"), "cmdUpload"), Qt::LeftButton);
         const QString busy = QStringLiteral("The community server is busy, try later.");
         QCOMPARE(tc->prompts.messages(), (QStringList{busy, busy}));
-        QCOMPARE(tc->prompts.titles(), QStringList(2, CommunitySettings::NotSetUpTitle));
+        QCOMPARE(tc->prompts.titles(), QStringList(2, CommunitySettings::notSetUpTitle()));
         QVERIFY(tc->logLines().isEmpty());
         QCOMPARE(progress.updates.last(), 10); // the progress window was closed
         QCOMPARE(cat->scalar(QStringLiteral("SELECT web FROM Movies")).toInt(), 0);

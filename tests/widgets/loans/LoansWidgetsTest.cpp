@@ -1,6 +1,7 @@
 #include "FakeMainWindow.h"
 #include "Loans.h"
 #include "LoansWindows.h"
+#include "MarkerTranslator.h"
 #include "TestCatalogue.h"
 #include "UserLists.h"
 #include "WidgetTestSupport.h"
@@ -97,6 +98,34 @@ private slots:
         QVERIFY(!lendMovie(t->ctx(), *cat, main.events, abyss, QStringLiteral("The Abyss"), QStringLiteral("Kim"), nullptr));
         QVERIFY(main.listMovies.isEmpty());
         QCOMPARE(cat->scalar(QStringLiteral("SELECT COUNT(*) FROM LoanOut")).toInt(), 0);
+        QVERIFY(t->logLines().isEmpty());
+    }
+
+    // The box shows its choices in the user's language; the settings keep the English name, so the
+    // choice comes back after the language changes, and the list filters by the choice, not its words.
+    void loansWindowInAnotherLanguageFiltersAndRemembersItsChoice()
+    {
+        const int heat = addMovie(*cat, QStringLiteral("Heat"));
+        const int ran = addMovie(*cat, QStringLiteral("Ran"));
+        const int open = Loans::recordLoan(*cat, heat, QStringLiteral("Heat"), QStringLiteral("Ann"), QDate(2025, 11, 20));
+        const int back = Loans::recordLoan(*cat, ran, QStringLiteral("Ran"), QStringLiteral("Ann"), QDate(2025, 3, 5));
+        Loans::setReturned(*cat, back, QDate(2025, 4, 1));
+        {
+            MarkerTranslator translated;
+            frmLoans w(t->ctx(), *cat, main.events);
+            QCOMPARE(w.cmbShow->itemText(1), MarkerTranslator::marked(QStringLiteral("Movies Loaned Out")));
+            QCOMPARE(w.lvLoans->model()->headerData(2, Qt::Horizontal).toString(),
+                     MarkerTranslator::marked(QStringLiteral("Movie Name")));
+            w.cmbShow->setCurrentIndex(2);
+            QCOMPARE(column(w.lvLoans, 0), QStringList{QString::number(back)});
+            w.cmbShow->setCurrentIndex(1);
+            QCOMPARE(column(w.lvLoans, 0), QStringList{QString::number(open)});
+            w.close();
+        }
+        QCOMPARE(t->ctx().ReadINI(QStringLiteral("frmLoans"), QStringLiteral("Show")), QStringLiteral("Movies Loaned Out"));
+        frmLoans english(t->ctx(), *cat, main.events);
+        QCOMPARE(english.cmbShow->currentText(), QStringLiteral("Movies Loaned Out"));
+        QCOMPARE(column(english.lvLoans, 0), QStringList{QString::number(open)});
         QVERIFY(t->logLines().isEmpty());
     }
 

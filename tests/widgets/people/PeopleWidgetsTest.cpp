@@ -1,3 +1,4 @@
+#include "MarkerTranslator.h"
 #include "TestCatalogue.h"
 #include "WidgetTestSupport.h"
 #include "frmActDir.h"
@@ -50,6 +51,27 @@ private slots:
     {
         cat.reset();
         t.reset();
+    }
+
+    // In another language the kinds are chosen by what they are, not by their words.
+    void kindsInAnotherLanguageListTheirPeople()
+    {
+        addMovie(*cat, QStringLiteral("Alien"), QStringLiteral("Scott, Ridley"));
+        add("INSERT INTO Directors (Director, URL) VALUES (?, ?)", {QStringLiteral("Scott, Ridley"), QStringLiteral("http://")});
+        add("INSERT INTO Actors (Actor, URL) VALUES (?, ?)", {QStringLiteral("Weaver, Sigourney"), QStringLiteral("http://")});
+        add("INSERT INTO Actors (Actor, URL) VALUES (?, ?)", {QStringLiteral("Hurt, John"), QStringLiteral("http://")});
+
+        MarkerTranslator translated;
+        frmActDir w(t->ctx(), *cat);
+        w.cmbSelect->setCurrentIndex(1);
+        QCOMPARE(w.cmbSelect->currentText(), MarkerTranslator::marked(QStringLiteral("Directors")));
+        QCOMPARE(w.lblActors->text(), MarkerTranslator::marked(QStringLiteral("Directors:")));
+        QCOMPARE(w.lvActDir->model()->headerData(0, Qt::Horizontal).toString(), w.cmbSelect->currentText());
+        QCOMPARE(column(w.lvActDir, 0), QStringList{QStringLiteral("Scott, Ridley")});
+        w.cmbSelect->setCurrentIndex(0);
+        QCOMPARE(w.lblActors->text(), MarkerTranslator::marked(QStringLiteral("Actors:")));
+        QCOMPARE(column(w.lvActDir, 0).size(), 2);
+        QVERIFY(t->logLines().isEmpty());
     }
 
     void directorsByLetterAndSavedAsTyped()

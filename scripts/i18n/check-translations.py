@@ -24,17 +24,18 @@ SAME_EVERYWHERE = {
     "ok", "id", "dvd", "vhs", "blu-ray", "hd dvd", "cd", "url", "imdb", "netflix", "tmdb", "the movie database (tmdb)",
     "cinelog", "pdf", "csv", "xlsx", "ods", "html", "json", "xml", "sql", "sqlite", "odbc", "mariadb", "mysql",
     "api", "isbn", "upc", "ean", "asin", "http", "https", "www", "logo", "min", "max", "n/a", "...",
-    "ctrl", "shift", "alt", "cast", "blu-ray disc",
+    "ctrl", "shift", "alt", "cast", "blu-ray disc", "mb", "kb", "gb", "zoom", "cinelogs",
 }
 SAME_IN = {
     "de": {"name", "genre", "genres", "format", "status", "version", "info", "normal", "standard", "original",
            "minimum", "maximum", "bonus", "region", "audio", "video", "details", "start", "export", "import",
-           "filter", "cover", "covers", "episode", "episoden", "text", "e-mail", "server", "port", "plugin",
+           "filter", "cover", "covers", "episode", "episoden", "text", "e-mail", "server", "port", "plugin", "medium", "poster",
            "plug-in", "web", "link", "links", "interface", "level"},
     "fr": {"genre", "genres", "format", "version", "info", "normal", "standard", "original", "minimum",
            "maximum", "bonus", "audio", "type", "total", "date", "menu", "message", "question", "plugin",
            "plug-in", "web", "serveur", "port", "e-mail", "image", "images", "cover", "options", "description",
-           "note", "actions", "action", "distance", "position", "pages", "page", "source", "sources", "certification"},
+           "note", "actions", "action", "distance", "position", "pages", "page", "source", "sources", "certification",
+           "minutes", "formats", "genre", "support"},
     "es": {"director", "total", "normal", "original", "video", "audio", "error", "final", "general", "plugin",
            "plug-in", "web", "e-mail", "mini", "color", "animal", "actor", "idea"},
 }
@@ -43,6 +44,20 @@ ARGUMENT = re.compile(r"%(?:\d|n|L\d)")
 
 def plain(text):
     return re.sub(r"&(?!&)", "", text).strip().rstrip(":").strip().lower()
+
+
+def words(text):
+    """The words of a text, without mnemonic, arguments, numbers, file patterns and punctuation."""
+    t = re.sub(r"&(?!&)", "", text)
+    t = re.sub(r"\(\*\.[^)]*\)", " ", t)
+    t = ARGUMENT.sub(" ", t)
+    return re.sub(r"[\d\W_]+", " ", t).strip().lower().split()
+
+
+def may_stay(source, same):
+    """Whether a text may read the same in the translation: a name, a format, words every language shares."""
+    w = words(source)
+    return plain(source) in same or not w or all(x in same for x in w)
 
 
 def messages(path):
@@ -91,7 +106,7 @@ def check(source_ts, translation_ts):
             continue
         wanted_args = sorted(set(ARGUMENT.findall(source)))
         for f in forms:
-            if plain(f) == plain(source) and plain(source) not in same and re.search(r"[A-Za-z]{2}", source):
+            if plain(f) == plain(source) and not may_stay(source, same) and re.search(r"[A-Za-z]{2}", source):
                 faults.append((context, source, "translation is the English text"))
                 break
             got = sorted(set(ARGUMENT.findall(f)))

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QLibraryInfo>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 class LanguageTest : public QObject
@@ -29,6 +30,7 @@ private slots:
     void storedValuesStandForTheirLocale_data();
     void storedValuesStandForTheirLocale();
     void optionsOffersEveryLanguageAndStoresTheChoice();
+    void anErrorIsLoggedInEnglishAndShownTranslated();
 
 private:
     // A folder with the pseudo-translation standing in for the program's translation into lang.
@@ -131,6 +133,36 @@ void LanguageTest::optionsOffersEveryLanguageAndStoresTheChoice()
     options->cboLanguage->setCurrentIndex(0);
     options->cmdOK->click();
     QCOMPARE(ProgramSettings::Language.read(t.ctx().ini()), QString());
+}
+
+void LanguageTest::anErrorIsLoggedInEnglishAndShownTranslated()
+{
+    QTranslator pseudo;
+    QVERIFY(pseudo.load(QStringLiteral(CINELOG_PSEUDO_QM)));
+    QCoreApplication::installTranslator(&pseudo);
+    TestContext t;
+    const QString label = QStringLiteral("frmMain - mnuCompactDB_Click");
+    const bool ok = t.ctx().guard(label, [] {
+        throw CinelogError(ErrorNumber::PermissionDenied,
+                           logged("CatalogueMaintenance", "The compacted catalogue could not replace %1").arg(QStringLiteral("/x/films.cnlg")));
+    });
+    QCoreApplication::removeTranslator(&pseudo);
+    QVERIFY(!ok);
+
+    // Support reads the log: English, with the routine's label.
+    const QStringList lines = t.logLines();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(label + QStringLiteral(": The compacted catalogue could not replace /x/films.cnlg, Err.Number: 70")),
+             qPrintable(lines.first()));
+    QVERIFY(!lines.first().contains(QChar(0x27E6)));
+    // The user reads the message in the chosen language; the label stays as it is.
+    QCOMPARE(t.prompts.shown().size(), 1);
+    const ScriptedPrompts::Shown shown = t.prompts.shown().first();
+    QVERIFY2(shown.text.contains(QString(QChar(0x27E6)) + QStringLiteral("The compacted catalogue could not replace /x/films.cnlg")
+                                 + QChar(0x27E7)),
+             qPrintable(shown.text));
+    QVERIFY2(marked(shown.text), qPrintable(shown.text));
+    QCOMPARE(shown.title, QString(QChar(0x27E6) + QStringLiteral("Error 70 ") + label + QChar(0x27E7)));
 }
 
 QTEST_MAIN(LanguageTest)

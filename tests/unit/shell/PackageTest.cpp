@@ -60,7 +60,10 @@ TEST(Package, FilesDependsAndTheInstalledProgramRuns)
                                 QStringLiteral("usr/share/icons/hicolor/256x256/apps/org.cinelog.Cinelog.png"),
                                 QStringLiteral("usr/share/doc/cinelog/copyright"),
                                 QStringLiteral("usr/share/doc/cinelog/changelog.gz"),
-                                QStringLiteral("usr/share/man/man1/cinelog.1.gz")})
+                                QStringLiteral("usr/share/man/man1/cinelog.1.gz"),
+                                QStringLiteral("usr/share/cinelog/translations/cinelog_de.qm"),
+                                QStringLiteral("usr/share/cinelog/translations/cinelog_fr.qm"),
+                                QStringLiteral("usr/share/cinelog/translations/cinelog_es.qm")})
         EXPECT_TRUE(QFileInfo(pkg.at(file)).isFile()) << file.toStdString();
     EXPECT_TRUE(QFileInfo(pkg.at(QStringLiteral("usr/bin/cinelog"))).isExecutable());
     // A PNG icon is a picture of its own size.

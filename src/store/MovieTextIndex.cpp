@@ -43,7 +43,64 @@ QStringList triggerStatements()
     };
 }
 
+// The actors' names: a whole-table statement of their own (the actors are few beside the cast links,
+// and a link needs no entry, so that casting an actor writes nothing here).
+const char *const ActorTriggerNames[] = {"ActorText_Insert", "ActorText_Update", "ActorText_Delete"};
+
+QStringList actorTriggerStatements()
+{
+    const QString refill = QStringLiteral("INSERT INTO ActorText (rowid, ActorKey) SELECT ID, ActorKey FROM Actors WHERE ID = new.ID; ");
+    return {
+        // sql-identifiers: the fixed refill statement above
+        QStringLiteral("CREATE TRIGGER ActorText_Insert AFTER INSERT ON Actors BEGIN "
+                       "DELETE FROM ActorText WHERE rowid = new.ID; ")
+            + refill + QStringLiteral("END"),
+        // sql-identifiers: the fixed refill statement above
+        QStringLiteral("CREATE TRIGGER ActorText_Update AFTER UPDATE OF ID, ActorKey ON Actors "
+                       "WHEN new.ID IS NOT old.ID OR new.ActorKey IS NOT old.ActorKey BEGIN "
+                       "DELETE FROM ActorText WHERE rowid IN (old.ID, new.ID); ")
+            + refill + QStringLiteral("END"),
+        QStringLiteral("CREATE TRIGGER ActorText_Delete AFTER DELETE ON Actors BEGIN "
+                       "DELETE FROM ActorText WHERE rowid = old.ID; END"),
+    };
+}
+
 } // namespace
+
+void createActorIndex(QSqlDatabase &db, const std::function<void(const QString &)> &status)
+{
+    if (status)
+        status(QStringLiteral("Preparing the actors for quick filtering..."));
+    removeActorIndex(db);
+    runOn(db, QStringLiteral("CREATE VIRTUAL TABLE ActorText USING fts5(ActorKey, tokenize = 'trigram case_sensitive 1', columnsize = 0)"));
+    // One statement in rowid order: the engine writes the entries in order, with no merging between.
+    runOn(db, QStringLiteral("INSERT INTO ActorText (rowid, ActorKey) SELECT ID, ActorKey FROM Actors WHERE ActorKey IS NOT NULL ORDER BY ID"));
+    for (const QString &s : actorTriggerStatements())
+        runOn(db, s);
+}
+
+void removeActorIndex(QSqlDatabase &db)
+{
+    for (const char *t : ActorTriggerNames)
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(QLatin1String(t)));
+    runOn(db, QStringLiteral("DROP TABLE IF EXISTS ActorText"));
+}
+
+bool actorIndexPresent(QSqlDatabase &db)
+{
+    QSqlQuery q = runOn(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), {ActorTable});
+    return q.next();
+}
+
+qint64 actorsOutOfStep(QSqlDatabase &db)
+{
+    runOn(db, QStringLiteral("INSERT INTO ActorText (ActorText) VALUES ('integrity-check')"));
+    QSqlQuery q = runOn(db, QStringLiteral(
+        "SELECT (SELECT count(*) FROM Actors a LEFT JOIN ActorText t ON t.rowid = a.ID "
+        "WHERE t.ActorKey IS NOT a.ActorKey AND NOT (t.rowid IS NULL AND a.ActorKey IS NULL)) "
+        "+ (SELECT count(*) FROM ActorText WHERE rowid NOT IN (SELECT ID FROM Actors))"));
+    return q.next() ? q.value(0).toLongLong() : -1;
+}
 
 BulkInsert::BulkInsert(QSqlDatabase &db) : m_db(db)
 {

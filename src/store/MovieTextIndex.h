@@ -50,6 +50,18 @@ private:
     qint64 m_lastId = 0;
 };
 
+// The index of the actors' folded names (an FTS5 table with the trigram tokenizer, its rowid the
+// actor's ID), for the quick filter's search of the cast: a word's movies are those of the actors
+// whose names hold it, through the cast links' index on the actor. Kept in step by triggers on the
+// actors alone, so that a cast edited costs the index nothing.
+inline const QString ActorTable = QStringLiteral("ActorText");
+// Creates (again) the table, fills it and adds its triggers; inside the caller's transaction.
+void createActorIndex(QSqlDatabase &db, const std::function<void(const QString &)> &status = {});
+void removeActorIndex(QSqlDatabase &db);
+bool actorIndexPresent(QSqlDatabase &db);
+// The actors whose entry differs from their key, plus the entries of no actor; 0 when in step.
+qint64 actorsOutOfStep(QSqlDatabase &db);
+
 // The plain indexes on display columns the list sorts by: {index name, column}.
 struct SortIndex {
     const char *name;

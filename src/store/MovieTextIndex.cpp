@@ -104,6 +104,15 @@ qint64 actorsOutOfStep(QSqlDatabase &db)
 
 BulkInsert::BulkInsert(QSqlDatabase &db) : m_db(db)
 {
+    if (actorIndexPresent(db)) {
+        QSqlQuery last = runOn(db, QStringLiteral("SELECT ifnull(max(ID), 0) FROM Actors"));
+        m_lastActorId = last.next() ? last.value(0).toLongLong() : 0;
+        last.finish();
+        // The new actors' entries come in finish() as well.
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS ActorText_Insert"));
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS ActorText_Update"));
+        m_actors = true;
+    }
     if (!present(db))
         return;
     QSqlQuery last = runOn(db, QStringLiteral("SELECT ifnull(max(ID), 0) FROM Movies"));
@@ -117,6 +126,14 @@ BulkInsert::BulkInsert(QSqlDatabase &db) : m_db(db)
 
 void BulkInsert::finish()
 {
+    if (m_actors) {
+        m_actors = false;
+        runOn(m_db, QStringLiteral("INSERT INTO ActorText (rowid, ActorKey) SELECT ID, ActorKey FROM Actors WHERE ID > ? ORDER BY ID"),
+              {m_lastActorId});
+        const QStringList triggers = actorTriggerStatements();
+        runOn(m_db, triggers.at(0));
+        runOn(m_db, triggers.at(1));
+    }
     if (!m_active)
         return;
     m_active = false;

@@ -33,11 +33,12 @@ bool present(QSqlDatabase &db);
 // in step. Throws CinelogError when the engine finds the index itself damaged.
 qint64 outOfStep(QSqlDatabase &db);
 
-// Many movies added in one transaction: their entries are written at the end in one statement,
-// instead of one by one from the triggers (the engine's FTS5 writes out its pending entries at every
-// statement inside a transaction, so row by row costs several times the rows themselves). Create
-// it inside the transaction before the movies are inserted and call finish() before the commit;
-// the transaction must only add movies meanwhile. A transaction rolled back undoes it all.
+// Many movies (and actors) added in one transaction: their entries are written at the end in one
+// statement each, instead of one by one from the triggers (the engine's FTS5 writes out its pending
+// entries at every statement inside a transaction, so row by row costs several times the rows
+// themselves). Create it inside the transaction before the movies are inserted and call finish()
+// before the commit; the transaction must only add movies, actors and links meanwhile. A
+// transaction rolled back undoes it all.
 class BulkInsert
 {
 public:
@@ -48,6 +49,8 @@ private:
     QSqlDatabase &m_db;
     bool m_active = false;
     qint64 m_lastId = 0;
+    bool m_actors = false;
+    qint64 m_lastActorId = 0;
 };
 
 // The index of the actors' folded names (an FTS5 table with the trigram tokenizer, its rowid the

@@ -126,8 +126,10 @@ QString containsEvery(int words, const KeySource &k = keySource(false), const QS
 QString castOrTextMatches(int n)
 {
     // sql-identifiers: fixed names, the word bound
+    // The actors first, then each one's links along the links' index by actor (which holds the movie).
     return QStringLiteral("SELECT rowid AS id FROM MovieText WHERE MovieText MATCH ?%1 UNION "
-                          "SELECT MovID FROM MovActLink WHERE ActID IN (SELECT rowid FROM ActorText WHERE ActorText MATCH ?%1)")
+                          "SELECT l.MovID FROM (SELECT rowid AS actor FROM ActorText WHERE ActorText MATCH ?%1) AS a "
+                          "CROSS JOIN MovActLink l ON l.ActID = a.actor")
         .arg(n);
 }
 
@@ -800,9 +802,11 @@ void MovieListModel::applyFilter()
         const KeySource k{QStringLiteral("MovieText_content"), QStringLiteral("k.id"), QStringLiteral("k.c0"), QStringLiteral("k.c1"),
                           QStringLiteral("k.c2")};
         // sql-identifiers: fixed names and conditions, every word bound
-        Statement q(db, QStringLiteral("SELECT hit.id FROM (%1) AS hit JOIN MovieText_content k ON k.id = hit.id WHERE 1%2%3")
-                            .arg(castOrTextMatches(s + 1), more.join(QString()),
-                                 s == 0 ? QString() : QStringLiteral(" AND ") + containsEvery(s, k, QStringLiteral("k.id"))));
+        // The movies' texts are read only for the short words (a movie no longer in the list is
+        // passed over when the rows are shown).
+        Statement q(db, s == 0 ? QStringLiteral("SELECT hit.id FROM (%1) AS hit WHERE 1%2").arg(castOrTextMatches(1), more.join(QString()))
+                               : QStringLiteral("SELECT hit.id FROM (%1) AS hit JOIN MovieText_content k ON k.id = hit.id WHERE 1%2 AND %3")
+                                     .arg(castOrTextMatches(s + 1), more.join(QString()), containsEvery(s, k, QStringLiteral("k.id"))));
         for (qsizetype i = 0; i < shortWords.size(); ++i)
             q.bindText(int(i) + 1, shortWords[i]);
         for (qsizetype i = 0; i < indexed.size(); ++i)

@@ -288,7 +288,7 @@ TEST_F(StoreTest, ActorIndexIsBuiltByItsVersionStepAndFollowsEveryWriter)
         // A catalogue from before the actors' index.
         RawDb old(path);
         old.exec("DROP TABLE ActorText; DROP TRIGGER ActorText_Insert; DROP TRIGGER ActorText_Update; DROP TRIGGER ActorText_Delete; "
-                 "PRAGMA user_version = 8");
+                 "DROP INDEX idxMovActLinkActID; CREATE INDEX idxMovActLinkActID ON MovActLink (ActID); PRAGMA user_version = 8");
     }
     QStringList said;
     OpenOptions options;
@@ -298,6 +298,11 @@ TEST_F(StoreTest, ActorIndexIsBuiltByItsVersionStepAndFollowsEveryWriter)
     EXPECT_TRUE(MovieTextIndex::actorIndexPresent(cat.MovieConn()));
     EXPECT_EQ(MovieTextIndex::actorsOutOfStep(cat.MovieConn()), 0);
     EXPECT_EQ(actorFinds("SYDOW").size(), 1);
+    // An actor's movies are read from the links' index alone.
+    QStringList plan;
+    for (QSqlQuery q = cat.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT MovID FROM MovActLink WHERE ActID = 1")); q.next();)
+        plan << q.value(3).toString();
+    EXPECT_TRUE(plan.join(QLatin1Char(' ')).contains(QStringLiteral("COVERING INDEX idxMovActLinkActID"))) << plan.join(QLatin1Char(' ')).toStdString();
 
     // The program's writes.
     cat.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {u("Gunnar Björnstrand")});

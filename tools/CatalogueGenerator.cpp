@@ -466,6 +466,7 @@ Result generate(const QString &path, const Options &options)
             cat.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(k.index)));
         // The text index too: built once from the finished table, not grown movie by movie.
         MovieTextIndex::remove(cat.MovieConn());
+        MovieTextIndex::removeActorIndex(cat.MovieConn());
         fill();
         for (const QString &s : Schema::indexStatements())
             cat.exec(s);
@@ -473,6 +474,7 @@ Result generate(const QString &path, const Options &options)
             cat.exec(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
                          .arg(QLatin1String(k.index), QLatin1String(k.table), QLatin1String(k.key)));
         MovieTextIndex::create(cat.MovieConn());
+        MovieTextIndex::createActorIndex(cat.MovieConn());
     });
     cat.close();
     return result;

@@ -219,6 +219,8 @@ const std::vector<Step> &ladder()
         {5, "the change counters of casts, episodes and loans", addListChangeCounters},
         {6, "the quick filter's index", [](Context &ctx) { MovieTextIndex::create(ctx.db, ctx.status); }},
         {7, "the movies' TMDb ID", addTmdbId},
+        {8, "the text keys written with their texts", [](Context &ctx) { TextKeys::replaceClearTriggers(ctx.db); }},
+        {9, "the actors' index for the quick filter", [](Context &ctx) { MovieTextIndex::createActorIndex(ctx.db, ctx.status); }},
     };
     return steps;
 }

@@ -1,6 +1,7 @@
 #include "MovieTextIndex.h"
 
 #include "CatalogueInternal.h"
+#include "Schema.h"
 #include "SqliteFunctions.h"
 
 #include <QRegularExpression>
@@ -43,10 +44,83 @@ QStringList triggerStatements()
     };
 }
 
+// The actors' names: a whole-table statement of their own (the actors are few beside the cast links,
+// and a link needs no entry, so that casting an actor writes nothing here).
+const char *const ActorTriggerNames[] = {"ActorText_Insert", "ActorText_Update", "ActorText_Delete"};
+
+QStringList actorTriggerStatements()
+{
+    const QString refill = QStringLiteral("INSERT INTO ActorText (rowid, ActorKey) SELECT ID, ActorKey FROM Actors WHERE ID = new.ID; ");
+    return {
+        // sql-identifiers: the fixed refill statement above
+        QStringLiteral("CREATE TRIGGER ActorText_Insert AFTER INSERT ON Actors BEGIN "
+                       "DELETE FROM ActorText WHERE rowid = new.ID; ")
+            + refill + QStringLiteral("END"),
+        // sql-identifiers: the fixed refill statement above
+        QStringLiteral("CREATE TRIGGER ActorText_Update AFTER UPDATE OF ID, ActorKey ON Actors "
+                       "WHEN new.ID IS NOT old.ID OR new.ActorKey IS NOT old.ActorKey BEGIN "
+                       "DELETE FROM ActorText WHERE rowid IN (old.ID, new.ID); ")
+            + refill + QStringLiteral("END"),
+        QStringLiteral("CREATE TRIGGER ActorText_Delete AFTER DELETE ON Actors BEGIN "
+                       "DELETE FROM ActorText WHERE rowid = old.ID; END"),
+    };
+}
+
 } // namespace
+
+void createActorIndex(QSqlDatabase &db, const std::function<void(const QString &)> &status)
+{
+    if (status)
+        status(QCoreApplication::translate("MovieTextIndex", "Preparing the actors for quick filtering..."));
+    removeActorIndex(db);
+    runOn(db, QStringLiteral("CREATE VIRTUAL TABLE ActorText USING fts5(ActorKey, tokenize = 'trigram case_sensitive 1', columnsize = 0)"));
+    // One statement in rowid order: the engine writes the entries in order, with no merging between.
+    runOn(db, QStringLiteral("INSERT INTO ActorText (rowid, ActorKey) SELECT ID, ActorKey FROM Actors WHERE ActorKey IS NOT NULL ORDER BY ID"));
+    for (const QString &s : actorTriggerStatements())
+        runOn(db, s);
+    // The links' index by actor gets the movie: a word's movies are then read from it alone.
+    if (status)
+        status(QCoreApplication::translate("MovieTextIndex", "Preparing the casts for quick filtering..."));
+    runOn(db, QStringLiteral("DROP INDEX IF EXISTS idxMovActLinkActID"));
+    for (const Schema::Index &i : Schema::indexes())
+        if (QLatin1String(i.name) == QLatin1String("idxMovActLinkActID"))
+            runOn(db, Schema::indexStatement(i));
+}
+
+void removeActorIndex(QSqlDatabase &db)
+{
+    for (const char *t : ActorTriggerNames)
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(QLatin1String(t)));
+    runOn(db, QStringLiteral("DROP TABLE IF EXISTS ActorText"));
+}
+
+bool actorIndexPresent(QSqlDatabase &db)
+{
+    QSqlQuery q = runOn(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), {ActorTable});
+    return q.next();
+}
+
+qint64 actorsOutOfStep(QSqlDatabase &db)
+{
+    runOn(db, QStringLiteral("INSERT INTO ActorText (ActorText) VALUES ('integrity-check')"));
+    QSqlQuery q = runOn(db, QStringLiteral(
+        "SELECT (SELECT count(*) FROM Actors a LEFT JOIN ActorText t ON t.rowid = a.ID "
+        "WHERE t.ActorKey IS NOT a.ActorKey AND NOT (t.rowid IS NULL AND a.ActorKey IS NULL)) "
+        "+ (SELECT count(*) FROM ActorText WHERE rowid NOT IN (SELECT ID FROM Actors))"));
+    return q.next() ? q.value(0).toLongLong() : -1;
+}
 
 BulkInsert::BulkInsert(QSqlDatabase &db) : m_db(db)
 {
+    if (actorIndexPresent(db)) {
+        QSqlQuery last = runOn(db, QStringLiteral("SELECT ifnull(max(ID), 0) FROM Actors"));
+        m_lastActorId = last.next() ? last.value(0).toLongLong() : 0;
+        last.finish();
+        // The new actors' entries come in finish() as well.
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS ActorText_Insert"));
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS ActorText_Update"));
+        m_actors = true;
+    }
     if (!present(db))
         return;
     QSqlQuery last = runOn(db, QStringLiteral("SELECT ifnull(max(ID), 0) FROM Movies"));
@@ -60,6 +134,14 @@ BulkInsert::BulkInsert(QSqlDatabase &db) : m_db(db)
 
 void BulkInsert::finish()
 {
+    if (m_actors) {
+        m_actors = false;
+        runOn(m_db, QStringLiteral("INSERT INTO ActorText (rowid, ActorKey) SELECT ID, ActorKey FROM Actors WHERE ID > ? ORDER BY ID"),
+              {m_lastActorId});
+        const QStringList triggers = actorTriggerStatements();
+        runOn(m_db, triggers.at(0));
+        runOn(m_db, triggers.at(1));
+    }
     if (!m_active)
         return;
     m_active = false;

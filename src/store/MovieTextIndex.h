@@ -33,11 +33,12 @@ bool present(QSqlDatabase &db);
 // in step. Throws CinelogError when the engine finds the index itself damaged.
 qint64 outOfStep(QSqlDatabase &db);
 
-// Many movies added in one transaction: their entries are written at the end in one statement,
-// instead of one by one from the triggers (the engine's FTS5 writes out its pending entries at every
-// statement inside a transaction, so row by row costs several times the rows themselves). Create
-// it inside the transaction before the movies are inserted and call finish() before the commit;
-// the transaction must only add movies meanwhile. A transaction rolled back undoes it all.
+// Many movies (and actors) added in one transaction: their entries are written at the end in one
+// statement each, instead of one by one from the triggers (the engine's FTS5 writes out its pending
+// entries at every statement inside a transaction, so row by row costs several times the rows
+// themselves). Create it inside the transaction before the movies are inserted and call finish()
+// before the commit; the transaction must only add movies, actors and links meanwhile. A
+// transaction rolled back undoes it all.
 class BulkInsert
 {
 public:
@@ -48,7 +49,21 @@ private:
     QSqlDatabase &m_db;
     bool m_active = false;
     qint64 m_lastId = 0;
+    bool m_actors = false;
+    qint64 m_lastActorId = 0;
 };
+
+// The index of the actors' folded names (an FTS5 table with the trigram tokenizer, its rowid the
+// actor's ID), for the quick filter's search of the cast: a word's movies are those of the actors
+// whose names hold it, through the cast links' index on the actor. Kept in step by triggers on the
+// actors alone, so that a cast edited costs the index nothing.
+inline const QString ActorTable = QStringLiteral("ActorText");
+// Creates (again) the table, fills it and adds its triggers; inside the caller's transaction.
+void createActorIndex(QSqlDatabase &db, const std::function<void(const QString &)> &status = {});
+void removeActorIndex(QSqlDatabase &db);
+bool actorIndexPresent(QSqlDatabase &db);
+// The actors whose entry differs from their key, plus the entries of no actor; 0 when in step.
+qint64 actorsOutOfStep(QSqlDatabase &db);
 
 // The plain indexes on display columns the list sorts by: {index name, column}.
 struct SortIndex {

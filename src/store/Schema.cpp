@@ -166,7 +166,9 @@ QString createTableStatement(const QString &table, bool includeAddedOnOpen)
 const std::vector<Index> &indexes()
 {
     static const std::vector<Index> list = {
-        {"idxMovActLinkMovID", "MovActLink", "MovID"}, {"idxMovActLinkActID", "MovActLink", "ActID"},
+        // The actor's links with their movies in the index itself: an actor's movies are read from
+        // the index alone (the quick filter's cast search reads many actors' at a keystroke).
+        {"idxMovActLinkMovID", "MovActLink", "MovID"}, {"idxMovActLinkActID", "MovActLink", "ActID, MovID"},
         {"idxLoanOutMovieID", "LoanOut", "MovieID"},   {"idxUserListMovID", "UserList", "MovID"},
         {"idxEpisodesMovID", "Episodes", "MovID"},
     };

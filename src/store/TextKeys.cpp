@@ -45,8 +45,10 @@ void fillKeys(QSqlDatabase &db, const QString &table, const std::vector<const Sc
         sets << QStringLiteral("%1 = coalesce(%1, cinelog_fold(%2))").arg(l1(k->key), l1(k->column));
         empty << QStringLiteral("(%1 IS NULL AND %2 IS NOT NULL)").arg(l1(k->key), l1(k->column));
     }
+    // Each end in a statement of its own: the engine reads one end of the rowid b-tree for a lone
+    // min() or max(), but scans the whole table for both together.
     // sql-identifiers: table, column, key and trigger names from the schema
-    QSqlQuery range = runOn(db, QStringLiteral("SELECT min(rowid), max(rowid) FROM %1").arg(table));
+    QSqlQuery range = runOn(db, QStringLiteral("SELECT (SELECT min(rowid) FROM %1), (SELECT max(rowid) FROM %1)").arg(table));
     if (!range.next() || range.value(0).isNull())
         return;
     const qint64 first = range.value(0).toLongLong(), last = range.value(1).toLongLong();
@@ -71,10 +73,12 @@ namespace TextKeys {
 QString clearTriggerStatement(const QString &table, const QString &column, const QString &key)
 {
     // Only a change of the text itself clears the key (a change of letter case too); the trigger's
-    // own change of the key does not start it again, also with recursive triggers on.
+    // own change of the key does not start it again, also with recursive triggers on. A statement
+    // that writes a new key with the text (as the program's saves do) keeps it: clearing and filling
+    // it again would rewrite everything kept in step with the key (the quick filter's index) twice.
     // sql-identifiers: table, column, key and trigger names from the schema
     return QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgClear%1%3 AFTER UPDATE OF %2 ON %1 "
-                          "WHEN new.%2 IS NOT old.%2 COLLATE BINARY "
+                          "WHEN new.%2 IS NOT old.%2 COLLATE BINARY AND new.%3 IS old.%3 "
                           "BEGIN UPDATE %1 SET %3 = NULL WHERE rowid = new.rowid; END")
         .arg(table, column, key);
 }
@@ -106,6 +110,15 @@ void addTo(QSqlDatabase &db, const std::function<void(const QString &)> &status)
     }
     for (const Schema::TextKey &k : Schema::textKeys()) {
         runOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(l1(k.index), l1(k.table), l1(k.key)));
+        runOn(db, clearTriggerStatement(l1(k.table), l1(k.column), l1(k.key)));
+    }
+}
+
+void replaceClearTriggers(QSqlDatabase &db)
+{
+    for (const Schema::TextKey &k : Schema::textKeys()) {
+        // sql-identifiers: table, key and trigger names from the schema
+        runOn(db, QStringLiteral("DROP TRIGGER IF EXISTS trgClear%1%2").arg(l1(k.table), l1(k.key)));
         runOn(db, clearTriggerStatement(l1(k.table), l1(k.column), l1(k.key)));
     }
 }

@@ -24,6 +24,10 @@ void installConnectionTriggers(QSqlDatabase &db);
 // Whether the catalogue on db has the key columns.
 bool present(QSqlDatabase &db);
 
+// Replaces the file triggers that clear a key by those of clearTriggerStatement() (a catalogue whose
+// triggers cleared a key also when the same statement wrote a new one).
+void replaceClearTriggers(QSqlDatabase &db);
+
 // The statement of the file trigger that clears table.key when column changes, built from the
 // engine's own functions only (any SQLite tool can run it).
 QString clearTriggerStatement(const QString &table, const QString &column, const QString &key);

@@ -105,13 +105,32 @@ KeySource keySource(bool textIndex)
     return {QStringLiteral("Movies"), QStringLiteral("ID"), QStringLiteral("TitleKey"), QStringLiteral("OrderByKey"), QStringLiteral("DirectorKey")};
 }
 
-// The condition that each of the words (bound as ?1, ?2, ...) is in one of the keys.
-QString containsEvery(int words, const KeySource &k = keySource(false))
+// The condition that each of the words (bound as ?1, ?2, ...) is in one of the keys; with castOf (the
+// movie's ID, qualified), in the name of one of the movie's actors as well.
+QString containsEvery(int words, const KeySource &k = keySource(false), const QString &castOf = QString())
 {
     QStringList each;
-    for (int i = 1; i <= words; ++i)
-        each << QStringLiteral("(instr(%2, ?%1) > 0 OR instr(%3, ?%1) > 0 OR instr(%4, ?%1) > 0)").arg(i).arg(k.title, k.orderBy, k.director);
+    for (int i = 1; i <= words; ++i) {
+        QString one = QStringLiteral("instr(%2, ?%1) > 0 OR instr(%3, ?%1) > 0 OR instr(%4, ?%1) > 0").arg(i).arg(k.title, k.orderBy, k.director);
+        if (!castOf.isEmpty())
+            // sql-identifiers: the fixed qualified ID column, the word bound
+            one += QStringLiteral(" OR EXISTS (SELECT 1 FROM MovActLink l JOIN Actors a ON a.ID = l.ActID "
+                                  "WHERE l.MovID = %2 AND instr(a.ActorKey, ?%1) > 0)").arg(i).arg(castOf);
+        each << QLatin1Char('(') + one + QLatin1Char(')');
+    }
     return each.join(QStringLiteral(" AND "));
+}
+
+// The movies with the word bound as ?n in their title, sort key or director (the text index) or in
+// the name of one of their actors (the actors' index, through the cast links).
+QString castOrTextMatches(int n)
+{
+    // sql-identifiers: fixed names, the word bound
+    // The actors first, then each one's links along the links' index by actor (which holds the movie).
+    return QStringLiteral("SELECT rowid AS id FROM MovieText WHERE MovieText MATCH ?%1 UNION "
+                          "SELECT l.MovID FROM (SELECT rowid AS actor FROM ActorText WHERE ActorText MATCH ?%1) AS a "
+                          "CROSS JOIN MovActLink l ON l.ActID = a.actor")
+        .arg(n);
 }
 
 // The case-folded form of a column's text as it sorts, from its stored value (UTF-8).
@@ -687,6 +706,15 @@ void MovieListModel::setTextFilter(const QString &text)
     applyFilter();
 }
 
+void MovieListModel::setCastIncluded(bool included)
+{
+    if (m_castIncluded == included)
+        return;
+    m_castIncluded = included;
+    if (m_filterKind == FilterKind::Text)
+        applyFilter();
+}
+
 void MovieListModel::setIdFilter(const QList<int> &movieIds)
 {
     m_words.clear();
@@ -762,6 +790,36 @@ void MovieListModel::applyFilter()
         (MovieTextIndex::indexable(w) ? indexed : shortWords) << w;
     sqlite3 *db = handleOf(*m_catalogue);
     const bool haveIndex = m_catalogue->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'MovieText'")).toInt() > 0;
+    const bool cast = m_castIncluded && haveIndex
+        && m_catalogue->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'ActorText'")).toInt() > 0;
+    if (!indexed.isEmpty() && cast) {
+        // Each longer word's movies from either index, the first word's driving; the short words are
+        // looked for in the texts and casts of those alone.
+        const int s = int(shortWords.size());
+        QStringList more;
+        for (qsizetype i = 1; i < indexed.size(); ++i)
+            more << QStringLiteral(" AND hit.id IN (%1)").arg(castOrTextMatches(s + 1 + int(i)));
+        const KeySource k{QStringLiteral("MovieText_content"), QStringLiteral("k.id"), QStringLiteral("k.c0"), QStringLiteral("k.c1"),
+                          QStringLiteral("k.c2")};
+        // sql-identifiers: fixed names and conditions, every word bound
+        // The movies' texts are read only for the short words (a movie no longer in the list is
+        // passed over when the rows are shown).
+        Statement q(db, s == 0 ? QStringLiteral("SELECT hit.id FROM (%1) AS hit WHERE 1%2").arg(castOrTextMatches(1), more.join(QString()))
+                               : QStringLiteral("SELECT hit.id FROM (%1) AS hit JOIN MovieText_content k ON k.id = hit.id WHERE 1%2 AND %3")
+                                     .arg(castOrTextMatches(s + 1), more.join(QString()), containsEvery(s, k, QStringLiteral("k.id"))));
+        for (qsizetype i = 0; i < shortWords.size(); ++i)
+            q.bindText(int(i) + 1, shortWords[i]);
+        for (qsizetype i = 0; i < indexed.size(); ++i)
+            q.bindText(s + 1 + int(i), MovieTextIndex::matchExpression({indexed[i]}));
+        while (q.next()) {
+            const int id = q.integer(0);
+            if (id >= 0 && id <= maxId)
+                m_match[size_t(id)] = 1;
+        }
+        showMatching(true);
+        emit filterFinished();
+        return;
+    }
     if (!indexed.isEmpty() && haveIndex) {
         // The index finds the movies with every longer word; the short words are looked for in the
         // texts of those alone.
@@ -786,7 +844,9 @@ void MovieListModel::applyFilter()
     // the list, a batch of movies per statement, until it is full or a moment has passed; the rest
     // follows in slices of movie IDs.
     m_scan.source = haveIndex;
+    m_scan.cast = m_castIncluded;
     const KeySource k = keySource(haveIndex);
+    const QString castOf = m_castIncluded ? k.table + QLatin1Char('.') + k.id : QString();
     const int n = int(m_words.size());
     std::vector<int> firstRows;
     {
@@ -795,7 +855,7 @@ void MovieListModel::applyFilter()
             ids[i] = QLatin1Char(',');
         // sql-identifiers: the key source's fixed names, one condition per word and one placeholder per
         // movie, all values bound
-        Statement batch(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 IN (%3) AND %4").arg(k.id, k.table, ids, containsEvery(n, k)));
+        Statement batch(db, QStringLiteral("SELECT %1 FROM %2 WHERE %1 IN (%3) AND %4").arg(k.id, k.table, ids, containsEvery(n, k, castOf)));
         for (int i = 0; i < n; ++i)
             batch.bindText(i + 1, m_words[i]);
         QElapsedTimer clock;
@@ -839,11 +899,12 @@ void MovieListModel::scanSlice()
         return;
     {
         const KeySource k = keySource(m_scan.source);
+        const QString castOf = m_scan.cast ? k.table + QLatin1Char('.') + k.id : QString();
         // sql-identifiers: the key source's fixed names and one fixed condition per word, the words bound
         Statement q(handleOf(*m_catalogue), QStringLiteral("SELECT %4 FROM %5 WHERE %4 BETWEEN ?%1 AND ?%2 AND %3")
                                                 .arg(m_words.size() + 1)
                                                 .arg(m_words.size() + 2)
-                                                .arg(containsEvery(int(m_words.size()), k), k.id, k.table));
+                                                .arg(containsEvery(int(m_words.size()), k, castOf), k.id, k.table));
         for (qsizetype i = 0; i < m_words.size(); ++i)
             q.bindText(int(i) + 1, m_words[i]);
         q.bind64(int(m_words.size()) + 1, m_scan.nextId);
@@ -883,6 +944,11 @@ int MovieListModel::rowOfMovie(int id) const
 {
     const auto it = std::find(m_ids.begin(), m_ids.end(), id);
     return it == m_ids.end() ? -1 : int(it - m_ids.begin());
+}
+
+bool MovieListModel::holdsMovie(int id) const
+{
+    return std::find(m_allIds.begin(), m_allIds.end(), id) != m_allIds.end();
 }
 
 QString MovieListModel::text(int row, int column) const
@@ -939,8 +1005,12 @@ int MovieListModel::appendMovie(const MovieRecord &m, const QString &loanedTo)
 
 void MovieListModel::updateMovie(int row, const MovieRecord &m)
 {
-    if (row < 0 || row >= int(m_ids.size()))
+    if (row < 0 || row >= int(m_ids.size())) {
+        // A movie the filter hides: its texts are read again when it is shown.
+        m_cache.remove(m.id);
+        m_changed.remove(m.id);
         return;
+    }
     Row r = rowAt(row);
     setTexts(r, m, false);
     m_changed.insert(m_ids[size_t(row)], std::move(r));
@@ -955,6 +1025,22 @@ void MovieListModel::setStars(int row, int stars)
     r.text[ColStars] = QString::number(stars);
     m_changed.insert(m_ids[size_t(row)], std::move(r));
     emit dataChanged(index(row, ColStars), index(row, ColStars));
+}
+
+void MovieListModel::removeMovie(int id)
+{
+    const int row = rowOfMovie(id);
+    if (row >= 0) {
+        removeMovieRow(row);
+        return;
+    }
+    // Hidden by the filter: it must not come back when the filter is cleared.
+    const auto all = std::find(m_allIds.begin(), m_allIds.end(), id);
+    if (all != m_allIds.end())
+        m_allIds.erase(all);
+    m_changed.remove(id);
+    m_cache.remove(id);
+    m_unpadded.remove(id);
 }
 
 void MovieListModel::removeMovieRow(int row)

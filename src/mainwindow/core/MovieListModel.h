@@ -69,6 +69,8 @@ public:
     void updateMovie(int row, const MovieRecord &m);
     void setStars(int row, int stars);
     void removeMovieRow(int row);
+    // Removes the movie whether the filter shows it or hides it.
+    void removeMovie(int movieId);
 
     // Narrows the list to the movies whose title, sort key or director contain every word of text
     // (case-blind, in any order; '%' and '_' are plain characters). An empty text shows every movie.
@@ -76,6 +78,10 @@ public:
     // reading along the list, and the rest (and so the count) follows in slices from the event loop,
     // or at once with finishFilter(); filterFinished() tells when.
     void setTextFilter(const QString &text);
+    // Whether a text filter also finds movies by the names of their actors (when the catalogue has the
+    // actors' index); a text filter in force is applied again.
+    void setCastIncluded(bool included);
+    bool castIncluded() const { return m_castIncluded; }
     // Narrows the list to these movies.
     void setIdFilter(const QList<int> &movieIds);
     void clearFilter();
@@ -88,6 +94,8 @@ public:
     void finishFilter();
     // Movies in the list without the filter.
     int unfilteredCount() const { return int(m_allIds.size()); }
+    // Whether the movie is in the list without the filter (shown or hidden by it).
+    bool holdsMovie(int movieId) const;
 
     // How many rows' texts are held at the moment (for tests and measurements).
     int cachedRows() const { return int(m_cache.size()); }
@@ -124,7 +132,9 @@ private:
         qint64 nextId = 0;
         qint64 lastId = 0;
         bool source = false;       // read from the text index's copy of the keys
+        bool cast = false;         // the actors' names count too
     } m_scan;
+    bool m_castIncluded = false;
 
     Catalogue *m_catalogue = nullptr;
     std::vector<int> m_ids;        // the movies in display order

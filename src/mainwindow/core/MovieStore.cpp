@@ -106,12 +106,16 @@ int MovieStore::save(const MovieRecord &m, SaveMode mode)
                                      NullIfEmpty(m.genre2), NullIfEmpty(m.genre3), NullIfEmpty(m.medium),
                                      NullIfEmpty(m.format), NullIfEmpty(m.rating), NullIfEmpty(m.releaseYear),
                                      NullIfEmpty(m.runningTime), NullIfEmpty(m.numDiscs), m.userRating,
-                                     NullIfEmpty(m.url), NullIfEmpty(m.orderBy), m.episodeDisc ? 1 : 0};
+                                     NullIfEmpty(m.url), NullIfEmpty(m.orderBy), m.episodeDisc ? 1 : 0,
+                                     // The keys go with their texts in one statement, so that the
+                                     // quick filter's entry of the movie is written once.
+                                     foldedKey(NullIfEmpty(m.title)), foldedKey(NullIfEmpty(m.orderBy)),
+                                     foldedKey(NullIfEmpty(m.director))};
         if (id == 0) {
             QSqlQuery q = m_cat.exec(QStringLiteral(
                 "INSERT INTO Movies (Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, ReleaseYear, "
-                "RunningTime, NumDiscs, UserRating, URL, OrderBy, EpisodeDisc) "
-                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"), values);
+                "RunningTime, NumDiscs, UserRating, URL, OrderBy, EpisodeDisc, TitleKey, OrderByKey, DirectorKey) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"), values);
             id = q.lastInsertId().toInt();
         } else {
             // Checked inside the write transaction, so that no other program can change the movie
@@ -128,7 +132,7 @@ int MovieStore::save(const MovieRecord &m, SaveMode mode)
             QSqlQuery q = m_cat.exec(QStringLiteral(
                 "UPDATE Movies SET Title = ?, Director = ?, Genre1 = ?, Genre2 = ?, Genre3 = ?, Medium = ?, Format = ?, "
                 "Rating = ?, ReleaseYear = ?, RunningTime = ?, NumDiscs = ?, UserRating = ?, URL = ?, OrderBy = ?, "
-                "EpisodeDisc = ? WHERE ID = ?"), v);
+                "EpisodeDisc = ?, TitleKey = ?, OrderByKey = ?, DirectorKey = ? WHERE ID = ?"), v);
             if (q.numRowsAffected() < 1)
                 throw CinelogError(3021, logged("MovieStore", "The movie is no longer in the catalogue."));
         }
@@ -156,18 +160,19 @@ int MovieStore::copy(int id)
 {
     int newId = 0;
     m_cat.transaction([&] {
+        // The keys come along, so that the copy's index entry is written once.
         static const char *const cols = "Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, ReleaseYear, "
-                                        "RunningTime, NumDiscs, URL, OrderBy";
+                                        "RunningTime, NumDiscs, URL, OrderBy, TitleKey, OrderByKey, DirectorKey";
         // sql-identifiers: the fixed movie column list
         QSqlQuery src = m_cat.exec(QStringLiteral("SELECT %1, UserRating FROM Movies WHERE ID = ?").arg(QLatin1String(cols)), {id});
         if (!src.next())
             throw CinelogError(3021, logged("MovieStore", "The movie is no longer in the catalogue."));
         QVariantList values;
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < 16; ++i)
             values << NullIfEmpty(text(src, i));
-        values << src.value(13);
+        values << src.value(16);
         // sql-identifiers: the fixed movie column list
-        QSqlQuery ins = m_cat.exec(QStringLiteral("INSERT INTO Movies (%1, UserRating) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        QSqlQuery ins = m_cat.exec(QStringLiteral("INSERT INTO Movies (%1, UserRating) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                        .arg(QLatin1String(cols)), values);
         newId = ins.lastInsertId().toInt();
         m_cat.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID, PlayingAs) "

@@ -1,6 +1,13 @@
 #include "QuickFilter.h"
 
+#include "AppContext.h"
+#include "IniFile.h"
 #include "MovieListModel.h"
+#include "Setting.h"
+#include "frmOptions.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
 
 #include <QAction>
 #include <QEvent>
@@ -15,6 +22,12 @@
 #include <QToolButton>
 #include <QTreeView>
 
+namespace {
+
+const Setting<bool> CastIncluded{QStringLiteral("QuickFilter"), QStringLiteral("Cast"), false};
+
+} // namespace
+
 QuickFilter::QuickFilter(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("QuickFilter"));
@@ -22,9 +35,8 @@ QuickFilter::QuickFilter(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     txtQuickFilter = new QLineEdit(this);
     txtQuickFilter->setObjectName(QStringLiteral("txtQuickFilter"));
-    txtQuickFilter->setPlaceholderText(tr("Filter by title, sort title or director (Ctrl+K)"));
     txtQuickFilter->setAccessibleName(tr("Quick filter"));
-    txtQuickFilter->setAccessibleDescription(tr("Shows only the movies whose title, sort title or director contain every word typed"));
+    setCastIncluded(false);
     txtQuickFilter->setClearButtonEnabled(true);
     txtQuickFilter->installEventFilter(this);
     layout->addWidget(txtQuickFilter);
@@ -62,6 +74,7 @@ void QuickFilter::attach(QTreeView *view, MovieListModel *model, QLabel *countLa
 {
     m_view = view;
     m_model = model;
+    model->setCastIncluded(m_castIncluded);
     m_count = countLabel;
     view->installEventFilter(this);
     setTabOrder(txtQuickFilter, view);
@@ -78,6 +91,47 @@ void QuickFilter::attach(QTreeView *view, MovieListModel *model, QLabel *countLa
             if (row >= 0)
                 m_view->setCurrentIndex(m_model->index(row, 0));
         }
+    });
+}
+
+void QuickFilter::setCastIncluded(bool included)
+{
+    if (included) {
+        txtQuickFilter->setPlaceholderText(tr("Filter by title, sort title, director or cast (Ctrl+K)"));
+        txtQuickFilter->setAccessibleDescription(
+            tr("Shows only the movies whose title, sort title, director or actors contain every word typed"));
+    } else {
+        txtQuickFilter->setPlaceholderText(tr("Filter by title, sort title or director (Ctrl+K)"));
+        txtQuickFilter->setAccessibleDescription(tr("Shows only the movies whose title, sort title or director contain every word typed"));
+    }
+    if (m_model && m_model->castIncluded() != included) {
+        m_model->setCastIncluded(included);
+        updateCount();
+    }
+    m_castIncluded = included;
+}
+
+bool QuickFilter::castIncluded() const
+{
+    return m_castIncluded;
+}
+
+void QuickFilter::readSettings(const IniFile &ini)
+{
+    setCastIncluded(CastIncluded.read(ini));
+}
+
+void QuickFilter::addOptions(frmOptions &dlg)
+{
+    auto *cast = new QCheckBox(tr("Quick filter also searches the cast"), &dlg);
+    cast->setObjectName(QStringLiteral("chkQuickFilterCast"));
+    cast->setAccessibleName(tr("Quick filter also searches the cast"));
+    cast->setToolTip(tr("Words typed into the filter above the movie list also find movies by their actors' names."));
+    cast->setChecked(m_castIncluded);
+    dlg.extraOptions()->addRow(cast);
+    connect(&dlg, &frmOptions::saving, this, [this, &dlg, cast] {
+        CastIncluded.write(dlg.context().ini(), cast->isChecked());
+        setCastIncluded(cast->isChecked());
     });
 }
 

@@ -16,6 +16,9 @@ class QTreeView;
 //
 // While the filter changes, the movie selected in the list stays selected if it is still in; a
 // movie saved since the last keystroke stays in the list even if it no longer matches.
+class IniFile;
+class frmOptions;
+
 class QuickFilter : public QWidget
 {
     Q_OBJECT
@@ -32,6 +35,15 @@ public:
     bool isActive() const;
     QString text() const;
     QLineEdit *lineEdit() const { return txtQuickFilter; }
+    // Whether typed words also find movies by their actors' names (the "QuickFilter" "Cast" setting).
+    void setCastIncluded(bool included);
+    bool castIncluded() const;
+    // Reads the settings above from ini.
+    void readSettings(const IniFile &ini);
+    // Adds the filter's row to the options dialog; stored and applied when the dialog saves.
+    void addOptions(frmOptions &dlg);
+    // Sets the count label from the filtered list (after the list was filled again under a filter).
+    void updateCount();
 
 signals:
     // The list was narrowed or shown whole.
@@ -42,7 +54,6 @@ protected:
 
 private:
     void apply();
-    void updateCount();
     void showChip(const QString &label);
     void focusBox();
 
@@ -52,4 +63,5 @@ private:
     MovieListModel *m_model = nullptr;
     QLabel *m_count = nullptr;
     bool m_wasActive = false;
+    bool m_castIncluded = false;
 };

@@ -87,6 +87,8 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     lblNumMovs->setObjectName(QStringLiteral("lblNumMovs"));
     m_quickFilter = new QuickFilter(listPane);
     m_quickFilter->attach(lvMovies, m_model, lblNumMovs);
+    m_quickFilter->readSettings(ctx.ini());
+    connect(this, &frmMain::optionsOpened, m_quickFilter, [this](frmOptions *dialog) { m_quickFilter->addOptions(*dialog); });
     connect(m_quickFilter, &QuickFilter::activeChanged, this, &frmMain::updateCaption);
     listLayout->addWidget(m_quickFilter);
     listLayout->addWidget(lvMovies, 1);
@@ -501,17 +503,22 @@ void frmMain::ListMovies(const QString &message)
         if (m_model->rowOfMovie(shownId) >= 0) {
             m_editor->setMovieId(shownId);
             selectRowOfCurrentMovie();
+        } else if (m_model->holdsMovie(shownId)) {
+            // Still in the catalogue, only hidden by the quick filter: the editor keeps it.
+            m_editor->setMovieId(shownId);
         } else {
             // The movie is gone from the catalogue: what the editor holds can only become a new one.
             m_editor->setNewMovie(true);
         }
     }
-    const int n = m_model->rowCount();
-    if (n == 0) {
+    // An empty catalogue, not a filter without hits, starts a new movie.
+    if (m_model->unfilteredCount() == 0)
         m_editor->setNewMovie(true);
-        lblNumMovs->setText(tr("No Movies Found"));
+    if (m_model->filterActive()) {
+        m_quickFilter->updateCount();
     } else {
-        lblNumMovs->setText(tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
+        const int n = m_model->rowCount();
+        lblNumMovs->setText(n == 0 ? tr("No Movies Found") : tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
     }
     // The remembered sort keeps the column and direction from before the refill; the refill itself
     // leaves the list in Order By order.
@@ -695,11 +702,14 @@ void frmMain::mnuDelete_Click()
             return;
         m_store->remove(id);
         m_loading = true;
-        m_model->removeMovieRow(row);
+        m_model->removeMovie(id);
         lvMovies->setCurrentIndex(QModelIndex());
         m_loading = false;
         const int n = m_model->rowCount();
-        lblNumMovs->setText(n == 0 ? tr("No Movies Found") : tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
+        if (m_model->filterActive())
+            m_quickFilter->updateCount();
+        else
+            lblNumMovs->setText(n == 0 ? tr("No Movies Found") : tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
         // The fields still show the deleted movie; what is typed into them now is a new movie.
         m_editor->setMovieId(0);
         m_selectedListIndex = 0;

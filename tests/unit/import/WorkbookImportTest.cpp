@@ -126,6 +126,9 @@ TEST_F(ImportTest, EveryFormatImportsTheSameRows)
         EXPECT_EQ(MovieTextIndex::outOfStep(check.MovieConn()), 0) << file;
         EXPECT_EQ(check.scalar(QStringLiteral("SELECT count(*) FROM MovieText WHERE MovieText MATCH '\"abyss\"'")).toInt(), 1) << file;
         EXPECT_EQ(check.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name LIKE 'MovieText%'")).toInt(), 3);
+        // The actors it added are in the actors' index, which keeps its triggers too.
+        EXPECT_EQ(MovieTextIndex::actorsOutOfStep(check.MovieConn()), 0) << file;
+        EXPECT_EQ(check.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name LIKE 'ActorText%'")).toInt(), 3);
         const QStringList rows = dump(check);
         if (reference.isEmpty())
             reference = rows;
@@ -190,6 +193,11 @@ TEST_F(ImportTest, IntoTheOpenCatalogueAddsOnlyNewNames)
     // The triggers are back: a movie saved after the import is indexed at once.
     main->exec(QStringLiteral("INSERT INTO Movies (Title) VALUES ('Afterwards')"));
     EXPECT_EQ(MovieTextIndex::outOfStep(main->MovieConn()), 0);
+    // The actors added by the import and after it are in the actors' index.
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM ActorText")).toInt(), 6);
+    main->exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES ('Afterwards Actor')"));
+    EXPECT_EQ(MovieTextIndex::actorsOutOfStep(main->MovieConn()), 0);
+    EXPECT_EQ(main->scalar(QStringLiteral("SELECT count(*) FROM ActorText WHERE ActorText MATCH ?"), {QStringLiteral("afterwards")}).toInt(), 1);
 }
 
 TEST_F(ImportTest, HeadingOnlySheetImportsNothing)

@@ -177,8 +177,8 @@ struct FilterFixture : Fixture {
         });
     }
     // The reference: every movie of the unfiltered list whose folded title, sort title or director
-    // contains every folded word, in the list's order.
-    QList<int> plainScan(const QList<int> &all, const QString &text)
+    // (or, with cast, the name of one of its actors) contains every folded word, in the list's order.
+    QList<int> plainScan(const QList<int> &all, const QString &text, bool cast = false)
     {
         const QStringList words = foldedText(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QList<int> out;
@@ -186,13 +186,15 @@ struct FilterFixture : Fixture {
             QSqlQuery q = catalogue.exec(QStringLiteral("SELECT Title, OrderBy, Director FROM Movies WHERE ID = ?"), {id});
             if (!q.next())
                 continue;
-            const QString texts = foldedText(q.value(0).toString()) + QChar(0) + foldedText(q.value(1).toString()) + QChar(0)
-                                  + foldedText(q.value(2).toString());
+            QStringList texts = {foldedText(q.value(0).toString()), foldedText(q.value(1).toString()), foldedText(q.value(2).toString())};
+            if (cast) {
+                QSqlQuery a = catalogue.exec(QStringLiteral("SELECT a.Actor FROM MovActLink l JOIN Actors a ON a.ID = l.ActID WHERE l.MovID = ?"), {id});
+                while (a.next())
+                    texts << foldedText(a.value(0).toString());
+            }
             bool all = true;
             for (const QString &w : words)
-                all = all && (foldedText(q.value(0).toString()).contains(w) || foldedText(q.value(1).toString()).contains(w)
-                              || foldedText(q.value(2).toString()).contains(w));
-            Q_UNUSED(texts);
+                all = all && std::any_of(texts.begin(), texts.end(), [&](const QString &t) { return t.contains(w); });
             if (all)
                 out << id;
         }
@@ -238,6 +240,49 @@ TEST(MovieListModel, filterFindsWhatAPlainScanFindsInTheListsOrder)
     f.model.setTextFilter(QStringLiteral("   "));
     EXPECT_FALSE(f.model.filterActive());
     EXPECT_EQ(f.ids(), all);
+}
+
+TEST(MovieListModel, filterWithTheCastFindsWhatAPlainScanOfTheActorsNamesFinds)
+{
+    FilterFixture f;
+    const char *const actors[] = {"Robert Mitchum", "Shelley Winters", "Jean Reno", "Natalie Portman", "ΩMEGA Åkesson", "Lillian Gish"};
+    f.catalogue.transaction([&] {
+        for (const char *a : actors)
+            f.catalogue.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {QString::fromUtf8(a)});
+        // Most movies one or two actors, some none; an actor's links in no particular order.
+        f.catalogue.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) SELECT ID, 1 + ID % 6 FROM Movies WHERE ID % 4 <> 0"));
+        f.catalogue.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) SELECT ID, 1 + (ID * 7) % 6 FROM Movies WHERE ID % 3 = 0"));
+    });
+    // Renamed and removed actors count as they are now.
+    f.catalogue.exec(QStringLiteral("UPDATE Actors SET Actor = ? WHERE Actor = ?"), {QStringLiteral("Jean Réno"), QStringLiteral("Jean Reno")});
+    f.catalogue.exec(QStringLiteral("DELETE FROM Actors WHERE Actor = ?"), {QStringLiteral("Lillian Gish")});
+    f.model.fill(f.catalogue);
+    f.model.sort(MovieListModel::ColTitle, Qt::AscendingOrder);
+    const QList<int> all = f.ids();
+    f.model.setCastIncluded(true);
+    const char *const texts[] = {
+        "mitchum", "RÉNO", "reno", "gish", "ωmega", "åke", "night mitchum", "mitchum night", "portman léon", "winters ω",
+        "el", "ab", "a", "ωm", "shelley winters", "robert night hunter", "mitchum portman", "obert itchu", "zz 9 winters",
+    };
+    for (const char *t : texts) {
+        const QString text = QString::fromUtf8(t);
+        const QList<int> want = f.plainScan(all, text, true);
+        f.model.setTextFilter(text);
+        if (f.model.filterPending()) {
+            EXPECT_EQ(f.ids(), want.mid(0, f.model.rowCount())) << t;
+            f.model.finishFilter();
+        }
+        EXPECT_EQ(f.ids(), want) << t;
+    }
+    // The cast alone finds something, and more than the texts: the case is not trivial.
+    EXPECT_FALSE(f.plainScan(all, QStringLiteral("mitchum"), true).isEmpty());
+    EXPECT_TRUE(f.plainScan(all, QStringLiteral("mitchum")).isEmpty());
+    // Switched off, the filter in force drops the cast at once.
+    f.model.setTextFilter(QStringLiteral("winters ω"));
+    f.model.setCastIncluded(false);
+    f.model.finishFilter();
+    EXPECT_EQ(f.ids(), f.plainScan(all, QStringLiteral("winters ω")));
+    EXPECT_TRUE(f.ids().isEmpty());
 }
 
 TEST(MovieListModel, filterKeepsOrderAndChangedRowsAndSortsWithinItself)

@@ -171,10 +171,12 @@ TEST_F(JetImportTest, TheConvertedCatalogueIsCompleteSoOpeningItChangesNothing)
     RawDb db(file, false, true);
     // The whole layout: the text keys, their indexes and triggers, the change counters (one trigger
     // for the movie, three each for its cast and its episodes, one for the loans), the movies' text
-    // index with its three triggers and the list's eleven sort indexes.
+    // index with its three triggers and the list's eleven sort indexes, the actors' text index with
+    // its three triggers.
     EXPECT_EQ(db.value("PRAGMA user_version"), QString::number(Migrations::latestVersion()));
     EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index'"), "22");
-    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "17");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'"), "20");
+    EXPECT_EQ(db.value("SELECT COUNT(*) FROM sqlite_master WHERE name = 'ActorText'"), "1");
 }
 
 TEST_F(JetImportTest, AnOldLayoutSourceHasItsCastConverted)

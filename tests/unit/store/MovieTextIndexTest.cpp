@@ -11,6 +11,8 @@
 #include "SqliteFunctions.h"
 
 #include <sqlite3.h>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -39,7 +41,98 @@ int save(MovieStore &store, const QString &title, const QString &director, int i
     return store.save(m, MovieStore::SaveMode::Overwrite);
 }
 
+// Counts the entries written into the index on a connection (every rewrite of a movie's entry adds
+// one row to the index's own copy of the texts), through a trigger in the connection's temporary
+// schema.
+class EntryWrites
+{
+public:
+    explicit EntryWrites(Catalogue &cat) : m_cat(cat)
+    {
+        cat.exec(QStringLiteral("CREATE TEMP TABLE EntryWritten (id INTEGER)"));
+        cat.exec(QStringLiteral("CREATE TEMP TRIGGER EntryWrites AFTER INSERT ON main.MovieText_content "
+                                "BEGIN INSERT INTO EntryWritten VALUES (new.id); END"));
+    }
+    // The entries written since the last call.
+    int take()
+    {
+        const int n = m_cat.scalar(QStringLiteral("SELECT count(*) FROM EntryWritten")).toInt();
+        m_cat.exec(QStringLiteral("DELETE FROM EntryWritten"));
+        return n;
+    }
+
+private:
+    Catalogue &m_cat;
+};
+
 } // namespace
+
+TEST_F(StoreTest, OneSaveWritesTheMoviesEntryOnce)
+{
+    const QString path = opened();
+    {
+        // A catalogue whose key triggers cleared a key also when the statement wrote a new one.
+        cat.close();
+        RawDb old(path);
+        struct Key {
+            const char *table, *column, *key;
+        };
+        for (const Key &k : {Key{"Movies", "Title", "TitleKey"}, Key{"Movies", "OrderBy", "OrderByKey"}, Key{"Movies", "Director", "DirectorKey"}}) {
+            const std::string drop = std::string("DROP TRIGGER trgClear") + k.table + k.key;
+            old.exec(QString::fromStdString(drop));
+            const std::string create = std::string("CREATE TRIGGER trgClear") + k.table + k.key + " AFTER UPDATE OF " + k.column + " ON "
+                + k.table + " WHEN new." + k.column + " IS NOT old." + k.column + " COLLATE BINARY BEGIN UPDATE " + k.table + " SET "
+                + k.key + " = NULL WHERE rowid = new.rowid; END";
+            old.exec(QString::fromStdString(create));
+        }
+        old.exec("PRAGMA user_version = 7");
+    }
+    ASSERT_TRUE(cat.open(path).opened());
+    MovieStore store(cat);
+    EntryWrites writes(cat);
+    MovieRecord m;
+    m.title = m.orderBy = u("Das Boot");
+    m.director = u("Wolfgang Petersen");
+    m.id = store.save(m, MovieStore::SaveMode::Overwrite);
+    EXPECT_EQ(writes.take(), 1) << "a new movie";
+
+    struct Edit {
+        const char *what;
+        std::function<void(MovieRecord &)> change;
+        int entryWrites;
+    };
+    for (const Edit &e : {Edit{"title", [](MovieRecord &r) { r.title = u("Das Boot (Director's Cut)"); }, 1},
+                          Edit{"title, sort key and director", [](MovieRecord &r) {
+                                   r.title = r.orderBy = u("Boot, Das");
+                                   r.director = u("W. PETERSEN");
+                               }, 1},
+                          Edit{"nothing the index holds", [](MovieRecord &r) { r.genre1 = u("War"); }, 0},
+                          // The key stays as it was: it is cleared and filled again, not counted here.
+                          Edit{"the letter case alone", [](MovieRecord &r) { r.title = u("BOOT, DAS"); }, -1}}) {
+        e.change(m);
+        store.save(m, MovieStore::SaveMode::Overwrite);
+        const int runs = writes.take();
+        if (e.entryWrites >= 0)
+            EXPECT_EQ(runs, e.entryWrites) << e.what;
+        EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0) << e.what;
+        writes.take();
+    }
+    EXPECT_EQ(indexFinds(cat, u("boot petersen")), QList<int>{m.id});
+    const int copy = store.copy(m.id);
+    EXPECT_EQ(writes.take(), 1) << "a copy";
+    EXPECT_EQ(indexFinds(cat, u("boot petersen")), (QList<int>{m.id, copy}));
+    cat.close();
+
+    // A stock tool that writes every column of the row, the key as it was, still has the key cleared.
+    {
+        RawDb stock(path);
+        ASSERT_EQ(stock.tryExec("UPDATE Movies SET Title = ?, TitleKey = TitleKey WHERE ID = ?", {u("Unterseeboot"), m.id}), SQLITE_DONE);
+        EXPECT_EQ(stock.value("SELECT count(*) FROM Movies WHERE ID = ? AND TitleKey IS NULL", {m.id}), "1");
+    }
+    ASSERT_TRUE(cat.open(path).opened());
+    EXPECT_EQ(indexFinds(cat, u("unterseeboot")), QList<int>{m.id});
+    EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0);
+}
 
 TEST_F(StoreTest, TextIndexFollowsSaveDeleteAndCopy)
 {
@@ -175,4 +268,63 @@ TEST_F(StoreTest, SearchWindowContainmentThroughTheIndexKeepsItsWildcards)
     };
     for (const Case &c : cases)
         EXPECT_EQ(titles(u(c.title), u(c.director)), c.want) << c.title << " / " << c.director;
+}
+
+TEST_F(StoreTest, ActorIndexIsBuiltByItsVersionStepAndFollowsEveryWriter)
+{
+    const QString path = opened();
+    auto actorFinds = [&](const char *text) {
+        QList<int> out;
+        QSqlQuery q = cat.exec(QStringLiteral("SELECT rowid FROM ActorText WHERE ActorText MATCH ? ORDER BY rowid"),
+                               {MovieTextIndex::matchExpression(MovieTextIndex::words(u(text)))});
+        while (q.next())
+            out << q.value(0).toInt();
+        return out;
+    };
+    for (const char *a : {"Max von Sydow", "Liv Ullmann", "Bibi Andersson"})
+        cat.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {u(a)});
+    cat.close();
+    {
+        // A catalogue from before the actors' index.
+        RawDb old(path);
+        old.exec("DROP TABLE ActorText; DROP TRIGGER ActorText_Insert; DROP TRIGGER ActorText_Update; DROP TRIGGER ActorText_Delete; "
+                 "DROP INDEX idxMovActLinkActID; CREATE INDEX idxMovActLinkActID ON MovActLink (ActID); PRAGMA user_version = 8");
+    }
+    QStringList said;
+    OpenOptions options;
+    options.status = [&](const QString &s) { said << s; };
+    ASSERT_TRUE(cat.open(path, options).opened());
+    EXPECT_TRUE(said.join(QLatin1Char('\n')).contains(QStringLiteral("actors"))) << said.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(MovieTextIndex::actorIndexPresent(cat.MovieConn()));
+    EXPECT_EQ(MovieTextIndex::actorsOutOfStep(cat.MovieConn()), 0);
+    EXPECT_EQ(actorFinds("SYDOW").size(), 1);
+    // An actor's movies are read from the links' index alone.
+    QStringList plan;
+    for (QSqlQuery q = cat.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT MovID FROM MovActLink WHERE ActID = 1")); q.next();)
+        plan << q.value(3).toString();
+    EXPECT_TRUE(plan.join(QLatin1Char(' ')).contains(QStringLiteral("COVERING INDEX idxMovActLinkActID"))) << plan.join(QLatin1Char(' ')).toStdString();
+
+    // The program's writes.
+    cat.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {u("Gunnar Björnstrand")});
+    cat.exec(QStringLiteral("UPDATE Actors SET Actor = ? WHERE Actor = ?"), {u("Bibi ANDERSSON-Öst"), u("Bibi Andersson")});
+    cat.exec(QStringLiteral("DELETE FROM Actors WHERE Actor = ?"), {u("Liv Ullmann")});
+    EXPECT_EQ(MovieTextIndex::actorsOutOfStep(cat.MovieConn()), 0);
+    EXPECT_EQ(actorFinds("björn").size(), 1);
+    EXPECT_EQ(actorFinds("sson-ö").size(), 1);
+    EXPECT_TRUE(actorFinds("ullmann").isEmpty());
+    cat.close();
+
+    // A stock tool's: the renamed actor's key is cleared (and its entry with it) until the next open.
+    {
+        RawDb stock(path);
+        ASSERT_EQ(stock.tryExec("UPDATE Actors SET Actor = ? WHERE Actor = ?", {u("Max von SYDOW Jr"), u("Max von Sydow")}), SQLITE_DONE);
+        ASSERT_EQ(stock.tryExec("INSERT INTO Actors (Actor) VALUES (?)", {u("Ingrid Thulin")}), SQLITE_DONE);
+        EXPECT_EQ(stock.value("SELECT count(*) FROM ActorText WHERE ActorText MATCH '\"sydow\"'"), "0");
+        stock.exec("INSERT INTO ActorText (ActorText) VALUES ('integrity-check')");
+    }
+    ASSERT_TRUE(cat.open(path).opened());
+    EXPECT_EQ(MovieTextIndex::actorsOutOfStep(cat.MovieConn()), 0);
+    EXPECT_EQ(actorFinds("von sydow").size(), 1);
+    EXPECT_EQ(cat.scalar(QStringLiteral("SELECT ActorKey FROM ActorText WHERE ActorText MATCH '\"sydow\"'")).toString(), u("max von sydow jr"));
+    EXPECT_EQ(actorFinds("thulin").size(), 1);
 }

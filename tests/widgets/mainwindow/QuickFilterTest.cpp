@@ -8,6 +8,10 @@
 #include "TestCatalogue.h"
 #include "WidgetTestSupport.h"
 #include "frmMain.h"
+#include "frmOptions.h"
+
+#include <QCheckBox>
+#include <QPushButton>
 
 #include <QDir>
 #include <QLabel>
@@ -93,6 +97,8 @@ private slots:
     void keysReachTheBoxFromTheWindowAndTheList();
     void selectionStaysWhileTheMovieIsIn();
     void setOfMoviesShowsAsARemovableChip();
+    void refillUnderAFilterLeavesTheEditorAlone();
+    void castSettingInTheOptionsFindsMoviesByActors();
 };
 
 void QuickFilterTest::typingNarrowsTheListAndEscapeClearsIt()
@@ -210,6 +216,94 @@ void QuickFilterTest::setOfMoviesShowsAsARemovableChip()
     QVERIFY(!chip->isVisible());
     QCOMPARE(f.model()->rowCount(), 8);
     QVERIFY(!f.w->windowTitle().contains(QStringLiteral("filtered")));
+}
+
+void QuickFilterTest::refillUnderAFilterLeavesTheEditorAlone()
+{
+    Fixture f;
+    const int hunter = f.model()->movieId(f.titles().indexOf(QStringLiteral("The Night of the Hunter")));
+    const int leon = f.model()->movieId(f.titles().indexOf(QString::fromUtf8("Léon")));
+    auto *title = f.w->findChild<QLineEdit *>(QStringLiteral("txtTitle"));
+    QVERIFY(title);
+    f.w->lvMovies->setCurrentIndex(f.model()->index(f.model()->rowOfMovie(hunter), 0));
+    QTRY_COMPARE(f.w->CurrentMovieID(), hunter);
+    QVERIFY(!f.w->IsNewMovie());
+
+    struct Case {
+        const char *filter;
+        int rows;
+        const char *count;
+    };
+    // No hits at all; hits without the shown movie; a one-letter text counted after the refill.
+    for (const Case &c : {Case{"nothing like it", 0, "No Movies Found"}, Case{"léon", 1, "Number of Movies Found: 1"},
+                          Case{"w", 2, "Number of Movies Found: 2"}}) {
+        f.box->clear();
+        f.type(QString::fromUtf8(c.filter));
+        f.w->ListMovies(QStringLiteral("Refreshing Movie List..."));
+        QTRY_VERIFY(!f.model()->filterPending());
+        QCOMPARE(f.model()->rowCount(), c.rows);
+        QTRY_COMPARE(f.w->lblNumMovs->text(), QString::fromLatin1(c.count));
+        // The catalogue is not empty: the editor still shows its movie, and a save goes to it.
+        QVERIFY2(!f.w->IsNewMovie(), c.filter);
+        QCOMPARE(f.w->CurrentMovieID(), hunter);
+        QCOMPARE(title->text(), QStringLiteral("The Night of the Hunter"));
+    }
+    QVERIFY(f.w->windowTitle().contains(QStringLiteral("filtered")));
+
+    // The hidden movie deleted from the editor does not come back when the filter is cleared.
+    f.box->clear();
+    f.type(QStringLiteral("third"));
+    f.w->lvMovies->setCurrentIndex(f.model()->index(0, 0));
+    f.box->clear();
+    f.type(QString::fromUtf8("léon"));
+    f.w->lvMovies->setCurrentIndex(f.model()->index(0, 0));
+    QTRY_COMPARE(f.w->CurrentMovieID(), leon);
+    f.t.prompts.answerYes();
+    f.w->mnuDelete_Click();
+    QCOMPARE(f.model()->rowCount(), 0);
+    QTest::keyClick(f.box, Qt::Key_Escape);
+    QCOMPARE(f.model()->rowCount(), 7);
+    QVERIFY(!f.titles().contains(QString::fromUtf8("Léon")));
+    QCOMPARE(f.w->lblNumMovs->text(), QStringLiteral("Number of Movies Found: 7"));
+}
+
+void QuickFilterTest::castSettingInTheOptionsFindsMoviesByActors()
+{
+    Fixture f;
+    const int third = f.model()->movieId(f.titles().indexOf(QStringLiteral("The Third Man")));
+    f.catalogue.exec(QStringLiteral("INSERT INTO Actors (Actor) VALUES (?)"), {QStringLiteral("Orson Welles")});
+    f.catalogue.exec(QStringLiteral("INSERT INTO MovActLink (MovID, ActID) SELECT ?, ID FROM Actors WHERE Actor = ?"),
+                     {third, QStringLiteral("Orson Welles")});
+    const QString before = f.box->placeholderText();
+    f.type(QStringLiteral("welles"));
+    QCOMPARE(f.model()->rowCount(), 0);
+
+    f.w->mnuOptions_Click();
+    auto *dlg = f.w->findChild<frmOptions *>();
+    QVERIFY(dlg);
+    auto *cast = dlg->findChild<QCheckBox *>(QStringLiteral("chkQuickFilterCast"));
+    QVERIFY(cast && cast->isVisible());
+    QVERIFY(!cast->accessibleName().isEmpty());
+    QVERIFY(!cast->isChecked());
+    if (const QString dir = qEnvironmentVariable("CINELOG_GRAB_DIR"); !dir.isEmpty())
+        dlg->grab().save(QDir(dir).filePath(QStringLiteral("quickFilterCastOption.png")));
+    cast->setChecked(true);
+    QTest::mouseClick(dlg->cmdOK, Qt::LeftButton);
+    // The filter in force finds the movie by its actor at once; the box says it searches the cast.
+    QCOMPARE(f.titles(), QStringList{QStringLiteral("The Third Man")});
+    QCOMPARE(f.w->lblNumMovs->text(), QStringLiteral("Number of Movies Found: 1"));
+    QVERIFY(f.box->placeholderText() != before);
+    QVERIFY(f.box->placeholderText().contains(QStringLiteral("cast")));
+    QCOMPARE(f.t.ctx().ini().read(QStringLiteral("QuickFilter"), QStringLiteral("Cast")), QStringLiteral("1"));
+
+    // The next main window reads the setting.
+    f.box->clear();
+    frmMain again(f.t.ctx(), f.session);
+    again.ListMovies(QStringLiteral("Getting the Movie List..."));
+    auto *box = again.findChild<QLineEdit *>(QStringLiteral("txtQuickFilter"));
+    box->setText(QStringLiteral("orson"));
+    QCOMPARE(again.movieModel()->rowCount(), 1);
+    QCOMPARE(again.movieModel()->movieId(0), third);
 }
 
 QTEST_MAIN(QuickFilterTest)

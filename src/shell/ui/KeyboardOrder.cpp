@@ -1,0 +1,314 @@
+#include "KeyboardOrder.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <map>
+#include <set>
+
+namespace {
+
+// The character after the text's mnemonic marker ('&' not doubled), lower-cased; null when none.
+QChar mnemonicOf(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toLower();
+    }
+    return {};
+}
+
+bool takesTabFocus(const QWidget *w)
+{
+    return (w->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QLabel *>(w);
+}
+
+// A control a caption names: one that takes the focus and carries no text of its own.
+QWidget *captionedControl(QWidget *w)
+{
+    if (!w || !takesTabFocus(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QGroupBox *>(w))
+        return nullptr;
+    return w;
+}
+
+QWidget *firstControlIn(QLayoutItem *item)
+{
+    if (!item)
+        return nullptr;
+    if (QWidget *w = item->widget())
+        return captionedControl(w);
+    if (QLayout *l = item->layout())
+        return l->count() > 0 ? firstControlIn(l->itemAt(0)) : nullptr;
+    return nullptr;
+}
+
+const char *const NotCaption = "keyboardOrderNotCaption";
+
+bool isCaption(const QLabel *label)
+{
+    return !label->buddy() && !label->property(NotCaption).toBool() && !label->text().trimmed().isEmpty() && !label->wordWrap()
+        && label->textFormat() != Qt::RichText && !label->openExternalLinks();
+}
+
+void tie(QLabel *label, QWidget *control)
+{
+    if (!control)
+        return;
+    label->setBuddy(control);
+    // A screen reader finds a caption among the control's siblings only.
+    if (control->parentWidget() != label->parentWidget() && control->accessibleName().isEmpty()) {
+        QString name = label->text();
+        name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        name = name.trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        control->setAccessibleName(name);
+    }
+}
+
+// The texts that can carry a mnemonic, with a way to change them.
+struct Labelled {
+    QWidget *widget;
+    QString text;
+};
+
+QList<Labelled> labelledControls(QWidget *window)
+{
+    QList<Labelled> out;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->window() != window->window())
+            continue;
+        if (auto *l = qobject_cast<QLabel *>(w)) {
+            if (l->buddy())
+                out.append({w, l->text()});
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            if (!qobject_cast<QToolButton *>(w) && !b->text().isEmpty())
+                out.append({w, b->text()});
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            if (!g->title().isEmpty())
+                out.append({w, g->title()});
+        }
+    }
+    return out;
+}
+
+void setText(QWidget *w, const QString &text)
+{
+    if (auto *l = qobject_cast<QLabel *>(w))
+        l->setText(text);
+    else if (auto *b = qobject_cast<QAbstractButton *>(w))
+        b->setText(text);
+    else if (auto *g = qobject_cast<QGroupBox *>(w))
+        g->setTitle(text);
+}
+
+QList<QAction *> menuTitles(QWidget *window)
+{
+    if (auto *main = qobject_cast<QMainWindow *>(window->window()))
+        if (auto *bar = qobject_cast<QMenuBar *>(main->menuWidget()))
+            return bar->actions();
+    return {};
+}
+
+// Letters the menu bar's titles use as mnemonics.
+std::set<QChar> menuMnemonics(QWidget *window)
+{
+    std::set<QChar> used;
+    for (QAction *a : menuTitles(window))
+        if (const QChar c = mnemonicOf(a->text()); !c.isNull())
+            used.insert(c);
+    return used;
+}
+
+// Where in text a free letter is: a word's first letter if one is free, else any letter.
+qsizetype freeLetter(const QString &text, const std::set<QChar> &used)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (!c.isLetterOrNumber() || used.count(c.toLower()))
+                continue;
+            const bool wordStart = i == 0 || !text.at(i - 1).isLetterOrNumber();
+            if (pass == 1 || wordStart)
+                return i;
+        }
+    }
+    return -1;
+}
+
+// The control a widget stands for: a combo box or spin box for its own line edit.
+QWidget *owner(QWidget *w)
+{
+    QWidget *p = w->parentWidget();
+    return p && p->focusProxy() == w ? p : w;
+}
+
+class MenuKeys : public QObject
+{
+public:
+    explicit MenuKeys(QAbstractItemView *view) : QObject(view), m_view(view) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu
+            || (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+        if (!menuKey)
+            return false;
+        const QModelIndex current = m_view->currentIndex();
+        if (!current.isValid())
+            return true;
+        m_view->scrollTo(current);
+        const QRect r = m_view->visualRect(current);
+        emit m_view->customContextMenuRequested(QPoint(r.left() + std::min(r.width() / 2, 20), r.center().y()));
+        return true;
+    }
+
+private:
+    QAbstractItemView *m_view;
+};
+
+} // namespace
+
+namespace KeyboardOrder {
+
+void setChain(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
+void attachLabels(QWidget *window)
+{
+    for (QLayout *layout : window->findChildren<QLayout *>()) {
+        if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            for (int i = 0; i < grid->count(); ++i) {
+                auto *label = qobject_cast<QLabel *>(grid->itemAt(i)->widget());
+                if (!label || !isCaption(label))
+                    continue;
+                int row, col, rowSpan, colSpan;
+                grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
+                tie(label, firstControlIn(grid->itemAtPosition(row, col + colSpan)));
+            }
+        } else if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
+            for (int i = 0; i + 1 < box->count(); ++i) {
+                auto *label = qobject_cast<QLabel *>(box->itemAt(i)->widget());
+                if (label && isCaption(label))
+                    tie(label, firstControlIn(box->itemAt(i + 1)));
+            }
+        }
+    }
+}
+
+void notCaption(QLabel *label)
+{
+    label->setProperty(NotCaption, true);
+}
+
+void assignMnemonics(QWidget *window)
+{
+    std::set<QChar> used = menuMnemonics(window);
+    const QList<Labelled> controls = labelledControls(window);
+    for (const Labelled &c : controls)
+        if (const QChar m = mnemonicOf(c.text); !m.isNull())
+            used.insert(m);
+    // The menu titles first: Alt+letter opening a menu is what users try first.
+    for (QAction *a : menuTitles(window)) {
+        if (a->text().isEmpty() || !mnemonicOf(a->text()).isNull())
+            continue;
+        if (const qsizetype at = freeLetter(a->text(), used); at >= 0) {
+            used.insert(a->text().at(at).toLower());
+            a->setText(a->text().insert(at, QLatin1Char('&')));
+        }
+    }
+    for (const Labelled &c : controls) {
+        if (!mnemonicOf(c.text).isNull())
+            continue;
+        const qsizetype at = freeLetter(c.text, used);
+        if (at < 0)
+            continue;
+        used.insert(c.text.at(at).toLower());
+        QString text = c.text;
+        text.insert(at, QLatin1Char('&'));
+        setText(c.widget, text);
+    }
+}
+
+void prepare(QWidget *window)
+{
+    attachLabels(window);
+    assignMnemonics(window);
+}
+
+void openMenuFromKeyboard(QAbstractItemView *view)
+{
+    view->installEventFilter(new MenuKeys(view));
+}
+
+QStringList focusChain(QWidget *window)
+{
+    QStringList names;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            continue;
+        if (w->window() != window->window() || !window->isAncestorOf(w))
+            continue;
+        names.append(owner(w)->objectName());
+    }
+    return names;
+}
+
+QStringList problems(QWidget *window)
+{
+    QStringList out;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window->window() || !window->isAncestorOf(w) || !w->isVisible()
+            || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            continue;
+        QWidget *control = owner(w);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+            out.append(QStringLiteral("no accessible name: %1 (%2)")
+                           .arg(control->objectName(), QString::fromLatin1(control->metaObject()->className())));
+    }
+    std::map<QChar, QString> seen = {};
+    for (const QChar c : menuMnemonics(window))
+        seen[c] = QStringLiteral("menu bar");
+    for (const Labelled &c : labelledControls(window)) {
+        if (!c.widget->isVisibleTo(window))
+            continue;
+        const QChar m = mnemonicOf(c.text);
+        if (m.isNull()) {
+            if (qobject_cast<QLabel *>(c.widget))
+                out.append(QStringLiteral("caption without mnemonic: %1").arg(c.text));
+            continue;
+        }
+        const QString who = c.widget->objectName().isEmpty() ? c.text : c.widget->objectName();
+        if (auto it = seen.find(m); it != seen.end())
+            out.append(QStringLiteral("mnemonic %1 used by %2 and %3").arg(m).arg(it->second, who));
+        else
+            seen[m] = who;
+    }
+    return out;
+}
+
+} // namespace KeyboardOrder

@@ -2,9 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QBoxLayout>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -12,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QRegularExpression>
 #include <QToolButton>
 #include <map>
@@ -66,20 +71,24 @@ bool isCaption(const QLabel *label)
         && label->textFormat() != Qt::RichText && !label->openExternalLinks();
 }
 
+// Names the control after its caption. Left to itself, a screen reader looks for a caption among
+// the control's siblings only, not at all for a list, and takes a combo box's text for its name.
+void nameAfterCaption(QLabel *label, QWidget *control)
+{
+    if (!control->accessibleName().isEmpty())
+        return;
+    QString name = label->text();
+    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    name = name.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    control->setAccessibleName(name);
+}
+
 void tie(QLabel *label, QWidget *control)
 {
-    if (!control)
-        return;
-    label->setBuddy(control);
-    // A screen reader finds a caption among the control's siblings only.
-    if (control->parentWidget() != label->parentWidget() && control->accessibleName().isEmpty()) {
-        QString name = label->text();
-        name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-        name = name.trimmed();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        control->setAccessibleName(name);
-    }
+    if (control)
+        label->setBuddy(control);
 }
 
 // The texts that can carry a mnemonic, with a way to change them.
@@ -156,8 +165,38 @@ qsizetype freeLetter(const QString &text, const std::set<QChar> &used)
 QWidget *owner(QWidget *w)
 {
     QWidget *p = w->parentWidget();
-    return p && p->focusProxy() == w ? p : w;
+    const bool editorOf = p && p->focusProxy() == w && (qobject_cast<QComboBox *>(p) || qobject_cast<QAbstractSpinBox *>(p));
+    return editorOf ? p : w;
 }
+
+// A widget Tab passes through to reach the buttons inside it.
+bool passesFocusOn(const QWidget *w)
+{
+    return qobject_cast<const QDialogButtonBox *>(w);
+}
+
+// Prepares each window when it is first shown.
+class WindowWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (w->isWindow() && !w->property(Prepared).toBool() && !w->inherits("QMenu") && !w->inherits("QTipLabel")) {
+                w->setProperty(Prepared, true);
+                KeyboardOrder::prepare(w);
+            }
+        }
+        return false;
+    }
+
+public:
+    static constexpr const char *Prepared = "keyboardOrderPrepared";
+};
 
 class MenuKeys : public QObject
 {
@@ -209,6 +248,13 @@ void attachLabels(QWidget *window)
                 grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
                 tie(label, firstControlIn(grid->itemAtPosition(row, col + colSpan)));
             }
+        } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
+            for (int row = 0; row < form->rowCount(); ++row) {
+                QLayoutItem *item = form->itemAt(row, QFormLayout::LabelRole);
+                auto *label = item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
+                if (label && isCaption(label))
+                    tie(label, firstControlIn(form->itemAt(row, QFormLayout::FieldRole)));
+            }
         } else if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
             for (int i = 0; i + 1 < box->count(); ++i) {
                 auto *label = qobject_cast<QLabel *>(box->itemAt(i)->widget());
@@ -217,6 +263,9 @@ void attachLabels(QWidget *window)
             }
         }
     }
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (label->buddy() && label->window() == window->window())
+            nameAfterCaption(label, label->buddy());
 }
 
 void notCaption(QLabel *label)
@@ -259,6 +308,36 @@ void prepare(QWidget *window)
     assignMnemonics(window);
 }
 
+void closeOnEscape(QWidget *window)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setObjectName(QStringLiteral("scCloseOnEscape"));
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
+void moveToEnd(QWidget *window, const QList<QWidget *> &widgets)
+{
+    QWidget *last = nullptr;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && !widgets.contains(w) && window->isAncestorOf(w) && !w->focusProxy())
+            last = w;
+    if (!last)
+        return;
+    QList<QWidget *> chain{last};
+    chain.append(widgets);
+    setChain(chain);
+}
+
+void watchWindows()
+{
+    static WindowWatcher *watcher = nullptr;
+    if (!watcher && qApp) {
+        watcher = new WindowWatcher(qApp);
+        qApp->installEventFilter(watcher);
+    }
+}
+
 void openMenuFromKeyboard(QAbstractItemView *view)
 {
     view->installEventFilter(new MenuKeys(view));
@@ -268,7 +347,7 @@ QStringList focusChain(QWidget *window)
 {
     QStringList names;
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || passesFocusOn(w))
             continue;
         if (w->window() != window->window() || !window->isAncestorOf(w))
             continue;
@@ -282,11 +361,15 @@ QStringList problems(QWidget *window)
     QStringList out;
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
         if (w->window() != window->window() || !window->isAncestorOf(w) || !w->isVisible()
-            || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+            || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || passesFocusOn(w))
             continue;
         QWidget *control = owner(w);
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
-        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+        // A combo box's accessible name is its current text here: its real name is its own or its caption's.
+        const bool named = qobject_cast<QComboBox *>(control)
+            ? !control->accessibleName().trimmed().isEmpty() || (a && !a->relations(QAccessible::Label).isEmpty())
+            : a && a->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\w")));
+        if (!named)
             out.append(QStringLiteral("no accessible name: %1 (%2)")
                            .arg(control->objectName(), QString::fromLatin1(control->metaObject()->className())));
     }

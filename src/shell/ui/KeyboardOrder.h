@@ -36,6 +36,17 @@ void prepare(QWidget *window);
 // its current item, as a right click on that item does.
 void openMenuFromKeyboard(QAbstractItemView *view);
 
+// Puts the widgets last in the window's Tab order (OK and Cancel after rows added by others).
+void moveToEnd(QWidget *window, const QList<QWidget *> &widgets);
+
+// Escape closes the window (for windows that are not dialogs; a dialog does it by itself).
+void closeOnEscape(QWidget *window);
+
+// Prepares every window of the program the first time it is shown (prepare), so a window or dialog
+// built anywhere gets its captions tied and its mnemonics, including controls other parts of the
+// program added after the window was made. Called once by the program at start.
+void watchWindows();
+
 // The object names of the controls Tab visits in the window, starting from the window itself:
 // visible, enabled controls that take the focus by Tab.
 QStringList focusChain(QWidget *window);

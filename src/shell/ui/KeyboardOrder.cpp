@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -107,7 +108,9 @@ QList<Labelled> labelledControls(QWidget *window)
             if (l->buddy())
                 out.append({w, l->text()});
         } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-            if (!qobject_cast<QToolButton *>(w) && !b->text().isEmpty())
+            // A button with a key of its own (Escape, Delete) keeps it: a mnemonic would replace it.
+            const bool ownKey = !b->shortcut().isEmpty() && mnemonicOf(b->text()).isNull();
+            if (!qobject_cast<QToolButton *>(w) && !b->text().isEmpty() && !ownKey)
                 out.append({w, b->text()});
         } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
             if (!g->title().isEmpty())
@@ -289,16 +292,54 @@ void assignMnemonics(QWidget *window)
             a->setText(a->text().insert(at, QLatin1Char('&')));
         }
     }
+    // As many texts as possible get a letter of their own (a matching of texts to free letters,
+    // found by augmenting paths), each preferring the first letters of its words.
+    QList<Labelled> open;
+    std::vector<std::vector<qsizetype>> candidates; // positions in the text, word starts first
     for (const Labelled &c : controls) {
         if (!mnemonicOf(c.text).isNull())
             continue;
-        const qsizetype at = freeLetter(c.text, used);
-        if (at < 0)
+        std::vector<qsizetype> at;
+        std::set<QChar> seen;
+        for (int pass = 0; pass < 2; ++pass)
+            for (qsizetype i = 0; i < c.text.size(); ++i) {
+                const QChar ch = c.text.at(i).toLower();
+                const bool wordStart = i == 0 || !c.text.at(i - 1).isLetterOrNumber();
+                if (!c.text.at(i).isLetterOrNumber() || used.count(ch) || (pass == 0) != wordStart || seen.count(ch))
+                    continue;
+                seen.insert(ch);
+                at.push_back(i);
+            }
+        open.append(c);
+        candidates.push_back(at);
+    }
+    std::map<QChar, qsizetype> owner; // letter -> index into open
+    std::vector<qsizetype> chosen(size_t(open.size()), -1);
+    std::function<bool(qsizetype, std::set<QChar> &)> place = [&](qsizetype i, std::set<QChar> &visited) {
+        for (const qsizetype at : candidates[size_t(i)]) {
+            const QChar ch = open.at(i).text.at(at).toLower();
+            if (visited.count(ch))
+                continue;
+            visited.insert(ch);
+            const auto o = owner.find(ch);
+            if (o == owner.end() || place(o->second, visited)) {
+                owner[ch] = i;
+                chosen[size_t(i)] = at;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (qsizetype i = 0; i < open.size(); ++i) {
+        std::set<QChar> visited;
+        place(i, visited);
+    }
+    for (qsizetype i = 0; i < open.size(); ++i) {
+        if (chosen[size_t(i)] < 0)
             continue;
-        used.insert(c.text.at(at).toLower());
-        QString text = c.text;
-        text.insert(at, QLatin1Char('&'));
-        setText(c.widget, text);
+        QString text = open.at(i).text;
+        text.insert(chosen[size_t(i)], QLatin1Char('&'));
+        setText(open.at(i).widget, text);
     }
 }
 

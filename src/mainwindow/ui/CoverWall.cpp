@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "MovieListModel.h"
 
+#include "KeyboardOrder.h"
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
@@ -532,6 +533,8 @@ CoverWallPane::CoverWallPane(Catalogue &catalogue, QWidget *parent) : QWidget(pa
     layout->addLayout(bar);
     setTabOrder(wall, sldCoverSize);
     setFocusProxy(wall);
+    wall->setAccessibleName(tr("Covers"));
+    KeyboardOrder::openMenuFromKeyboard(wall);
 
     connect(sldCoverSize, &QSlider::valueChanged, wall, &CoverWall::setThumbWidth);
     connect(wall, &CoverWall::zoomRequested, sldCoverSize, [this](int steps) {

@@ -1,4 +1,5 @@
 #include "AppWiring.h"
+#include "CoverWall.h"
 #include "Catalogue.h"
 #include "CatalogueEvents.h"
 #include "CatalogueSession.h"
@@ -31,6 +32,7 @@ private slots:
     void editorTabOrderFollowsTheFields();
     void everyControlHasANameAndMnemonicsAreUnique();
     void listMenuOpensFromTheKeyboard();
+    void coverWallMenuAndLoansFromTheKeyboard();
     void starsRateFromTheKeyboardAndSayTheirValue();
     void coverBoxSaysWhetherThereIsACover();
     void loanedRowSaysSoInText();
@@ -147,6 +149,27 @@ void KeyboardAccessTest::listMenuOpensFromTheKeyboard()
     a.w.lvMovies->setCurrentIndex(a.w.movieModel()->index(0, 1));
     QTest::keyClick(a.w.lvMovies, Qt::Key_F10);
     QVERIFY(!QApplication::activePopupWidget());
+}
+
+void KeyboardAccessTest::coverWallMenuAndLoansFromTheKeyboard()
+{
+    App a;
+    a.w.findChild<QAction *>(QStringLiteral("mnuViewCovers"))->trigger();
+    auto *wall = a.w.findChild<CoverWall *>();
+    QVERIFY(wall && wall->isVisible());
+    const int loaned = a.w.movieModel()->rowOfMovie(2);
+    wall->setCurrentIndex(wall->model()->index(loaned, MovieListModel::ColTitle));
+    QTest::keyClick(wall, Qt::Key_F10, Qt::ShiftModifier);
+    QWidget *popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    QCOMPARE(popup->objectName(), QStringLiteral("mnuHidden"));
+    popup->close();
+
+    QAccessibleInterface *acc = QAccessible::queryAccessibleInterface(wall);
+    QVERIFY(acc && acc->tableInterface());
+    QCOMPARE(acc->text(QAccessible::Name), QStringLiteral("Covers"));
+    QCOMPARE(acc->tableInterface()->cellAt(loaned, MovieListModel::ColTitle)->text(QAccessible::Name),
+             QStringLiteral("Heat (on loan to Ann)"));
 }
 
 void KeyboardAccessTest::starsRateFromTheKeyboardAndSayTheirValue()

@@ -344,6 +344,19 @@ bool CoverWall::viewportEvent(QEvent *event)
     return QAbstractItemView::viewportEvent(event);
 }
 
+void CoverWall::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    QString said;
+    if (current.isValid() && model()) {
+        const QModelIndex title = model()->index(current.row(), MovieListModel::ColTitle, rootIndex());
+        said = title.data(Qt::AccessibleTextRole).toString();
+        if (said.isEmpty())
+            said = title.data(Qt::DisplayRole).toString();
+    }
+    setAccessibleDescription(said);
+}
+
 CoverWall::CoverState CoverWall::coverState(int row) const
 {
     if (row < 0 || row >= rowCount())

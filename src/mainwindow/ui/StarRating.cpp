@@ -61,7 +61,7 @@ StarRating::StarRating(QWidget *parent) : QWidget(parent)
     setAccessibleDescription(tr("The arrow keys, + and -, Home and End or the digits 0 to %1 set the rating.").arg(Stars));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Click a star to rate the movie; click left of the first star for none."));
+    setToolTip(tr("Click a star to rate the movie; click left of the first star for none."));
 }
 
 QSize StarRating::sizeHint() const

@@ -25,8 +25,8 @@
 
 namespace {
 
-// The character after the text's mnemonic marker ('&' not doubled), lower-cased; null when none.
-QChar mnemonicOf(const QString &text)
+// Where the text's mnemonic marker ('&' not doubled) is; -1 when none.
+qsizetype mnemonicAt(const QString &text)
 {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         if (text.at(i) != QLatin1Char('&'))
@@ -35,9 +35,16 @@ QChar mnemonicOf(const QString &text)
             ++i;
             continue;
         }
-        return text.at(i + 1).toLower();
+        return i;
     }
-    return {};
+    return -1;
+}
+
+// The character after the text's mnemonic marker, lower-cased; null when none.
+QChar mnemonicOf(const QString &text)
+{
+    const qsizetype at = mnemonicAt(text);
+    return at < 0 ? QChar() : text.at(at + 1).toLower();
 }
 
 bool takesTabFocus(const QWidget *w)
@@ -279,10 +286,20 @@ void notCaption(QLabel *label)
 void assignMnemonics(QWidget *window)
 {
     std::set<QChar> used = menuMnemonics(window);
-    const QList<Labelled> controls = labelledControls(window);
-    for (const Labelled &c : controls)
-        if (const QChar m = mnemonicOf(c.text); !m.isNull())
+    QList<Labelled> controls = labelledControls(window);
+    // A letter a text already has stays, unless a control before it has it too (two parts of the
+    // program, or a translation, chose the same): then the later text gets another letter.
+    for (Labelled &c : controls) {
+        const QChar m = mnemonicOf(c.text);
+        if (m.isNull())
+            continue;
+        if (!used.count(m)) {
             used.insert(m);
+            continue;
+        }
+        c.text.remove(mnemonicAt(c.text), 1);
+        setText(c.widget, c.text);
+    }
     // The menu titles first: Alt+letter opening a menu is what users try first.
     for (QAction *a : menuTitles(window)) {
         if (a->text().isEmpty() || !mnemonicOf(a->text()).isNull())

@@ -123,6 +123,19 @@ void KeyboardOrderTest::mnemonicsAreUniqueEvenInACrowdedWindow()
     const QString before = labels.at(3)->text();
     KeyboardOrder::prepare(&w);
     QCOMPARE(labels.at(3)->text(), before);
+
+    // Two parts of the program that chose the same letter: the first keeps it, the later one moves.
+    QWidget both;
+    auto *rows = new QFormLayout(&both);
+    auto *own = new QLabel(QStringLiteral("&Language:"));
+    auto *added = new QLabel(QStringLiteral("&Language:"));
+    rows->addRow(own, new QComboBox);
+    rows->addRow(added, new QLineEdit);
+    KeyboardOrder::prepare(&both);
+    QCOMPARE(own->text(), QStringLiteral("&Language:"));
+    QVERIFY(!mnemonic(added->text()).isNull());
+    QVERIFY(mnemonic(added->text()) != QLatin1Char('l'));
+    QCOMPARE(QString(added->text()).remove(QLatin1Char('&')), QStringLiteral("Language:"));
 }
 
 void KeyboardOrderTest::keysOfTheirOwnAndMenuLettersAreKept()

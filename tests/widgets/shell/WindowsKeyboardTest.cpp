@@ -138,7 +138,7 @@ void WindowsKeyboardTest::windowsAreKeyboardComplete_data()
     QTest::newRow("actors and directors")
         << QStringLiteral("mnuActDir") << names("cmbSelect cmbLetters lvActDir lstMovies txtName txtURL cmdURL cmdClose");
     QTest::newRow("options") << QStringLiteral("mnuOptions")
-                             << names("txtTxtLastDB cmdOpenDB chkLoadLast Dir1 cmdBrowsePDF txtCommunityConnection "
+                             << names("txtTxtLastDB cmdOpenDB chkLoadLast Dir1 cmdBrowsePDF cboLanguage txtCommunityConnection "
                                       "txtCommunityCAFile cmdCommunityCAFile cboCoverSource txtTMDbKey spnCoverCache "
                                       "spnDetailsCastCount txtDetailsCountry txtDetailsLanguage cboDetailsPosterSize "
                                       "cboDetailsNameForm cmdOK cmdCancel");

@@ -28,6 +28,7 @@
 #include "frmMain.h"
 #include "frmSearch.h"
 #include "frmProgBar.h"
+#include "KeyboardOrder.h"
 #include "SingleInstance.h"
 #include "StatusReport.h"
 
@@ -151,6 +152,8 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
     wirePictureViews(ctx, catalogue, events, w);
     wireCatalogueWatch(ctx, catalogue, w);
     wireMovieDetails(ctx, catalogue, events, w);
+    // Mnemonics once every menu and pane of the main window is there, so none is used twice.
+    KeyboardOrder::prepare(&w);
 }
 
 void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)

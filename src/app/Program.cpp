@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "AppWiring.h"
+#include "KeyboardOrder.h"
 #include "WindowUtil.h"
 #include "frmSplash.h"
 
@@ -25,6 +26,7 @@ QString Program::settingsFolder(const QString &programFolder)
 void Program::start(bool reopenLast)
 {
     ctx.setProgress(&progress);
+    KeyboardOrder::watchWindows();
     ctx.errorLog().setBeforeMessage([] {
         for (const char *name : {"frmSearch", "frmSplash"}) {
             if (FormLoaded(QString::fromLatin1(name)))

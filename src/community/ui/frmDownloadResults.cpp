@@ -10,6 +10,7 @@
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
+#include "KeyboardOrder.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -65,6 +66,8 @@ frmDownloadResults::frmDownloadResults(AppContext &ctx, Catalogue &catalogue, Ed
     });
     connect(cmdGetMovie, &QPushButton::clicked, this, &frmDownloadResults::cmdGetMovie_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmDownloadResults::cmdClose_Click);
+    lvResults->setAccessibleName(tr("Movies found"));
+    KeyboardOrder::prepare(this);
 }
 
 frmDownloadResults::~frmDownloadResults() = default;

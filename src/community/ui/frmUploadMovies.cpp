@@ -7,6 +7,7 @@
 #include "CommunityExchange.h"
 #include "UploadListModel.h"
 
+#include "KeyboardOrder.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -54,6 +55,8 @@ frmUploadMovies::frmUploadMovies(AppContext &ctx, Catalogue &catalogue, QWidget 
     connect(cmdClose, &QPushButton::clicked, this, &frmUploadMovies::cmdClose_Click);
 
     m_ctx.guard(Section + QStringLiteral(" - Form_Load"), [this] { ListMovies(); });
+    lvMovies->setAccessibleName(tr("Movies to upload"));
+    KeyboardOrder::prepare(this);
 }
 
 void frmUploadMovies::ListMovies()

@@ -17,6 +17,7 @@
 #include "frmProgress.h"
 #include "frmSplash.h"
 
+#include "KeyboardOrder.h"
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
@@ -147,6 +148,10 @@ frmCoverSearch::frmCoverSearch(AppContext &ctx, Catalogue &catalogue, EditedMovi
     });
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Keyboard and screen readers.
+    lvwThumbnails->setAccessibleName(tr("Covers found"));
+    KeyboardOrder::closeOnEscape(this);
+    KeyboardOrder::prepare(this);
 
     m_progress = new frmProgress(this);
     connect(m_progress, &frmProgress::cancelled, this, &frmCoverSearch::cmdCancel_Click);

@@ -8,6 +8,7 @@
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
+#include "KeyboardOrder.h"
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -122,6 +123,11 @@ frmLoans::frmLoans(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &event
     connect(cmdPrint, &QPushButton::clicked, this, &frmLoans::cmdPrint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
+    // Keyboard and screen readers.
+    cmbUsers->setAccessibleName(tr("Borrower"));
+    lvLoans->setAccessibleName(tr("Loans"));
+    KeyboardOrder::closeOnEscape(this);
+    KeyboardOrder::prepare(this);
     Form_Load();
 }
 

@@ -8,6 +8,7 @@
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
+#include "KeyboardOrder.h"
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -92,6 +93,11 @@ frmUserList::frmUserList(AppContext &ctx, Catalogue &catalogue, CatalogueEvents 
     connect(cmdPrintList, &QPushButton::clicked, this, &frmUserList::cmdPrintList_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     updateCommands();
+    // Keyboard and screen readers.
+    lvMovies->setAccessibleName(tr("Movies in the list"));
+    KeyboardOrder::openMenuFromKeyboard(lvMovies);
+    KeyboardOrder::closeOnEscape(this);
+    KeyboardOrder::prepare(this);
 }
 
 void frmUserList::Form_Load()

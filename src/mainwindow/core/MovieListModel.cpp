@@ -328,6 +328,19 @@ QVariant MovieListModel::data(const QModelIndex &index, int role) const
             return tr("Loaned To %1").arg(r.loanedTo);
         break;
     }
+    case Qt::AccessibleTextRole: {
+        // A screen reader hears the loan that the list shows in colour.
+        const Row &r = rowAt(index.row());
+        if (r.loaned && index.column() == ColTitle)
+            return tr("%1 (on loan to %2)").arg(r.text[size_t(index.column())], r.loanedTo);
+        break;
+    }
+    case Qt::AccessibleDescriptionRole: {
+        const Row &r = rowAt(index.row());
+        if (r.loaned)
+            return tr("On loan to %1").arg(r.loanedTo);
+        break;
+    }
     case MovieIdRole:
         return m_ids[size_t(index.row())];
     case LoanedToRole: {

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "MovieListModel.h"
 
+#include "KeyboardOrder.h"
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
@@ -343,6 +344,19 @@ bool CoverWall::viewportEvent(QEvent *event)
     return QAbstractItemView::viewportEvent(event);
 }
 
+void CoverWall::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    QString said;
+    if (current.isValid() && model()) {
+        const QModelIndex title = model()->index(current.row(), MovieListModel::ColTitle, rootIndex());
+        said = title.data(Qt::AccessibleTextRole).toString();
+        if (said.isEmpty())
+            said = title.data(Qt::DisplayRole).toString();
+    }
+    setAccessibleDescription(said);
+}
+
 CoverWall::CoverState CoverWall::coverState(int row) const
 {
     if (row < 0 || row >= rowCount())
@@ -532,6 +546,8 @@ CoverWallPane::CoverWallPane(Catalogue &catalogue, QWidget *parent) : QWidget(pa
     layout->addLayout(bar);
     setTabOrder(wall, sldCoverSize);
     setFocusProxy(wall);
+    wall->setAccessibleName(tr("Covers"));
+    KeyboardOrder::openMenuFromKeyboard(wall);
 
     connect(sldCoverSize, &QSlider::valueChanged, wall, &CoverWall::setThumbWidth);
     connect(wall, &CoverWall::zoomRequested, sldCoverSize, [this](int steps) {

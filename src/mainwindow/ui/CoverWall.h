@@ -69,6 +69,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    // A screen reader hears the chosen cover's title and loan (the wall has no cells it could read).
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     QSize cellSize() const;

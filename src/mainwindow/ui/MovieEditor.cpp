@@ -7,6 +7,7 @@
 #include "ComboAutoComplete.h"
 #include "CoverPictures.h"
 #include "EditedMovie.h"
+#include "KeyboardOrder.h"
 #include "MainCommandStates.h"
 #include "MovieStore.h"
 #include "ProgramSettings.h"
@@ -190,6 +191,29 @@ void MovieEditor::build()
     cmdRemoveActor->setMaximumWidth(32);
     row->addWidget(frameActrors, 2);
 
+    // Keyboard and screen readers: the fields in reading order (the genres right after the
+    // director), names for the controls without a caption, and the cover reachable by Tab.
+    imgCover->setFocusPolicy(Qt::StrongFocus);
+    imgCover->setStyleSheet(QStringLiteral("QLabel#imgCover:focus { border: 2px solid palette(highlight); }"));
+    imgCover->setAccessibleName(tr("DVD cover"));
+    describeCover();
+    for (int i = 0; i < 3; ++i)
+        cmbGenre[i]->setAccessibleName(tr("Genre %1").arg(i + 1));
+    cmdURL->setAccessibleName(tr("Visit website"));
+    lstActors->setAccessibleName(tr("Cast"));
+    cmbActor->setAccessibleName(tr("Actor"));
+    txtActorPlays->setAccessibleName(tr("Role played by the actor"));
+    cmdAddActor->setAccessibleName(tr("Add actor"));
+    cmdRemoveActor->setAccessibleName(tr("Remove actor"));
+    // The main window gives the mnemonics, knowing its menus' letters.
+    // "as" joins the actor to the role: a word, not a caption (the role's box has its own name).
+    KeyboardOrder::notCaption(lblAs);
+    KeyboardOrder::attachLabels(this);
+    KeyboardOrder::setChain({txtTitle, txtOrderBy, cmdDir, cmbGenre[0], cmbGenre[1], cmbGenre[2], cmbMedium, cmbFormat,
+                             cmbRating, txtNumDiscs, txtRealYear, txtRunningTime, txtURL, cmdURL, flash1, chkEpisodeDisc,
+                             imgCover, lstActors, cmbActor, txtActorPlays, cmdAddActor, cmdRemoveActor});
+    KeyboardOrder::openMenuFromKeyboard(lstActors);
+
     // What marks the movie as changed: the user's own edits of its fields.
     for (QLineEdit *e : {txtTitle, txtOrderBy, txtRealYear, txtRunningTime, txtNumDiscs, txtURL})
         connect(e, &QLineEdit::textEdited, this, [this] { markChanged(); });
@@ -335,6 +359,7 @@ void MovieEditor::clearFields()
     m_cover = QImage();
     imgCover->clear();
     lblDoubleClick->setVisible(true);
+    describeCover();
 }
 
 void MovieEditor::CheckSaved()
@@ -506,6 +531,13 @@ void MovieEditor::showCover(bool hasCover)
         imgCover->clear();
     }
     lblDoubleClick->setVisible(!loaded);
+    describeCover();
+}
+
+void MovieEditor::describeCover()
+{
+    imgCover->setAccessibleDescription(m_cover.isNull() ? tr("No cover. Press Enter to add one from a file.")
+                                                        : tr("A cover is shown. Press Enter to replace it with a file."));
 }
 
 void MovieEditor::reloadCover()
@@ -694,6 +726,13 @@ bool MovieEditor::eventFilter(QObject *watched, QEvent *event)
     if (watched == imgCover && event->type() == QEvent::MouseButtonDblClick) {
         imgCover_DblClick();
         return true;
+    }
+    if (watched == imgCover && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            imgCover_DblClick();
+            return true;
+        }
     }
     if (watched == txtURL && event->type() == QEvent::MouseButtonDblClick) {
         if (cmdURL->isEnabled())

@@ -121,6 +121,8 @@ private:
     void markChanged();
     void fillCast();
     void showCover(bool hasCover);
+    // Tells a screen reader whether the cover box holds a cover.
+    void describeCover();
     void setEpisodeWindow(bool show);
     void addNameOnLeave(QComboBox *box, int kind);
     void titleLostFocus();

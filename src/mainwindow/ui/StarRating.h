@@ -13,6 +13,10 @@ public:
     static constexpr int Stars = 7;
     int rating() const { return m_rating; }
     void setRating(int rating);
+    // Chooses a rating as a click on its star does (reports it through fsCommand).
+    void choose(int rating);
+    // The rating in words, as a screen reader says it ("3 of 7 stars").
+    QString ratingText() const;
 
     // The rating a click at x chooses: 0 left of the first star's middle, else the star's number.
     int ratingAt(int x) const;

@@ -5,6 +5,7 @@
 #include "CatalogueMaintenance.h"
 #include "CatalogueSession.h"
 #include "EditedMovie.h"
+#include "KeyboardOrder.h"
 #include "MainCommandStates.h"
 #include "MovieEditor.h"
 #include "MovieListModel.h"
@@ -145,6 +146,11 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
             lvMovies->setCurrentIndex(idx);
         showListPopup(lvMovies->viewport()->mapToGlobal(pos));
     });
+    // Keyboard and screen readers: the filter, the list, then the editor; the list's menu from the
+    // keyboard. (The program gives the mnemonics once every menu is added: KeyboardOrder::prepare.)
+    lvMovies->setAccessibleName(tr("Movies"));
+    KeyboardOrder::openMenuFromKeyboard(lvMovies);
+    KeyboardOrder::setChain({m_quickFilter->lineEdit(), lvMovies, m_editor->txtTitle});
     applyStates();
 }
 

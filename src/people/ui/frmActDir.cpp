@@ -5,6 +5,7 @@
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
+#include "KeyboardOrder.h"
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
@@ -151,6 +152,10 @@ frmActDir::frmActDir(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
     restoreColumnWidths(lvActDir->header(), m_ctx.ini(), Section);
     Placement.restore(*this, m_ctx.ini());
     updateCommands();
+    // Keyboard and screen readers.
+    lvActDir->setAccessibleName(tr("Names"));
+    KeyboardOrder::openMenuFromKeyboard(lvActDir);
+    KeyboardOrder::prepare(this);
 }
 
 bool frmActDir::kind(People::Kind &k) const

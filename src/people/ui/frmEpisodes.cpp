@@ -7,6 +7,7 @@
 #include "WindowPlacement.h"
 #include "WindowUtil.h"
 
+#include "KeyboardOrder.h"
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
@@ -97,6 +98,8 @@ frmEpisodes::frmEpisodes(AppContext &ctx, Catalogue &catalogue, QWidget *parent)
         restoreColumnWidths(lvEpisodes->header(), m_ctx.ini(), Section, QStringLiteral("col"));
     });
     updateCommands();
+    lvEpisodes->setAccessibleName(tr("Episodes"));
+    KeyboardOrder::prepare(this);
 }
 
 void frmEpisodes::setMovie(int movieId, const QString &title, const QString &numDiscs)

@@ -1,6 +1,7 @@
 #include "frmSearch.h"
 
 #include "StepProgress.h"
+#include "KeyboardOrder.h"
 #include <optional>
 
 #include "AppContext.h"
@@ -253,6 +254,7 @@ void frmSearch::buildUi()
             lvMovies_DblClick();
     });
     connect(lvMovies, &QWidget::customContextMenuRequested, this, &frmSearch::showPopup);
+    KeyboardOrder::openMenuFromKeyboard(lvMovies);
 }
 
 void frmSearch::Form_Load()

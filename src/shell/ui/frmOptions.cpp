@@ -4,6 +4,7 @@
 #include "ProgramSettings.h"
 #include "Translations.h"
 
+#include "KeyboardOrder.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -93,7 +94,16 @@ frmOptions::frmOptions(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
     });
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    cmdOpenDB->setAccessibleName(tr("Choose the catalogue"));
+    cmdBrowsePDF->setAccessibleName(tr("Choose the PDF reports folder"));
     Form_Load();
+}
+
+void frmOptions::showEvent(QShowEvent *event)
+{
+    // The rows other parts added come before OK and Cancel.
+    KeyboardOrder::moveToEnd(this, {cmdOK, cmdCancel});
+    QDialog::showEvent(event);
 }
 
 void frmOptions::Form_Load()

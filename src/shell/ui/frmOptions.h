@@ -48,6 +48,9 @@ signals:
     // OK: the dialog's own options are written; the rows others added are to be stored now.
     void saving();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     AppContext &m_ctx;
     QFormLayout *m_extra;

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "WindowUtil.h"
 
+#include "KeyboardOrder.h"
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLinearGradient>
@@ -72,6 +73,7 @@ frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
     Timer1->setInterval(2000);
     connect(Timer1, &QTimer::timeout, this, &QWidget::close);
     SetTopMost(this, true);
+    KeyboardOrder::closeOnEscape(this);
 }
 
 frmSplash::~frmSplash()

@@ -691,7 +691,7 @@ void frmMain::mnuDelete_Click()
         const QString title = row >= 0 ? m_model->text(row, MovieListModel::ColTitle) : m_editor->title();
         if (!m_ctx.prompts().question(QStringLiteral("Are you SURE you want to delete \"") + title
                                           + QStringLiteral("\" from the database?") + QLatin1Char('\r')
-                                          + QStringLiteral("This will delete this movie record FOREVER!"),
+                                          + QStringLiteral("Edit > Undo brings it back with its cast and loans."),
                                       QStringLiteral("Delete Movie?"), Prompts::Icon::Critical))
             return;
         m_store->remove(id);

@@ -155,7 +155,10 @@ bool CatalogueHistory::closeStep(const QString &text)
     if (changes->empty())
         return false;
     const QString name = text.isEmpty() ? describe(*changes) : text;
+    // The step is done already: pushing it must not write it again.
+    m_moving = true;
     m_stack->push(new Step(*this, std::move(changes), name));
+    m_moving = false;
     enforceLimit();
     return true;
 }
@@ -376,7 +379,7 @@ QString CatalogueHistory::describe(const RowChanges &changes)
         return tr("Delete %n Names", nullptr, int(actors.removed.size() + directors.removed.size()));
     }
     if (movies.changed.size() == 1)
-        return tr("Change %1").arg(quoted(text(movies.changed.first(), "Title")));
+        return tr("Change %1").arg(quoted(text(movies.changed.first(), "Title", true)));
     if (movies.changed.size() > 1)
         return tr("Change %n Movies", nullptr, int(movies.changed.size()));
     const Kinds &loans = byTable[QStringLiteral("LoanOut")];

@@ -24,6 +24,7 @@
 
 #include <QDate>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QThread>
@@ -202,7 +203,7 @@ const std::vector<Case> &cases()
          "Change Cast of 'The Matrix'"},
         {"episode changed and removed",
          [](Catalog &c) {
-             const QList<Episodes::Episode> list = Episodes::list(c.cat, c.series);
+             const QList<Episode> list = Episodes::list(c.cat, c.series);
              Episodes::save(c.cat, list.first().id, c.series, QStringLiteral("Murder by the Book (pilot)"), 1, 1);
              Episodes::remove(c.cat, list.last().id);
          },
@@ -229,7 +230,7 @@ const std::vector<Case> &cases()
              const int id = c.count(QStringLiteral("SELECT ID FROM Directors WHERE Director = 'Wachowski, Lana'"));
              People::save(c.cat, People::Kind::Directors, id, QStringLiteral("Wachowski, L."), QString());
          },
-         "Change 'The Matrix'"},
+         "Rename 'Wachowski, Lana' to 'Wachowski, L.'"},
         {"director deleted",
          [](Catalog &c) { People::remove(c.cat, People::Kind::Directors, c.count(QStringLiteral("SELECT ID FROM Directors WHERE Director = 'Wachowski, Lana'"))); },
          nullptr},
@@ -268,10 +269,9 @@ const std::vector<Case> &cases()
     return list;
 }
 
-TEST(CatalogueHistory, EveryKindOfChangeIsUndoneAndRedoneExactly)
+void undoneAndRedone(const Case &k)
 {
-    for (const Case &k : cases()) {
-        SCOPED_TRACE(k.name);
+    {
         Catalog c;
         const QStringList before = dump(c.cat);
         const qint64 countBefore = c.cat.scalar(QStringLiteral("SELECT ChangeCount FROM Movies WHERE ID = ?"), {c.matrix}).toLongLong();
@@ -281,8 +281,9 @@ TEST(CatalogueHistory, EveryKindOfChangeIsUndoneAndRedoneExactly)
         ASSERT_NE(before, after) << "the change changed nothing";
         ASSERT_TRUE(c.history->canUndo());
         ASSERT_EQ(c.history->stack().count(), 1) << "one user action is one step";
-        if (k.stepText)
+        if (k.stepText) {
             EXPECT_EQ(c.history->undoText(), QString::fromUtf8(k.stepText));
+        }
 
         QSignalSpy movies(&c.events, &CatalogueEvents::moviesChanged);
         QSignalSpy loans(&c.events, &CatalogueEvents::loansChanged);
@@ -302,6 +303,18 @@ TEST(CatalogueHistory, EveryKindOfChangeIsUndoneAndRedoneExactly)
         // A counter never goes back: a program that read the movie before cannot save over it.
         EXPECT_GE(c.cat.scalar(QStringLiteral("SELECT ChangeCount FROM Movies WHERE ID = ?"), {c.matrix}).toLongLong(), countBefore);
         EXPECT_EQ(c.cat.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    }
+}
+
+TEST(CatalogueHistory, EveryKindOfChangeIsUndoneAndRedoneExactly)
+{
+    for (const Case &k : cases()) {
+        SCOPED_TRACE(k.name);
+        try {
+            undoneAndRedone(k);
+        } catch (const std::exception &e) {
+            ADD_FAILURE() << e.what();
+        }
     }
 }
 

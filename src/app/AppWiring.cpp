@@ -44,6 +44,7 @@
 #include <QToolBar>
 #include <QTimer>
 #include <QThread>
+#include <QUndoStack>
 #include <cstdio>
 #include <memory>
 

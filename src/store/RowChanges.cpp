@@ -9,7 +9,12 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace {
+
+// A cell the hook could not give: the stored row has no field for its column.
+constexpr int MissingField = -1;
 
 [[noreturn]] void fail(sqlite3 *db)
 {
@@ -211,14 +216,24 @@ void RowChanges::restore(Catalogue &catalogue, Side to, bool verify)
             return it->second;
         };
         // Rows to remove first, so that a row put back never meets the one it replaces; then rows
-        // to change; then rows to put back, with their old IDs.
+        // to change; then rows to put back, with their old IDs. Movies go first when removed and
+        // last when put back: a movie's cast and episode rows raise a counter in the movie's row,
+        // and rewriting that row (with its cover) once per cast row is what would take the time.
+        const auto isMovie = [](const RowChange &r) { return r.table == QLatin1String("Movies"); };
+        std::vector<RowChange *> removals, additions;
         for (RowChange &r : rows)
-            if (!target(r) && expected(r)) {
-                // sql-identifiers: a table name the engine reported
-                sqlite3_stmt *s = st.get(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(r.table)));
-                sqlite3_bind_int64(s, 1, r.rowid);
-                st.run(s);
-            }
+            if (!target(r) && expected(r))
+                removals.push_back(&r);
+            else if (target(r) && !expected(r))
+                additions.push_back(&r);
+        std::stable_partition(removals.begin(), removals.end(), [&](const RowChange *r) { return isMovie(*r); });
+        std::stable_partition(additions.begin(), additions.end(), [&](const RowChange *r) { return !isMovie(*r); });
+        for (RowChange *removed : removals) {
+            // sql-identifiers: a table name the engine reported
+            sqlite3_stmt *s = st.get(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(removed->table)));
+            sqlite3_bind_int64(s, 1, removed->rowid);
+            st.run(s);
+        }
         for (RowChange &r : rows) {
             if (!target(r) || !expected(r))
                 continue;
@@ -248,9 +263,8 @@ void RowChanges::restore(Catalogue &catalogue, Side to, bool verify)
             sqlite3_bind_int64(s, at, r.rowid);
             st.run(s);
         }
-        for (RowChange &r : rows) {
-            if (!target(r) || expected(r))
-                continue;
+        for (RowChange *added : additions) {
+            RowChange &r = *added;
             const QStringList &names = columns.at(r.table);
             const RowImage &goal = *target(r);
             const bool separateRowid = rowidOf(r.table) < 0;
@@ -300,9 +314,46 @@ void ChangeRecorder::attach(sqlite3 *handle)
     if (m_db)
         sqlite3_preupdate_hook(m_db, nullptr, nullptr);
     discard();
+    m_defaults.clear();
     m_db = handle;
-    if (m_db)
-        sqlite3_preupdate_hook(m_db, &ChangeRecorder::hook, this);
+    if (!m_db)
+        return;
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(m_db, "SELECT 1", -1, &s, nullptr) == SQLITE_OK) {
+        m_missing = sqlite3_column_value(s, 0);
+        sqlite3_finalize(s);
+    }
+    sqlite3_preupdate_hook(m_db, &ChangeRecorder::hook, this);
+}
+
+void ChangeRecorder::fillDefaults(const QString &table, RowImage &image)
+{
+    auto it = m_defaults.find(table);
+    if (it == m_defaults.end()) {
+        RowImage defaults;
+        Statements st(m_db);
+        sqlite3_stmt *s = st.get(QStringLiteral("SELECT dflt_value FROM pragma_table_info(?) ORDER BY cid"));
+        const QByteArray name = table.toUtf8();
+        sqlite3_bind_text(s, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+        QStringList expressions;
+        while (sqlite3_step(s) == SQLITE_ROW)
+            expressions << (sqlite3_column_type(s, 0) == SQLITE_NULL
+                                ? QString() : QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 0))));
+        for (const QString &e : expressions) {
+            RowCell c;
+            if (!e.isEmpty()) {
+                // sql-identifiers: a column's default as the schema declares it
+                sqlite3_stmt *value = st.get(QStringLiteral("SELECT %1").arg(e));
+                if (sqlite3_step(value) == SQLITE_ROW)
+                    c = cellOf(sqlite3_column_value(value, 0));
+            }
+            defaults.push_back(c);
+        }
+        it = m_defaults.emplace(table, std::move(defaults)).first;
+    }
+    for (size_t i = 0; i < image.size(); ++i)
+        if (image[i].type == MissingField)
+            image[i] = i < it->second.size() ? it->second[i] : RowCell();
 }
 
 void ChangeRecorder::discard()
@@ -337,7 +388,10 @@ void ChangeRecorder::noted(int op, const char *tableName, qint64 oldKey, qint64 
             for (int i = 0; i < n; ++i) {
                 sqlite3_value *v = nullptr;
                 sqlite3_preupdate_old(m_db, i, &v);
-                image->push_back(v ? cellOf(v) : RowCell());
+                RowCell c = v ? cellOf(v) : RowCell();
+                if (v && static_cast<const void *>(v) == m_missing)
+                    c.type = MissingField;
+                image->push_back(c);
             }
         }
         m_before.emplace(key, std::move(image));
@@ -369,6 +423,8 @@ RowChanges ChangeRecorder::take()
         r.table = key.first;
         r.rowid = key.second;
         r.before = std::move(m_before[key]);
+        if (r.before)
+            fillDefaults(r.table, *r.before);
         r.after = readWith(st, m_db, r.table, r.rowid);
         if (r.before == r.after)
             continue;

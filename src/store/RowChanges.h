@@ -106,7 +106,15 @@ private:
     static void hook(void *self, sqlite3 *db, int op, const char *dbName, const char *table, qint64 oldKey, qint64 newKey);
     void noted(int op, const char *table, qint64 oldKey, qint64 newKey);
 
+    // Fills in the cells the hook could not give (see m_missing) with their column's default.
+    void fillDefaults(const QString &table, RowImage &image);
+
     sqlite3 *m_db = nullptr;
+    // A row stored before a column was added has no field for it; the engine's hook then gives its
+    // one shared Null value (the one a statement without a row gives for a column) instead of the
+    // column's default, while a stored Null is a value of the row's own.
+    const void *m_missing = nullptr;
+    std::map<QString, RowImage> m_defaults;
     bool m_paused = false;
     std::set<QString> m_watched;
     std::map<std::pair<QString, qint64>, std::optional<RowImage>> m_before;

@@ -365,6 +365,46 @@ TEST(CatalogueHistory, AnUndoRaisesTheCountersSoThatASaveFromAnOlderReadingIsRef
     EXPECT_EQ(c.cat.scalar(QStringLiteral("SELECT Rating FROM Movies WHERE ID = ?"), {c.matrix}).toString(), QStringLiteral("PG"));
 }
 
+// Rows stored before a column was added to their table hold no value for it: the engine reads them
+// with the column's default. Those rows come back with that value, not Null.
+TEST(CatalogueHistory, RowsStoredBeforeAColumnWasAddedComeBackWithItsDefault)
+{
+    GTestContext t;
+    const QString path = t.path(QStringLiteral("older.cnlg"));
+    ASSERT_TRUE(createCatalogue(path));
+    {
+        Catalogue first;
+        ASSERT_TRUE(first.open(path).opened());
+        first.close();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char *sql : {"DROP TRIGGER LoanOut_ChangeCount", "ALTER TABLE LoanOut DROP COLUMN ChangeCount",
+                                "ALTER TABLE Actors DROP COLUMN URL",
+                                "INSERT INTO Movies (ID, Title, OrderBy) VALUES (7, 'Lent', 'Lent')",
+                                "INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (7, 'Lent', 'Ann', '2025-01-02')",
+                                "INSERT INTO Actors (Actor) VALUES ('Older, Actor')",
+                                "ALTER TABLE LoanOut ADD COLUMN ChangeCount INTEGER NOT NULL DEFAULT 0",
+                                "ALTER TABLE Actors ADD COLUMN URL TEXT DEFAULT 'http://'"})
+            ASSERT_TRUE(q.exec(QString::fromLatin1(sql))) << sql << " " << q.lastError().text().toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older"));
+    Catalogue cat;
+    ASSERT_TRUE(cat.open(path).opened());
+    CatalogueHistory history(cat, nullptr);
+    const QStringList before = dump(cat);
+    ASSERT_TRUE(before.filter(QStringLiteral("Older, Actor|")).first().contains(QStringLiteral("http://")));
+    MovieStore(cat).remove(7);
+    history.closeStep();
+    People::remove(cat, People::Kind::Actors, cat.scalar(QStringLiteral("SELECT ID FROM Actors WHERE Actor = 'Older, Actor'")).toInt());
+    history.closeStep();
+    history.undo();
+    history.undo();
+    EXPECT_EQ(dump(cat), before);
+}
+
 TEST(CatalogueHistory, AStepWhoseRowsAnotherProgramChangedIsRefusedAndWritesNothing)
 {
     struct Stale {

@@ -399,7 +399,10 @@ void wireUndo(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, fr
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
     mnuEdit->addActions({mnuUndo, mnuRedo});
-    w.menuBar()->insertMenu(w.mnuDatabase->menuAction(), mnuEdit);
+    // Where users look for it: right after File.
+    const QList<QAction *> menus = w.menuBar()->actions();
+    const qsizetype file = menus.indexOf(w.mnuFile->menuAction());
+    w.menuBar()->insertMenu(file >= 0 && file + 1 < menus.size() ? menus[file + 1] : nullptr, mnuEdit);
     // Compact, restore, another catalogue opened: the menu shows the history of the file open now.
     QObject::connect(mnuEdit, &QMenu::aboutToShow, history, [history] {
         history->canUndo();

@@ -385,6 +385,10 @@ void wireUndo(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, fr
             const QString text = undo ? history->undoText() : history->redoText();
             try {
                 undo ? history->undo() : history->redo();
+                // The list was told; the editor shows the movie as it is stored now.
+                EditedMovie &edited = w.editor()->edited();
+                if (!edited.isNew() && edited.id() != 0)
+                    edited.reload();
             } catch (const CinelogError &e) {
                 if (e.number() != CatalogueError::ChangedElsewhere)
                     throw;

@@ -7,6 +7,7 @@
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
+#include <QCryptographicHash>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -151,6 +152,63 @@ int rowidColumn(sqlite3 *db, const QString &table)
 
 } // namespace
 
+bool RowCell::matches(const RowCell &current) const
+{
+    if (!digest)
+        return *this == current;
+    if (current.digest)
+        return *this == current;
+    return type == current.type && integer == current.bytes.size()
+           && bytes == QCryptographicHash::hash(current.bytes, QCryptographicHash::Sha256);
+}
+
+RowCell RowCell::digested() const
+{
+    if (digest)
+        return *this;
+    RowCell d;
+    d.type = type;
+    d.digest = true;
+    d.integer = bytes.size();
+    d.bytes = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return d;
+}
+
+namespace {
+
+bool imageMatches(const std::optional<RowImage> &recorded, const std::optional<RowImage> &current)
+{
+    if (!recorded || !current)
+        return !recorded && !current;
+    if (recorded->size() != current->size())
+        return false;
+    for (size_t i = 0; i < recorded->size(); ++i)
+        if (!(*recorded)[i].matches((*current)[i]))
+            return false;
+    return true;
+}
+
+// Values at least this long are kept as digests when a change left them alike.
+constexpr qsizetype DigestFrom = 4096;
+
+} // namespace
+
+void RowChanges::compact(RowChange &row)
+{
+    if (!row.before || !row.after || row.before->size() != row.after->size())
+        return;
+    for (size_t i = 0; i < row.before->size(); ++i) {
+        RowCell &b = (*row.before)[i], &a = (*row.after)[i];
+        if (b.type != 3 && b.type != 4)
+            continue;
+        const bool large = (b.digest ? b.integer : b.bytes.size()) >= DigestFrom;
+        if (!large || !(b.digest ? b.matches(a) : a.digest ? a.matches(b) : a == b))
+            continue;
+        b = b.digested();
+        a = a.digested();
+    }
+}
+
 QVariant RowCell::toVariant() const
 {
     switch (type) {
@@ -204,7 +262,7 @@ void RowChanges::restore(Catalogue &catalogue, Side to, bool verify)
         Statements st(db);
         if (verify)
             for (RowChange &r : rows)
-                if (readWith(st, db, r.table, r.rowid) != expected(r))
+                if (!imageMatches(expected(r), readWith(st, db, r.table, r.rowid)))
                     throw CinelogError(CatalogueError::ChangedElsewhere,
                                        QStringLiteral("The rows this step changed were changed again since (by another "
                                                       "program or another window); nothing was written."));
@@ -245,7 +303,8 @@ void RowChanges::restore(Catalogue &catalogue, Side to, bool verify)
             for (int i = 0; i < names.size() && i < int(goal.size()); ++i) {
                 if (isChangeCounter(names[i]))
                     counters << names[i];
-                else if (!(from[size_t(i)] == goal[size_t(i)])) {
+                // A digest stands for a value this row holds on both sides: nothing to write.
+                else if (!goal[size_t(i)].digest && !(from[size_t(i)] == goal[size_t(i)])) {
                     sets << quoted(names[i]) + QStringLiteral(" = ?");
                     values.push_back(&goal[size_t(i)]);
                 }
@@ -294,8 +353,10 @@ void RowChanges::restore(Catalogue &catalogue, Side to, bool verify)
         for (size_t i = 0; i < rows.size(); ++i)
             now[i] = readWith(st, db, rows[i].table, rows[i].rowid);
     });
-    for (size_t i = 0; i < rows.size(); ++i)
+    for (size_t i = 0; i < rows.size(); ++i) {
         target(rows[i]) = std::move(now[i]);
+        compact(rows[i]);
+    }
 }
 
 ChangeRecorder::ChangeRecorder()
@@ -428,6 +489,7 @@ RowChanges ChangeRecorder::take()
         r.after = readWith(st, m_db, r.table, r.rowid);
         if (r.before == r.after)
             continue;
+        RowChanges::compact(r);
         if (!changes.columns.count(r.table))
             changes.columns.emplace(r.table, columnsOf(m_db, r.table));
         changes.rows.push_back(std::move(r));

@@ -21,10 +21,16 @@ struct RowCell {
     qint64 integer = 0;
     double real = 0;
     QByteArray bytes; // text as UTF-8, or the blob
+    // A large value a change left as it was is kept as its digest (bytes) and size (integer) only:
+    // a step that renames a director over many movies does not hold every movie's cover twice.
+    bool digest = false;
     bool operator==(const RowCell &o) const
     {
-        return type == o.type && integer == o.integer && (type != 2 || real == o.real) && bytes == o.bytes;
+        return type == o.type && integer == o.integer && (type != 2 || real == o.real) && bytes == o.bytes && digest == o.digest;
     }
+    // Whether a cell read from the catalogue holds what this one recorded (digests compared as such).
+    bool matches(const RowCell &current) const;
+    RowCell digested() const;
     QVariant toVariant() const;
 };
 using RowImage = std::vector<RowCell>;
@@ -65,6 +71,8 @@ public:
 
     // The counter columns kept monotonic by restore().
     static bool isChangeCounter(const QString &column);
+    // Keeps a large value both images of a row hold alike as its digest only.
+    static void compact(RowChange &row);
 };
 
 // Notes every row the catalogue's own connection changes, by any statement or trigger, through the

@@ -11,7 +11,25 @@
 #include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <map>
 #include <sqlite3.h>
+
+namespace {
+
+// The one history of each catalogue object.
+std::map<const Catalogue *, CatalogueHistory *> &histories()
+{
+    static std::map<const Catalogue *, CatalogueHistory *> map;
+    return map;
+}
+
+} // namespace
+
+CatalogueHistory *CatalogueHistory::of(const Catalogue &catalogue)
+{
+    const auto it = histories().find(&catalogue);
+    return it == histories().end() ? nullptr : it->second;
+}
 
 const Setting<int> CatalogueHistory::MemoryLimitMB{QStringLiteral("Options"), QStringLiteral("UndoMemoryMB"), 256, 1, 1 << 20};
 
@@ -50,11 +68,14 @@ CatalogueHistory::CatalogueHistory(Catalogue &catalogue, CatalogueEvents *events
         m_recorder.attach(sqliteHandle(m_cat.MovieConn()));
     m_recorder.setNotify([this] { scheduleClose(); });
     m_cat.setWriteStartHandler([this] { sync(); });
+    histories()[&m_cat] = this;
     connect(m_stack, &QUndoStack::indexChanged, this, &CatalogueHistory::historyChanged);
 }
 
 CatalogueHistory::~CatalogueHistory()
 {
+    if (of(m_cat) == this)
+        histories().erase(&m_cat);
     m_cat.setWriteStartHandler({});
     if (m_cat.isOpen() && m_cat.generation() == m_generation)
         m_recorder.attach(nullptr);

@@ -36,6 +36,9 @@ public:
 
     CatalogueHistory(Catalogue &catalogue, CatalogueEvents *events, QObject *parent = nullptr);
     ~CatalogueHistory() override;
+    // The history kept for that catalogue, or nullptr (a Group on nullptr does nothing): for core
+    // commands that write in several pieces with events running in between (a batch).
+    static CatalogueHistory *of(const Catalogue &catalogue);
 
     QUndoStack &stack() { return *m_stack; }
 

@@ -424,6 +424,9 @@ TEST(CatalogueHistory, AStepWhoseRowsAnotherProgramChangedIsRefusedAndWritesNoth
          "UPDATE Movies SET Title = 'Matrix Reloaded' WHERE Title = 'The Matrix'"},
         {"movie added here, deleted by the other program", [](Catalog &c) { MovieStore(c.cat).copy(c.spare); },
          "DELETE FROM Movies WHERE ID = (SELECT max(ID) FROM Movies)"},
+        {"movie's rating changed here (its cover left alone), cover replaced by the other program",
+         [](Catalog &c) { MovieStore(c.cat).setUserRating(c.matrix, 2); },
+         "UPDATE Movies SET CoverData = zeroblob(4096) WHERE Title = 'The Matrix'"},
         {"cast link removed here, added again by the other program",
          [](Catalog &c) { MovieStore(c.cat).removeCast(c.matrix, MovieStore(c.cat).cast(c.matrix).first().actorId); },
          "INSERT INTO MovActLink (MovID, ActID, PlayingAs) SELECT ID, 999, 'Extra' FROM Movies WHERE Title = 'The Matrix'"},
@@ -494,6 +497,29 @@ TEST(CatalogueHistory, TheOldestStepsGoWhenTheHistoryOutgrowsItsBound)
     c.history->setMemoryLimit(1024);
     EXPECT_EQ(c.history->stack().count(), 1);
     EXPECT_EQ(c.history->undoText(), c.history->stack().undoText());
+}
+
+// A step that leaves a cover as it was does not hold the cover: a rename of a director over movies
+// with covers stays small, and is still undone exactly.
+TEST(CatalogueHistory, ACoverAStepLeftAloneIsNotHeldByIt)
+{
+    Catalog c;
+    CoverPictures(c.cat, c.t.ctx()).savePictureBytes(c.matrix, coverOf(1 << 20, 'z'));
+    c.history->closeStep();
+    c.history->clear();
+    const QStringList before = dump(c.cat);
+    const int id = c.count(QStringLiteral("SELECT ID FROM Directors WHERE Director = 'Wachowski, Lana'"));
+    People::save(c.cat, People::Kind::Directors, id, QStringLiteral("Wachowski, L."), QString());
+    c.history->closeStep();
+    EXPECT_LT(c.history->bytes(), 64 * 1024);
+    const QStringList after = dump(c.cat);
+    c.history->undo();
+    EXPECT_EQ(dump(c.cat), before);
+    c.history->redo();
+    EXPECT_EQ(dump(c.cat), after);
+    c.history->undo();
+    EXPECT_EQ(dump(c.cat), before);
+    EXPECT_EQ(CoverPictures(c.cat, c.t.ctx()).coverBytes(c.matrix), coverOf(1 << 20, 'z'));
 }
 
 TEST(CatalogueHistory, EndsWhenTheCatalogueIsOpenedAgainOrClosed)

@@ -36,6 +36,7 @@ private slots:
     void requestsThroughTheEditedMovieReachTheEditor();
     void commandsOpenWindowsWiredToTheirReceivers();
     void editMenuUndoesAndRedoesTheLastChange();
+    void undoOfASaveShowsTheMovieAsItWasAndLetsItBeSavedAgain();
 };
 
 namespace {
@@ -225,4 +226,24 @@ void AppWiringTest::editMenuUndoesAndRedoesTheLastChange()
     QCOMPARE(a.t.prompts.titles(), QStringList{QStringLiteral("Cannot Undo")});
     QVERIFY(a.t.prompts.messages().first().contains(QStringLiteral("\"Delete 'Brazil'\" cannot be undone")));
     QCOMPARE(a.catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = 1")).toString(), QStringLiteral("Ran"));
+}
+
+void AppWiringTest::undoOfASaveShowsTheMovieAsItWasAndLetsItBeSavedAgain()
+{
+    App a;
+    auto *undo = a.w.findChild<QAction *>(QStringLiteral("mnuUndo"));
+    a.w.showMovie(1);
+    MovieEditor *e = a.w.editor();
+    e->txtTitle->setText(QStringLiteral("Brazil (1985)"));
+    a.w.mnuSave_Click();
+    QTRY_VERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Change 'Brazil'"));
+    undo->trigger();
+    QCOMPARE(e->txtTitle->text(), QStringLiteral("Brazil"));
+    QCOMPARE(a.catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = 1")).toString(), QStringLiteral("Brazil"));
+    // The editor read the movie again: its next save is not taken for one over another program's.
+    e->txtTitle->setText(QStringLiteral("Brazil, again"));
+    a.w.mnuSave_Click();
+    QVERIFY(a.t.prompts.shown().isEmpty());
+    QCOMPARE(a.catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = 1")).toString(), QStringLiteral("Brazil, again"));
 }

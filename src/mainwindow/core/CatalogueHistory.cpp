@@ -33,9 +33,9 @@ CatalogueHistory *CatalogueHistory::of(const Catalogue &catalogue)
 
 const Setting<int> CatalogueHistory::MemoryLimitMB{QStringLiteral("Options"), QStringLiteral("UndoMemoryMB"), 256, 1, 1 << 20};
 
-// One user action's rows. The history writes them (undo() / redo() below when the stack is moved
-// by anything else) and moves the stack only once they are written, so that a refused step leaves
-// the stack where it was.
+// One user action's rows. CatalogueHistory::undo() and redo() write them first and move the stack
+// only once they are written (with m_moving set, so that these do nothing), so that a refused step
+// leaves the stack where it was; when anything else moves the stack, these write them.
 class CatalogueHistory::Step : public QUndoCommand
 {
 public:

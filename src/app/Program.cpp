@@ -37,7 +37,7 @@ void Program::start(bool reopenLast)
     ctx.GetUser();
 
     auto *splash = new frmSplash(ctx);
-    splash->lblDoingWhat->setText(QStringLiteral("Starting Up..."));
+    splash->lblDoingWhat->setText(QCoreApplication::translate("Program", "Starting Up..."));
     splash->show();
     ctx.setStatusHook([](const QString &text) {
         if (frmSplash *s = frmSplash::instance())
@@ -46,7 +46,7 @@ void Program::start(bool reopenLast)
     QCoreApplication::processEvents();
 
     if (!QFileInfo::exists(ctx.INIPath)) {
-        splash->setDoingWhat(QStringLiteral("Setting Up Defaults..."));
+        splash->setDoingWhat(QCoreApplication::translate("Program", "Setting Up Defaults..."));
         DoDefaults(ctx);
         QCoreApplication::processEvents();
     }

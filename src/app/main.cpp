@@ -1,8 +1,10 @@
 #include "AppWiring.h"
 #include "CommandLine.h"
 #include "Program.h"
+#include "ProgramSettings.h"
 #include "QtPrompts.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -31,12 +33,21 @@ int answerCommandLine(const CommandLine &cl)
         std::fputs(cl.text.toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::Error:
-        std::fprintf(stderr, "Cinelog: %s\nTry 'cinelog --help'.\n", cl.text.toLocal8Bit().constData());
+        std::fputs(QCoreApplication::translate("main", "Cinelog: %1\nTry 'cinelog --help'.\n").arg(cl.text).toLocal8Bit().constData(),
+                   stderr);
         return 1;
     case CommandLine::Action::Run:
         break;
     }
     return -1;
+}
+
+// The language chosen in Options (or the system's), before the first text is made.
+void installLanguage()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const IniFile ini(QDir(AppContext::defaultSettingsFolder(programFolder)).filePath(QStringLiteral("reelbase.ini")));
+    Translations::install(ProgramSettings::Language.read(ini), Translations::searchFolders(programFolder));
 }
 
 } // namespace
@@ -55,14 +66,20 @@ int main(int argc, char *argv[])
     if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !platformGiven(argc, argv)) {
         QCoreApplication core(argc, argv);
+        installLanguage();
         const int code = answerCommandLine(CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath()));
         if (code >= 0)
             return code;
-        std::fprintf(stderr, "Cinelog: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen to run without one).\n");
+        std::fputs(QCoreApplication::translate("main", "Cinelog: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen "
+                                                       "to run without one).\n")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return 2;
     }
 
     QApplication app(argc, argv);
+    installLanguage();
     // Desktops match windows to the desktop entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cinelog.Cinelog"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/cinelog/cinelog.svg")));
@@ -76,7 +93,11 @@ int main(int argc, char *argv[])
     case SingleInstance::Role::HandedOver:
         return 0;
     case SingleInstance::Role::Standalone:
-        std::fprintf(stderr, "Cinelog: %s Later starts will open their own window.\n", whyAlone.toLocal8Bit().constData());
+        std::fputs(QCoreApplication::translate("main", "Cinelog: %1 Later starts will open their own window.\n")
+                       .arg(whyAlone)
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         break;
     case SingleInstance::Role::Primary:
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LoggedText.h"
+
 #include <QString>
 #include <exception>
 #include <string>
@@ -13,14 +15,25 @@ public:
         : m_number(number), m_description(std::move(description)), m_utf8(m_description.toStdString())
     {
     }
+    // A description the log keeps in English and the user reads translated.
+    CinelogError(qint64 number, const LoggedText &description)
+        : m_number(number), m_description(description.english), m_shown(description.shown), m_utf8(m_description.toStdString())
+    {
+    }
 
     qint64 number() const { return m_number; }
+    // As the error log records it.
     const QString &description() const { return m_description; }
+    // As the user reads it: the translation where there is one.
+    const QString &shownDescription() const { return m_shown.isEmpty() ? m_description : m_shown; }
+    // Both, for a description that goes into another one.
+    LoggedText text() const { return {m_description, shownDescription()}; }
     const char *what() const noexcept override { return m_utf8.c_str(); }
 
 private:
     qint64 m_number;
     QString m_description;
+    QString m_shown;
     std::string m_utf8;
 };
 

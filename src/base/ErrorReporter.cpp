@@ -8,13 +8,15 @@ bool guarded(ErrorReporter &reporter, const QString &label, const std::function<
         f();
         return true;
     } catch (const CinelogError &e) {
-        reporter.reportError(label, e.number(), e.description(), showMessage);
+        reporter.reportTranslatedError(label, e.number(), e.description(), e.shownDescription(), showMessage);
     } catch (const std::bad_alloc &) {
-        reporter.reportError(label, 7, QStringLiteral("Out of memory"), showMessage);
+        const LoggedText text = logged("ErrorReporter", "Out of memory");
+        reporter.reportTranslatedError(label, 7, text.english, text.shown, showMessage);
     } catch (const std::exception &e) {
         reporter.reportError(label, 51, QString::fromUtf8(e.what()), showMessage);
     } catch (...) {
-        reporter.reportError(label, 51, QStringLiteral("Internal error"), showMessage);
+        const LoggedText text = logged("ErrorReporter", "Internal error");
+        reporter.reportTranslatedError(label, 51, text.english, text.shown, showMessage);
     }
     return false;
 }

@@ -12,6 +12,14 @@ class ErrorReporter
 public:
     virtual ~ErrorReporter() = default;
     virtual void reportError(const QString &label, qint64 number, const QString &description, bool showMessage) noexcept = 0;
+    // The same, for a failure whose description the user reads translated (shownDescription) while the
+    // log keeps it in English (description).
+    virtual void reportTranslatedError(const QString &label, qint64 number, const QString &description,
+                                       const QString &shownDescription, bool showMessage) noexcept
+    {
+        (void)shownDescription;
+        reportError(label, number, description, showMessage);
+    }
 };
 
 // Runs f; an error it throws is reported under label. Returns false when f failed.

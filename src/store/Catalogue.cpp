@@ -57,11 +57,11 @@ CinelogError currentError()
     } catch (const CinelogError &e) {
         return e;
     } catch (const std::bad_alloc &) {
-        return CinelogError(7, QStringLiteral("Out of memory"));
+        return CinelogError(7, logged("Catalogue", "Out of memory"));
     } catch (const std::exception &e) {
         return CinelogError(51, QString::fromUtf8(e.what()));
     } catch (...) {
-        return CinelogError(51, QStringLiteral("Internal error"));
+        return CinelogError(51, logged("Catalogue", "Internal error"));
     }
 }
 
@@ -113,7 +113,7 @@ CinelogError Catalogue::errorOf(const QSqlError &e)
     static const QRegularExpression tooLong(QStringLiteral("CHECK constraint failed: length\\((\\w+)\\) <= (\\d+)"));
     const QRegularExpressionMatch m = tooLong.match(text);
     if (m.hasMatch())
-        return CinelogError(code, QStringLiteral("%1 is too long: at most %2 characters can be stored.").arg(m.captured(1), m.captured(2)));
+        return CinelogError(code, logged("Catalogue", "%1 is too long: at most %2 characters can be stored.").arg(m.captured(1), m.captured(2)));
     return CinelogError(code, text);
 }
 
@@ -143,7 +143,7 @@ void Catalogue::close()
 QSqlDatabase &Catalogue::MovieConn()
 {
     if (!isOpen())
-        throw CinelogError(ErrorNumber::ObjectNotSet, QStringLiteral("No catalogue is open."));
+        throw CinelogError(ErrorNumber::ObjectNotSet, logged("Catalogue", "No catalogue is open."));
     return m_db;
 }
 
@@ -175,24 +175,24 @@ void Catalogue::replacedUnderneath()
 {
     const QString path = m_path;
     const bool stillThere = QFileInfo(path).isFile();
-    QString reopened;
+    LoggedText reopened;
     if (stillThere) {
         const OpenResult r = open(path);
         reopened = r.opened()
-            ? QStringLiteral(" It has been opened again as it is now: check your last change and make it again.")
-            : QStringLiteral(" It could not be opened again: %1").arg(r.error ? r.error->description() : QString());
+            ? logged("Catalogue", " It has been opened again as it is now: check your last change and make it again.")
+            : logged("Catalogue", " It could not be opened again: %1").arg(r.error ? r.error->text() : LoggedText());
         if (m_onReopened)
             m_onReopened();
     }
     // A deleted file stays open for reading what it held; every write is refused as this one.
     if (stillThere)
         throw CinelogError(CatalogueError::Replaced,
-                           QStringLiteral("The catalogue file '%1' was replaced by another program (one that compacted "
-                                          "it or restored a backup over it) while it was open here. Your change was not written.")
-                                   .arg(path)
-                               + reopened);
+                           logged("Catalogue", "The catalogue file '%1' was replaced by another program (one that compacted "
+                                               "it or restored a backup over it) while it was open here. Your change was not "
+                                               "written.%2")
+                               .arg(path, reopened));
     throw CinelogError(CatalogueError::Replaced,
-                       QStringLiteral("The catalogue file '%1' was deleted or moved away by another program while it was "
+                       logged("Catalogue", "The catalogue file '%1' was deleted or moved away by another program while it was "
                                       "open here. Your change was not written. Open the catalogue again from where it "
                                       "is now.").arg(path));
 }
@@ -269,10 +269,10 @@ OpenResult Catalogue::open(const QString &path, const OpenOptions &options)
         const QFileInfo fi(path);
         if (!fi.exists())
             return fail(OpenResult::Status::Missing,
-                        CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path)));
+                        CinelogError(ErrorNumber::FileNotFound, logged("Catalogue", "Could not find file '%1'.").arg(path)));
         if (!fi.isFile())
             return fail(OpenResult::Status::Failed,
-                        CinelogError(ErrorNumber::PathNotFound, QStringLiteral("'%1' is not a file.").arg(path)));
+                        CinelogError(ErrorNumber::PathNotFound, logged("Catalogue", "'%1' is not a file.").arg(path)));
         if (JetReader::isJetFile(path)) {
             if (!options.convertJet) {
                 r.status = OpenResult::Status::NeedsJetConversion;
@@ -284,12 +284,12 @@ OpenResult Catalogue::open(const QString &path, const OpenOptions &options)
                                                                   [&r](const QString &note) { r.conversionNotes << note; });
             } catch (const CinelogError &e) {
                 return fail(OpenResult::Status::Failed,
-                            CinelogError(e.number(), QStringLiteral("The catalogue '%1' could not be converted and has not been changed. %2")
-                                                         .arg(path, e.description())));
+                            CinelogError(e.number(), logged("Catalogue", "The catalogue '%1' could not be converted and has not been changed. %2")
+                                                         .arg(path, e.text())));
             }
         } else if (!CatalogueFile::hasSqliteHeader(path)) {
             return fail(OpenResult::Status::NotACatalogue,
-                        CinelogError(ErrorNumber::Database, QStringLiteral("Unrecognized database format '%1'.").arg(path)));
+                        CinelogError(ErrorNumber::Database, logged("Catalogue", "Unrecognized database format '%1'.").arg(path)));
         }
 
         QString name = newConnectionName("main");
@@ -356,7 +356,7 @@ bool engineBusy(const CinelogError &e)
 CinelogError busyError(const QString &path)
 {
     return CinelogError(CatalogueError::Busy,
-                        QStringLiteral("Another program is using the catalogue '%1' (reading or changing it) and did not "
+                        logged("Catalogue", "Another program is using the catalogue '%1' (reading or changing it) and did not "
                                        "let go in time. Nothing was written: try again in a moment.").arg(path));
 }
 
@@ -378,23 +378,23 @@ CinelogError Catalogue::inPlainWords(const CinelogError &e, const QString &path)
     case 8: // SQLITE_READONLY and its extended codes
         if (code == 1032) // SQLITE_READONLY_DBMOVED
             return CinelogError(CatalogueError::Replaced,
-                                QStringLiteral("The catalogue file '%1' was deleted, moved or replaced while it was open "
+                                logged("Catalogue", "The catalogue file '%1' was deleted, moved or replaced while it was open "
                                                "here. Nothing was written. Open the catalogue again from where it is now.")
                                     .arg(path));
-        return CinelogError(code, QStringLiteral("The catalogue '%1' cannot be written: the file or its folder is read-only "
+        return CinelogError(code, logged("Catalogue", "The catalogue '%1' cannot be written: the file or its folder is read-only "
                                                  "for you, or the file was moved or deleted. Nothing was written. Check the "
                                                  "file's permissions, or open the catalogue again.").arg(path));
     case 10: // SQLITE_IOERR
         if (code == 522) // a read cut short: the file is shorter than it says
             break;
-        return CinelogError(code, QStringLiteral("The catalogue '%1' could not be read or written (%2). Check the disk or "
-                                                 "network drive it is on, then try again.").arg(path, e.description()));
+        return CinelogError(code, logged("Catalogue", "The catalogue '%1' could not be read or written (%2). Check the disk or "
+                                                 "network drive it is on, then try again.").arg(path, e.text()));
     case 13: // SQLITE_FULL
-        return CinelogError(code, QStringLiteral("The disk holding the catalogue '%1' is full. Nothing was written: make "
+        return CinelogError(code, logged("Catalogue", "The disk holding the catalogue '%1' is full. Nothing was written: make "
                                                  "room on it, then try again.").arg(path));
     case 14: // SQLITE_CANTOPEN
-        return CinelogError(code, QStringLiteral("The catalogue '%1' cannot be opened (%2). Check that the file and its folder "
-                                                 "are still there and that you may read and write them.").arg(path, e.description()));
+        return CinelogError(code, logged("Catalogue", "The catalogue '%1' cannot be opened (%2). Check that the file and its folder "
+                                                 "are still there and that you may read and write them.").arg(path, e.text()));
     default:
         break;
     }
@@ -412,9 +412,9 @@ QSqlQuery Catalogue::run(const QString &sql, const QVariantList &values)
         if ((e.number() & 0xff) == 11 || e.number() == 26 || e.number() == 522) {
             markDamaged(e.description());
             throw CinelogError(CatalogueError::Damaged,
-                               QStringLiteral("The catalogue '%1' is damaged (%2). It stays open for reading only: "
+                               logged("Catalogue", "The catalogue '%1' is damaged (%2). It stays open for reading only: "
                                               "nothing more is written to it. Recover what can be read into a new "
-                                              "catalogue, or go back to a backup.").arg(m_path, e.description()));
+                                              "catalogue, or go back to a backup.").arg(m_path, e.text()));
         }
         const CinelogError plain = inPlainWords(e, m_path);
         if (plain.description() != e.description())
@@ -446,7 +446,7 @@ void Catalogue::begin()
     if (m_txDepth == 0) {
         if (isDamaged())
             throw CinelogError(CatalogueError::Damaged,
-                               QStringLiteral("The catalogue '%1' is damaged (%2) and open for reading only: nothing "
+                               logged("Catalogue", "The catalogue '%1' is damaged (%2) and open for reading only: nothing "
                                               "was written.").arg(m_path, m_damage));
         if (m_onWriteStart)
             m_onWriteStart();

@@ -69,14 +69,14 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
     const QString newPath = oldFormatConversionPath(oldPath);
     if (QFileInfo::exists(newPath) && restart) {
         if (!QFile::remove(newPath))
-            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + newPath);
+            throw CinelogError(ErrorNumber::PermissionDenied, logged("CatalogueConvert", "Permission denied: %1").arg(newPath));
     }
     if (!QFileInfo::exists(newPath)) {
         try {
             create(newPath, progress);
         } catch (const CinelogError &e) {
             throw CinelogError(ErrorNumber::InvalidProcedureCall,
-                               QStringLiteral("The converted catalogue could not be created: %1 (%2)").arg(newPath, e.description()));
+                               logged("CatalogueConvert", "The converted catalogue could not be created: %1 (%2)").arg(newPath, e.description()));
         }
     }
 
@@ -92,13 +92,13 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
         applyConnectionSettings(newDb);
         runOn(newDb, QStringLiteral("INSERT INTO DBInfo (DBVer) VALUES (?)"), {QStringLiteral("1.1")});
 
-        copyNames(oldDb, newDb, QStringLiteral("Actors"), QStringLiteral("Actor"), QStringLiteral("Doing Actors (thats funny!!)..."), progress);
-        copyNames(oldDb, newDb, QStringLiteral("Directors"), QStringLiteral("Director"), QStringLiteral("Doing Directors (Even Funnier!!)..."), progress);
+        copyNames(oldDb, newDb, QStringLiteral("Actors"), QStringLiteral("Actor"), QCoreApplication::translate("CatalogueConvert", "Doing Actors (thats funny!!)..."), progress);
+        copyNames(oldDb, newDb, QStringLiteral("Directors"), QStringLiteral("Director"), QCoreApplication::translate("CatalogueConvert", "Doing Directors (Even Funnier!!)..."), progress);
         copyNames(oldDb, newDb, QStringLiteral("Genres"), QStringLiteral("Genre"), QStringLiteral("Genres..."), progress);
 
         const qint64 movies = count(oldDb, QStringLiteral("Movies"));
         if (movies > 0) {
-            progress.ShowProgress(QStringLiteral("Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
+            progress.ShowProgress(QCoreApplication::translate("CatalogueConvert", "Updating Movies and Actor Lists..."), 0, int(std::min<qint64>(movies, INT_MAX)));
             runOn(newDb, QStringLiteral("BEGIN"));
             const bool hasOrderBy = hasColumn(oldDb, QStringLiteral("Movies"), QStringLiteral("OrderBy"));
             QSqlQuery rows = runOn(oldDb, hasOrderBy ? QStringLiteral("SELECT * FROM Movies ORDER BY OrderBy COLLATE cinelog_nocase, ID")
@@ -143,7 +143,7 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
 
         const qint64 loans = count(oldDb, QStringLiteral("LoanOut"));
         if (loans > 0) {
-            progress.ShowProgress(QStringLiteral("Updating Loans..."), 0, int(std::min<qint64>(loans, INT_MAX)));
+            progress.ShowProgress(QCoreApplication::translate("CatalogueConvert", "Updating Loans..."), 0, int(std::min<qint64>(loans, INT_MAX)));
             runOn(newDb, QStringLiteral("BEGIN"));
             QSqlQuery rows = runOn(oldDb, QStringLiteral("SELECT * FROM LoanOut"));
             QSqlQuery findMovie(newDb);
@@ -172,7 +172,7 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
 
         QSqlQuery integrity = runOn(newDb, QStringLiteral("PRAGMA integrity_check"));
         if (!integrity.next() || integrity.value(0).toString() != QLatin1String("ok"))
-            throw CinelogError(ErrorNumber::Database, QStringLiteral("The converted catalogue failed its integrity check."));
+            throw CinelogError(ErrorNumber::Database, logged("CatalogueConvert", "The converted catalogue failed its integrity check."));
         integrity.finish();
     }
 
@@ -180,6 +180,6 @@ void CatalogueFile::convertOldFormat(const QString &oldPath, bool restart, Progr
     // catalogue is at the old path.
     if (std::rename(QFile::encodeName(newPath).constData(), QFile::encodeName(oldPath).constData()) != 0)
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The converted catalogue could not replace '%1'.").arg(oldPath));
+                           logged("CatalogueConvert", "The converted catalogue could not replace '%1'.").arg(oldPath));
     syncFolderOf(oldPath);
 }

@@ -98,11 +98,11 @@ void CreateEpisodesTable(QSqlDatabase &db)
 
 void create(const QString &path, ProgressSink &progress)
 {
-    progress.ShowProgress(QStringLiteral("Creating Cinelog..."), 0, 7);
+    progress.ShowProgress(QCoreApplication::translate("CatalogueFile", "Creating Cinelog..."), 0, 7);
     bool created = false;
     try {
         if (QFileInfo::exists(path))
-            throw CinelogError(ErrorNumber::FileAlreadyExists, QStringLiteral("File already exists"));
+            throw CinelogError(ErrorNumber::FileAlreadyExists, logged("CatalogueFile", "File already exists"));
         const QString name = newConnectionName("create");
         ConnectionGuard guard(name);
         QSqlDatabase db = openConnection(path, name, true);
@@ -131,15 +131,15 @@ QSqlDatabase openConnection(const QString &path, const QString &connectionName, 
     if (!create) {
         QFileInfo fi(path);
         if (!fi.exists())
-            throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+            throw CinelogError(ErrorNumber::FileNotFound, logged("CatalogueFile", "Could not find file '%1'.").arg(path));
         if (!fi.isFile())
-            throw CinelogError(ErrorNumber::PathNotFound, QStringLiteral("'%1' is not a file.").arg(path));
+            throw CinelogError(ErrorNumber::PathNotFound, logged("CatalogueFile", "'%1' is not a file.").arg(path));
         if (!hasSqliteHeader(path)) {
             if (JetReader::isJetFile(path))
                 throw CinelogError(ErrorNumber::Database,
-                                   QStringLiteral("'%1' is a catalogue of an earlier version of Cinelog: open it first to "
+                                   logged("CatalogueFile", "'%1' is a catalogue of an earlier version of Cinelog: open it first to "
                                                   "convert it.").arg(path));
-            throw CinelogError(ErrorNumber::Database, QStringLiteral("Unrecognized database format '%1'.").arg(path));
+            throw CinelogError(ErrorNumber::Database, logged("CatalogueFile", "Unrecognized database format '%1'.").arg(path));
         }
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
@@ -177,7 +177,7 @@ void verifyCatalogueFile(QSqlDatabase &db)
     if (appId == 0 && hasTable(db, QStringLiteral("Movies")))
         return;
     throw CinelogError(ErrorNumber::Database,
-                       QStringLiteral("Unrecognized database format '%1': it is not a Cinelog catalogue.").arg(db.databaseName()));
+                       logged("CatalogueFile", "Unrecognized database format '%1': it is not a Cinelog catalogue.").arg(db.databaseName()));
 }
 
 bool isOldFormat(QSqlDatabase &db)

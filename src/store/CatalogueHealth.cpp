@@ -30,7 +30,7 @@ namespace {
 QSqlDatabase openReadOnly(const QString &path, const QString &name)
 {
     if (!QFileInfo(path).isFile())
-        throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+        throw CinelogError(ErrorNumber::FileNotFound, logged("CatalogueHealth", "Could not find file '%1'.").arg(path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(Catalogue::BusyTimeoutMs));
@@ -109,13 +109,13 @@ CheckResult fullCheck(const QString &path, ProgressSink &progress, const std::fu
     CheckResult r;
     ConnectionGuard guard(newConnectionName("fullcheck"));
     int steps = 1;
-    progress.ShowProgress(QStringLiteral("Checking the catalogue..."), 0, steps);
+    progress.ShowProgress(QCoreApplication::translate("CatalogueHealth", "Checking the catalogue..."), 0, steps);
     try {
         QSqlDatabase db = openReadOnly(path, guard.name());
         const QStringList tables = rows(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
                                                            "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY rootpage"));
         steps = int(tables.size()) + 1;
-        progress.ShowProgress(QStringLiteral("Checking the catalogue..."), 0, steps);
+        progress.ShowProgress(QCoreApplication::translate("CatalogueHealth", "Checking the catalogue..."), 0, steps);
         int done = 0;
         for (const QString &table : tables) {
             if (cancelled && cancelled()) {
@@ -309,11 +309,11 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
 {
     if (QFileInfo::exists(newPath))
         throw CinelogError(ErrorNumber::FileAlreadyExists,
-                           QStringLiteral("'%1' already exists: choose a new file for the recovered catalogue.").arg(newPath));
+                           logged("CatalogueHealth", "'%1' already exists: choose a new file for the recovered catalogue.").arg(newPath));
     const QString temp = temporaryNameBeside(newPath);
     RecoveryReport report;
     int steps = 1;
-    progress.ShowProgress(QStringLiteral("Recovering the catalogue..."), 0, steps);
+    progress.ShowProgress(QCoreApplication::translate("CatalogueHealth", "Recovering the catalogue..."), 0, steps);
     try {
         CatalogueFile::create(temp);
         ConnectionGuard sourceGuard(newConnectionName("recover-source"));
@@ -333,7 +333,7 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
         try {
             sourceTables = rows(source, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
         } catch (const CinelogError &e) {
-            throw CinelogError(e.number(), QStringLiteral("Nothing can be read from '%1': even its list of tables is damaged (%2).")
+            throw CinelogError(e.number(), logged("CatalogueHealth", "Nothing can be read from '%1': even its list of tables is damaged (%2).")
                                                .arg(damagedPath, e.description()));
         }
         // Full-text tables and their shadow tables are not copied: the new file's triggers fill them
@@ -349,7 +349,7 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
             keyColumns << QLatin1String(k.table) + QLatin1Char('.') + QLatin1String(k.key);
 
         steps = int(targetTables.size()) + 1;
-        progress.ShowProgress(QStringLiteral("Recovering the catalogue..."), 0, steps);
+        progress.ShowProgress(QCoreApplication::translate("CatalogueHealth", "Recovering the catalogue..."), 0, steps);
         runOn(target, QStringLiteral("BEGIN"));
         int done = 0;
         for (const QString &table : targetTables) {
@@ -417,13 +417,13 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
         }
         if (cancelled && cancelled()) {
             QSqlQuery(target).exec(QStringLiteral("ROLLBACK"));
-            throw CinelogError(ErrorNumber::Database, QStringLiteral("The recovery was cancelled; no catalogue was made."));
+            throw CinelogError(ErrorNumber::Database, logged("CatalogueHealth", "The recovery was cancelled; no catalogue was made."));
         }
         runOn(target, QStringLiteral("COMMIT"));
         const QStringList check = rows(target, QStringLiteral("PRAGMA integrity_check"));
         if (check != QStringList{QStringLiteral("ok")})
             throw CinelogError(ErrorNumber::Database,
-                               QStringLiteral("The recovered catalogue failed its check: %1").arg(check.join(QStringLiteral("; "))));
+                               logged("CatalogueHealth", "The recovered catalogue failed its check: %1").arg(check.join(QStringLiteral("; "))));
         target.close();
         source.close();
         progress.UpdateProgress(steps);
@@ -436,7 +436,7 @@ RecoveryReport recover(const QString &damagedPath, const QString &newPath, Progr
         const QString why = QString::fromLocal8Bit(std::strerror(errno));
         removeWithJournal(temp);
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The recovered catalogue could not be named '%1': %2").arg(newPath, why));
+                           logged("CatalogueHealth", "The recovered catalogue could not be named '%1': %2").arg(newPath, why));
     }
     syncFolderOf(newPath);
     return report;

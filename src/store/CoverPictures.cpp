@@ -17,13 +17,13 @@ bool CoverPictures::SavePictureToDB(int movieId, const QString &fileName)
         QFile f(fileName);
         if (f.size() > MaxCoverBytes)
             throw CinelogError(ErrorNumber::InvalidPicture,
-                               QStringLiteral("The picture file is too large to store as a cover (%1 MB at most).")
+                               logged("CoverPictures", "The picture file is too large to store as a cover (%1 MB at most).")
                                    .arg(MaxCoverBytes / (1024 * 1024)));
         if (!f.open(QIODevice::ReadOnly))
-            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied: ") + fileName);
+            throw CinelogError(ErrorNumber::PermissionDenied, logged("CoverPictures", "Permission denied: %1").arg(fileName));
         const QByteArray bytes = f.readAll();
         if (bytes.isEmpty())
-            throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The picture file is empty: ") + fileName);
+            throw CinelogError(ErrorNumber::InvalidPicture, logged("CoverPictures", "The picture file is empty: %1").arg(fileName));
         stored = savePictureBytes(movieId, bytes);
     });
     return stored;
@@ -32,10 +32,10 @@ bool CoverPictures::SavePictureToDB(int movieId, const QString &fileName)
 bool CoverPictures::savePictureBytes(int movieId, const QByteArray &bytes)
 {
     if (bytes.size() > MaxCoverBytes)
-        throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The picture is too large to store as a cover."));
+        throw CinelogError(ErrorNumber::InvalidPicture, logged("CoverPictures", "The picture is too large to store as a cover."));
     QSqlQuery q = m_cat.exec(QStringLiteral("UPDATE Movies SET CoverData = ? WHERE ID = ?"), {bytes, movieId});
     if (q.numRowsAffected() < 1)
-        throw CinelogError(3021, QStringLiteral("No movie with ID %1.").arg(movieId));
+        throw CinelogError(3021, logged("CoverPictures", "No movie with ID %1.").arg(movieId));
     return true;
 }
 
@@ -43,7 +43,7 @@ QByteArray CoverPictures::coverBytes(int movieId)
 {
     QSqlQuery q = m_cat.exec(QStringLiteral("SELECT CoverData FROM Movies WHERE ID = ?"), {movieId});
     if (!q.next())
-        throw CinelogError(3021, QStringLiteral("No movie with ID %1.").arg(movieId));
+        throw CinelogError(3021, logged("CoverPictures", "No movie with ID %1.").arg(movieId));
     return q.value(0).toByteArray();
 }
 
@@ -69,11 +69,11 @@ bool CoverPictures::LoadPictureFromDB(QImage &target, int movieId)
     guarded(m_errors, QStringLiteral("LoadPictureFromDB"), [&] {
         const QByteArray bytes = coverBytes(movieId);
         if (bytes.isEmpty())
-            throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("The movie has no cover picture."));
+            throw CinelogError(ErrorNumber::InvalidPicture, logged("CoverPictures", "The movie has no cover picture."));
         QImage img;
         // Some stored covers end with one zero byte after the picture data.
         if (!decode(bytes, img) && !(bytes.endsWith('\0') && decode(bytes.left(bytes.size() - 1), img)))
-            throw CinelogError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+            throw CinelogError(ErrorNumber::InvalidPicture, logged("CoverPictures", "Invalid picture"));
         target = img;
         loaded = true;
     });

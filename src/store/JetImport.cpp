@@ -277,7 +277,7 @@ class Progress
 {
 public:
     Progress(ProgressSink &sink, qint64 total) : m_sink(sink), m_max(int(std::min<qint64>(total, INT_MAX))) {}
-    void show() { m_sink.ShowProgress(QStringLiteral("Converting the catalogue..."), 0, m_max); }
+    void show() { m_sink.ShowProgress(QCoreApplication::translate("JetImport", "Converting the catalogue..."), 0, m_max); }
     void advance()
     {
         ++m_done;
@@ -308,7 +308,7 @@ public:
         const QStringList sourceTables = m_source.tables();
         if (findTable(sourceTables, MoviesTable).isEmpty())
             throw CinelogError(ErrorNumber::Database,
-                               QStringLiteral("It has no Movies table, so it is not a Cinelog catalogue."));
+                               logged("JetImport", "It has no Movies table, so it is not a Cinelog catalogue."));
         for (const QString &t : sourceTables)
             if (!isSchemaTable(t))
                 note(QStringLiteral("The table '%1' is not part of a Cinelog catalogue and was not converted.").arg(t));
@@ -427,7 +427,7 @@ private:
         while (rows->next(row)) {
             ++n;
             if (row.size() != p.sourceColumns.size())
-                throw CinelogError(ErrorNumber::Database, QStringLiteral("Row %1 of table %2 has %3 values for %4 columns.")
+                throw CinelogError(ErrorNumber::Database, logged("JetImport", "Row %1 of table %2 has %3 values for %4 columns.")
                                                               .arg(n).arg(p.source).arg(row.size()).arg(p.sourceColumns.size()));
             for (size_t i = 0; i < p.columns.size(); ++i) {
                 const Schema::Column &c = p.columns[i];
@@ -447,7 +447,7 @@ private:
             try {
                 insert.step();
             } catch (const CinelogError &e) {
-                throw CinelogError(e.number(), QStringLiteral("Row %1 of table %2 could not be converted: %3")
+                throw CinelogError(e.number(), logged("JetImport", "Row %1 of table %2 could not be converted: %3")
                                                    .arg(n).arg(p.source, e.description()));
             }
             insert.reset();
@@ -558,10 +558,10 @@ std::pair<QString, Kept> keepOriginal(const QString &path)
                 return {backup, Kept::Renamed};
         }
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The original could not be kept as '%1': %2.").arg(backup, systemError(errno)));
+                           logged("JetImport", "The original could not be kept as '%1': %2.").arg(backup, systemError(errno)));
     }
     throw CinelogError(ErrorNumber::FileAlreadyExists,
-                       QStringLiteral("Every backup name for '%1' is taken.").arg(path));
+                       logged("JetImport", "Every backup name for '%1' is taken.").arg(path));
 }
 
 } // namespace
@@ -606,7 +606,7 @@ QString convertCatalogueFile(const QString &path, CatalogueSource &source, Progr
     QTemporaryFile reserve(info.absolutePath() + QLatin1Char('/') + info.fileName() + QStringLiteral(".converting-XXXXXX"));
     reserve.setAutoRemove(false);
     if (!reserve.open())
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The converted catalogue could not be created in '%1': %2")
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("JetImport", "The converted catalogue could not be created in '%1': %2")
                                                               .arg(info.absolutePath(), reserve.errorString()));
     const QString temp = reserve.fileName();
     reserve.close();
@@ -624,7 +624,7 @@ QString convertCatalogueFile(const QString &path, CatalogueSource &source, Progr
         while (check.step())
             problems << check.text(0);
         if (problems != QStringList{QStringLiteral("ok")})
-            throw CinelogError(ErrorNumber::Database, QStringLiteral("The converted catalogue failed its integrity check: %1")
+            throw CinelogError(ErrorNumber::Database, logged("JetImport", "The converted catalogue failed its integrity check: %1")
                                                           .arg(problems.join(QStringLiteral("; "))));
     }
 
@@ -639,7 +639,7 @@ QString convertCatalogueFile(const QString &path, CatalogueSource &source, Progr
         else
             std::rename(QFile::encodeName(backup).constData(), to.constData());
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The converted catalogue could not take the place of '%1': %2.").arg(path, systemError(error)));
+                           logged("JetImport", "The converted catalogue could not take the place of '%1': %2.").arg(path, systemError(error)));
     }
     cleanup.release();
     syncFolderOf(path);

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int OffsetMask = 0x1fff;
 
-CinelogError readError(const QString &what)
+CinelogError readError(const LoggedText &what)
 {
     return CinelogError(ErrorNumber::Database, what);
 }
@@ -105,7 +105,7 @@ struct JetReader::Impl {
                 folded = e;
         }
         if (!folded)
-            throw readError(QStringLiteral("The Jet database '%1' has no table '%2'.").arg(path, table));
+            throw readError(logged("JetReader", "The Jet database '%1' has no table '%2'.").arg(path, table));
         return folded;
     }
 
@@ -113,10 +113,10 @@ struct JetReader::Impl {
     {
         MdbTableDef *def = mdb_read_table(entry(table));
         if (!def)
-            throw readError(QStringLiteral("The table '%1' of '%2' could not be read.").arg(table, path));
+            throw readError(logged("JetReader", "The table '%1' of '%2' could not be read.").arg(table, path));
         if (!mdb_read_columns(def)) {
             mdb_free_tabledef(def);
-            throw readError(QStringLiteral("The columns of table '%1' of '%2' could not be read.").arg(table, path));
+            throw readError(logged("JetReader", "The columns of table '%1' of '%2' could not be read.").arg(table, path));
         }
         return def;
     }
@@ -173,7 +173,7 @@ struct JetReader::Impl {
         int off = 0;
         size_t len = 0;
         auto broken = [&] {
-            return readError(QStringLiteral("A long value in table '%1' of '%2' could not be read.")
+            return readError(logged("JetReader", "A long value in table '%1' of '%2' could not be read.")
                                  .arg(QString::fromUtf8(table), path));
         };
         if (header & 0x40000000u) {
@@ -234,11 +234,11 @@ public:
         int start = 0;
         size_t size = 0;
         if (mdb_find_row(mdb, int(m_table->cur_row) - 1, &start, &size) != 0)
-            throw readError(QStringLiteral("A row of table '%1' of '%2' could not be read.")
+            throw readError(logged("JetReader", "A row of table '%1' of '%2' could not be read.")
                                 .arg(QString::fromUtf8(m_table->name), m_d.path));
         start &= OffsetMask;
         if (mdb_crack_row(m_table, start, size, m_fields.data()) < 0)
-            throw readError(QStringLiteral("A row of table '%1' of '%2' could not be read.")
+            throw readError(logged("JetReader", "A row of table '%1' of '%2' could not be read.")
                                 .arg(QString::fromUtf8(m_table->name), m_d.path));
         values.resize(qsizetype(m_columns.size()));
         for (size_t i = 0; i < m_columns.size(); ++i)
@@ -256,7 +256,7 @@ private:
             return QVariant();
         MdbHandle *mdb = m_d.mdb;
         if (f.start < 0 || f.siz < 0 || f.start + f.siz > mdb->fmt->pg_size)
-            throw readError(QStringLiteral("A row of table '%1' of '%2' is damaged.")
+            throw readError(logged("JetReader", "A row of table '%1' of '%2' is damaged.")
                                 .arg(QString::fromUtf8(m_table->name), m_d.path));
         const unsigned char *p = mdb->pg_buf + f.start;
         switch (col->col_type) {
@@ -304,12 +304,12 @@ JetReader::JetReader(const QString &path) : d(std::make_unique<Impl>())
 {
     d->path = path;
     if (!isJetFile(path))
-        throw readError(QStringLiteral("'%1' is not a Jet database.").arg(path));
+        throw readError(logged("JetReader", "'%1' is not a Jet database.").arg(path));
     d->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!d->mdb)
-        throw readError(QStringLiteral("The Jet database '%1' could not be opened.").arg(path));
+        throw readError(logged("JetReader", "The Jet database '%1' could not be opened.").arg(path));
     if (!mdb_read_catalog(d->mdb, MDB_TABLE))
-        throw readError(QStringLiteral("The table list of the Jet database '%1' could not be read.").arg(path));
+        throw readError(logged("JetReader", "The table list of the Jet database '%1' could not be read.").arg(path));
     d->jet3 = d->mdb->f->jet_version == MDB_VER_JET3;
     if (d->jet3) {
         QByteArray name = qgetenv("MDB_JET3_CHARSET");
@@ -394,6 +394,6 @@ std::unique_ptr<SourceRowCursor> JetReader::rows(const QString &table)
 {
     // The handle has one page buffer: two cursors would read each other's pages.
     if (d->openCursors > 0)
-        throw readError(QStringLiteral("Only one table of '%1' is read at a time.").arg(d->path));
+        throw readError(logged("JetReader", "Only one table of '%1' is read at a time.").arg(d->path));
     return std::make_unique<JetCursor>(*d, d->openTable(table));
 }

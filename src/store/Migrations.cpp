@@ -98,7 +98,7 @@ void completeLayout(Migrations::Context &ctx)
     for (const Schema::Column &c : gaps.missing) {
         const QString table = QString::fromLatin1(c.table);
         const QString column = QString::fromLatin1(c.name);
-        status(QStringLiteral("Adding ") + column + QStringLiteral(" to the database..."));
+        status(QCoreApplication::translate("Migrations", "Adding %1 to the database...").arg(column));
         runOn(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, Schema::columnDefinition(c)));
         switch (fillFor(c)) {
         case Fill::ZeroIfEmpty:
@@ -117,7 +117,7 @@ void completeLayout(Migrations::Context &ctx)
         }
     }
     if (gaps.episodes) {
-        status(QStringLiteral("Adding the new Episodes Table to the database..."));
+        status(QCoreApplication::translate("Migrations", "Adding the new Episodes Table to the database..."));
         CatalogueFile::CreateEpisodesTable(db);
     }
     for (const QString &s : Schema::indexStatements())

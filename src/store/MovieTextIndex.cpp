@@ -112,7 +112,7 @@ void create(QSqlDatabase &db, const std::function<void(const QString &)> &status
         if (status)
             status(text);
     };
-    say(QStringLiteral("Preparing the movies for quick filtering..."));
+    say(QCoreApplication::translate("MovieTextIndex", "Preparing the movies for quick filtering..."));
     remove(db);
     // The table keeps its own copy of the texts, so that removing an entry never depends on the
     // movie's row still holding what was indexed.
@@ -125,7 +125,7 @@ void create(QSqlDatabase &db, const std::function<void(const QString &)> &status
         constexpr qint64 Slice = 50000;
         for (qint64 from = first; from <= last; from += Slice) {
             if (last - first >= Slice)
-                say(QStringLiteral("Preparing the movies for quick filtering: %1%...").arg(int(100 * (from - first) / (last - first + 1))));
+                say(QCoreApplication::translate("MovieTextIndex", "Preparing the movies for quick filtering: %1%...").arg(int(100 * (from - first) / (last - first + 1))));
             // sql-identifiers: the indexed key columns; the bounds are bound
             runOn(db, QStringLiteral("INSERT INTO MovieText (rowid, %1) SELECT ID, %1 FROM Movies WHERE ID BETWEEN ? AND ?").arg(Columns),
                   {from, std::min(last, from + Slice - 1)});
@@ -135,7 +135,7 @@ void create(QSqlDatabase &db, const std::function<void(const QString &)> &status
         runOn(db, s);
     int n = 0;
     for (const SortIndex &i : sortIndexes()) {
-        say(QStringLiteral("Preparing the movie list's orders: %1%...").arg(100 * n++ / int(sortIndexes().size())));
+        say(QCoreApplication::translate("MovieTextIndex", "Preparing the movie list's orders: %1%...").arg(100 * n++ / int(sortIndexes().size())));
         runOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON Movies (%2)").arg(QLatin1String(i.name), QLatin1String(i.column)));
     }
 }

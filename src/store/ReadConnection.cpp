@@ -14,7 +14,7 @@ ReadConnection::ReadConnection(const QString &path) : m_path(path)
         const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw CinelogError(rc, QStringLiteral("Could not open '%1': %2").arg(path, why));
+        throw CinelogError(rc, logged("ReadConnection", "Could not open '%1': %2").arg(path, why));
     }
     sqlite3_busy_timeout(m_db, Catalogue::BusyTimeoutMs);
     try {

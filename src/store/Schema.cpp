@@ -221,7 +221,7 @@ const std::vector<QString> &indexStatements()
 void refuseOverlongText(const QString &field, const QString &text)
 {
     if (text.size() > TextLimit && text.toUcs4().size() > TextLimit)
-        throw CinelogError(3163, QStringLiteral("%1 is too long: at most %2 characters can be stored.").arg(field).arg(TextLimit));
+        throw CinelogError(3163, logged("Schema", "%1 is too long: at most %2 characters can be stored.").arg(field).arg(TextLimit));
 }
 
 } // namespace Schema

@@ -155,10 +155,10 @@ sqlite3 *sqliteHandle(QSqlDatabase &db)
 {
     const QVariant v = db.isValid() ? db.driver()->handle() : QVariant();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        throw CinelogError(ErrorNumber::Database, QStringLiteral("The catalogue connection is not a SQLite connection."));
+        throw CinelogError(ErrorNumber::Database, logged("SqliteFunctions", "The catalogue connection is not a SQLite connection."));
     sqlite3 *handle = *static_cast<sqlite3 *const *>(v.constData());
     if (!handle)
-        throw CinelogError(ErrorNumber::Database, QStringLiteral("The catalogue connection is not open."));
+        throw CinelogError(ErrorNumber::Database, logged("SqliteFunctions", "The catalogue connection is not open."));
     return handle;
 }
 
@@ -227,8 +227,8 @@ void registerCatalogueFunctions(sqlite3 *handle)
 {
     auto check = [handle](int rc) {
         if (rc != SQLITE_OK)
-            throw CinelogError(rc, QStringLiteral("The catalogue's text comparison could not be installed: ")
-                                       + QString::fromUtf8(sqlite3_errmsg(handle)));
+            throw CinelogError(rc, logged("SqliteFunctions", "The catalogue's text comparison could not be installed: %1")
+                                       .arg(QString::fromUtf8(sqlite3_errmsg(handle))));
     };
     // Names of our own only: what the engine itself defines (NOCASE, like()) stays as every other
     // program reading the file knows it.

@@ -54,7 +54,7 @@ void fillKeys(QSqlDatabase &db, const QString &table, const std::vector<const Sc
     constexpr qint64 Slice = 100000;
     for (qint64 from = first; from <= last; from += Slice) {
         if (status && last - first >= Slice)
-            status(QStringLiteral("Preparing the %1 for searching: %2%...")
+            status(QCoreApplication::translate("TextKeys", "Preparing the %1 for searching: %2%...")
                        .arg(table)
                        .arg(int(100 * (from - first) / (last - first + 1))));
         // sql-identifiers: table and column names from the schema
@@ -90,7 +90,7 @@ bool present(QSqlDatabase &db)
 void addTo(QSqlDatabase &db, const std::function<void(const QString &)> &status)
 {
     if (status)
-        status(QStringLiteral("Preparing names and titles for searching..."));
+        status(QCoreApplication::translate("TextKeys", "Preparing names and titles for searching..."));
     // The old indexes were kept in an order other programs do not know: they go first, before any
     // row changes.
     for (const char *name : Schema::indexesBeforeKeys())

@@ -41,21 +41,21 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     // would bring a deleted catalogue back), nor for one its owner made read-only.
     if (!catalogue.isStillTheFileAtPath())
         throw CinelogError(CatalogueError::Replaced,
-                           QStringLiteral("The catalogue '%1' was not compacted: the file was deleted, moved or replaced "
+                           logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: the file was deleted, moved or replaced "
                                           "by another program after it was opened here. Open the catalogue again.")
                                .arg(path));
     struct stat original {};
     if (::stat(nativePath.constData(), &original) != 0)
-        throw CinelogError(ErrorNumber::FileNotFound, QStringLiteral("The catalogue '%1' was not compacted: the file "
+        throw CinelogError(ErrorNumber::FileNotFound, logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: the file "
                                                                      "cannot be found.").arg(path));
     if ((original.st_mode & 0222) == 0 || ::access(nativePath.constData(), W_OK) != 0)
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The catalogue '%1' was not compacted: the file is read-only. Allow writing "
+                           logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: the file is read-only. Allow writing "
                                           "to it first, or compact a copy.").arg(path));
     if (::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0
         || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The catalogue '%1' was not compacted: the folder does not allow new files to "
+                           logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: the folder does not allow new files to "
                                           "be made in it, which compacting needs. Allow writing to the folder first.")
                                .arg(path));
 
@@ -89,7 +89,7 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
             const CinelogError e = Catalogue::errorOf(begin.lastError());
             if ((e.number() & 0xff) == 5 || (e.number() & 0xff) == 6)
                 throw CinelogError(CatalogueError::Busy,
-                                   QStringLiteral("The catalogue '%1' was not compacted: another program is changing it. "
+                                   logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: another program is changing it. "
                                                   "Try again in a moment.").arg(path));
             throw e;
         }
@@ -97,7 +97,7 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     // The file may have been swapped while the lock was being waited for.
     if (!catalogue.isStillTheFileAtPath())
         throw CinelogError(CatalogueError::Replaced,
-                           QStringLiteral("The catalogue '%1' was not compacted: another program replaced the file "
+                           logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: another program replaced the file "
                                           "meanwhile. Open the catalogue again.").arg(path));
 
     // Copies left behind by a compaction that was killed part-way are of no use: remove them. No
@@ -111,7 +111,7 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     scratch.setAutoRemove(true);
     if (!scratch.open())
         throw CinelogError(ErrorNumber::PermissionDenied,
-                           QStringLiteral("The catalogue could not be compacted: no working copy could be made in %1 (%2).")
+                           logged("CatalogueMaintenance", "The catalogue could not be compacted: no working copy could be made in %1 (%2).")
                                .arg(folder, scratch.errorString()));
     scratch.close();
     const QString scratchPath = scratch.fileName();
@@ -128,7 +128,7 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
             copy.close();
             if (!ok) {
                 QSqlDatabase::removeDatabase(name);
-                throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted copy of the catalogue failed its check."));
+                throw CinelogError(ErrorNumber::Database, logged("CatalogueMaintenance", "The compacted copy of the catalogue failed its check."));
             }
         }
         QSqlDatabase::removeDatabase(name);
@@ -138,19 +138,19 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     if (::chown(nativeScratch.constData(), original.st_uid, original.st_gid) != 0)
         (void)::chown(nativeScratch.constData(), uid_t(-1), original.st_gid);
     if (::chmod(nativeScratch.constData(), original.st_mode & 07777) != 0)
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted copy of the catalogue could not be "
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("CatalogueMaintenance", "The compacted copy of the catalogue could not be "
                                                                          "given the catalogue's permissions."));
     if (!syncToDisk(scratchPath, O_RDONLY))
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted copy of the catalogue could not be written to the disk."));
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("CatalogueMaintenance", "The compacted copy of the catalogue could not be written to the disk."));
     // Deleting a file takes no lock: look once more just before the rename.
     if (!catalogue.isStillTheFileAtPath())
         throw CinelogError(CatalogueError::Replaced,
-                           QStringLiteral("The catalogue '%1' was not compacted: the file was deleted or moved while it "
+                           logged("CatalogueMaintenance", "The catalogue '%1' was not compacted: the file was deleted or moved while it "
                                           "was being compacted. It has not been made again.").arg(path));
     catalogue.close();
     if (std::rename(nativeScratch.constData(), nativePath.constData()) != 0) {
         catalogue.open(path);
-        throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The compacted catalogue could not replace ") + path);
+        throw CinelogError(ErrorNumber::PermissionDenied, logged("CatalogueMaintenance", "The compacted catalogue could not replace %1").arg(path));
     }
     scratch.setAutoRemove(false);
     syncToDisk(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
@@ -158,6 +158,6 @@ void compactCatalogue(Catalogue &catalogue, const QString &scratchFolder)
     lock.release();
     const OpenResult reopened = catalogue.open(path);
     if (!reopened.opened())
-        throw CinelogError(ErrorNumber::Database, QStringLiteral("The compacted catalogue could not be opened again: %1")
+        throw CinelogError(ErrorNumber::Database, logged("CatalogueMaintenance", "The compacted catalogue could not be opened again: %1")
                                                       .arg(reopened.error ? reopened.error->description() : QString()));
 }

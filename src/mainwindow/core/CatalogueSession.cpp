@@ -36,24 +36,23 @@ bool CatalogueSession::open(const QString &path)
     options.status = [this](const QString &text) { m_ctx.showStatus(text); };
     OpenResult r = m_catalogue.open(path, options);
 
-    const QString convertTitle = QStringLiteral("Database Must Be Converted");
+    const QString convertTitle = tr("Database Must Be Converted");
     if (r.status == OpenResult::Status::NeedsJetConversion) {
-        if (!prompts.question(QStringLiteral("This catalogue was made by an earlier version of Cinelog and must be converted."),
+        if (!prompts.question(tr("This catalogue was made by an earlier version of Cinelog and must be converted."),
                               convertTitle, Prompts::Icon::Question)) {
-            prompts.message(QStringLiteral("The catalogue was not converted, so it cannot be opened. The file has not been changed."),
+            prompts.message(tr("The catalogue was not converted, so it cannot be opened. The file has not been changed."),
                             convertTitle, Prompts::Icon::Information);
             return false;
         }
         options.convertJet = true;
         r = m_catalogue.open(path, options);
     } else if (r.status == OpenResult::Status::NeedsOldFormatConversion) {
-        prompts.message(QStringLiteral("I have to convert your database to the new format!"), convertTitle, Prompts::Icon::Information);
+        prompts.message(tr("I have to convert your database to the new format!"), convertTitle, Prompts::Icon::Information);
         // The user may keep an earlier half-finished conversion: answering No converts into it.
         if (QFileInfo::exists(CatalogueFile::oldFormatConversionPath(path)))
             options.restartOldFormatConversion =
-                prompts.question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
-                                     + QStringLiteral("Are you sure you want to overwrite it?"),
-                                 QStringLiteral("Create Database"), Prompts::Icon::Critical);
+                prompts.question(tr("This question database already exists.\rAre you sure you want to overwrite it?"),
+                                 tr("Create Database"), Prompts::Icon::Critical);
         options.convertOldFormat = true;
         r = m_catalogue.open(path, options);
     }
@@ -61,17 +60,17 @@ bool CatalogueSession::open(const QString &path)
     for (const QString &note : r.conversionNotes)
         m_ctx.LogError(note, 0, QStringLiteral("ConvertJet"), false);
     if (r.opened() && !r.jetBackupPath.isEmpty())
-        prompts.message(QStringLiteral("The catalogue has been converted. The original file is kept as '%1'.")
+        prompts.message(tr("The catalogue has been converted. The original file is kept as '%1'.")
                             .arg(QFileInfo(r.jetBackupPath).fileName()),
-                        QStringLiteral("Update Complete!"), Prompts::Icon::Information);
+                        tr("Update Complete!"), Prompts::Icon::Information);
     if (r.convertedOldFormat)
-        prompts.message(QStringLiteral("Update Complete.  Now we'll load the updated database..."), QStringLiteral("Update Complete!"),
+        prompts.message(tr("Update Complete.  Now we'll load the updated database..."), tr("Update Complete!"),
                         Prompts::Icon::Information);
     for (const OpenFailure &f : r.failures)
-        m_ctx.LogError(f.error.description(), f.error.number(), f.label);
+        m_ctx.LogError(f.error, f.label);
     if (!r.opened()) {
         if (r.error)
-            m_ctx.LogError(r.error->description(), r.error->number(), QStringLiteral("DBConn"));
+            m_ctx.LogError(*r.error, QStringLiteral("DBConn"));
         // A catalogue too damaged to open: the user is offered to recover what still reads.
         if (r.status == OpenResult::Status::Damaged)
             m_catalogue.markDamaged(r.error ? r.error->description() : QString());
@@ -88,14 +87,15 @@ bool CatalogueSession::create(QString &path)
 {
     Prompts &prompts = m_ctx.prompts();
     if (QFileInfo::exists(path)) {
-        if (!prompts.question(QStringLiteral("This question database already exists.") + QLatin1Char('\r')
-                                  + QStringLiteral("Are you sure you want to overwrite it?"),
-                              QStringLiteral("Create Database"), Prompts::Icon::Critical))
+        if (!prompts.question(tr("This question database already exists.\rAre you sure you want to overwrite it?"),
+                              tr("Create Database"), Prompts::Icon::Critical))
             return false;
         if (sameFile(path) == sameFile(m_catalogue.path()))
             m_catalogue.close();
         if (!QFile::remove(path)) {
-            prompts.message(QStringLiteral("Permission denied: ") + path, QStringLiteral("Error 70 CreateDB"), Prompts::Icon::Critical);
+            prompts.message(tr("Permission denied: %1").arg(path),
+                            QCoreApplication::translate("ErrorLog", "Error %1 %2").arg(70).arg(QStringLiteral("CreateDB")),
+                            Prompts::Icon::Critical);
             return false;
         }
     }
@@ -104,7 +104,9 @@ bool CatalogueSession::create(QString &path)
     try {
         CatalogueFile::create(path, m_ctx.progress());
     } catch (const CinelogError &e) {
-        prompts.message(e.description(), QStringLiteral("Error %1 CreateDB").arg(e.number()), Prompts::Icon::Critical);
+        prompts.message(e.shownDescription(),
+                        QCoreApplication::translate("ErrorLog", "Error %1 %2").arg(e.number()).arg(QStringLiteral("CreateDB")),
+                        Prompts::Icon::Critical);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@ class Catalogue;
 // catalogue.
 class CatalogueSession
 {
+    Q_DECLARE_TR_FUNCTIONS(CatalogueSession)
+
 public:
     CatalogueSession(AppContext &ctx, Catalogue &catalogue);
 

@@ -37,13 +37,13 @@ inline bool changeOrAsk(Prompts &prompts, const QString &question, const QString
 inline bool changeOrAsk(Prompts &prompts, const QString &what, const std::function<void(MovieStore::SaveMode)> &change,
                         const std::function<void()> &reload)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("ChangeConflict", text); };
     return changeOrAsk(
         prompts,
-        tr("Another program changed %1 after it was shown here.\n\n"
-           "Yes: show it as it is stored now (your change here is dropped).\n"
-           "No: make your change over the other one.\n"
-           "Cancel: leave it as it is stored.").arg(what),
-        tr("Changed Elsewhere"),
+        QCoreApplication::translate("ChangeConflict", "Another program changed %1 after it was shown here.\n\n"
+                                                      "Yes: show it as it is stored now (your change here is dropped).\n"
+                                                      "No: make your change over the other one.\n"
+                                                      "Cancel: leave it as it is stored.")
+            .arg(what),
+        QCoreApplication::translate("ChangeConflict", "Changed Elsewhere"),
         [&](bool overwrite) { change(overwrite ? MovieStore::SaveMode::Overwrite : MovieStore::SaveMode::IfUnchanged); }, reload);
 }

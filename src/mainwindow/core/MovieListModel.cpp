@@ -133,21 +133,17 @@ void foldInto(std::string &out, const char *text, int len)
 
 } // namespace
 
-const QStringList &MovieListModel::headers()
+QStringList MovieListModel::headers()
 {
-    static const QStringList h = {
-        QStringLiteral("ID"), QStringLiteral("Title"), QStringLiteral("Order By"), QStringLiteral("Director"),
-        QStringLiteral("Genre1"), QStringLiteral("Genre2"), QStringLiteral("Genre3"), QStringLiteral("Medium"),
-        QStringLiteral("Format"), QStringLiteral("Rating"), QStringLiteral("Release"), QStringLiteral("Time"),
-        QStringLiteral("Num of Discs"), QStringLiteral("Stars"), QStringLiteral("URL")};
-    return h;
+    return {tr("ID"), tr("Title"), tr("Order By"), tr("Director"), tr("Genre1"), tr("Genre2"), tr("Genre3"), tr("Medium"),
+            tr("Format"), tr("Rating"), tr("Release"), tr("Time"), tr("Num of Discs"), tr("Stars"), tr("URL")};
 }
 
 MovieListModel::MovieListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 QString MovieListModel::timeText(const QString &runningTime)
 {
-    return runningTime.isEmpty() ? QStringLiteral("NA") : runningTime + QStringLiteral(" min");
+    return runningTime.isEmpty() ? tr("NA") : tr("%1 min").arg(runningTime);
 }
 
 void MovieListModel::clear()
@@ -310,7 +306,7 @@ QVariant MovieListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole: {
         const Row &r = rowAt(index.row());
         if (r.loaned && index.column() > 0)
-            return QStringLiteral("Loaned To ") + r.loanedTo;
+            return tr("Loaned To %1").arg(r.loanedTo);
         break;
     }
     case MovieIdRole:
@@ -392,6 +388,14 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
     }
     // The sort text of a stored value, as the list shows the column.
     std::string scratch;
+    const QString minutes = timeText(QStringLiteral("%1"));
+    const std::string minutesBefore = minutes.left(std::max<qsizetype>(0, minutes.indexOf(QLatin1String("%1")))).toStdString();
+    const std::string minutesAfter = minutes.mid(minutes.indexOf(QLatin1String("%1")) + 2).toStdString();
+    std::string none;
+    {
+        const std::string shown = timeText(QString()).toStdString();
+        foldInto(none, shown.data(), int(shown.size()));
+    }
     auto sortText = [&](std::string &out, const char *raw, int len) {
         switch (column) {
         case ColStars:
@@ -399,11 +403,12 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
             return;
         case ColTime:
             if (len == 0) {
-                out = "na";
+                out = none;
                 return;
             }
-            scratch.assign(raw, size_t(len));
-            scratch += " min";
+            scratch = minutesBefore;
+            scratch.append(raw, size_t(len));
+            scratch += minutesAfter;
             foldInto(out, scratch.data(), int(scratch.size()));
             return;
         default:

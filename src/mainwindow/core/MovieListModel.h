@@ -32,7 +32,7 @@ class MovieListModel : public QAbstractTableModel
 public:
     enum Column { ColID, ColTitle, ColOrderBy, ColDirector, ColGenre1, ColGenre2, ColGenre3, ColMedium, ColFormat,
                   ColRating, ColRelease, ColTime, ColNumDiscs, ColStars, ColURL, ColumnCount };
-    static const QStringList &headers();
+    static QStringList headers();
     static constexpr int MovieIdRole = Qt::UserRole + 1;
     // The borrower of a movie on loan (any column); no value when it is not lent.
     static constexpr int LoanedToRole = Qt::UserRole + 2;

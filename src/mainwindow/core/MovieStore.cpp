@@ -42,11 +42,11 @@ QStringList firstAppearance(Catalogue &cat, const QString &column, bool skipEmpt
 QString CleanReport::message() const
 {
     QString report;
-    report += QStringLiteral("Cleaned: ") + QString::number(actors.size()) + QStringLiteral(" unused Actors:") + QLatin1Char('\r');
+    report += QCoreApplication::translate("MovieStore", "Cleaned: %n unused Actors:", nullptr, int(actors.size())) + QLatin1Char('\r');
     for (const QString &a : actors)
         report += QStringLiteral("   ") + a + QLatin1Char('\r');
     report += QLatin1Char('\r');
-    report += QString::number(directors.size()) + QStringLiteral(" unused Directors:") + QLatin1Char('\r');
+    report += QCoreApplication::translate("MovieStore", "%n unused Directors:", nullptr, int(directors.size())) + QLatin1Char('\r');
     for (const QString &d : directors)
         report += QStringLiteral("   ") + d + QLatin1Char('\r');
     report += QLatin1Char('\r');
@@ -121,7 +121,7 @@ int MovieStore::save(const MovieRecord &m, SaveMode mode)
                 const QVariant now = changeCounter(id);
                 if (now.isValid() && now.toLongLong() != seen->second)
                     throw CinelogError(ChangedElsewhere,
-                                       QStringLiteral("This movie was changed by another program after it was shown here."));
+                                       logged("MovieStore", "This movie was changed by another program after it was shown here."));
             }
             QVariantList v = values;
             v << id;
@@ -130,7 +130,7 @@ int MovieStore::save(const MovieRecord &m, SaveMode mode)
                 "Rating = ?, ReleaseYear = ?, RunningTime = ?, NumDiscs = ?, UserRating = ?, URL = ?, OrderBy = ?, "
                 "EpisodeDisc = ? WHERE ID = ?"), v);
             if (q.numRowsAffected() < 1)
-                throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
+                throw CinelogError(3021, logged("MovieStore", "The movie is no longer in the catalogue."));
         }
         m_cat.exec(QStringLiteral("UPDATE LoanOut SET MovieTitle = ? WHERE MovieID = ?"), {NullIfEmpty(m.title), id});
         if (counted) {
@@ -161,7 +161,7 @@ int MovieStore::copy(int id)
         // sql-identifiers: the fixed movie column list
         QSqlQuery src = m_cat.exec(QStringLiteral("SELECT %1, UserRating FROM Movies WHERE ID = ?").arg(QLatin1String(cols)), {id});
         if (!src.next())
-            throw CinelogError(3021, QStringLiteral("The movie is no longer in the catalogue."));
+            throw CinelogError(3021, logged("MovieStore", "The movie is no longer in the catalogue."));
         QVariantList values;
         for (int i = 0; i < 13; ++i)
             values << NullIfEmpty(text(src, i));
@@ -218,7 +218,7 @@ void MovieStore::checkCastUnchanged(int movieId, SaveMode mode)
         return;
     const QVariant now = castCounter(movieId);
     if (now.isValid() && now.toLongLong() != seen->second)
-        throw CinelogError(ChangedElsewhere, QStringLiteral("The cast of this movie was changed by another program after it "
+        throw CinelogError(ChangedElsewhere, logged("MovieStore", "The cast of this movie was changed by another program after it "
                                                             "was shown here."));
 }
 
@@ -291,7 +291,7 @@ bool MovieStore::ensureName(const QString &table, const QString &column, const Q
     // A name is there when its case-folded form is (the key of the pick list's column).
     const Schema::TextKey *key = Schema::textKeyOf(table, column);
     if (!key)
-        throw CinelogError(ErrorNumber::Database, QStringLiteral("%1.%2 is not a pick list.").arg(table, column));
+        throw CinelogError(ErrorNumber::Database, logged("MovieStore", "%1.%2 is not a pick list.").arg(table, column));
     // sql-identifiers: pick-list table and key column names
     if (m_cat.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(table, QLatin1String(key->key)), {foldedText(name)})
             .isValid())

@@ -93,9 +93,9 @@ void MovieEditor::build()
     cmdURL = new QPushButton(QStringLiteral("->"), this);
     cmdURL->setObjectName(QStringLiteral("cmdURL"));
     cmdURL->setMaximumWidth(36);
-    cmdURL->setToolTip(QStringLiteral("Visit Website"));
+    cmdURL->setToolTip(tr("Visit Website"));
 
-    framGenre = new QGroupBox(QStringLiteral("Genres:"), this);
+    framGenre = new QGroupBox(tr("Genres:"), this);
     framGenre->setObjectName(QStringLiteral("framGenre"));
     auto *genreLayout = new QVBoxLayout(framGenre);
     for (int i = 0; i < 3; ++i) {
@@ -105,28 +105,28 @@ void MovieEditor::build()
     }
 
     int r = 0;
-    details->addWidget(captionLabel(QStringLiteral("Movie Title:"), this), r, 0);
+    details->addWidget(captionLabel(tr("Movie Title:"), this), r, 0);
     details->addWidget(txtTitle, r++, 1, 1, 3);
-    details->addWidget(captionLabel(QStringLiteral("Order By:"), this), r, 0);
+    details->addWidget(captionLabel(tr("Order By:"), this), r, 0);
     details->addWidget(txtOrderBy, r++, 1, 1, 3);
-    details->addWidget(captionLabel(QStringLiteral("Director:"), this), r, 0);
+    details->addWidget(captionLabel(tr("Director:"), this), r, 0);
     details->addWidget(cmdDir, r++, 1, 1, 3);
     details->addWidget(framGenre, r, 0, 3, 2);
-    details->addWidget(captionLabel(QStringLiteral("Medium:"), this), r, 2);
+    details->addWidget(captionLabel(tr("Medium:"), this), r, 2);
     details->addWidget(cmbMedium, r++, 3);
-    details->addWidget(captionLabel(QStringLiteral("Format:"), this), r, 2);
+    details->addWidget(captionLabel(tr("Format:"), this), r, 2);
     details->addWidget(cmbFormat, r++, 3);
-    details->addWidget(captionLabel(QStringLiteral("Rating:"), this), r, 2);
+    details->addWidget(captionLabel(tr("Rating:"), this), r, 2);
     details->addWidget(cmbRating, r++, 3);
     auto *numbers = new QHBoxLayout;
-    numbers->addWidget(new QLabel(QStringLiteral("# in Set"), this));
+    numbers->addWidget(new QLabel(tr("# in Set"), this));
     numbers->addWidget(txtNumDiscs);
-    numbers->addWidget(new QLabel(QStringLiteral("Year of Release:"), this));
+    numbers->addWidget(new QLabel(tr("Year of Release:"), this));
     numbers->addWidget(txtRealYear);
-    numbers->addWidget(new QLabel(QStringLiteral("Running Time:"), this));
+    numbers->addWidget(new QLabel(tr("Running Time:"), this));
     numbers->addWidget(txtRunningTime);
     details->addLayout(numbers, r++, 0, 1, 4);
-    details->addWidget(captionLabel(QStringLiteral("Movie URL:"), this), r, 0);
+    details->addWidget(captionLabel(tr("Movie URL:"), this), r, 0);
     auto *urlRow = new QHBoxLayout;
     urlRow->addWidget(txtURL, 1);
     urlRow->addWidget(cmdURL);
@@ -134,21 +134,21 @@ void MovieEditor::build()
     row->addLayout(details, 3);
 
     auto *middle = new QVBoxLayout;
-    middle->addWidget(new QLabel(QStringLiteral("User Rating:"), this));
+    middle->addWidget(new QLabel(tr("User Rating:"), this));
     flash1 = new StarRating(this);
     flash1->setObjectName(QStringLiteral("flash1"));
     middle->addWidget(flash1);
-    chkEpisodeDisc = new QCheckBox(QStringLiteral("Episode Disc"), this);
+    chkEpisodeDisc = new QCheckBox(tr("Episode Disc"), this);
     chkEpisodeDisc->setObjectName(QStringLiteral("chkEpisodeDisc"));
     middle->addWidget(chkEpisodeDisc);
-    middle->addWidget(new QLabel(QStringLiteral("DVD Cover:"), this));
+    middle->addWidget(new QLabel(tr("DVD Cover:"), this));
     imgCover = new QLabel(this);
     imgCover->setObjectName(QStringLiteral("imgCover"));
     imgCover->setFixedSize(120, 160);
     imgCover->setFrameShape(QFrame::StyledPanel);
     imgCover->setAlignment(Qt::AlignCenter);
     imgCover->installEventFilter(this);
-    lblDoubleClick = new QLabel(QStringLiteral("Double Click to Add Cover"), imgCover);
+    lblDoubleClick = new QLabel(tr("Double Click to Add Cover"), imgCover);
     lblDoubleClick->setObjectName(QStringLiteral("lblDoubleClick"));
     lblDoubleClick->setWordWrap(true);
     lblDoubleClick->setAlignment(Qt::AlignCenter);
@@ -158,24 +158,24 @@ void MovieEditor::build()
     middle->addStretch();
     row->addLayout(middle, 1);
 
-    frameActrors = new QGroupBox(QStringLiteral("Actors:"), this);
+    frameActrors = new QGroupBox(tr("Actors:"), this);
     frameActrors->setObjectName(QStringLiteral("frameActrors"));
     auto *castLayout = new QGridLayout(frameActrors);
     lstActors = new QTreeWidget(frameActrors);
     lstActors->setObjectName(QStringLiteral("lstActors"));
-    lstActors->setHeaderLabels({QStringLiteral("Actor")});
+    lstActors->setHeaderLabels({tr("Actor")});
     lstActors->setRootIsDecorated(false);
     lstActors->setContextMenuPolicy(Qt::CustomContextMenu);
     cmbActor = comboBox("cmbActor", frameActrors);
-    lblAs = new QLabel(QStringLiteral("as"), frameActrors);
+    lblAs = new QLabel(tr("as"), frameActrors);
     lblAs->setObjectName(QStringLiteral("lblAs"));
     txtActorPlays = lineEdit("txtActorPlays", frameActrors);
     cmdAddActor = new QPushButton(QStringLiteral("+"), frameActrors);
     cmdAddActor->setObjectName(QStringLiteral("cmdAddActor"));
-    cmdAddActor->setToolTip(QStringLiteral("save actor"));
+    cmdAddActor->setToolTip(tr("save actor"));
     cmdRemoveActor = new QPushButton(QStringLiteral("-"), frameActrors);
     cmdRemoveActor->setObjectName(QStringLiteral("cmdRemoveActor"));
-    cmdRemoveActor->setToolTip(QStringLiteral("remove actor"));
+    cmdRemoveActor->setToolTip(tr("remove actor"));
     castLayout->addWidget(lstActors, 0, 0, 1, 5);
     castLayout->addWidget(cmbActor, 1, 0);
     castLayout->addWidget(lblAs, 1, 1);
@@ -199,7 +199,7 @@ void MovieEditor::build()
     }
     connect(cmbRating, &QComboBox::activated, this, [this](int index) {
         if (cmbRating->itemText(index) == QLatin1String("XXX"))
-            m_ctx.prompts().message(QStringLiteral("YOU PERVERT!"), QStringLiteral("PERVERT!"), Prompts::Icon::None);
+            m_ctx.prompts().message(tr("YOU PERVERT!"), tr("PERVERT!"), Prompts::Icon::None);
     });
     connect(chkEpisodeDisc, &QCheckBox::clicked, this, [this](bool checked) {
         setEpisodeWindow(checked);
@@ -295,7 +295,7 @@ void MovieEditor::ShowMovieData()
         m_selectedActorId = 0;
         MovieRecord m;
         if (!m_store.load(m_edited->id(), m)) {
-            m_ctx.prompts().message(QStringLiteral("Error getting the information for this movie."), QStringLiteral("Say What?"),
+            m_ctx.prompts().message(tr("Error getting the information for this movie."), tr("Say What?"),
                                     Prompts::Icon::Information);
             return;
         }
@@ -341,7 +341,7 @@ void MovieEditor::CheckSaved()
 {
     if (!m_session.catalogueChosen() || m_edited->isSaved())
         return;
-    if (m_ctx.prompts().question(QStringLiteral("Do you want to save the current movie"), QStringLiteral("Save Record?"),
+    if (m_ctx.prompts().question(tr("Do you want to save the current movie"), tr("Save Record?"),
                                  Prompts::Icon::Question))
         save();
     else
@@ -362,8 +362,8 @@ void MovieEditor::save()
                 break;
             } catch (const CinelogError &e) {
                 if (Catalogue::isBusy(e)) {
-                    if (m_ctx.prompts().question(e.description() + QStringLiteral("\n\nTry again?"),
-                                                 QStringLiteral("Catalogue In Use"), Prompts::Icon::Warning))
+                    if (m_ctx.prompts().question(tr("%1\n\nTry again?").arg(e.shownDescription()),
+                                                 tr("Catalogue In Use"), Prompts::Icon::Warning))
                         continue;
                     keepUnsaved = true;
                     return;
@@ -371,11 +371,11 @@ void MovieEditor::save()
                 if (e.number() != MovieStore::ChangedElsewhere || mode == MovieStore::SaveMode::Overwrite)
                     throw;
                 const Prompts::Answer answer = m_ctx.prompts().questionYesNoCancel(
-                    QStringLiteral("Another program changed this movie after it was shown here.\n\n"
-                                   "Yes: show the movie as it is stored now (your changes here are dropped).\n"
-                                   "No: save your version over the other change.\n"
-                                   "Cancel: go on editing without saving."),
-                    QStringLiteral("Movie Changed Elsewhere"), Prompts::Icon::Warning);
+                    tr("Another program changed this movie after it was shown here.\n\n"
+                        "Yes: show the movie as it is stored now (your changes here are dropped).\n"
+                        "No: save your version over the other change.\n"
+                        "Cancel: go on editing without saving."),
+                    tr("Movie Changed Elsewhere"), Prompts::Icon::Warning);
                 if (answer == Prompts::Answer::Yes) {
                     ShowMovieData();
                     return;
@@ -523,8 +523,8 @@ void MovieEditor::imgCover_DblClick()
         return;
     m_ctx.guard(QStringLiteral("frmMain - imgCover_DblClick"), [this] {
         const QString file = m_ctx.prompts().openFile(
-            QStringLiteral("Select a Cover Image:"),
-            QStringLiteral("Pictures (*.bmp *.jpg *.jpeg *.png *.gif);;BMP Files (*.bmp);;JPG Files (*.jpg)"),
+            tr("Select a Cover Image:"),
+            tr("Pictures (*.bmp *.jpg *.jpeg *.png *.gif);;BMP Files (*.bmp);;JPG Files (*.jpg)"),
             existingFolderOrHome(ProgramSettings::LastCoverFolder.read(m_ctx.ini())));
         if (file.isEmpty())
             return;
@@ -546,14 +546,14 @@ void MovieEditor::mnuSaveCoverFile_Click()
         if (!covers().LoadPictureFromDB(picture, m_edited->id()))
             return;
         QString file = m_ctx.prompts().saveFile(
-            QStringLiteral("Save Cover File.."), QStringLiteral("BMP Files (*.bmp)"),
+            tr("Save Cover File.."), tr("BMP Files (*.bmp)"),
             existingFolderOrHome(ProgramSettings::LastCoverFolder.read(m_ctx.ini())));
         if (file.isEmpty())
             return;
         if (!file.endsWith(QLatin1String(".bmp")))
             file += QStringLiteral(".bmp");
         if (!picture.save(file, "BMP"))
-            throw CinelogError(ErrorNumber::PermissionDenied, QStringLiteral("The picture could not be written to ") + file);
+            throw CinelogError(ErrorNumber::PermissionDenied, logged("MovieEditor", "The picture could not be written to %1").arg(file));
     });
 }
 
@@ -563,7 +563,7 @@ void MovieEditor::flash1_FSCommand(const QString &, const QString &args)
         bool ok = false;
         const double v = args.toDouble(&ok);
         if (!ok)
-            throw CinelogError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+            throw CinelogError(ErrorNumber::TypeMismatch, logged("MovieEditor", "Type mismatch"));
         m_userRating = std::clamp(int(std::lround(v - 1)), 0, StarRating::Stars);
         flash1->setRating(m_userRating);
         if (m_edited->id() != 0) {
@@ -670,8 +670,8 @@ void MovieEditor::cmdRemoveActor_Click()
             return;
         const QString name = CastMember::nameOf(item->text(0));
         const int actorId = item->data(0, Qt::UserRole).toInt();
-        if (m_ctx.prompts().question(QStringLiteral("Do you want to remove ") + name + QStringLiteral(" from this movie?"),
-                                     QStringLiteral("Delete Actor?"), Prompts::Icon::Question)) {
+        if (m_ctx.prompts().question(tr("Do you want to remove %1 from this movie?").arg(name),
+                                     tr("Delete Actor?"), Prompts::Icon::Question)) {
             if (!changeOrAsk(m_ctx.prompts(), tr("the cast of this movie"),
                              [&](MovieStore::SaveMode mode) { m_store.removeCast(m_edited->id(), actorId, mode); },
                              [this] { fillCast(); }))

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
@@ -162,9 +163,9 @@ void QuickFilter::updateCount()
     if (m_count && (active || m_wasActive)) {
         const int n = m_model->rowCount();
         if (m_model->filterPending())
-            m_count->setText(tr("Number of Movies Found: %1 so far, counting...").arg(n));
+            m_count->setText(tr("Number of Movies Found: %1 so far, counting...").arg(QLocale().toString(n)));
         else
-            m_count->setText(n == 0 ? QStringLiteral("No Movies Found") : QStringLiteral("Number of Movies Found: ") + QString::number(n));
+            m_count->setText(n == 0 ? tr("No Movies Found") : tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
     }
     if (active != m_wasActive) {
         m_wasActive = active;

@@ -12,7 +12,7 @@ StarRating::StarRating(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Click a star to rate the movie; click left of the first star for none."));
+    setToolTip(tr("Click a star to rate the movie; click left of the first star for none."));
 }
 
 QSize StarRating::sizeHint() const

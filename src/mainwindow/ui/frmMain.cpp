@@ -26,6 +26,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -56,7 +57,7 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
       m_store(new MovieStore(session.catalogue())), m_sort(MovieListModel::ColOrderBy)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Cinelog"));
+    setWindowTitle(tr("Cinelog"));
     setMinimumSize(twipsToPixels(MinWidthTwips), twipsToPixels(MinHeightTwips));
 
     auto *central = new QWidget(this);
@@ -102,7 +103,7 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     // Another program put a new file in the catalogue's place (a compaction): once the user has
     // been told, the list shows what the catalogue holds now.
     m_catalogue.setReopenedHandler([this] {
-        QMetaObject::invokeMethod(this, [this] { ListMovies(QStringLiteral("Refreshing Movie List...")); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { ListMovies(tr("Refreshing Movie List...")); }, Qt::QueuedConnection);
     });
     buildMenus();
     buildToolbar();
@@ -198,20 +199,20 @@ void frmMain::buildMenus()
     };
     const auto key = [](const char *k) { return QKeySequence(QString::fromLatin1(k)); };
 
-    mnuFile = top("mnuFile", QStringLiteral("&File"), false);
-    mnuNewDB = addCommand(mnuFile, "mnuNewDB", QStringLiteral("&New Cinelog"), &frmMain::mnuNewDB_Click, key("Ctrl+N"));
-    mnuOpenDB = addCommand(mnuFile, "mnuOpenDB", QStringLiteral("&Open Cinelog"), &frmMain::mnuOpenDB_Click, key("Ctrl+O"));
+    mnuFile = top("mnuFile", tr("&File"), false);
+    mnuNewDB = addCommand(mnuFile, "mnuNewDB", tr("&New Cinelog"), &frmMain::mnuNewDB_Click, key("Ctrl+N"));
+    mnuOpenDB = addCommand(mnuFile, "mnuOpenDB", tr("&Open Cinelog"), &frmMain::mnuOpenDB_Click, key("Ctrl+O"));
     sep(mnuFile, "Break04");
-    mnuNew = addCommand(mnuFile, "mnuNew", QStringLiteral("Add New Movie"), &frmMain::mnuNew_Click, key("Ctrl+M"));
-    mnuSave = addCommand(mnuFile, "mnuSave", QStringLiteral("&Save Movie"), &frmMain::mnuSave_Click, key("Ctrl+S"));
-    mnuDelete = addCommand(mnuFile, "mnuDelete", QStringLiteral("&Delete Movie"), &frmMain::mnuDelete_Click);
+    mnuNew = addCommand(mnuFile, "mnuNew", tr("Add New Movie"), &frmMain::mnuNew_Click, key("Ctrl+M"));
+    mnuSave = addCommand(mnuFile, "mnuSave", tr("&Save Movie"), &frmMain::mnuSave_Click, key("Ctrl+S"));
+    mnuDelete = addCommand(mnuFile, "mnuDelete", tr("&Delete Movie"), &frmMain::mnuDelete_Click);
     sep(mnuFile, "Break09");
-    mnuImport = sub(mnuFile, "mnuImport", QStringLiteral("Import"));
-    mnuExcel = addRequest(mnuImport, "mnuExcel", QStringLiteral("From Excel"), &frmMain::importRequested);
+    mnuImport = sub(mnuFile, "mnuImport", tr("Import"));
+    mnuExcel = addRequest(mnuImport, "mnuExcel", tr("From Excel"), &frmMain::importRequested);
     sep(mnuFile, "Break10");
-    mnuPrint = sub(mnuFile, "mnuPrint", QStringLiteral("Print List"));
-    mnuMovieTitles = addRequest(mnuPrint, "mnuMovieTitles", QStringLiteral("Movie Titles"), &frmMain::printTitlesRequested);
-    mnuPrintDetails = addRequest(mnuPrint, "mnuPrintDetails", QStringLiteral("Movie Details"), &frmMain::printDetailsRequested);
+    mnuPrint = sub(mnuFile, "mnuPrint", tr("Print List"));
+    mnuMovieTitles = addRequest(mnuPrint, "mnuMovieTitles", tr("Movie Titles"), &frmMain::printTitlesRequested);
+    mnuPrintDetails = addRequest(mnuPrint, "mnuPrintDetails", tr("Movie Details"), &frmMain::printDetailsRequested);
     m_break03 = mnuFile->addSeparator();
     m_break03->setObjectName(QStringLiteral("Break03"));
     m_break03->setVisible(false);
@@ -223,62 +224,62 @@ void frmMain::buildMenus()
         m_mnuFiles[i] = a;
     }
     sep(mnuFile, "Break02");
-    mnuExit = addCommand(mnuFile, "mnuExit", QStringLiteral("E&xit"), &QWidget::close, key("Ctrl+Q"));
+    mnuExit = addCommand(mnuFile, "mnuExit", tr("E&xit"), &QWidget::close, key("Ctrl+Q"));
 
-    mnuDatabase = top("mnuDatabase", QStringLiteral("&Tools"), true);
-    mnuSearch = addCommand(mnuDatabase, "mnuSearch", QStringLiteral("&Search"), [this] {
+    mnuDatabase = top("mnuDatabase", tr("&Tools"), true);
+    mnuSearch = addCommand(mnuDatabase, "mnuSearch", tr("&Search"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuSearch_Click"), [this] {
             CheckSaved();
             emit searchRequested();
         });
     }, key("Ctrl+F"));
-    mnuLoans = addCommand(mnuDatabase, "mnuLoans", QStringLiteral("&Loans"), [this] {
+    mnuLoans = addCommand(mnuDatabase, "mnuLoans", tr("&Loans"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuLoans_Click"), [this] {
             CheckSaved();
             emit loansRequested();
         });
     }, key("Ctrl+L"));
-    mnuUserList = addRequest(mnuDatabase, "mnuUserList", QStringLiteral("User List"), &frmMain::userListsRequested, key("Ctrl+U"));
-    mnuActDir = addRequest(mnuDatabase, "mnuActDir", QStringLiteral("Actors and Directors"), &frmMain::actorsDirectorsRequested,
+    mnuUserList = addRequest(mnuDatabase, "mnuUserList", tr("User List"), &frmMain::userListsRequested, key("Ctrl+U"));
+    mnuActDir = addRequest(mnuDatabase, "mnuActDir", tr("Actors and Directors"), &frmMain::actorsDirectorsRequested,
                            key("Ctrl+D"));
-    mnuSaveCoverFile = addCommand(mnuDatabase, "mnuSaveCoverFile", QStringLiteral("Save Cover File"),
+    mnuSaveCoverFile = addCommand(mnuDatabase, "mnuSaveCoverFile", tr("Save Cover File"),
                                   [this] { m_editor->mnuSaveCoverFile_Click(); });
     sep(mnuDatabase, "sdfasdfd");
-    mnuDBTools = sub(mnuDatabase, "mnuDBTools", QStringLiteral("Databse Tools"));
-    mnuCleanDB = addCommand(mnuDBTools, "mnuCleanDB", QStringLiteral("Clean Database"), &frmMain::mnuCleanDB_Click);
-    mnuCompactDB = addCommand(mnuDBTools, "mnuCompactDB", QStringLiteral("Compact Database"), &frmMain::mnuCompactDB_Click);
+    mnuDBTools = sub(mnuDatabase, "mnuDBTools", tr("Databse Tools"));
+    mnuCleanDB = addCommand(mnuDBTools, "mnuCleanDB", tr("Clean Database"), &frmMain::mnuCleanDB_Click);
+    mnuCompactDB = addCommand(mnuDBTools, "mnuCompactDB", tr("Compact Database"), &frmMain::mnuCompactDB_Click);
     mnuCheckDB = addRequest(mnuDBTools, "mnuCheckDB", tr("C&heck Catalogue..."), &frmMain::checkCatalogueRequested);
 
-    mnuWebSearch = top("mnuWebSearch", QStringLiteral("&Web"), true);
-    mnuURL = addCommand(mnuWebSearch, "mnuURL", QStringLiteral("Visit Website"), [this] { m_editor->cmdURL_Click(); });
-    mnuCoverSearch = addCommand(mnuWebSearch, "mnuCoverSearch", QStringLiteral("Search for Covers"), [this] {
+    mnuWebSearch = top("mnuWebSearch", tr("&Web"), true);
+    mnuURL = addCommand(mnuWebSearch, "mnuURL", tr("Visit Website"), [this] { m_editor->cmdURL_Click(); });
+    mnuCoverSearch = addCommand(mnuWebSearch, "mnuCoverSearch", tr("Search for Covers"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuCoverSearch_Click"), [this] { emit coverSearchRequested(m_editor->title()); });
     });
-    mnuCDWeb = sub(mnuWebSearch, "mnuCDWeb", QStringLiteral("Movie Info from ") + QLatin1String(CommunitySiteName));
-    mnuUploadInfo = addRequest(mnuCDWeb, "mnuUploadInfo", QStringLiteral("Upload"), &frmMain::uploadRequested);
-    mnuDownloadInfo = addRequest(mnuCDWeb, "mnuDownloadInfo", QStringLiteral("Download"), &frmMain::downloadRequested);
+    mnuCDWeb = sub(mnuWebSearch, "mnuCDWeb", tr("Movie Info from %1").arg(QLatin1String(CommunitySiteName)));
+    mnuUploadInfo = addRequest(mnuCDWeb, "mnuUploadInfo", tr("Upload"), &frmMain::uploadRequested);
+    mnuDownloadInfo = addRequest(mnuCDWeb, "mnuDownloadInfo", tr("Download"), &frmMain::downloadRequested);
     sep(mnuWebSearch, "bre");
-    mnuSearchTitle = sub(mnuWebSearch, "mnuSearchTitle", QStringLiteral("Movie Title"));
-    mnuMovieTitle = addCommand(mnuSearchTitle, "mnuMovieTitle", QStringLiteral("on IMDB"), &frmMain::mnuMovieTitle_Click);
-    mnuNetflixTitle = addCommand(mnuSearchTitle, "mnuNetflixTitle", QStringLiteral("on Netflix"), &frmMain::mnuNetflixTitle_Click);
-    mnuSearchDirector = sub(mnuWebSearch, "mnuSearchDirector", QStringLiteral("Director"));
-    mnuDirector = addCommand(mnuSearchDirector, "mnuDirector", QStringLiteral("on IMDB"), &frmMain::mnuDirector_Click);
-    mnuNetflixDirector = addCommand(mnuSearchDirector, "mnuNetflixDirector", QStringLiteral("on Netflix"),
+    mnuSearchTitle = sub(mnuWebSearch, "mnuSearchTitle", tr("Movie Title"));
+    mnuMovieTitle = addCommand(mnuSearchTitle, "mnuMovieTitle", tr("on IMDB"), &frmMain::mnuMovieTitle_Click);
+    mnuNetflixTitle = addCommand(mnuSearchTitle, "mnuNetflixTitle", tr("on Netflix"), &frmMain::mnuNetflixTitle_Click);
+    mnuSearchDirector = sub(mnuWebSearch, "mnuSearchDirector", tr("Director"));
+    mnuDirector = addCommand(mnuSearchDirector, "mnuDirector", tr("on IMDB"), &frmMain::mnuDirector_Click);
+    mnuNetflixDirector = addCommand(mnuSearchDirector, "mnuNetflixDirector", tr("on Netflix"),
                                     &frmMain::mnuNetflixDirector_Click);
 
-    mnuWindow = top("mnuWindow", QStringLiteral("Options"), false);
-    mnuOptions = addCommand(mnuWindow, "mnuOptions", QStringLiteral("Edit Options"), &frmMain::mnuOptions_Click);
+    mnuWindow = top("mnuWindow", tr("Options"), false);
+    mnuOptions = addCommand(mnuWindow, "mnuOptions", tr("Edit Options"), &frmMain::mnuOptions_Click);
     QAction *siteBreak = mnuWindow->addSeparator();
     siteBreak->setObjectName(QStringLiteral("breaky39393"));
     const QUrl site = WebLookup::productSite(m_ctx.WebAddress);
     const QUrl forums = WebLookup::productForums(m_ctx.WebAddress);
-    mnuWebsite = addCommand(mnuWindow, "mnuWebsite", QStringLiteral("Cinelog Website"), [this, site] {
+    mnuWebsite = addCommand(mnuWindow, "mnuWebsite", tr("Cinelog Website"), [this, site] {
         m_ctx.guard(QStringLiteral("frmMain - mnuWebsite_Click"), [&] {
             if (site.isValid())
                 openUrl(site);
         });
     });
-    mnuForums = addCommand(mnuWindow, "mnuForums", QStringLiteral("Cinelog Forums"), [this, forums] {
+    mnuForums = addCommand(mnuWindow, "mnuForums", tr("Cinelog Forums"), [this, forums] {
         m_ctx.guard(QStringLiteral("frmMain - mnuForums_Click"), [&] {
             if (forums.isValid())
                 openUrl(forums);
@@ -288,59 +289,59 @@ void frmMain::buildMenus()
     for (QAction *a : {siteBreak, mnuWebsite, mnuForums})
         a->setVisible(site.isValid());
     sep(mnuWindow, "Break01");
-    mnuAbout = addCommand(mnuWindow, "mnuAbout", QStringLiteral("About"), &frmMain::mnuAbout_Click);
+    mnuAbout = addCommand(mnuWindow, "mnuAbout", tr("About"), &frmMain::mnuAbout_Click);
 
     // Pop-up menu of the movie list.
-    mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
+    mnuHidden = new QMenu(this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
-    mnuCD2 = sub(mnuHidden, "mnuCD2", QStringLiteral("Movie Info from ") + QLatin1String(CommunitySiteName));
-    mnuUpld = addCommand(mnuCD2, "mnuUpld", QStringLiteral("Upload"), [this] {
+    mnuCD2 = sub(mnuHidden, "mnuCD2", tr("Movie Info from %1").arg(QLatin1String(CommunitySiteName)));
+    mnuUpld = addCommand(mnuCD2, "mnuUpld", tr("Upload"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuUpld_Click"), [this] {
             if (CurrentMovieID() != 0)
                 emit uploadMovieRequested(CurrentMovieID());
         });
     });
-    mnuDwnLoad = addRequest(mnuCD2, "mnuDwnLoad", QStringLiteral("Download"), &frmMain::downloadRequested);
-    mnuQuickCoverSearch = addCommand(mnuHidden, "mnuQuickCoverSearch", QStringLiteral("Search for Covers"),
+    mnuDwnLoad = addRequest(mnuCD2, "mnuDwnLoad", tr("Download"), &frmMain::downloadRequested);
+    mnuQuickCoverSearch = addCommand(mnuHidden, "mnuQuickCoverSearch", tr("Search for Covers"),
                                      [this] { mnuCoverSearch->trigger(); });
-    mnuGoToWeb = addCommand(mnuHidden, "mnuGoToWeb", QStringLiteral("Visit Website"), [this] { m_editor->cmdURL_Click(); });
+    mnuGoToWeb = addCommand(mnuHidden, "mnuGoToWeb", tr("Visit Website"), [this] { m_editor->cmdURL_Click(); });
     sep(mnuHidden, "Breakyfun01");
-    QMenu *mnuSearchIMDB2 = sub(mnuHidden, "mnuSearchIMDB2", QStringLiteral("Movie Title Search"));
-    mnuMovie2 = addCommand(mnuSearchIMDB2, "mnuMovie2", QStringLiteral("on IMDB"), &frmMain::mnuMovieTitle_Click);
-    mnuNetflixTitle2 = addCommand(mnuSearchIMDB2, "mnuNetflixTitle2", QStringLiteral("on Netflix"), &frmMain::mnuNetflixTitle_Click);
-    QMenu *mnuNetflix2 = sub(mnuHidden, "mnuNetflix2", QStringLiteral("Director Search"));
-    mnuDirector2 = addCommand(mnuNetflix2, "mnuDirector2", QStringLiteral("on IMDB"), &frmMain::mnuDirector_Click);
-    mnuNetflixDirector2 = addCommand(mnuNetflix2, "mnuNetflixDirector2", QStringLiteral("on Netflix"),
+    QMenu *mnuSearchIMDB2 = sub(mnuHidden, "mnuSearchIMDB2", tr("Movie Title Search"));
+    mnuMovie2 = addCommand(mnuSearchIMDB2, "mnuMovie2", tr("on IMDB"), &frmMain::mnuMovieTitle_Click);
+    mnuNetflixTitle2 = addCommand(mnuSearchIMDB2, "mnuNetflixTitle2", tr("on Netflix"), &frmMain::mnuNetflixTitle_Click);
+    QMenu *mnuNetflix2 = sub(mnuHidden, "mnuNetflix2", tr("Director Search"));
+    mnuDirector2 = addCommand(mnuNetflix2, "mnuDirector2", tr("on IMDB"), &frmMain::mnuDirector_Click);
+    mnuNetflixDirector2 = addCommand(mnuNetflix2, "mnuNetflixDirector2", tr("on Netflix"),
                                      &frmMain::mnuNetflixDirector_Click);
     sep(mnuHidden, "Breaky05");
-    mnuLoanOut = addCommand(mnuHidden, "mnuLoanOut", QStringLiteral("Loan Out"), [this] {
+    mnuLoanOut = addCommand(mnuHidden, "mnuLoanOut", tr("Loan Out"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuLoanOut_Click"), [this] {
             if (CurrentMovieID() != 0)
                 emit loanOutRequested(CurrentMovieID(), m_editor->title());
         });
     });
-    mnuAddToList = addCommand(mnuHidden, "mnuAddToList", QStringLiteral("Add to User List"), [this] {
+    mnuAddToList = addCommand(mnuHidden, "mnuAddToList", tr("Add to User List"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuAddToList_Click"), [this] {
             if (CurrentMovieID() != 0)
                 emit addToUserListRequested(CurrentMovieID(), m_editor->title());
         });
     });
     sep(mnuHidden, "mnuBreaky");
-    mnuCopyMovie = addCommand(mnuHidden, "mnuCopyMovie", QStringLiteral("Copy Movie"), &frmMain::mnuCopyMovie_Click);
-    mnuDeleteMov = addCommand(mnuHidden, "mnuDeleteMov", QStringLiteral("Delete Movie"), [this] {
+    mnuCopyMovie = addCommand(mnuHidden, "mnuCopyMovie", tr("Copy Movie"), &frmMain::mnuCopyMovie_Click);
+    mnuDeleteMov = addCommand(mnuHidden, "mnuDeleteMov", tr("Delete Movie"), [this] {
         m_ctx.guard(QStringLiteral("frmMain - mnuDeleteMov_Click"), [this] { mnuDelete_Click(); });
     });
 
     // Pop-up menu of the cast.
-    mnuHidActor = new QMenu(QStringLiteral("ActorHidden"), this);
+    mnuHidActor = new QMenu(this);
     mnuHidActor->setObjectName(QStringLiteral("mnuHidActor"));
-    mnuIMDBActor = addCommand(mnuHidActor, "mnuIMDBActor", QStringLiteral("Search IMDB for"), &frmMain::mnuIMDBActor_Click);
-    mnuNetflixActor = addCommand(mnuHidActor, "mnuNetflixActor", QStringLiteral("Search Netflix for"), &frmMain::mnuNetflixActor_Click);
+    mnuIMDBActor = addCommand(mnuHidActor, "mnuIMDBActor", tr("Search IMDB for"), &frmMain::mnuIMDBActor_Click);
+    mnuNetflixActor = addCommand(mnuHidActor, "mnuNetflixActor", tr("Search Netflix for"), &frmMain::mnuNetflixActor_Click);
 }
 
 void frmMain::buildToolbar()
 {
-    tb1 = addToolBar(QStringLiteral("Toolbar"));
+    tb1 = addToolBar(tr("Toolbar"));
     tb1->setObjectName(QStringLiteral("tb1"));
     tb1->setMovable(false);
     QStyle *s = style();
@@ -351,26 +352,26 @@ void frmMain::buildToolbar()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    NewDB = button("NewDB", QStringLiteral("Create a New Cinelog"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+    NewDB = button("NewDB", tr("Create a New Cinelog"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
                    [this] { mnuNewDB_Click(); });
-    OpenDB = button("OpenDB", QStringLiteral("Open Cinelog"), s->standardIcon(QStyle::SP_DialogOpenButton), [this] { mnuOpenDB_Click(); });
+    OpenDB = button("OpenDB", tr("Open Cinelog"), s->standardIcon(QStyle::SP_DialogOpenButton), [this] { mnuOpenDB_Click(); });
     tb1->addSeparator();
-    AddMov = button("AddMov", QStringLiteral("Add Movie to Database"), s->standardIcon(QStyle::SP_FileIcon), [this] { mnuNew_Click(); });
-    SaveMov = button("SaveMov", QStringLiteral("Save/Update Movie"), s->standardIcon(QStyle::SP_DialogSaveButton),
+    AddMov = button("AddMov", tr("Add Movie to Database"), s->standardIcon(QStyle::SP_FileIcon), [this] { mnuNew_Click(); });
+    SaveMov = button("SaveMov", tr("Save/Update Movie"), s->standardIcon(QStyle::SP_DialogSaveButton),
                      [this] { mnuSave_Click(); });
-    Print = button("Print", QStringLiteral("Print Movie List"), s->standardIcon(QStyle::SP_FileDialogDetailedView),
+    Print = button("Print", tr("Print Movie List"), s->standardIcon(QStyle::SP_FileDialogDetailedView),
                    [this] { mnuPrint->popup(QCursor::pos()); });
-    DelMov = button("DelMov", QStringLiteral("Delete Selected Movie"), s->standardIcon(QStyle::SP_TrashIcon),
+    DelMov = button("DelMov", tr("Delete Selected Movie"), s->standardIcon(QStyle::SP_TrashIcon),
                     [this] { mnuDelete_Click(); });
     tb1->addSeparator();
-    SearchDB = button("SearchDB", QStringLiteral("Search the Database"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+    SearchDB = button("SearchDB", tr("Search the Database"), s->standardIcon(QStyle::SP_FileDialogContentsView),
                       [this] { mnuSearch->trigger(); });
-    Loan = button("Loan", QStringLiteral("View Loaned Movies"), s->standardIcon(QStyle::SP_ArrowRight), [this] { mnuLoans->trigger(); });
-    UserLists = button("UserLists", QStringLiteral("View User's Lists"), s->standardIcon(QStyle::SP_FileDialogListView),
+    Loan = button("Loan", tr("View Loaned Movies"), s->standardIcon(QStyle::SP_ArrowRight), [this] { mnuLoans->trigger(); });
+    UserLists = button("UserLists", tr("View User's Lists"), s->standardIcon(QStyle::SP_FileDialogListView),
                        [this] { mnuUserList->trigger(); });
-    WebSearch = button("WebSearch", QStringLiteral("Web Search"), s->standardIcon(QStyle::SP_DriveNetIcon),
+    WebSearch = button("WebSearch", tr("Web Search"), s->standardIcon(QStyle::SP_DriveNetIcon),
                        [this] { mnuWebSearch->popup(QCursor::pos()); });
-    Refresh = button("Refresh", QStringLiteral("Refresh the Movie List"), s->standardIcon(QStyle::SP_BrowserReload), [this] {
+    Refresh = button("Refresh", tr("Refresh the Movie List"), s->standardIcon(QStyle::SP_BrowserReload), [this] {
         m_ctx.guard(QStringLiteral("frmMain - tb1_ButtonClick"), [this] { ListMovies(QStringLiteral("Refreshing Movie List...")); });
     });
 }
@@ -396,25 +397,25 @@ void frmMain::Form_Load(bool reopenLast)
         resize(twipsToPixels(13710), twipsToPixels(6105));
         mnuHidden->menuAction()->setVisible(false);
         mnuHidActor->menuAction()->setVisible(false);
-        splashStep(QStringLiteral("Adding Mediums..."));
+        splashStep(tr("Adding Mediums..."));
         MovieEditor::setPickList(m_editor->cmbMedium, {QString(), QStringLiteral("DVD"), QStringLiteral("VHS")}, false);
-        splashStep(QStringLiteral("Adding Formats..."));
+        splashStep(tr("Adding Formats..."));
         MovieEditor::setPickList(m_editor->cmbFormat, {QString(), QStringLiteral("Widescreen"), QStringLiteral("Fullscreen")}, false);
-        splashStep(QStringLiteral("Loading your Settings..."));
+        splashStep(tr("Loading your Settings..."));
         if (m_ctx.ini().exists()) {
             mainPlacement().restoreSize(*this, m_ctx.ini());
-            splashStep(QStringLiteral("Setting Column Widths..."));
+            splashStep(tr("Setting Column Widths..."));
             restoreColumnWidths(lvMovies->header(), m_ctx.ini(), QStringLiteral("Reelbase"));
             GetDBList();
             const QString last = ProgramSettings::LastDB.read(m_ctx.ini());
             if (reopenLast && m_session.autoload()) {
-                splashStep(QStringLiteral("Loading Your Last Database (") + last + QStringLiteral(")..."));
+                splashStep(tr("Loading Your Last Database (%1)...").arg(last));
                 updateCaption();
                 refreshAfterOpen(true);
             }
         }
         mainPlacement().restorePosition(*this, m_ctx.ini());
-        splashStep(QStringLiteral("Unloading the Splash Screen..."));
+        splashStep(tr("Unloading the Splash Screen..."));
         m_editor->lstActors->setColumnWidth(0, std::max(40, m_editor->lstActors->width() - twipsToPixels(360)));
     });
     applyStates();
@@ -422,7 +423,7 @@ void frmMain::Form_Load(bool reopenLast)
 
 void frmMain::refreshAfterOpen(bool withRatings)
 {
-    ListMovies(QStringLiteral("Getting the Movie List..."));
+    ListMovies(tr("Getting the Movie List..."));
     GetGenres();
     GetDirectors();
     GetActors();
@@ -436,7 +437,7 @@ void frmMain::refreshAfterOpen(bool withRatings)
 
 void frmMain::updateCaption()
 {
-    const QString base = QStringLiteral("Cinelog ") + m_ctx.VersionText;
+    const QString base = tr("Cinelog %1").arg(m_ctx.VersionText);
     const QString filtered = m_quickFilter && m_quickFilter->isActive() ? tr(" (filtered)") : QString();
     if (m_catalogue.path().isEmpty() || !m_catalogue.isOpen())
         setWindowTitle(base + filtered);
@@ -508,9 +509,9 @@ void frmMain::ListMovies(const QString &message)
     const int n = m_model->rowCount();
     if (n == 0) {
         m_editor->setNewMovie(true);
-        lblNumMovs->setText(QStringLiteral("No Movies Found"));
+        lblNumMovs->setText(tr("No Movies Found"));
     } else {
-        lblNumMovs->setText(QStringLiteral("Number of Movies Found: ") + QString::number(n));
+        lblNumMovs->setText(tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
     }
     // The remembered sort keeps the column and direction from before the refill; the refill itself
     // leaves the list in Order By order.
@@ -576,8 +577,8 @@ void frmMain::showListPopup(const QPoint &globalPos)
 void frmMain::showActorPopup(const QPoint &globalPos)
 {
     const QString name = m_editor->selectedCastName();
-    mnuIMDBActor->setText(QStringLiteral("Search IMDB for \"") + name + QLatin1Char('"'));
-    mnuNetflixActor->setText(QStringLiteral("Search Netflix for \"") + name + QLatin1Char('"'));
+    mnuIMDBActor->setText(tr("Search IMDB for \"%1\"").arg(name));
+    mnuNetflixActor->setText(tr("Search Netflix for \"%1\"").arg(name));
     mnuHidActor->popup(globalPos);
 }
 
@@ -661,14 +662,13 @@ void frmMain::movieStored(const MovieRecord &m, bool wasNew)
     m_loading = true;
     if (wasNew) {
         m_model->appendMovie(m);
-        if (lblNumMovs->text() == QLatin1String("No Movies Found") || m_model->rowCount() > 0)
-            lblNumMovs->setText(QStringLiteral("Number of Movies Found: ") + QString::number(m_model->rowCount()));
+        lblNumMovs->setText(tr("Number of Movies Found: %1").arg(QLocale().toString(m_model->rowCount())));
     } else {
         m_model->updateMovie(m_model->rowOfMovie(m.id), m);
     }
     m_loading = false;
     ProgressSink &progress = m_ctx.progress();
-    progress.ShowProgress(QStringLiteral("Saving Movie..."), 0, 50);
+    progress.ShowProgress(tr("Saving Movie..."), 0, 50);
     progress.UpdateProgress(50);
     int column = 0;
     Qt::SortOrder order = Qt::AscendingOrder;
@@ -689,10 +689,9 @@ void frmMain::mnuDelete_Click()
             return;
         const int row = m_model->rowOfMovie(id);
         const QString title = row >= 0 ? m_model->text(row, MovieListModel::ColTitle) : m_editor->title();
-        if (!m_ctx.prompts().question(QStringLiteral("Are you SURE you want to delete \"") + title
-                                          + QStringLiteral("\" from the database?") + QLatin1Char('\r')
-                                          + QStringLiteral("Edit > Undo brings it back with its cast and loans."),
-                                      QStringLiteral("Delete Movie?"), Prompts::Icon::Critical))
+        if (!m_ctx.prompts().question(tr("Are you SURE you want to delete \"%1\" from the database?\r"
+                                             "Edit > Undo brings it back with its cast and loans.").arg(title),
+                                      tr("Delete Movie?"), Prompts::Icon::Critical))
             return;
         m_store->remove(id);
         m_loading = true;
@@ -700,7 +699,7 @@ void frmMain::mnuDelete_Click()
         lvMovies->setCurrentIndex(QModelIndex());
         m_loading = false;
         const int n = m_model->rowCount();
-        lblNumMovs->setText(n == 0 ? QStringLiteral("No Movies Found") : QStringLiteral("Number of Movies Found: ") + QString::number(n));
+        lblNumMovs->setText(n == 0 ? tr("No Movies Found") : tr("Number of Movies Found: %1").arg(QLocale().toString(n)));
         // The fields still show the deleted movie; what is typed into them now is a new movie.
         m_editor->setMovieId(0);
         m_selectedListIndex = 0;
@@ -758,8 +757,8 @@ void frmMain::mnuNewDB_Click()
     m_ctx.guard(QStringLiteral("frmMain mnuNewDB_Click"), [this] {
         CheckSaved();
         // The catalogue session asks before replacing a file; the dialog does not ask as well.
-        const QString file = m_ctx.prompts().saveFile(QStringLiteral("Enter a Database Name:"),
-                                                      QStringLiteral("Cinelogs (*.cnlg)"), m_session.startFolder(),
+        const QString file = m_ctx.prompts().saveFile(tr("Enter a Database Name:"),
+                                                      tr("Cinelogs (*.cnlg)"), m_session.startFolder(),
                                                       Prompts::Overwrite::CallerConfirms);
         if (file.isEmpty())
             return;
@@ -774,7 +773,7 @@ void frmMain::mnuOpenDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain mnuOpenDB_Click"), [this] {
         CheckSaved();
-        const QString file = m_ctx.prompts().openFile(QStringLiteral("Select a Cinelog:"), QStringLiteral("Cinelogs (*.cnlg)"),
+        const QString file = m_ctx.prompts().openFile(tr("Select a Cinelog:"), tr("Cinelogs (*.cnlg)"),
                                                       m_session.startFolder());
         if (file.isEmpty())
             return;
@@ -824,14 +823,14 @@ void frmMain::mnuCleanDB_Click()
         std::optional<StepProgress> progress;
         const CleanReport report = m_store->clean([&](int done, int total) {
             if (!progress)
-                progress.emplace(m_ctx.progress(), QStringLiteral("Cleaning the Database..."), total);
+                progress.emplace(m_ctx.progress(), tr("Cleaning the Database..."), total);
             progress->step(done);
         });
         if (progress)
             progress->finish();
         GetActors();
         GetDirectors();
-        m_ctx.prompts().message(report.message(), QStringLiteral("All Cleaned"), Prompts::Icon::Information);
+        m_ctx.prompts().message(report.message(), tr("All Cleaned"), Prompts::Icon::Information);
     });
 }
 
@@ -839,7 +838,7 @@ void frmMain::mnuCompactDB_Click()
 {
     m_ctx.guard(QStringLiteral("frmMain - mnuCompactDB_Click"), [this] {
         compactCatalogue(m_catalogue);
-        m_ctx.prompts().message(QStringLiteral("Database has been compacted."), QStringLiteral("DB Compacted"),
+        m_ctx.prompts().message(tr("Database has been compacted."), tr("DB Compacted"),
                                 Prompts::Icon::Information);
     });
     applyStates();
@@ -852,7 +851,7 @@ void frmMain::mnuCopyMovie_Click()
             return;
         m_store->copy(CurrentMovieID());
         // The original stays the movie in the editor.
-        ListMovies(QStringLiteral("Refreshing Movie List..."));
+        ListMovies(tr("Refreshing Movie List..."));
     });
     applyStates();
 }
@@ -861,7 +860,7 @@ void frmMain::mnuAbout_Click()
 {
     auto *about = new frmSplash(m_ctx);
     about->setAboutBox(true);
-    about->lblDoingWhat->setText(QStringLiteral("Click the window to close..."));
+    about->lblDoingWhat->setText(tr("Click the window to close..."));
     about->show();
 }
 
@@ -917,5 +916,5 @@ void frmMain::applyStates(const MainCommandStates &s)
     Refresh->setEnabled(s.refreshList);
     mnuURL->setEnabled(s.visitWebsite);
     if (s.noCatalogueCaption)
-        lblNumMovs->setText(QStringLiteral("No Cinelog Open"));
+        lblNumMovs->setText(tr("No Cinelog Open"));
 }

@@ -121,8 +121,7 @@ void DoDefaults(AppContext &ctx)
         ProgramSettings::PDFFolder.write(ini, defaultPdfFolder());
         put("frmLoans", QStringLiteral("Show"), QStringLiteral("Movies Loaned Out"));
         if (!ini.endBatch())
-            throw CinelogError(ErrorNumber::PermissionDenied,
-                               QStringLiteral("Permission denied: ") + ctx.INIPath);
+            throw CinelogError(ErrorNumber::PermissionDenied, logged("AppContext", "Permission denied: %1").arg(ctx.INIPath));
     });
 }
 

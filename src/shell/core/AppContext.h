@@ -7,6 +7,7 @@
 #include "Prompts.h"
 #include "Services.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -36,7 +37,7 @@ public:
     static QStringList moveDoubledSettings(const QString &settingsFolder);
 
     QString INIPath;
-    QString VersionText = QStringLiteral("Version 2.0");
+    QString VersionText = QCoreApplication::translate("AppContext", "Version %1").arg(QStringLiteral("2.0"));
     QString CurrentUser;
     int CoverPagesLimit = 50;
     QString programFolder;
@@ -55,6 +56,11 @@ public:
     void LogError(const QString &description, qint64 number, const QString &label, bool showMessage = true) noexcept
     {
         m_log.LogError(description, number, label, showMessage);
+    }
+    // The log gets the English description, the message the translated one.
+    void LogError(const CinelogError &e, const QString &label, bool showMessage = true) noexcept
+    {
+        m_log.LogError(e.description(), e.number(), label, showMessage, e.shownDescription());
     }
 
     Prompts &prompts() { return *m_services.prompts; }
@@ -83,6 +89,11 @@ public:
     void reportError(const QString &label, qint64 number, const QString &description, bool showMessage) noexcept override
     {
         LogError(description, number, label, showMessage);
+    }
+    void reportTranslatedError(const QString &label, qint64 number, const QString &description, const QString &shownDescription,
+                               bool showMessage) noexcept override
+    {
+        m_log.LogError(description, number, label, showMessage, shownDescription);
     }
 
 private:

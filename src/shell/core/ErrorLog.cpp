@@ -3,6 +3,7 @@
 #include "Prompts.h"
 #include "Services.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -21,7 +22,8 @@ QString ErrorLog::formatLine(const QDateTime &when, const QString &user, const Q
         + description + QStringLiteral(", Err.Number: ") + QString::number(number);
 }
 
-void ErrorLog::LogError(const QString &description, qint64 number, const QString &label, bool showMessage) noexcept
+void ErrorLog::LogError(const QString &description, qint64 number, const QString &label, bool showMessage,
+                        const QString &shownDescription) noexcept
 {
     try {
         if (m_beforeMessage)
@@ -43,8 +45,10 @@ void ErrorLog::LogError(const QString &description, qint64 number, const QString
     if (!showMessage || !m_prompts)
         return;
     try {
-        m_prompts->message(description + QLatin1Char('\r') + QStringLiteral("This error has been logged."),
-                           QStringLiteral("Error ") + QString::number(number) + QLatin1Char(' ') + label,
+        // The label names the routine for support and stays as it is.
+        const QString shown = shownDescription.isEmpty() ? description : shownDescription;
+        m_prompts->message(QCoreApplication::translate("ErrorLog", "%1\rThis error has been logged.").arg(shown),
+                           QCoreApplication::translate("ErrorLog", "Error %1 %2").arg(number).arg(label),
                            Prompts::Icon::Information);
     } catch (...) {
     }

@@ -19,8 +19,11 @@ public:
     // Called before the message box is shown, so windows that stay on top get out of its way.
     void setBeforeMessage(std::function<void()> hook) { m_beforeMessage = std::move(hook); }
 
-    // Never throws: it is called from inside other routines' error handling.
-    void LogError(const QString &description, qint64 number, const QString &label, bool showMessage) noexcept;
+    // Never throws: it is called from inside other routines' error handling. The log line is
+    // written with description (English, for support); the message shows shownDescription when
+    // given (the user's language), else description.
+    void LogError(const QString &description, qint64 number, const QString &label, bool showMessage,
+                  const QString &shownDescription = QString()) noexcept;
 
     // "Dec 09, 2025 | 03:42 PM User: alice | label: description, Err.Number: 424"
     static QString formatLine(const QDateTime &when, const QString &user, const QString &label,

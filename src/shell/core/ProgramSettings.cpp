@@ -7,6 +7,7 @@ const Setting<QString> LastDB{QStringLiteral("Options"), QStringLiteral("LastDB"
 const Setting<QString> LastFolder{QStringLiteral("Options"), QStringLiteral("LastFolder")};
 const Setting<QString> LastCoverFolder{QStringLiteral("Options"), QStringLiteral("LastCoverFolder")};
 const Setting<QString> PDFFolder{QStringLiteral("Options"), QStringLiteral("PDFFolder")};
+const Setting<QString> Language{QStringLiteral("Options"), QStringLiteral("Language")};
 
 Setting<QString> recentCatalogue(int entry)
 {

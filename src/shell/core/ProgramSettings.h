@@ -16,6 +16,8 @@ extern const Setting<QString> LastFolder;
 extern const Setting<QString> LastCoverFolder;
 // Where reports are offered for saving as PDF.
 extern const Setting<QString> PDFFolder;
+// The language the program speaks from its next start: a code ("de"), empty for the system's.
+extern const Setting<QString> Language;
 
 // The recent-catalogue list: entry 1 (most recent) to RecentCount, under "DBLists" as "db1".. "db5".
 constexpr int RecentCount = 5;

@@ -107,7 +107,7 @@ SingleInstance::Role SingleInstance::start(const QString &path, int timeoutMs, Q
     QLockFile lock(lockPathFor(m_name));
     lock.setStaleLockTime(timeoutMs * 4);
     if (!lock.tryLock(timeoutMs))
-        return fail(QStringLiteral("Another start of the program did not finish in time."));
+        return fail(tr("Another start of the program did not finish in time."));
 
     QLocalSocket socket;
     socket.connectToServer(m_name);
@@ -121,7 +121,7 @@ SingleInstance::Role SingleInstance::start(const QString &path, int timeoutMs, Q
         }, timeoutMs);
         if (answered && socket.bytesAvailable() > 0 && socket.read(1) == QByteArray(1, Ack))
             return Role::HandedOver;
-        return fail(QStringLiteral("The running program did not answer."));
+        return fail(tr("The running program did not answer."));
     }
 
     // No one answers: a socket file left by a program that crashed is removed before listening.

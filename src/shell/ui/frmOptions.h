@@ -4,6 +4,7 @@
 
 class AppContext;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -26,6 +27,10 @@ public:
     QLabel *lblPDFReports;
     QLineEdit *Dir1;
     QPushButton *cmdBrowsePDF;
+    QLabel *lblLanguage;
+    // The language the program speaks from its next start; the item data is the stored code.
+    QComboBox *cboLanguage;
+    QLabel *lblLanguageNote;
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
 

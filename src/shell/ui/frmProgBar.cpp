@@ -11,9 +11,9 @@
 frmProgBar::frmProgBar(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmProgBar"));
-    setWindowTitle(QStringLiteral(" Progress..."));
+    setWindowTitle(tr(" Progress..."));
     auto *layout = new QVBoxLayout(this);
-    lblDoingWhat = new QLabel(QStringLiteral(" Progress..."), this);
+    lblDoingWhat = new QLabel(tr(" Progress..."), this);
     lblDoingWhat->setObjectName(QStringLiteral("lblDoingWhat"));
     pb1 = new QProgressBar(this);
     pb1->setObjectName(QStringLiteral("pb1"));
@@ -63,7 +63,7 @@ void ProgressWindow::UpdateProgress(qint64 value)
             return;
         QProgressBar *bar = m_window->pb1;
         if (value < bar->minimum() || value > bar->maximum())
-            throw CinelogError(380, QStringLiteral("Invalid property value"));
+            throw CinelogError(380, logged("frmProgBar", "Invalid property value"));
         bar->setValue(int(value));
         if (value == bar->maximum())
             close();

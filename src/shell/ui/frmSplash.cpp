@@ -12,7 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-const char *const frmSplash::TmdbAttribution = "This product uses the TMDB API but is not endorsed or certified by TMDB.";
+const char *const frmSplash::TmdbAttribution =
+    QT_TRANSLATE_NOOP("frmSplash", "This product uses the TMDB API but is not endorsed or certified by TMDB.");
 
 namespace {
 frmSplash *g_splash = nullptr;
@@ -31,7 +32,7 @@ frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
     layout->setContentsMargins(24, 80, 24, 16);
     lblVersion = new QLabel(ctx.VersionText, this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDoingWhat = new QLabel(QStringLiteral("doingWhat"), this);
+    lblDoingWhat = new QLabel(this);
     lblDoingWhat->setObjectName(QStringLiteral("lblDoingWhat"));
     // The product's address as a link; a build without an address shows none.
     lblWebAddress = new QLabel(this);
@@ -51,7 +52,7 @@ frmSplash::frmSplash(AppContext &ctx, QWidget *parent)
     layout->addWidget(lblDoingWhat);
     layout->addWidget(lblWebAddress);
     lblWebAddress->setVisible(!address.isEmpty());
-    lblAttribution = new QLabel(QString::fromLatin1(TmdbAttribution), this);
+    lblAttribution = new QLabel(tr(TmdbAttribution), this);
     lblAttribution->setObjectName(QStringLiteral("lblAttribution"));
     lblAttribution->setWordWrap(true);
     lblAttribution->setStyleSheet(QStringLiteral("color: #c8cdd8;"));

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "Catalogue.h"
 #include "CatalogueEvents.h"
+#include "CatalogueHistory.h"
 #include "CatalogueWatch.h"
 #include "CoverSource.h"
 #include "EditedMovie.h"
@@ -39,10 +40,12 @@
 #include <QLineEdit>
 #include <QTreeView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QTimer>
 #include <QThread>
+#include <QUndoStack>
 #include <cstdio>
 #include <memory>
 
@@ -152,6 +155,7 @@ void wireMainWindow(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &even
     wirePictureViews(ctx, catalogue, events, w);
     wireCatalogueWatch(ctx, catalogue, w);
     wireMovieDetails(ctx, catalogue, events, w);
+    wireUndo(ctx, catalogue, events, w);
     // Mnemonics once every menu and pane of the main window is there, so none is used twice.
     KeyboardOrder::prepare(&w);
 }
@@ -368,5 +372,55 @@ void wireOpenRequests(SingleInstance &instance, Catalogue &catalogue, frmMain &w
             std::fputc('\n', stdout);
             std::fflush(stdout);
         }
+    });
+}
+
+void wireUndo(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &w)
+{
+    auto *history = new CatalogueHistory(catalogue, &events, &w);
+    history->setObjectName(QStringLiteral("catalogueHistory"));
+    history->setMemoryLimit(qint64(CatalogueHistory::MemoryLimitMB.read(ctx.ini())) << 20);
+    // What one command writes, also across a question or a progress window, is one step.
+    history->setIdleCheck(programIsIdle);
+
+    const auto run = [&ctx, &w, history](bool undo) {
+        ctx.guard(undo ? QStringLiteral("frmMain - mnuUndo_Click") : QStringLiteral("frmMain - mnuRedo_Click"), [&] {
+            // Unsaved edits are saved (or dropped) first; a save made now is the step to take back
+            // next, not a reason to take back the one before it.
+            const int steps = history->stack().count(), at = history->stack().index();
+            w.CheckSaved();
+            if ((undo ? history->canUndo() : history->canRedo()) == false)
+                return;
+            if (history->stack().count() != steps || history->stack().index() != at)
+                return;
+            const QString text = undo ? history->undoText() : history->redoText();
+            try {
+                undo ? history->undo() : history->redo();
+                // The list was told; the editor shows the movie as it is stored now.
+                EditedMovie &edited = w.editor()->edited();
+                if (!edited.isNew() && edited.id() != 0)
+                    edited.reload();
+            } catch (const CinelogError &e) {
+                if (e.number() != CatalogueError::ChangedElsewhere)
+                    throw;
+                ctx.prompts().warning(CatalogueHistory::refusedMessage(undo, text),
+                                      undo ? QObject::tr("Cannot Undo") : QObject::tr("Cannot Redo"));
+            }
+        });
+    };
+    QAction *mnuUndo = history->createUndoAction(&w, [run] { run(true); });
+    QAction *mnuRedo = history->createRedoAction(&w, [run] { run(false); });
+    auto *mnuEdit = new QMenu(QObject::tr("&Edit"), &w);
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit->addActions({mnuUndo, mnuRedo});
+    // Where users look for it: right after File.
+    const QList<QAction *> menus = w.menuBar()->actions();
+    const qsizetype file = menus.indexOf(w.mnuFile->menuAction());
+    w.menuBar()->insertMenu(file >= 0 && file + 1 < menus.size() ? menus[file + 1] : nullptr, mnuEdit);
+    // Compact, restore, another catalogue opened: the menu shows the history of the file open now.
+    QObject::connect(mnuEdit, &QMenu::aboutToShow, history, [history] {
+        history->canUndo();
+        history->canRedo();
     });
 }

@@ -20,6 +20,9 @@ void wireCatalogueWatch(AppContext &ctx, Catalogue &catalogue, frmMain &mainWind
 // Get Movie Details, New Movie from TMDb and Fill Details for Movies, with their options (called by
 // wireMainWindow).
 void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &mainWindow);
+// The undo history of the open catalogue and the Edit menu's Undo and Redo (called by
+// wireMainWindow).
+void wireUndo(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &events, frmMain &mainWindow);
 
 // Opens the catalogues the program is asked to open (its own command line, later starts) in the
 // main window, one at a time while it is idle. statusReport prints the program's state as one JSON

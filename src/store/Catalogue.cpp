@@ -448,6 +448,8 @@ void Catalogue::begin()
             throw CinelogError(CatalogueError::Damaged,
                                logged("Catalogue", "The catalogue '%1' is damaged (%2) and open for reading only: nothing "
                                               "was written.").arg(m_path, m_damage));
+        if (m_onWriteStart)
+            m_onWriteStart();
         run(QStringLiteral("BEGIN IMMEDIATE"), {});
         // With the write lock held, nobody can swap the file any more until this transaction ends;
         // a swap that happened while this program waited for the lock is seen here.

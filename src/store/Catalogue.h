@@ -143,6 +143,9 @@ public:
     // write throws CatalogueError::Replaced without touching either file.
     bool isStillTheFileAtPath() const;
     void setReopenedHandler(std::function<void()> handler) { m_onReopened = std::move(handler); }
+    // Told before each write transaction begins (every write runs in one), so that whoever notes
+    // this connection's changes (the undo history) is watching the connection now open.
+    void setWriteStartHandler(std::function<void()> handler) { m_onWriteStart = std::move(handler); }
     // Between writes too, another program may put a different file in the catalogue's place (a
     // restore from backup): when nothing is being written here and the file at path() is another
     // one, opens that file (telling the handler above) and returns Reopened. A deleted file is
@@ -198,6 +201,7 @@ private:
     dev_t m_device = 0;
     ino_t m_inode = 0;
     std::function<void()> m_onReopened;
+    std::function<void()> m_onWriteStart;
     std::function<void(const QString &)> m_onDamaged;
     QString m_damage;
     quint64 m_generation = 0;

@@ -703,7 +703,7 @@ void frmMain::mnuDelete_Click()
         const int row = m_model->rowOfMovie(id);
         const QString title = row >= 0 ? m_model->text(row, MovieListModel::ColTitle) : m_editor->title();
         if (!m_ctx.prompts().question(tr("Are you SURE you want to delete \"%1\" from the database?\r"
-                                             "This will delete this movie record FOREVER!").arg(title),
+                                             "Edit > Undo brings it back with its cast and loans.").arg(title),
                                       tr("Delete Movie?"), Prompts::Icon::Critical))
             return;
         m_store->remove(id);

@@ -1,5 +1,7 @@
 #include "BatchFill.h"
 
+#include "CatalogueHistory.h"
+
 #include "Catalogue.h"
 #include "ProgressSink.h"
 
@@ -36,6 +38,9 @@ Status BatchFill::fillWith(int movieId, const QString &sourceId)
 
 BatchFill::Result BatchFill::run(const QList<int> &movieIds, ProgressSink &progress, const std::function<bool()> &cancelled)
 {
+    // The whole batch is one step of the undo history (a network wait between two movies is not
+    // the end of the user's action).
+    CatalogueHistory::Group step(CatalogueHistory::of(m_cat));
     Result result;
     progress.ShowProgress(QCoreApplication::translate("BatchFill", "Filling movie details..."), 0, int(movieIds.size()));
     int done = 0;

@@ -4,7 +4,10 @@
 #include "MetadataTestSupport.h"
 
 #include "BatchFill.h"
+#include "CatalogueHistory.h"
 #include "TestContext.h"
+
+#include <QUndoStack>
 
 using namespace metadata_test;
 using MovieInfo::Status;
@@ -164,4 +167,42 @@ TEST(UnambiguousMatch, Table)
     };
     for (const Case &c : cases)
         EXPECT_EQ(MovieDetails::unambiguousMatch(c.results, c.title, c.year), c.expected) << c.name;
+}
+
+// However long the service takes between two movies, a batch is one step of the undo history, and
+// the fill of one movie chosen afterwards is one more.
+TEST_F(BatchFillTest, ABatchIsOneUndoStepAndAFillChosenLaterAnother)
+{
+    const int alien = addMovie(QStringLiteral("Alien"), QStringLiteral("1979"));
+    const int solaris = addMovie(QStringLiteral("Solaris"));
+    const int heat = addMovie(QStringLiteral("Heat"));
+    serveSearch(QStringLiteral("Alien"), {result(348, QStringLiteral("Alien"), QStringLiteral("1979-05-25"))});
+    serveSearch(QStringLiteral("Solaris"), {result(593, QStringLiteral("Solyaris"), QStringLiteral("1972-03-20"))});
+    serveSearch(QStringLiteral("Heat"), {result(949, QStringLiteral("Heat"), QStringLiteral("1995-12-15")),
+                                         result(1000, QStringLiteral("Heat"), QStringLiteral("1986-03-14"))});
+    serveDetails(348, details(348, QStringLiteral("Alien"), QStringLiteral("1979-05-25")));
+    serveDetails(593, details(593, QStringLiteral("Solyaris"), QStringLiteral("1972-03-20")));
+    serveDetails(949, details(949, QStringLiteral("Heat"), QStringLiteral("1995-12-15")));
+
+    // No idle check: a step closes as soon as the event loop runs outside a transaction, as it does
+    // while the service is waited for.
+    CatalogueHistory history(cat, nullptr);
+    BatchFill batch(cat, *source, settings);
+    ProgressRecorder progress;
+    ASSERT_EQ(batch.run({alien, solaris, heat}, progress).filled, 2);
+    history.closeStep();
+    EXPECT_EQ(history.stack().count(), 1);
+    EXPECT_EQ(history.undoText(), QStringLiteral("Change 2 Movies"));
+    ASSERT_EQ(batch.fillWith(heat, QStringLiteral("949")), Status::Ok);
+    history.closeStep();
+    EXPECT_EQ(history.stack().count(), 2);
+    EXPECT_EQ(history.undoText(), QStringLiteral("Change 'Heat'"));
+
+    history.undo();
+    EXPECT_EQ(field(heat, QStringLiteral("TmdbID")), QString());
+    EXPECT_EQ(field(alien, QStringLiteral("TmdbID")), QStringLiteral("348"));
+    history.undo();
+    for (int id : {alien, solaris})
+        EXPECT_EQ(field(id, QStringLiteral("Director")), QString()) << id;
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Actors")), 0);
 }

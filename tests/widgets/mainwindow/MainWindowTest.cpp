@@ -636,7 +636,7 @@ void MainWindowTest::deleteAsksFirst()
     f.t.prompts.answerNo();
     f.w->mnuDelete_Click();
     QCOMPARE(f.t.prompts.shown().last().text,
-             QStringLiteral("Are you SURE you want to delete \"Casablanca\" from the database?\rThis will delete this movie record FOREVER!"));
+             QStringLiteral("Are you SURE you want to delete \"Casablanca\" from the database?\rEdit > Undo brings it back with its cast and loans."));
     QCOMPARE(f.t.prompts.shown().last().title, QStringLiteral("Delete Movie?"));
     QCOMPARE(f.model()->rowCount(), 3);
     QCOMPARE(f.w->CurrentMovieID(), 12);

@@ -20,7 +20,10 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTreeView>
 
 // The main window wired to the rest of the program as src/app does it: the announcements and
@@ -32,6 +35,8 @@ private slots:
     void announcementsRefreshWhatTheMainWindowShows();
     void requestsThroughTheEditedMovieReachTheEditor();
     void commandsOpenWindowsWiredToTheirReceivers();
+    void editMenuUndoesAndRedoesTheLastChange();
+    void undoOfASaveShowsTheMovieAsItWasAndLetsItBeSavedAgain();
 };
 
 namespace {
@@ -178,3 +183,67 @@ void AppWiringTest::commandsOpenWindowsWiredToTheirReceivers()
 
 QTEST_MAIN(AppWiringTest)
 #include "AppWiringTest.moc"
+
+void AppWiringTest::editMenuUndoesAndRedoesTheLastChange()
+{
+    App a;
+    auto *undo = a.w.findChild<QAction *>(QStringLiteral("mnuUndo"));
+    auto *redo = a.w.findChild<QAction *>(QStringLiteral("mnuRedo"));
+    QVERIFY(undo && redo);
+    QVERIFY(a.w.findChild<QMenu *>(QStringLiteral("mnuEdit"))->actions().contains(undo));
+    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    QVERIFY(!undo->isEnabled());
+
+    a.w.showMovie(1);
+    a.t.prompts.answerYes();
+    a.w.findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();
+    QCOMPARE(a.rows(), 1);
+    // The step is there once the command is over.
+    QTRY_VERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Delete 'Brazil'"));
+
+    undo->trigger();
+    QCOMPARE(a.rows(), 2); // the list was told
+    QVERIFY(a.w.movieModel()->rowOfMovie(1) >= 0);
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(redo->text(), QStringLiteral("&Redo Delete 'Brazil'"));
+    redo->trigger();
+    QCOMPARE(a.rows(), 1);
+
+    // Another program puts a movie where the deleted one was: the undo is refused, said, and
+    // nothing is written.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otherProgram"));
+        other.setDatabaseName(a.catalogue.path());
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy) VALUES (1, 'Ran', 'Ran')")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("otherProgram"));
+    a.t.prompts.clear();
+    undo->trigger();
+    QCOMPARE(a.t.prompts.titles(), QStringList{QStringLiteral("Cannot Undo")});
+    QVERIFY(a.t.prompts.messages().first().contains(QStringLiteral("\"Delete 'Brazil'\" cannot be undone")));
+    QCOMPARE(a.catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = 1")).toString(), QStringLiteral("Ran"));
+}
+
+void AppWiringTest::undoOfASaveShowsTheMovieAsItWasAndLetsItBeSavedAgain()
+{
+    App a;
+    auto *undo = a.w.findChild<QAction *>(QStringLiteral("mnuUndo"));
+    a.w.showMovie(1);
+    MovieEditor *e = a.w.editor();
+    e->txtTitle->setText(QStringLiteral("Brazil (1985)"));
+    a.w.mnuSave_Click();
+    QTRY_VERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Change 'Brazil'"));
+    undo->trigger();
+    QCOMPARE(e->txtTitle->text(), QStringLiteral("Brazil"));
+    QCOMPARE(a.catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = 1")).toString(), QStringLiteral("Brazil"));
+    // The editor read the movie again: its next save is not taken for one over another program's.
+    e->txtTitle->setText(QStringLiteral("Brazil, again"));
+    a.w.mnuSave_Click();
+    QVERIFY(a.t.prompts.shown().isEmpty());
+    QCOMPARE(a.catalogue.scalar(QStringLiteral("SELECT Title FROM Movies WHERE ID = 1")).toString(), QStringLiteral("Brazil, again"));
+}

@@ -47,7 +47,7 @@ QStringList dump(Catalogue &cat)
 {
     QStringList tables;
     QSqlQuery names = cat.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite!_%' "
-                                              "ESCAPE '!' AND name NOT LIKE 'MovieText%' ORDER BY name"));
+                                              "ESCAPE '!' AND name NOT LIKE 'MovieText%' AND name NOT LIKE 'ActorText%' ORDER BY name"));
     while (names.next())
         tables << names.value(0).toString();
     QStringList out;

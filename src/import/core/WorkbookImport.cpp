@@ -63,6 +63,14 @@ QString caption(int field)
     const char *source = labelSource(field);
     return *source ? QCoreApplication::translate("ImportField", source) : QString();
 }
+
+QString name(int field)
+{
+    QString text = caption(field).trimmed();
+    if (text.endsWith(u':'))
+        text.chop(1);
+    return text.trimmed();
+}
 }
 
 namespace ImportLists {
@@ -158,12 +166,10 @@ struct CellPlace {
     {
         QString label = ImportField::label(field);
         label.chop(1); // the colon
-        QString caption = ImportField::caption(field);
-        if (caption.endsWith(u':'))
-            caption.chop(1);
+        const QString caption = ImportField::name(field);
         const LoggedText place = logged("WorkbookImport", "Row %1, column %2 (%3)");
         return {place.english.arg(row).arg(columnLetters(column), label),
-                place.shown.arg(row).arg(columnLetters(column), caption.trimmed())};
+                place.shown.arg(row).arg(columnLetters(column), caption)};
     }
 };
 
@@ -278,8 +284,7 @@ PreparedRow prepareRow(const SheetData &sheet, int row, const FieldLinks &links,
     auto refuse = [&](int f, const QString &why) {
         if (!r.refusal.isEmpty())
             return;
-        QString label = ImportField::caption(f);
-        label.chop(1); // the colon
+        const QString label = ImportField::name(f);
         r.refusal = links[f] > 0 ? Tr::tr("Column %1 (%2): %3").arg(columnLetters(links[f]), label, why)
                                  : Tr::tr("%1: %2").arg(label, why);
     };

@@ -40,6 +40,8 @@ enum : int {
 QString label(int field);
 // The same label in the user's language, as windows and messages show it.
 QString caption(int field);
+// The caption without its closing colon (and the space some languages put before it), to name the field in a sentence.
+QString name(int field);
 }
 
 // For each field, the worksheet column (from 1) it is read from, or 0 when it is not linked.

@@ -72,8 +72,7 @@ frmExcel::frmExcel(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &event
             lblField[i]->setObjectName(QStringLiteral("lblField_%1").arg(i));
             cmbFieldLink[i] = new QComboBox(frameLink);
             cmbFieldLink[i]->setObjectName(QStringLiteral("cmbFieldLink_%1").arg(i));
-            label.chop(1);
-            cmbFieldLink[i]->setAccessibleName(label);
+            cmbFieldLink[i]->setAccessibleName(ImportField::name(i));
             cmbFieldLink[i]->setMinimumContentsLength(8);
             cmbFieldLink[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             lblField[i]->setBuddy(cmbFieldLink[i]);

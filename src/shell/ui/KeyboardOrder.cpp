@@ -90,7 +90,7 @@ void nameAfterCaption(QLabel *label, QWidget *control)
     name = name.trimmed();
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
-    control->setAccessibleName(name);
+    control->setAccessibleName(name.trimmed()); // French puts a space before the colon
 }
 
 void tie(QLabel *label, QWidget *control)

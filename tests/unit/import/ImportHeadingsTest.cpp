@@ -89,3 +89,24 @@ TEST(ImportHeadings, FieldLabelsMatchInEnglishWhileTheWindowShowsThemTranslated)
     }
     EXPECT_EQ(ImportHeadings::fieldFor(QStringLiteral("Movie Title:")), ImportField::Title);
 }
+
+// A language that puts a space before the colon ("Titre du film :") still names the field without
+// either in messages and for screen readers.
+TEST(ImportHeadings, FieldNamesDropTheColonAndTheSpaceBeforeIt)
+{
+    struct SpacedColon : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char *, const char *source, const char *, int) const override
+        {
+            QString text = QString::fromUtf8(source);
+            if (text.endsWith(u':'))
+                text = text.chopped(1) + QChar(0x00A0) + u':';
+            return text;
+        }
+    } french;
+    QCoreApplication::installTranslator(&french);
+    EXPECT_EQ(ImportField::caption(ImportField::Title), QStringLiteral("Movie Title") + QChar(0x00A0) + u':');
+    EXPECT_EQ(ImportField::name(ImportField::Title), QStringLiteral("Movie Title"));
+    QCoreApplication::removeTranslator(&french);
+    EXPECT_EQ(ImportField::name(ImportField::Title), QStringLiteral("Movie Title"));
+}

@@ -16,7 +16,7 @@ set(CINELOG_LANGUAGES de fr es CACHE STRING "Languages the program is translated
 set(CINELOG_TRANSLATIONS_SUBDIR "${CMAKE_INSTALL_DATADIR}/cinelog/translations")
 set(CINELOG_BUILD_TRANSLATIONS_DIR "${CMAKE_BINARY_DIR}/translations")
 option(CINELOG_CHECK_TRANSLATIONS
-       "Test that every translation is complete and up to date (turned on once the translations are written)" OFF)
+       "Test that every translation is complete and up to date (turn off only while a language is being written)" ON)
 
 set(cinelog_ts_files "")
 set(cinelog_qm_files "")

@@ -25,19 +25,21 @@ SAME_EVERYWHERE = {
     "cinelog", "pdf", "csv", "xlsx", "ods", "html", "json", "xml", "sql", "sqlite", "odbc", "mariadb", "mysql",
     "api", "isbn", "upc", "ean", "asin", "http", "https", "www", "logo", "min", "max", "n/a", "...",
     "ctrl", "shift", "alt", "cast", "blu-ray disc", "mb", "kb", "gb", "zoom", "cinelogs",
+    # the example community connection, whose keys are the ODBC driver's own
+    "driver=...;server=...;port=3306;database=...;uid=...;pwd=...",
 }
 SAME_IN = {
     "de": {"name", "genre", "genres", "format", "status", "version", "info", "normal", "standard", "original",
            "minimum", "maximum", "bonus", "region", "audio", "video", "details", "start", "export", "import",
            "filter", "cover", "covers", "episode", "episoden", "text", "e-mail", "server", "port", "plugin", "medium", "poster",
-           "plug-in", "web", "link", "links", "interface", "level"},
+           "plug-in", "web", "link", "links", "interface", "level", "discs", "website"},
     "fr": {"genre", "genres", "format", "version", "info", "normal", "standard", "original", "minimum",
            "maximum", "bonus", "audio", "type", "total", "date", "menu", "message", "question", "plugin",
            "plug-in", "web", "serveur", "port", "e-mail", "image", "images", "cover", "options", "description",
            "note", "actions", "action", "distance", "position", "pages", "page", "source", "sources", "certification",
            "minutes", "formats", "genre", "support"},
     "es": {"director", "total", "normal", "original", "video", "audio", "error", "final", "general", "plugin",
-           "plug-in", "web", "e-mail", "mini", "color", "animal", "actor", "idea"},
+           "plug-in", "web", "e-mail", "mini", "color", "animal", "actor", "idea", "no"},
 }
 ARGUMENT = re.compile(r"%(?:\d|n|L\d)")
 

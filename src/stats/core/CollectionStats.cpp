@@ -314,7 +314,9 @@ CollectionStats collect(const QString &path, const QDate &today, const std::atom
     threads = std::clamp(threads, 1, 16);
     qint64 low = 0, high = 0;
     {
-        ReadConnection::Statement q(db, "SELECT ifnull(min(ID), 0), ifnull(max(ID), 0) FROM Movies");
+        // Each in its own subquery: SQLite reads a lone min() or max() off the end of the ID's b-tree,
+        // while the two together scan the whole table.
+        ReadConnection::Statement q(db, "SELECT ifnull((SELECT min(ID) FROM Movies), 0), ifnull((SELECT max(ID) FROM Movies), 0)");
         if (q.next()) {
             low = q.integer(0);
             high = q.integer(1);

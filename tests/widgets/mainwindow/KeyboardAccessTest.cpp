@@ -11,6 +11,7 @@
 #include "WidgetTestSupport.h"
 #include "frmMain.h"
 #include "frmProgBar.h"
+#include "WiredMainWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -40,29 +41,12 @@ private slots:
 
 namespace {
 
-struct App {
-    WidgetTestContext t;
-    Catalogue catalogue;
-    CatalogueSession session{t.ctx(), catalogue};
-    ProgressWindow progress{t.ctx()};
-    CatalogueEvents events;
-    frmMain w{t.ctx(), session};
-
+struct App : WiredMainWindow {
     App()
     {
-        t.ctx().setProgress(&progress);
-        progress.setMainWindow(&w);
-        wireMainWindow(t.ctx(), catalogue, events, w);
-        const QString path = t.path(QStringLiteral("films.cnlg"));
-        {
-            Catalogue c;
-            if (!createCatalogue(path) || !c.open(path).opened())
-                QTest::qFail("catalogue not made", __FILE__, __LINE__);
-            c.exec(QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy, UserRating) VALUES (1, 'Brazil', 'Brazil', 2), "
-                                  "(2, 'Heat', 'Heat', 0)"));
-            c.exec(QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (2, 'Heat', 'Ann', '2025-01-02')"));
-        }
-        w.openCatalogueFile(path);
+        openCatalogueWith({QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy, UserRating) VALUES (1, 'Brazil', 'Brazil', 2), "
+                                          "(2, 'Heat', 'Heat', 0)"),
+                           QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (2, 'Heat', 'Ann', '2025-01-02')")});
         w.show();
         if (!QTest::qWaitForWindowExposed(&w))
             QTest::qFail("main window not shown", __FILE__, __LINE__);

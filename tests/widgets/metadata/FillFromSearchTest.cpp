@@ -15,6 +15,7 @@
 #include "frmMain.h"
 #include "frmProgBar.h"
 #include "frmSearch.h"
+#include "WiredMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,43 +37,25 @@ private slots:
 
 namespace {
 
-struct App {
-    WidgetTestContext t;
-    Catalogue catalogue;
-    CatalogueSession session{t.ctx(), catalogue};
-    ProgressWindow progress{t.ctx()};
-    CatalogueEvents events;
-    frmMain w{t.ctx(), session};
+struct Server {
     LocalHttpServer server;
+};
 
+struct App : Server, WiredMainWindow {
     App()
+        : WiredMainWindow([this](AppContext &ctx) {
+            ctx.WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey"), ApiKey);
+            ctx.WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbBaseAddress"), server.baseUrl().toString());
+            ctx.WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbImageBaseAddress"), server.url(QStringLiteral("/t/p/")).toString());
+            ctx.WriteINI(QStringLiteral("MovieDetails"), QStringLiteral("Country"), QStringLiteral("US"));
+            ctx.WriteINI(QStringLiteral("MovieDetails"), QStringLiteral("TimeoutMs"), QStringLiteral("3000"));
+        })
     {
-        t.ctx().setProgress(&progress);
-        progress.setMainWindow(&w);
-        AppContext &ctx = t.ctx();
-        ctx.WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbKey"), ApiKey);
-        ctx.WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbBaseAddress"), server.baseUrl().toString());
-        ctx.WriteINI(QStringLiteral("CoverSearch"), QStringLiteral("TMDbImageBaseAddress"), server.url(QStringLiteral("/t/p/")).toString());
-        ctx.WriteINI(QStringLiteral("MovieDetails"), QStringLiteral("Country"), QStringLiteral("US"));
-        ctx.WriteINI(QStringLiteral("MovieDetails"), QStringLiteral("TimeoutMs"), QStringLiteral("3000"));
-        wireMainWindow(ctx, catalogue, events, w);
-        const QString path = t.path(QStringLiteral("films.cnlg"));
-        {
-            Catalogue c;
-            if (!createCatalogue(path) || !c.open(path).opened())
-                QTest::qFail("catalogue not made", __FILE__, __LINE__);
-            c.exec(QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy) VALUES (1, 'Brazil', 'Brazil'), (2, 'Heat', 'Heat'), "
-                                  "(3, 'Heat Wave', 'Heat Wave'), (4, 'Alien', 'Alien')"));
-        }
-        w.openCatalogueFile(path);
+        openCatalogueWith({QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy) VALUES (1, 'Brazil', 'Brazil'), (2, 'Heat', 'Heat'), "
+                                          "(3, 'Heat Wave', 'Heat Wave'), (4, 'Alien', 'Alien')")});
         w.show();
     }
-    ~App()
-    {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != &w && top->isVisible())
-                top->close();
-    }
+    ~App() { closeOtherWindows(); }
     QString field(int id, const char *column)
     {
         // sql-identifiers: column names the test chooses

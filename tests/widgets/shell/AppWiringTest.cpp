@@ -13,6 +13,7 @@
 #include "frmOptions.h"
 #include "frmProgBar.h"
 #include "frmSearch.h"
+#include "WiredMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,34 +42,9 @@ private slots:
 
 namespace {
 
-struct App {
-    WidgetTestContext t;
-    Catalogue catalogue;
-    CatalogueSession session{t.ctx(), catalogue};
-    ProgressWindow progress{t.ctx()};
-    CatalogueEvents events;
-    frmMain w{t.ctx(), session};
-
-    App()
-    {
-        t.ctx().setProgress(&progress);
-        progress.setMainWindow(&w);
-        wireMainWindow(t.ctx(), catalogue, events, w);
-        const QString path = t.path(QStringLiteral("films.cnlg"));
-        {
-            Catalogue c;
-            if (!createCatalogue(path) || !c.open(path).opened())
-                QTest::qFail("catalogue not made", __FILE__, __LINE__);
-            c.exec(QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy) VALUES (1, 'Brazil', 'Brazil'), (2, 'Heat', 'Heat')"));
-        }
-        w.openCatalogueFile(path);
-    }
-    ~App()
-    {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != &w && top->isVisible())
-                top->close();
-    }
+struct App : WiredMainWindow {
+    App() { openCatalogueWith({QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy) VALUES (1, 'Brazil', 'Brazil'), (2, 'Heat', 'Heat')")}); }
+    ~App() { closeOtherWindows(); }
     int rows() const { return w.movieModel()->rowCount(); }
     bool lists(QComboBox *box, const QString &text) const { return box->findText(text) >= 0; }
     template <typename T>

@@ -10,6 +10,7 @@
 #include "MovieEditor.h"
 #include "frmMain.h"
 #include "frmProgBar.h"
+#include "WiredMainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,21 +36,12 @@ private slots:
 
 namespace {
 
-struct App {
-    WidgetTestContext t;
-    Catalogue catalogue;
-    CatalogueSession session{t.ctx(), catalogue};
-    ProgressWindow progress{t.ctx()};
-    CatalogueEvents events;
-    frmMain w{t.ctx(), session};
+struct App : WiredMainWindow {
     QTemporaryDir socketDir;
     SingleInstance instance{socketDir.filePath(QStringLiteral("s"))};
 
     App()
     {
-        t.ctx().setProgress(&progress);
-        progress.setMainWindow(&w);
-        wireMainWindow(t.ctx(), catalogue, events, w);
         w.Form_Load(false);
         w.show();
         wireOpenRequests(instance, catalogue, w, progress, false);

@@ -18,6 +18,7 @@
 #include "frmProgBar.h"
 #include "frmProgress.h"
 #include "frmUploadMovies.h"
+#include "WiredMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,42 +42,23 @@ private slots:
 
 namespace {
 
-struct App {
-    WidgetTestContext t;
-    Catalogue catalogue;
-    CatalogueSession session{t.ctx(), catalogue};
-    ProgressWindow progress{t.ctx()};
-    CatalogueEvents events;
-    frmMain w{t.ctx(), session};
+// As the program does at start: each window is prepared when first shown.
+struct WatchingWindows {
+    WatchingWindows() { KeyboardOrder::watchWindows(); }
+};
 
+struct App : WatchingWindows, WiredMainWindow {
     App()
     {
-        // As the program does at start: each window is prepared when first shown.
-        KeyboardOrder::watchWindows();
-        t.ctx().setProgress(&progress);
-        progress.setMainWindow(&w);
-        wireMainWindow(t.ctx(), catalogue, events, w);
-        const QString path = t.path(QStringLiteral("films.cnlg"));
-        {
-            Catalogue c;
-            if (!createCatalogue(path) || !c.open(path).opened())
-                QTest::qFail("catalogue not made", __FILE__, __LINE__);
-            c.exec(QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy, Director) VALUES (1, 'Brazil', 'Brazil', 'Gilliam, Terry'), "
-                                  "(2, 'Heat', 'Heat', 'Mann, Michael')"));
-            c.exec(QStringLiteral("INSERT INTO Directors (Director) VALUES ('Gilliam, Terry'), ('Mann, Michael')"));
-            c.exec(QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (2, 'Heat', 'Ann', '2025-01-02')"));
-        }
-        w.openCatalogueFile(path);
+        openCatalogueWith({QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy, Director) VALUES (1, 'Brazil', 'Brazil', 'Gilliam, Terry'), "
+                                          "(2, 'Heat', 'Heat', 'Mann, Michael')"),
+                           QStringLiteral("INSERT INTO Directors (Director) VALUES ('Gilliam, Terry'), ('Mann, Michael')"),
+                           QStringLiteral("INSERT INTO LoanOut (MovieID, MovieTitle, LoanedTo, DateOut) VALUES (2, 'Heat', 'Ann', '2025-01-02')")});
         w.show();
         w.showMovie(1);
         w.lvMovies->setCurrentIndex(w.movieModel()->index(w.movieModel()->rowOfMovie(1), MovieListModel::ColTitle));
     }
-    ~App()
-    {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != &w && top->isVisible())
-                top->close();
-    }
+    ~App() { closeOtherWindows(); }
 };
 
 // Runs open (which may show a modal dialog and wait for it), hands the window it opens to check,

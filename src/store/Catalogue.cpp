@@ -38,6 +38,15 @@ QSqlQuery runOn(QSqlDatabase &db, const QString &sql, const QVariantList &values
     return q;
 }
 
+bool hasTable(QSqlDatabase &db, const QString &table)
+{
+    QSqlQuery q = runOn(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"), {table});
+    while (q.next())
+        if (q.value(0).toString() == table)
+            return true;
+    return false;
+}
+
 ConnectionGuard::~ConnectionGuard()
 {
     if (QSqlDatabase::contains(m_name)) {

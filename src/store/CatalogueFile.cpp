@@ -48,16 +48,6 @@ Fill catalogue_detail::fillFor(const Schema::Column &c)
 
 namespace {
 
-bool hasTable(QSqlDatabase &db, const QString &table)
-{
-    // Exact, case-sensitive test of the table's name.
-    QSqlQuery q = runOn(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"), {table});
-    while (q.next())
-        if (q.value(0).toString() == table)
-            return true;
-    return false;
-}
-
 void createSchema(QSqlDatabase &db, ProgressSink &progress)
 {
     runOn(db, QStringLiteral("PRAGMA application_id = %1").arg(Schema::ApplicationId));

@@ -29,6 +29,8 @@ void syncFolderOf(const QString &filePath);
 // Prepares sql on db, binds values in order and runs it, reading forward only; a failure throws
 // the catalogue's error.
 QSqlQuery runOn(QSqlDatabase &db, const QString &sql, const QVariantList &values = {});
+// Whether the file has a table of exactly this name (case-sensitive).
+bool hasTable(QSqlDatabase &db, const QString &table);
 
 // Closes and removes the named connection when it goes out of scope. Declared before the
 // connection's handles, so that they are gone by then.

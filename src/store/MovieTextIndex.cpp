@@ -96,8 +96,7 @@ void removeActorIndex(QSqlDatabase &db)
 
 bool actorIndexPresent(QSqlDatabase &db)
 {
-    QSqlQuery q = runOn(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), {ActorTable});
-    return q.next();
+    return hasTable(db, ActorTable);
 }
 
 qint64 actorsOutOfStep(QSqlDatabase &db)
@@ -165,8 +164,7 @@ const std::vector<SortIndex> &sortIndexes()
 
 bool present(QSqlDatabase &db)
 {
-    QSqlQuery q = runOn(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"), {Table});
-    return q.next();
+    return hasTable(db, Table);
 }
 
 qint64 outOfStep(QSqlDatabase &db)

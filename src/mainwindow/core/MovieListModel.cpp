@@ -791,8 +791,7 @@ void MovieListModel::applyFilter()
     m_match.assign(size_t(maxId) + 1, 0);
     if (m_filterKind == FilterKind::Ids) {
         for (int id : m_filterIds)
-            if (id >= 0 && id <= maxId)
-                m_match[size_t(id)] = 1;
+            markFound(id);
         showMatching(true);
         emit filterFinished();
         return;
@@ -824,11 +823,8 @@ void MovieListModel::applyFilter()
             q.bindText(int(i) + 1, shortWords[i]);
         for (qsizetype i = 0; i < indexed.size(); ++i)
             q.bindText(s + 1 + int(i), MovieTextIndex::matchExpression({indexed[i]}));
-        while (q.next()) {
-            const int id = q.integer(0);
-            if (id >= 0 && id <= maxId)
-                m_match[size_t(id)] = 1;
-        }
+        while (q.next())
+            markFound(q.integer(0));
         showMatching(true);
         emit filterFinished();
         return;
@@ -843,11 +839,8 @@ void MovieListModel::applyFilter()
         for (qsizetype i = 0; i < shortWords.size(); ++i)
             q.bindText(int(i) + 1, shortWords[i]);
         q.bindText(int(shortWords.size()) + 1, MovieTextIndex::matchExpression(indexed));
-        while (q.next()) {
-            const int id = q.integer(0);
-            if (id >= 0 && id <= maxId)
-                m_match[size_t(id)] = 1;
-        }
+        while (q.next())
+            markFound(q.integer(0));
         showMatching(true);
         emit filterFinished();
         return;
@@ -922,11 +915,8 @@ void MovieListModel::scanSlice()
             q.bindText(int(i) + 1, m_words[i]);
         q.bind64(int(m_words.size()) + 1, m_scan.nextId);
         q.bind64(int(m_words.size()) + 2, m_scan.nextId + ScanSlice - 1);
-        while (q.next()) {
-            const int id = q.integer(0);
-            if (id >= 0 && size_t(id) < m_match.size())
-                m_match[size_t(id)] = 1;
-        }
+        while (q.next())
+            markFound(q.integer(0));
     }
     m_scan.nextId += ScanSlice;
     if (m_scan.nextId <= m_scan.lastId) {

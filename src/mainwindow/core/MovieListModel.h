@@ -120,6 +120,12 @@ private:
     void showMatching(bool reset);
     bool matches(int id) const { return id >= 0 && size_t(id) < m_match.size() && m_match[size_t(id)]; }
     void mark(int id);
+    // Marks a movie a filter found, passing over IDs past the list's (movies added since it was read).
+    void markFound(qint64 id)
+    {
+        if (id >= 0 && quint64(id) < m_match.size())
+            m_match[size_t(id)] = 1;
+    }
     void scanSlice();
 
     std::vector<int> m_allIds;     // every movie of the list in display order, filter or not

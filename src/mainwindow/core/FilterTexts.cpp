@@ -23,6 +23,8 @@ constexpr std::size_t MostReadAgain = 20000;
 
 // Texts from this size on are looked through by several threads.
 constexpr std::size_t ParallelFrom = 4 << 20;
+// Bytes of the texts in which each word is counted to choose the one that leads the search.
+constexpr std::size_t SampleBytes = 256 << 10;
 
 const char *const WatchTriggers[] = {
     "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Insert AFTER INSERT ON main.Movies "
@@ -309,7 +311,7 @@ void FilterTexts::scan(std::size_t first, std::size_t last, const std::vector<st
     }
 }
 
-void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found)
+void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found, int parts)
 {
     prepare(db);
     std::vector<std::string> w;
@@ -317,16 +319,34 @@ void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::functio
         w.push_back(word.toStdString());
     if (w.empty() || m_id.empty())
         return;
-    // The longest word leads: it is found least often; the others are looked for in its records.
-    std::stable_sort(w.begin(), w.end(), [](const std::string &a, const std::string &b) { return a.size() > b.size(); });
+    // The word found least often in a sample of the texts leads (the longest of those as often); the
+    // others are looked for in its records alone.
+    if (w.size() > 1) {
+        const std::size_t sample = std::min<std::size_t>(m_text.size(), SampleBytes);
+        std::vector<std::pair<std::size_t, std::size_t>> rank; // (hits, -length) per word
+        for (std::size_t i = 0; i < w.size(); ++i) {
+            std::size_t hits = 0;
+            const char *end = m_text.data() + sample;
+            for (const char *p = findBytes(m_text.data(), end, w[i]); p != end; p = findBytes(p + 1, end, w[i]))
+                ++hits;
+            rank.emplace_back(hits, i);
+        }
+        const auto lead = std::min_element(rank.begin(), rank.end(), [&](const auto &a, const auto &b) {
+            return a.first != b.first ? a.first < b.first : w[a.second].size() > w[b.second].size();
+        });
+        std::swap(w.front(), w[lead->second]);
+    }
     // Large texts are looked through in parts at once, one per processor (up to four).
     const std::size_t records = m_id.size();
-    const std::size_t parts = m_text.size() < ParallelFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-    std::vector<std::vector<int>> hits(parts);
+    std::size_t n = parts > 0 ? std::size_t(parts)
+                    : m_text.size() < ParallelFrom ? 1
+                                                   : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    n = std::min(n, records);
+    std::vector<std::vector<int>> hits(n);
     std::vector<std::thread> helpers;
-    for (std::size_t i = 1; i < parts; ++i)
-        helpers.emplace_back([&, i] { scan(records * i / parts, records * (i + 1) / parts, w, hits[i]); });
-    scan(0, records / parts, w, hits[0]);
+    for (std::size_t i = 1; i < n; ++i)
+        helpers.emplace_back([&, i] { scan(records * i / n, records * (i + 1) / n, w, hits[i]); });
+    scan(0, records / n, w, hits[0]);
     for (std::thread &t : helpers)
         t.join();
     for (const std::vector<int> &part : hits)

@@ -36,7 +36,9 @@ public:
     void prepare(sqlite3 *db);
     // Calls found(id) for every movie of the catalogue on db whose title, sort key or director holds
     // every word (each folded as the keys are), each once, in no particular order. Throws CinelogError when reading fails.
-    void find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found);
+    // parts: how many threads look through the texts at once; 0 chooses by their size and the
+    // processors.
+    void find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found, int parts = 0);
     // Bytes held for the texts and their records (for measurements).
     std::size_t heldBytes() const;
 

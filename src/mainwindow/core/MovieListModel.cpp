@@ -703,9 +703,10 @@ void MovieListModel::mark(int id)
 
 // Shows the movies of m_allIds that m_match holds, in that order: anew, or (a short text's slices
 // done) by adding the rows after those already shown, which are the same movies in the same order.
-void MovieListModel::showMatching(bool reset)
+void MovieListModel::showMatching(bool reset, std::size_t expected)
 {
     std::vector<int> ids;
+    ids.reserve(std::min(expected, m_allIds.size()));
     for (int id : m_allIds)
         if (matches(id))
             ids.push_back(id);
@@ -748,8 +749,12 @@ void MovieListModel::applyFilter()
     sqlite3 *db = handleOf(*m_catalogue);
     if (!m_castIncluded && FilterTexts::usable(m_words)) {
         // The movies' texts held in memory, looked through in one pass for words of any length.
-        m_texts.find(db, m_words, [this](int id) { markFound(id); });
-        showMatching(true);
+        std::size_t found = 0;
+        m_texts.find(db, m_words, [this, &found](int id) {
+            markFound(id);
+            ++found;
+        });
+        showMatching(true, found);
         emit filterFinished();
         return;
     }

@@ -126,7 +126,8 @@ private:
     std::vector<int> sortedIds(int column, Qt::SortOrder order) const;
     std::vector<int> sortedByIdText(bool ascending) const;
     void applyFilter();
-    void showMatching(bool reset);
+    // expected: how many rows it will be, where known.
+    void showMatching(bool reset, std::size_t expected = 0);
     bool matches(int id) const { return id >= 0 && size_t(id) < m_match.size() && m_match[size_t(id)]; }
     void mark(int id);
     // Marks a movie a filter found, passing over IDs past the list's (movies added since it was read).

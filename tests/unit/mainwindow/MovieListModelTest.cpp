@@ -7,6 +7,7 @@
 #include "GTestSupport.h"
 #include "MovieListModel.h"
 #include "MovieStore.h"
+#include "MovieTextIndex.h"
 #include "StoreTestSupport.h"
 
 #include <QAbstractItemModelTester>
@@ -398,6 +399,28 @@ TEST(MovieListModel, filterFollowsChangesMadeWithoutTheListBeingTold)
     f.model.setTextFilter(QStringLiteral("hunter"));
     ASSERT_EQ(f.model.rowCount(), 1);
     EXPECT_EQ(f.model.text(0, MovieListModel::ColTitle), QStringLiteral("Hunter Elsewhere"));
+}
+
+TEST(FilterTexts, findsTheSameMoviesLookingThroughThemInAnyNumberOfParts)
+{
+    FilterFixture f;
+    // A movie replaced since the texts were read lies after the others, out of ID order.
+    FilterTexts texts;
+    sqlite3 *db = sqliteHandle(f.catalogue.MovieConn());
+    texts.prepare(db);
+    f.catalogue.exec(QStringLiteral("UPDATE Movies SET Title = 'Night Zero', TitleKey = 'night zero' WHERE ID = 1"));
+    f.model.fill(f.catalogue);
+    const QList<int> all = f.ids();
+    for (const char *t : {"night", "o", "night the", "ωmega ørsted", "zz", "nothing like this", "night zero"}) {
+        QList<int> want = f.plainScan(all, QString::fromUtf8(t));
+        std::sort(want.begin(), want.end());
+        for (int parts : {1, 2, 3, 7, 1000}) {
+            QList<int> got;
+            texts.find(db, MovieTextIndex::words(QString::fromUtf8(t)), [&](int id) { got << id; }, parts);
+            std::sort(got.begin(), got.end());
+            EXPECT_EQ(got, want) << t << " in " << parts << " parts";
+        }
+    }
 }
 
 TEST(FilterTexts, findsBytesAsAPlainSearchDoesAtEveryPlace)

@@ -43,6 +43,14 @@ ReadConnection::Statement::Statement(ReadConnection &connection, const char *sql
         fail(rc);
 }
 
+ReadConnection::Statement::Statement(sqlite3 *db, const QString &sql) : m_db(db)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
 ReadConnection::Statement::~Statement()
 {
     sqlite3_finalize(m_stmt);
@@ -66,6 +74,12 @@ void ReadConnection::Statement::reset()
 void ReadConnection::Statement::bind(int index, qint64 value)
 {
     sqlite3_bind_int64(m_stmt, index, value);
+}
+
+void ReadConnection::Statement::bindText(int index, const QString &value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
 qint64 ReadConnection::Statement::integer(int column) const

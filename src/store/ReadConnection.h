@@ -26,11 +26,13 @@ public:
     // has committed a change to the file since the last call.
     qint64 dataVersion();
 
-    // A prepared statement, reset (ending its read transaction) when it goes out of scope.
+    // A prepared statement, finalized (ending its read transaction) when it goes out of scope.
     class Statement
     {
     public:
         Statement(ReadConnection &connection, const char *sql);
+        // A statement on any connection's engine handle (the catalogue's own, say).
+        Statement(sqlite3 *db, const QString &sql);
         ~Statement();
         Statement(const Statement &) = delete;
         Statement &operator=(const Statement &) = delete;
@@ -40,6 +42,7 @@ public:
         // Ends the read (the statement can be bound and stepped again).
         void reset();
         void bind(int index, qint64 value);
+        void bindText(int index, const QString &value);
         qint64 integer(int column) const;
         bool isNull(int column) const;
         QString text(int column) const;

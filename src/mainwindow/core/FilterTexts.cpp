@@ -1,6 +1,7 @@
 #include "FilterTexts.h"
 
-#include "EngineStatement.h"
+#include "CinelogError.h"
+#include "ReadConnection.h"
 
 #include <QSet>
 #include <algorithm>
@@ -35,13 +36,6 @@ const char *const WatchTriggers[] = {
     "BEGIN SELECT cinelog_filter_texts_changed(old.ID); END",
 };
 constexpr int WatchTriggerCount = int(std::size(WatchTriggers));
-
-std::string_view column(EngineStatement &q, int c)
-{
-    int len = 0;
-    const char *t = q.raw(c, len);
-    return {t, std::size_t(len)};
-}
 
 } // namespace
 
@@ -167,32 +161,32 @@ void FilterTexts::load(sqlite3 *db)
     m_db = db;
     m_start.push_back(0);
     {
-        EngineStatement version(db, QStringLiteral("PRAGMA data_version"));
+        ReadConnection::Statement version(db, QStringLiteral("PRAGMA data_version"));
         if (version.next())
-            m_dataVersion = version.integer64(0);
+            m_dataVersion = version.integer(0);
     }
     watch(db);
     // The index's copy of the keys is a narrow table; the movies' rows may hold covers before them.
     bool indexCopy = false;
     {
-        EngineStatement has(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'MovieText_content'"));
+        ReadConnection::Statement has(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'MovieText_content'"));
         indexCopy = has.next() && has.integer(0) > 0;
     }
     qint64 movies = 0;
     {
-        EngineStatement count(db, QStringLiteral("SELECT count(*) FROM Movies"));
+        ReadConnection::Statement count(db, QStringLiteral("SELECT count(*) FROM Movies"));
         if (count.next())
             movies = count.integer(0);
     }
     m_text.reserve(std::size_t(movies) * 40);
     m_start.reserve(std::size_t(movies) + 1);
     m_id.reserve(std::size_t(movies));
-    EngineStatement q(db, indexCopy ? QStringLiteral("SELECT id, c0, c1, c2 FROM MovieText_content ORDER BY id")
+    ReadConnection::Statement q(db, indexCopy ? QStringLiteral("SELECT id, c0, c1, c2 FROM MovieText_content ORDER BY id")
                                     : QStringLiteral("SELECT ID, TitleKey, OrderByKey, DirectorKey FROM Movies ORDER BY ID"));
     while (q.next()) {
         if (m_text.size() > std::size_t(UINT32_MAX) - 4 * 256)
             throw CinelogError(SQLITE_TOOBIG, QStringLiteral("The movies' texts are too large to filter in memory."));
-        append(q.integer(0), column(q, 1), column(q, 2), column(q, 3));
+        append(q.integer(0), q.view(1), q.view(2), q.view(3));
     }
     m_sorted = m_id.size();
     m_loaded = true;
@@ -231,7 +225,7 @@ std::size_t FilterTexts::recordOf(int id) const
 
 void FilterTexts::readAgain(sqlite3 *db, const std::vector<int> &ids)
 {
-    EngineStatement q(db, QStringLiteral("SELECT TitleKey, OrderByKey, DirectorKey FROM Movies WHERE ID = ?"));
+    ReadConnection::Statement q(db, QStringLiteral("SELECT TitleKey, OrderByKey, DirectorKey FROM Movies WHERE ID = ?"));
     QSet<int> done;
     for (int id : ids) {
         if (done.contains(id))
@@ -244,7 +238,7 @@ void FilterTexts::readAgain(sqlite3 *db, const std::vector<int> &ids)
         }
         q.bind(1, id);
         if (q.next())
-            append(id, column(q, 0), column(q, 1), column(q, 2));
+            append(id, q.view(0), q.view(1), q.view(2));
         q.reset();
     }
 }
@@ -254,10 +248,10 @@ void FilterTexts::prepare(sqlite3 *db)
     qint64 dataVersion = -2;
     int triggers = 0;
     {
-        EngineStatement state(db, QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), "
+        ReadConnection::Statement state(db, QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), "
                                                  "(SELECT count(*) FROM sqlite_temp_master WHERE type = 'trigger' AND name GLOB 'FilterTexts_*')"));
         if (state.next()) {
-            dataVersion = state.integer64(0);
+            dataVersion = state.integer(0);
             triggers = state.integer(1);
         }
     }

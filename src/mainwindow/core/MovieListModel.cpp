@@ -5,7 +5,7 @@
 #include "MovieStore.h"
 #include "Contrast.h"
 #include "MovieTextIndex.h"
-#include "EngineStatement.h"
+#include "ReadConnection.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
@@ -23,7 +23,7 @@
 
 namespace {
 
-using Statement = EngineStatement;
+using Statement = ReadConnection::Statement;
 
 // Rows of texts kept at most; beyond this the held rows are dropped and read again when shown.
 constexpr qsizetype MaxCachedRows = 64 * MovieListModel::PageRows;
@@ -417,8 +417,9 @@ std::vector<int> MovieListModel::sortedIds(int column, Qt::SortOrder order) cons
             const int id = q.integer(1);
             if (!listed(id))
                 continue; // a movie stored since the list was filled
-            int len = 0;
-            const char *raw = q.raw(0, len);
+            const std::string_view value = q.view(0);
+            const int len = int(value.size());
+            const char *raw = value.empty() ? "" : value.data();
             if (first || previousRaw.size() != size_t(len) || std::memcmp(previousRaw.data(), raw, size_t(len)) != 0) {
                 previousRaw.assign(raw, size_t(len));
                 sortText(text, raw, len);
@@ -874,8 +875,8 @@ void MovieListModel::scanSlice()
                                                 .arg(containsEvery(int(m_words.size()), k, castOf), k.id, k.table));
         for (qsizetype i = 0; i < m_words.size(); ++i)
             q.bindText(int(i) + 1, m_words[i]);
-        q.bind64(int(m_words.size()) + 1, m_scan.nextId);
-        q.bind64(int(m_words.size()) + 2, m_scan.nextId + ScanSlice - 1);
+        q.bind(int(m_words.size()) + 1, m_scan.nextId);
+        q.bind(int(m_words.size()) + 2, m_scan.nextId + ScanSlice - 1);
         while (q.next())
             markFound(q.integer(0));
     }

@@ -270,19 +270,20 @@ FoundMovies MovieSearch::find(const SearchCriteria &c, const Progress &progress)
             }
             if (MovieTextIndex::globUsable(folded)) {
                 // sql-identifiers: a fixed column name of the text index
-                criteria.push_back({QStringLiteral("SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?"),
-                                    {MovieTextIndex::containsGlob(folded)}, true});
+                const QString glob = QStringLiteral("SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?");
+                criteria.push_back({glob, {MovieTextIndex::containsGlob(folded)}, true});
                 return;
             }
         }
         // Exact: along the key's index. Containment reads every value through the key's index, which
         // is far smaller than the table.
-        // sql-identifiers: a fixed column name
-        if (c.exactMatch)
+        if (c.exactMatch) {
             criteria.push_back({col + QStringLiteral(" = ?"), {folded}, false});
-        else
-            criteria.push_back({QStringLiteral("SELECT ID FROM Movies WHERE ") + col + QStringLiteral(" LIKE '%' || ? || '%'"),
-                                {folded}, true});
+            return;
+        }
+        // sql-identifiers: a fixed column name
+        const QString like = QStringLiteral("SELECT ID FROM Movies WHERE ") + col + QStringLiteral(" LIKE '%' || ? || '%'");
+        criteria.push_back({like, {folded}, true});
     };
     auto equalCriterion = [&](const char *column, const QString &value) {
         if (value.isEmpty())
@@ -311,19 +312,19 @@ FoundMovies MovieSearch::find(const SearchCriteria &c, const Progress &progress)
     if (!c.actor.isEmpty()) {
         if (c.secondActor.isEmpty()) {
             // sql-identifiers: a fixed sub-statement with a placeholder
-            criteria.push_back({QStringLiteral("SELECT MovID FROM MovActLink WHERE ActID = %1").arg(FirstActorId),
-                                {foldedText(c.actor)}, true});
+            const QString links = QStringLiteral("SELECT MovID FROM MovActLink WHERE ActID = %1").arg(FirstActorId);
+            criteria.push_back({links, {foldedText(c.actor)}, true});
         } else {
             // Both actors: more than one cast row of the movie names either of them, so an actor
             // linked twice (two parts) also passes. A second name that is not in the catalogue stands
             // for no actor (ID 0); a first name that is not there finds nothing.
             // sql-identifiers: a fixed sub-statement with placeholders
-            criteria.push_back({QStringLiteral("SELECT l.MovID FROM MovActLink l"
-                                               " JOIN (SELECT %1 AS a1, IFNULL(%1, 0) AS a2) k"
-                                               " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
-                                               " GROUP BY l.MovID HAVING COUNT(*) > 1")
-                                    .arg(FirstActorId),
-                                {foldedText(c.actor), foldedText(c.secondActor)}, true});
+            const QString links = QStringLiteral("SELECT l.MovID FROM MovActLink l"
+                                                 " JOIN (SELECT %1 AS a1, IFNULL(%1, 0) AS a2) k"
+                                                 " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
+                                                 " GROUP BY l.MovID HAVING COUNT(*) > 1")
+                                      .arg(FirstActorId);
+            criteria.push_back({links, {foldedText(c.actor), foldedText(c.secondActor)}, true});
         }
     }
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -327,6 +328,14 @@ private slots:
         clickColumn(FoundMovie::Time);
         sortRows([](const Expected &e) { return e.time; }, true);
         compareRows("by time, ascending");
+        // A picture of the list scrolled past its first page to $CINELOG_SCREENSHOTS when that is
+        // set, for looking at it.
+        if (const QString folder = qEnvironmentVariable("CINELOG_SCREENSHOTS"); !folder.isEmpty()) {
+            w.resize(twipsToPixels(12000), twipsToPixels(8000));
+            w.lvMovies->scrollTo(model->index(200, 0), QAbstractItemView::PositionAtTop);
+            QTest::qWait(20);
+            w.grab().save(QDir(folder).filePath(QStringLiteral("search-past-first-page.png")));
+        }
         clickColumn(FoundMovie::ID);
         sortRows([](const Expected &e) { return e.idText; }, false);
         compareRows("by ID, descending");

@@ -5,6 +5,7 @@
 #include "MovieStore.h"
 #include "Contrast.h"
 #include "MovieTextIndex.h"
+#include "EngineStatement.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
 
@@ -22,64 +23,10 @@
 
 namespace {
 
+using Statement = EngineStatement;
+
 // Rows of texts kept at most; beyond this the held rows are dropped and read again when shown.
 constexpr qsizetype MaxCachedRows = 64 * MovieListModel::PageRows;
-
-// A prepared statement on the catalogue's engine handle, finalized when it goes out of scope.
-class Statement
-{
-public:
-    Statement(sqlite3 *db, const QString &sql) : m_db(db)
-    {
-        const QByteArray utf8 = sql.toUtf8();
-        const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
-        if (rc != SQLITE_OK)
-            fail(rc);
-    }
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    Statement(const Statement &) = delete;
-    Statement &operator=(const Statement &) = delete;
-
-    // True while there is a row; throws when the engine reports an error.
-    bool next()
-    {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            fail(rc);
-        return false;
-    }
-    void bind(int index, int value) { sqlite3_bind_int(m_stmt, index, value); }
-    void bind64(int index, qint64 value) { sqlite3_bind_int64(m_stmt, index, value); }
-    void bindText(int index, const QString &value)
-    {
-        const QByteArray utf8 = value.toUtf8();
-        sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-    }
-    void reset() { sqlite3_reset(m_stmt); }
-    int integer(int c) const { return sqlite3_column_int(m_stmt, c); }
-    bool isNull(int c) const { return sqlite3_column_type(m_stmt, c) == SQLITE_NULL; }
-    QString text(int c) const
-    {
-        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, c));
-        return t ? QString::fromUtf8(t, sqlite3_column_bytes(m_stmt, c)) : QString();
-    }
-    const char *raw(int c, int &len) const
-    {
-        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, c));
-        len = sqlite3_column_bytes(m_stmt, c);
-        return t ? t : "";
-    }
-
-private:
-    [[noreturn]] void fail(int rc) const
-    {
-        throw CinelogError(rc, QString::fromUtf8(sqlite3_errmsg(m_db)));
-    }
-    sqlite3 *m_db;
-    sqlite3_stmt *m_stmt = nullptr;
-};
 
 sqlite3 *handleOf(Catalogue &catalogue)
 {
@@ -174,6 +121,7 @@ void MovieListModel::clear()
     m_allIds.shrink_to_fit();
     m_match.clear();
     m_scan.active = false;
+    m_texts.clear();
     m_idWidth = 0;
     m_unpadded.clear();
     m_changed.clear();
@@ -797,10 +745,18 @@ void MovieListModel::applyFilter()
         return;
     }
 
+    sqlite3 *db = handleOf(*m_catalogue);
+    if (!m_castIncluded && FilterTexts::usable(m_words)) {
+        // The movies' texts held in memory, looked through in one pass for words of any length.
+        m_texts.find(db, m_words, [this](int id) { markFound(id); });
+        showMatching(true);
+        emit filterFinished();
+        return;
+    }
+
     QStringList indexed, shortWords;
     for (const QString &w : m_words)
         (MovieTextIndex::indexable(w) ? indexed : shortWords) << w;
-    sqlite3 *db = handleOf(*m_catalogue);
     const bool haveIndex = m_catalogue->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'MovieText'")).toInt() > 0;
     const bool cast = m_castIncluded && haveIndex
         && m_catalogue->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'ActorText'")).toInt() > 0;
@@ -930,6 +886,12 @@ void MovieListModel::scanSlice()
     m_scan.active = false;
     showMatching(false);
     emit filterFinished();
+}
+
+void MovieListModel::prepareFilter()
+{
+    if (m_catalogue && m_catalogue->isOpen() && !m_castIncluded)
+        m_texts.prepare(handleOf(*m_catalogue));
 }
 
 void MovieListModel::finishFilter()

@@ -229,6 +229,14 @@ void QuickFilter::updateCount()
 
 bool QuickFilter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == txtQuickFilter && event->type() == QEvent::FocusIn && m_model) {
+        // The texts the filter looks through are read now rather than at the first keystroke.
+        try {
+            m_model->prepareFilter();
+        } catch (const std::exception &) {
+            // The first keystroke reads them again and reports what fails.
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == txtQuickFilter && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {

@@ -7,12 +7,16 @@
 #include "GTestSupport.h"
 #include "MovieListModel.h"
 #include "MovieStore.h"
+#include "StoreTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <algorithm>
+#include <random>
+#include <sqlite3.h>
+#include <string_view>
 
 #include "SqliteFunctions.h"
 
@@ -328,6 +332,99 @@ TEST(MovieListModel, filterKeepsOrderAndChangedRowsAndSortsWithinItself)
     f.model.clearFilter();
     EXPECT_EQ(f.model.rowCount(), f.model.unfilteredCount());
     EXPECT_GE(finished.size(), 4);
+}
+
+TEST(MovieListModel, filterFollowsChangesMadeWithoutTheListBeingTold)
+{
+    FilterFixture f;
+    f.model.fill(f.catalogue);
+    const QList<int> all = f.ids();
+    const QStringList texts = {QStringLiteral("hunter"), QStringLiteral("quasimodo"), QStringLiteral("zz"), QStringLiteral("o"),
+                               QStringLiteral("léon"), QStringLiteral("jarmusch day")};
+    auto expectScan = [&](const char *when) {
+        for (const QString &t : texts) {
+            f.model.setTextFilter(t);
+            f.model.finishFilter();
+            EXPECT_EQ(f.ids(), f.plainScan(all, t)) << when << ": " << qPrintable(t);
+        }
+    };
+    expectScan("as filled");
+    f.model.setTextFilter(QStringLiteral("hunter"));
+    const QList<int> hunters = f.ids();
+    ASSERT_GE(hunters.size(), 6);
+
+    // The program's own connection: a save, a delete, a rename undone by a rollback, all without a
+    // word to the list.
+    MovieStore store(f.catalogue);
+    MovieRecord m;
+    ASSERT_TRUE(store.load(hunters[0], m));
+    m.title = QStringLiteral("Quasimodo");
+    store.save(m, MovieStore::SaveMode::Overwrite);
+    f.catalogue.exec(QStringLiteral("DELETE FROM Movies WHERE ID = ?"), {hunters[1]});
+    EXPECT_THROW(f.catalogue.transaction([&] {
+        f.catalogue.exec(QStringLiteral("UPDATE Movies SET Title = 'Quasimodo', TitleKey = 'quasimodo' WHERE ID = ?"), {hunters[2]});
+        throw std::runtime_error("given up");
+    }), std::runtime_error);
+    expectScan("after the program's own changes");
+    f.model.setTextFilter(QStringLiteral("quasimodo"));
+    EXPECT_EQ(f.ids(), QList<int>{hunters[0]});
+
+    // Another program: a rename with its key (as the program writes it), a delete, a movie added.
+    {
+        RawDb other(f.catalogue.path());
+        ASSERT_EQ(other.tryExec("UPDATE Movies SET Title = ?, TitleKey = ? WHERE ID = ?",
+                                {QStringLiteral("Quasimodo II"), QStringLiteral("quasimodo ii"), hunters[3]}), SQLITE_DONE);
+        ASSERT_EQ(other.tryExec("DELETE FROM Movies WHERE ID = ?", {hunters[4]}), SQLITE_DONE);
+        ASSERT_EQ(other.tryExec("INSERT INTO Movies (Title, TitleKey) VALUES ('Quasimodo III', 'quasimodo iii')"), SQLITE_DONE);
+    }
+    expectScan("after another program's changes");
+
+    // More changes at once than are read again one by one: everything is read again.
+    f.catalogue.transaction([&] {
+        f.catalogue.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 25000) "
+                                        "INSERT INTO Movies (Title, TitleKey) SELECT 'Filler', 'filler' FROM n"));
+        f.catalogue.exec(QStringLiteral("UPDATE Movies SET Title = 'Quasimodo IV', TitleKey = 'quasimodo iv' WHERE ID = ?"), {hunters[5]});
+    });
+    expectScan("after a large import");
+
+    // Another catalogue filled into the same list (its connection may reuse the first one's address).
+    const QString second = f.t.path(QStringLiteral("second.cnlg"));
+    createCatalogue(second);
+    f.catalogue.close();
+    ASSERT_TRUE(f.catalogue.open(second).opened());
+    f.catalogue.exec(QStringLiteral("INSERT INTO Movies (Title, OrderBy, TitleKey, OrderByKey) VALUES ('Hunter Elsewhere', 'Hunter Elsewhere', "
+                                    "'hunter elsewhere', 'hunter elsewhere')"));
+    f.model.fill(f.catalogue);
+    f.model.setTextFilter(QStringLiteral("hunter"));
+    ASSERT_EQ(f.model.rowCount(), 1);
+    EXPECT_EQ(f.model.text(0, MovieListModel::ColTitle), QStringLiteral("Hunter Elsewhere"));
+}
+
+TEST(FilterTexts, findsBytesAsAPlainSearchDoesAtEveryPlace)
+{
+    // Haystacks and needles over a few letters, so that near misses are common, of every length
+    // around the sixteen bytes compared at a time.
+    std::mt19937 rng(7);
+    const std::string letters("aab\1\0\xc3", 6);
+    auto randomText = [&](size_t n) {
+        std::string s;
+        for (size_t i = 0; i < n; ++i)
+            s.push_back(letters[rng() % letters.size()]);
+        return s;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string hay = randomText(rng() % 70);
+        const size_t k = 1 + rng() % 20;
+        // Half the needles taken from the haystack, so that there is something to find.
+        std::string needle = randomText(k);
+        if (round % 2 && hay.size() >= k)
+            needle = hay.substr(rng() % (hay.size() - k + 1), k);
+        const size_t from = hay.empty() ? 0 : rng() % (hay.size() + 1);
+        const char *hit = FilterTexts::findBytes(hay.data() + from, hay.data() + hay.size(), needle);
+        const size_t want = std::string_view(hay).find(needle, from);
+        ASSERT_EQ(hit - hay.data(), std::ptrdiff_t(want == std::string_view::npos ? hay.size() : want))
+            << "round " << round << " needle length " << k << " haystack length " << hay.size() << " from " << from;
+    }
 }
 
 TEST(MovieListModel, everyColumnSortsAlongItsIndexKeepingTiesInTheirOrder)

@@ -1,0 +1,335 @@
+#include "FilterTexts.h"
+
+#include "EngineStatement.h"
+
+#include <QSet>
+#include <algorithm>
+#include <cstring>
+#include <thread>
+#include <sqlite3.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// The bytes that part a record's texts and end a record; a word holding one cannot be looked for.
+constexpr char FieldEnd = '\1';
+constexpr char RecordEnd = '\0';
+
+// Movies changed by the connection itself past which reading them one by one costs more than
+// reading all again.
+constexpr std::size_t MostReadAgain = 20000;
+
+// Texts from this size on are looked through by several threads.
+constexpr std::size_t ParallelFrom = 4 << 20;
+
+const char *const WatchTriggers[] = {
+    "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Insert AFTER INSERT ON main.Movies "
+    "BEGIN SELECT cinelog_filter_texts_changed(new.ID); END",
+    "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Update AFTER UPDATE OF ID, TitleKey, OrderByKey, DirectorKey ON main.Movies "
+    "BEGIN SELECT cinelog_filter_texts_changed(old.ID); SELECT cinelog_filter_texts_changed(new.ID); END",
+    "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Delete AFTER DELETE ON main.Movies "
+    "BEGIN SELECT cinelog_filter_texts_changed(old.ID); END",
+};
+constexpr int WatchTriggerCount = int(std::size(WatchTriggers));
+
+std::string_view column(EngineStatement &q, int c)
+{
+    int len = 0;
+    const char *t = q.raw(c, len);
+    return {t, std::size_t(len)};
+}
+
+} // namespace
+
+// The movies the connection's own statements touched since the texts were last brought in step.
+struct FilterTexts::Watch {
+    std::vector<int> changed;
+    bool overflow = false;
+};
+
+namespace {
+
+void noteChanged(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    auto *watch = static_cast<std::shared_ptr<FilterTexts::Watch> *>(sqlite3_user_data(ctx))->get();
+    if (watch->overflow || sqlite3_value_type(argv[0]) != SQLITE_INTEGER)
+        return;
+    if (watch->changed.size() >= MostReadAgain) {
+        watch->overflow = true;
+        watch->changed.clear();
+        watch->changed.shrink_to_fit();
+        return;
+    }
+    watch->changed.push_back(sqlite3_value_int(argv[0]));
+}
+
+void dropWatchHolder(void *p)
+{
+    delete static_cast<std::shared_ptr<FilterTexts::Watch> *>(p);
+}
+
+} // namespace
+
+FilterTexts::FilterTexts() = default;
+FilterTexts::~FilterTexts() = default;
+
+void FilterTexts::clear()
+{
+    // The function and triggers stay with the connection (and go with it); a watch no longer held
+    // here only gathers IDs until the next one replaces it.
+    m_db = nullptr;
+    m_loaded = false;
+    m_dataVersion = -1;
+    m_watch.reset();
+    m_text.clear();
+    m_text.shrink_to_fit();
+    m_start.clear();
+    m_start.shrink_to_fit();
+    m_id.clear();
+    m_id.shrink_to_fit();
+    m_sorted = 0;
+    m_dead = 0;
+}
+
+bool FilterTexts::usable(const QStringList &words)
+{
+    for (const QString &w : words)
+        if (w.isEmpty() || w.contains(QChar(FieldEnd)) || w.contains(QChar(RecordEnd)))
+            return false;
+    return true;
+}
+
+std::size_t FilterTexts::heldBytes() const
+{
+    return m_text.capacity() + m_start.capacity() * sizeof(std::uint32_t) + m_id.capacity() * sizeof(int);
+}
+
+const char *FilterTexts::findBytes(const char *from, const char *to, std::string_view needle)
+{
+    const std::size_t k = needle.size();
+    if (k == 0)
+        return from;
+    if (std::size_t(to - from) < k)
+        return to;
+    if (k == 1) {
+        const void *p = std::memchr(from, needle[0], std::size_t(to - from));
+        return p ? static_cast<const char *>(p) : to;
+    }
+#if defined(__SSE2__)
+    // Sixteen places at a time: those where the first and the last byte of the needle both fit are
+    // compared whole.
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i last = _mm_set1_epi8(needle[k - 1]);
+    const char *p = from;
+    for (; std::size_t(to - p) >= k - 1 + 16; p += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + k - 1));
+        unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        while (mask != 0) {
+            const int i = __builtin_ctz(mask);
+            if (std::memcmp(p + i + 1, needle.data() + 1, k - 2) == 0)
+                return p + i;
+            mask &= mask - 1;
+        }
+    }
+    from = p;
+#endif
+    // The last few places (or a text too short for the above, as most records are) one at a time.
+    for (const char *q = from; std::size_t(to - q) >= k; ++q)
+        if (q[0] == needle[0] && q[k - 1] == needle[k - 1] && std::memcmp(q + 1, needle.data() + 1, k - 2) == 0)
+            return q;
+    return to;
+}
+
+void FilterTexts::append(int id, std::string_view title, std::string_view orderBy, std::string_view director)
+{
+    m_start.back() = std::uint32_t(m_text.size());
+    m_id.push_back(id);
+    m_text.append(title);
+    m_text.push_back(FieldEnd);
+    // A sort key inside the title ("matrix" in "the matrix") finds nothing the title does not.
+    if (title.find(orderBy) == std::string_view::npos) {
+        m_text.append(orderBy);
+        m_text.push_back(FieldEnd);
+    }
+    m_text.append(director);
+    m_text.push_back(RecordEnd);
+    m_start.push_back(std::uint32_t(m_text.size()));
+}
+
+void FilterTexts::load(sqlite3 *db)
+{
+    clear();
+    m_db = db;
+    m_start.push_back(0);
+    {
+        EngineStatement version(db, QStringLiteral("PRAGMA data_version"));
+        if (version.next())
+            m_dataVersion = version.integer64(0);
+    }
+    watch(db);
+    // The index's copy of the keys is a narrow table; the movies' rows may hold covers before them.
+    bool indexCopy = false;
+    {
+        EngineStatement has(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'MovieText_content'"));
+        indexCopy = has.next() && has.integer(0) > 0;
+    }
+    qint64 movies = 0;
+    {
+        EngineStatement count(db, QStringLiteral("SELECT count(*) FROM Movies"));
+        if (count.next())
+            movies = count.integer(0);
+    }
+    m_text.reserve(std::size_t(movies) * 40);
+    m_start.reserve(std::size_t(movies) + 1);
+    m_id.reserve(std::size_t(movies));
+    EngineStatement q(db, indexCopy ? QStringLiteral("SELECT id, c0, c1, c2 FROM MovieText_content ORDER BY id")
+                                    : QStringLiteral("SELECT ID, TitleKey, OrderByKey, DirectorKey FROM Movies ORDER BY ID"));
+    while (q.next()) {
+        if (m_text.size() > std::size_t(UINT32_MAX) - 4 * 256)
+            throw CinelogError(SQLITE_TOOBIG, QStringLiteral("The movies' texts are too large to filter in memory."));
+        append(q.integer(0), column(q, 1), column(q, 2), column(q, 3));
+    }
+    m_sorted = m_id.size();
+    m_loaded = true;
+}
+
+void FilterTexts::watch(sqlite3 *db)
+{
+    // A fresh watch each time the texts are read whole: what the one before gathered is covered.
+    m_watch = std::make_shared<Watch>();
+    auto *holder = new std::shared_ptr<Watch>(m_watch);
+    if (sqlite3_create_function_v2(db, "cinelog_filter_texts_changed", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, holder, noteChanged,
+                                   nullptr, nullptr, dropWatchHolder)
+        != SQLITE_OK) {
+        // The engine calls dropWatchHolder itself when it refuses the function.
+        m_watch.reset();
+        return;
+    }
+    for (const char *sql : WatchTriggers)
+        if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            m_watch.reset();
+            return;
+        }
+}
+
+std::size_t FilterTexts::recordOf(int id) const
+{
+    const auto sortedEnd = m_id.begin() + std::ptrdiff_t(m_sorted);
+    const auto it = std::lower_bound(m_id.begin(), sortedEnd, id);
+    if (it != sortedEnd && *it == id)
+        return std::size_t(it - m_id.begin());
+    for (std::size_t r = m_id.size(); r-- > m_sorted;)
+        if (m_id[r] == id)
+            return r;
+    return m_id.size();
+}
+
+void FilterTexts::readAgain(sqlite3 *db, const std::vector<int> &ids)
+{
+    EngineStatement q(db, QStringLiteral("SELECT TitleKey, OrderByKey, DirectorKey FROM Movies WHERE ID = ?"));
+    QSet<int> done;
+    for (int id : ids) {
+        if (done.contains(id))
+            continue;
+        done.insert(id);
+        const std::size_t r = recordOf(id);
+        if (r < m_id.size()) {
+            m_id[r] = 0;
+            ++m_dead;
+        }
+        q.bind(1, id);
+        if (q.next())
+            append(id, column(q, 0), column(q, 1), column(q, 2));
+        q.reset();
+    }
+}
+
+void FilterTexts::prepare(sqlite3 *db)
+{
+    qint64 dataVersion = -2;
+    int triggers = 0;
+    {
+        EngineStatement state(db, QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), "
+                                                 "(SELECT count(*) FROM sqlite_temp_master WHERE type = 'trigger' AND name GLOB 'FilterTexts_*')"));
+        if (state.next()) {
+            dataVersion = state.integer64(0);
+            triggers = state.integer(1);
+        }
+    }
+    // Read whole: never read, another connection, a change committed by another program, the watch
+    // lost (the triggers go with a table dropped and made again), too many changes to read one by
+    // one, or many records replaced.
+    if (!m_loaded || db != m_db || dataVersion != m_dataVersion || !m_watch || triggers != WatchTriggerCount || m_watch->overflow
+        || m_dead > m_id.size() / 4 + 1000) {
+        load(db);
+        return;
+    }
+    if (!m_watch->changed.empty()) {
+        std::vector<int> changed;
+        changed.swap(m_watch->changed);
+        readAgain(db, changed);
+    }
+}
+
+void FilterTexts::scan(std::size_t first, std::size_t last, const std::vector<std::string> &w, std::vector<int> &out) const
+{
+    const char *const base = m_text.data();
+    const char *p = base + m_start[first];
+    const char *const end = base + m_start[last];
+    std::size_t r = first;
+    while (p < end) {
+        const char *hit = findBytes(p, end, w.front());
+        if (hit == end)
+            break;
+        const auto at = std::uint32_t(hit - base);
+        // The record holding the hit: a few steps on, or a search when it is further.
+        if (m_start[r + 1] <= at) {
+            std::size_t steps = 0;
+            while (m_start[r + 1] <= at && ++steps < 8)
+                ++r;
+            if (m_start[r + 1] <= at)
+                r = std::size_t(std::upper_bound(m_start.begin() + std::ptrdiff_t(r) + 1, m_start.begin() + std::ptrdiff_t(last) + 1, at)
+                                - m_start.begin())
+                    - 1;
+        }
+        const char *recordBegin = base + m_start[r];
+        const char *recordEnd = base + m_start[r + 1];
+        if (m_id[r] != 0) {
+            bool all = true;
+            for (std::size_t i = 1; i < w.size() && all; ++i)
+                all = findBytes(recordBegin, recordEnd, w[i]) != recordEnd;
+            if (all)
+                out.push_back(m_id[r]);
+        }
+        p = recordEnd;
+        ++r;
+    }
+}
+
+void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found)
+{
+    prepare(db);
+    std::vector<std::string> w;
+    for (const QString &word : words)
+        w.push_back(word.toStdString());
+    if (w.empty() || m_id.empty())
+        return;
+    // The longest word leads: it is found least often; the others are looked for in its records.
+    std::stable_sort(w.begin(), w.end(), [](const std::string &a, const std::string &b) { return a.size() > b.size(); });
+    // Large texts are looked through in parts at once, one per processor (up to four).
+    const std::size_t records = m_id.size();
+    const std::size_t parts = m_text.size() < ParallelFrom ? 1 : std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::vector<std::vector<int>> hits(parts);
+    std::vector<std::thread> helpers;
+    for (std::size_t i = 1; i < parts; ++i)
+        helpers.emplace_back([&, i] { scan(records * i / parts, records * (i + 1) / parts, w, hits[i]); });
+    scan(0, records / parts, w, hits[0]);
+    for (std::thread &t : helpers)
+        t.join();
+    for (const std::vector<int> &part : hits)
+        for (int id : part)
+            found(id);
+}

@@ -168,11 +168,9 @@ void wireMovieDetails(AppContext &ctx, Catalogue &catalogue, CatalogueEvents &ev
     commands->setMovieList(w.lvMovies);
     // The search window (one at most, a child of the main window) offers the movies it found.
     commands->setSearchResults([&w] {
-        QList<int> ids;
         if (const frmSearch *search = w.findChild<frmSearch *>(QString(), Qt::FindDirectChildrenOnly); search && search->isVisible())
-            for (const FoundMovie &m : search->foundMovies())
-                ids << m.id;
-        return ids;
+            return search->foundMovieIds();
+        return QList<int>();
     });
     // The Web menu holds the online commands; the list's pop-up and the toolbar offer the fill of
     // one movie; the new-movie shortcut works anywhere in the main window.

@@ -3,11 +3,21 @@
 #include "MovieTextIndex.h"
 
 #include "Catalogue.h"
+#include "CinelogError.h"
 #include "SqliteFunctions.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
+#include <QHash>
+#include <QMetaType>
 #include <QVariant>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <memory>
+#include <sqlite3.h>
+#include <vector>
 
 int SearchCriteria::activeCount() const
 {
@@ -55,15 +65,188 @@ const char *operatorOf(StarsComparison c)
 // the value bound is the name's folded form.
 const QString FirstActorId = QStringLiteral("(SELECT ID FROM Actors WHERE ActorKey = ? ORDER BY ID LIMIT 1)");
 
+// Reads the first column of every row as an integer, through the engine's own interface: lists of
+// hundreds of thousands of IDs cost several times as long through QSqlQuery's values. Throws
+// CinelogError with the engine's code and text when the statement fails.
+std::vector<qint64> readIntegers(Catalogue &catalogue, const QString &sql, const QVariantList &values = {})
+{
+    sqlite3 *db = sqliteHandle(catalogue.MovieConn());
+    auto fail = [db](int rc) { return CinelogError(rc, QString::fromUtf8(sqlite3_errmsg(db))); };
+    sqlite3_stmt *raw = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &raw, nullptr); rc != SQLITE_OK)
+        throw fail(rc);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> st(raw, sqlite3_finalize);
+    for (int i = 0; i < int(values.size()); ++i) {
+        const QVariant &v = values.at(i);
+        if (v.isNull())
+            sqlite3_bind_null(raw, i + 1);
+        else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong)
+            sqlite3_bind_int64(raw, i + 1, v.toLongLong());
+        else {
+            const QByteArray text = v.toString().toUtf8();
+            sqlite3_bind_text(raw, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+    }
+    std::vector<qint64> out;
+    int rc;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
+        out.push_back(sqlite3_column_int64(raw, 0));
+    if (rc != SQLITE_DONE)
+        throw fail(rc);
+    return out;
+}
+
 } // namespace
 
-QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &progress)
+// Where each movie stands in the catalogue's sort order (its sort key, then its ID), read along the
+// sort key's index and kept while the catalogue stays as it was: the movies a search finds are then
+// put in order in memory, instead of each found movie's row being looked up for its key (which
+// costs more than finding them). Any change to the catalogue, by this connection (counted by the
+// engine's total of changed rows) or by another one (the file's data version), or another file
+// opened, has the order read again on the next search.
+class MovieSearch::SortOrder
 {
-    if (!c.hasCriteria())
-        return {};
+public:
+    // Reads the order again unless it is known to be current.
+    void refresh(Catalogue &catalogue)
+    {
+        QSqlQuery q = catalogue.exec(QStringLiteral("SELECT total_changes(), data_version FROM pragma_data_version"));
+        State now;
+        now.generation = catalogue.generation();
+        if (q.next()) {
+            now.totalChanges = q.value(0).toLongLong();
+            now.dataVersion = q.value(1).toLongLong();
+        }
+        if (m_state && *m_state == now)
+            return;
+        m_state.reset();
+        read(catalogue);
+        // Inside a transaction of this connection the rows read may yet be rolled back, which
+        // changes no count: such an order serves this search only.
+        if (!catalogue.inTransaction())
+            m_state = now;
+    }
 
-    QStringList where;
-    QVariantList values;
+    // The movies' IDs among ids, each once, in the catalogue's sort order; IDs of no movie are left
+    // out. step(done) is told how many of ids have been placed, now and then.
+    QList<int> arrange(const std::vector<qint64> &ids, const std::function<void(qint64)> &step) const
+    {
+        auto placed = [&](size_t i) {
+            if (step && (i & 0x3FF) == 0x3FF)
+                step(qint64(i + 1));
+        };
+        QList<int> out;
+        if (ids.size() * 16 < m_byPosition.size()) {
+            // Few movies: their positions sorted; a movie listed twice (an actor in two parts) once.
+            std::vector<int> positions;
+            positions.reserve(ids.size());
+            for (size_t i = 0; i < ids.size(); ++i) {
+                if (const int p = positionOf(ids[i]); p >= 0)
+                    positions.push_back(p);
+                placed(i);
+            }
+            std::sort(positions.begin(), positions.end());
+            positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+            out.reserve(qsizetype(positions.size()));
+            for (int p : positions)
+                out.append(m_byPosition[size_t(p)]);
+            return out;
+        }
+        // Many: one mark per position of the order, walked in order.
+        std::vector<char> marked(m_byPosition.size(), 0);
+        for (size_t i = 0; i < ids.size(); ++i) {
+            if (const int p = positionOf(ids[i]); p >= 0)
+                marked[size_t(p)] = 1;
+            placed(i);
+        }
+        for (size_t p = 0; p < marked.size(); ++p)
+            if (marked[p])
+                out.append(m_byPosition[p]);
+        return out;
+    }
+
+private:
+    struct State {
+        quint64 generation = 0;
+        qint64 totalChanges = -1;
+        qint64 dataVersion = -1;
+        bool operator==(const State &) const = default;
+    };
+
+    void read(Catalogue &catalogue)
+    {
+        m_byPosition.clear();
+        m_dense.clear();
+        m_sparse.clear();
+        qint64 lowest = 0, highest = 0;
+        for (const qint64 id : readIntegers(catalogue, QStringLiteral("SELECT ID FROM Movies ORDER BY OrderByKey, ID"))) {
+            // The list holds IDs of the int range only; a movie beyond it is never listed.
+            if (id < std::numeric_limits<int>::min() || id > std::numeric_limits<int>::max())
+                continue;
+            lowest = m_byPosition.empty() ? id : std::min(lowest, id);
+            highest = m_byPosition.empty() ? id : std::max(highest, id);
+            m_byPosition.push_back(int(id));
+        }
+        // Positions by ID in a plain array where IDs run from 0 without large gaps (as they do
+        // when the engine numbers them); otherwise (negative or far apart IDs of a file made
+        // elsewhere) in a list sorted by ID, so that memory follows the number of movies.
+        const size_t n = m_byPosition.size();
+        if (lowest >= 0 && quint64(highest) < 4 * quint64(n) + 65536) {
+            m_dense.assign(size_t(highest) + 1, -1);
+            for (size_t p = 0; p < n; ++p)
+                m_dense[size_t(m_byPosition[p])] = int(p);
+        } else {
+            m_sparse.reserve(n);
+            for (size_t p = 0; p < n; ++p)
+                m_sparse.emplace_back(m_byPosition[p], int(p));
+            std::sort(m_sparse.begin(), m_sparse.end());
+        }
+    }
+
+    // The position of the movie in the order; -1 when no movie has that ID.
+    int positionOf(qint64 id) const
+    {
+        if (!m_dense.empty() || m_sparse.empty())
+            return id >= 0 && quint64(id) < m_dense.size() ? m_dense[size_t(id)] : -1;
+        if (id < std::numeric_limits<int>::min() || id > std::numeric_limits<int>::max())
+            return -1;
+        const auto it = std::lower_bound(m_sparse.begin(), m_sparse.end(), std::pair<int, int>(int(id), std::numeric_limits<int>::min()));
+        return it != m_sparse.end() && it->first == id ? it->second : -1;
+    }
+
+    std::optional<State> m_state;
+    std::vector<int> m_byPosition;              // the movies' IDs in order
+    std::vector<int> m_dense;                   // by ID: its position, -1 for no movie
+    std::vector<std::pair<int, int>> m_sparse;  // (ID, position), sorted by ID
+};
+
+MovieSearch::MovieSearch(Catalogue &catalogue) : m_catalogue(catalogue) {}
+
+MovieSearch::~MovieSearch() = default;
+
+MovieSearch::SortOrder &MovieSearch::sortOrder()
+{
+    if (!m_order)
+        m_order = std::make_unique<SortOrder>();
+    return *m_order;
+}
+
+FoundMovies MovieSearch::find(const SearchCriteria &c, const Progress &progress)
+{
+    FoundMovies found;
+    found.criteria = c;
+    if (!c.hasCriteria())
+        return found;
+
+    // Each criterion is either a set of movie IDs (a statement of its own) or a condition on the
+    // movie's row. Values are bound in the order the criteria are listed.
+    struct Criterion {
+        QString sql;
+        QVariantList values;
+        bool idSet = false;
+    };
+    std::vector<Criterion> criteria;
 
     // Containment keeps the user's own % and _ wildcards; the text itself is bound, so quotes in it
     // are just characters.
@@ -77,40 +260,41 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
         if (value.isEmpty())
             return;
         const QString col = QString::fromLatin1(key);
+        const QString folded = foldedText(value);
         if (textIndex) {
-            const QString folded = foldedText(value);
             if (!folded.contains(QLatin1Char('%')) && !folded.contains(QLatin1Char('_')) && MovieTextIndex::indexable(folded)) {
                 // Plain text: a phrase of the index, limited to the column, needs no second look at the texts.
-                where << QStringLiteral("ID IN (SELECT rowid FROM MovieText WHERE MovieText MATCH ?)");
-                values << col + QStringLiteral(" : ") + MovieTextIndex::matchExpression({folded});
+                criteria.push_back({QStringLiteral("SELECT rowid FROM MovieText WHERE MovieText MATCH ?"),
+                                    {col + QStringLiteral(" : ") + MovieTextIndex::matchExpression({folded})}, true});
                 return;
             }
             if (MovieTextIndex::globUsable(folded)) {
                 // sql-identifiers: a fixed column name of the text index
-                where << QStringLiteral("ID IN (SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?)");
-                values << MovieTextIndex::containsGlob(folded);
+                const QString glob = QStringLiteral("SELECT rowid FROM MovieText WHERE ") + col + QStringLiteral(" GLOB ?");
+                criteria.push_back({glob, {MovieTextIndex::containsGlob(folded)}, true});
                 return;
             }
         }
-        // Containment reads every value: through the key's index, which is far smaller than the
-        // table, and only the matching movies' rows after it.
+        // Exact: along the key's index. Containment reads every value through the key's index, which
+        // is far smaller than the table.
+        if (c.exactMatch) {
+            criteria.push_back({col + QStringLiteral(" = ?"), {folded}, false});
+            return;
+        }
         // sql-identifiers: a fixed column name
-        where << (c.exactMatch ? col + QStringLiteral(" = ?")
-                               : QStringLiteral("ID IN (SELECT ID FROM Movies WHERE ") + col
-                                     + QStringLiteral(" LIKE '%' || ? || '%')"));
-        values << foldedText(value);
+        const QString like = QStringLiteral("SELECT ID FROM Movies WHERE ") + col + QStringLiteral(" LIKE '%' || ? || '%'");
+        criteria.push_back({like, {folded}, true});
     };
     auto equalCriterion = [&](const char *column, const QString &value) {
         if (value.isEmpty())
             return;
         // sql-identifiers: a fixed column name
-        where << QString::fromLatin1(column) + QStringLiteral(" = ? COLLATE cinelog_nocase");
-        values << value;
+        criteria.push_back({QString::fromLatin1(column) + QStringLiteral(" = ? COLLATE cinelog_nocase"), {value}, false});
     };
     auto genreCriterion = [&](const QString &genre) {
-        where << QStringLiteral("(Genre1 = ? COLLATE cinelog_nocase OR Genre2 = ? COLLATE cinelog_nocase "
-                                "OR Genre3 = ? COLLATE cinelog_nocase)");
-        values << genre << genre << genre;
+        criteria.push_back({QStringLiteral("(Genre1 = ? COLLATE cinelog_nocase OR Genre2 = ? COLLATE cinelog_nocase "
+                                           "OR Genre3 = ? COLLATE cinelog_nocase)"),
+                            {genre, genre, genre}, false});
     };
 
     textCriterion("TitleKey", c.title);
@@ -118,10 +302,8 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
     equalCriterion("Format", c.format);
     equalCriterion("Rating", c.rating);
     equalCriterion("Medium", c.medium);
-    if (c.stars > 0) {
-        where << QStringLiteral("UserRating %1 ?").arg(QLatin1String(operatorOf(c.starsComparison)));
-        values << c.stars;
-    }
+    if (c.stars > 0)
+        criteria.push_back({QStringLiteral("UserRating %1 ?").arg(QLatin1String(operatorOf(c.starsComparison))), {c.stars}, false});
     if (!c.genre.isEmpty()) {
         genreCriterion(c.genre);
         if (!c.secondGenre.isEmpty())
@@ -130,54 +312,107 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
     if (!c.actor.isEmpty()) {
         if (c.secondActor.isEmpty()) {
             // sql-identifiers: a fixed sub-statement with a placeholder
-            where << QStringLiteral("ID IN (SELECT MovID FROM MovActLink WHERE ActID = %1)").arg(FirstActorId);
-            values << foldedText(c.actor);
+            const QString links = QStringLiteral("SELECT MovID FROM MovActLink WHERE ActID = %1").arg(FirstActorId);
+            criteria.push_back({links, {foldedText(c.actor)}, true});
         } else {
             // Both actors: more than one cast row of the movie names either of them, so an actor
             // linked twice (two parts) also passes. A second name that is not in the catalogue stands
             // for no actor (ID 0); a first name that is not there finds nothing.
             // sql-identifiers: a fixed sub-statement with placeholders
-            where << QStringLiteral("ID IN (SELECT l.MovID FROM MovActLink l"
-                                    " JOIN (SELECT %1 AS a1, IFNULL(%1, 0) AS a2) k"
-                                    " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
-                                    " GROUP BY l.MovID HAVING COUNT(*) > 1)")
-                         .arg(FirstActorId);
-            values << foldedText(c.actor) << foldedText(c.secondActor);
+            const QString links = QStringLiteral("SELECT l.MovID FROM MovActLink l"
+                                                 " JOIN (SELECT %1 AS a1, IFNULL(%1, 0) AS a2) k"
+                                                 " ON k.a1 IS NOT NULL AND l.ActID IN (k.a1, k.a2)"
+                                                 " GROUP BY l.MovID HAVING COUNT(*) > 1")
+                                      .arg(FirstActorId);
+            criteria.push_back({links, {foldedText(c.actor), foldedText(c.secondActor)}, true});
         }
     }
 
-    // sql-identifiers: fixed conditions with placeholders
-    const QString sql = QStringLiteral("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
-                                       "ReleaseYear, RunningTime, NumDiscs, UserRating FROM Movies WHERE ")
-                        + where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY OrderByKey, ID");
+    // Only the IDs are read, in no particular order: the sort order known in memory puts them in
+    // the catalogue's order and leaves out IDs of no movie (a cast link or index entry of a movie
+    // since deleted). Sets alone are intersected without reading the movies' rows at all.
+    const bool setsOnly = std::all_of(criteria.begin(), criteria.end(), [](const Criterion &k) { return k.idSet; });
+    QStringList parts;
+    QVariantList values;
+    for (const Criterion &k : criteria) {
+        parts << (setsOnly || !k.idSet ? k.sql : QStringLiteral("ID IN (") + k.sql + QLatin1Char(')'));
+        values << k.values;
+    }
+    // sql-identifiers: fixed conditions and sub-statements with placeholders
+    const QString sql = setsOnly ? parts.join(QStringLiteral(" INTERSECT "))
+                                 : QStringLiteral("SELECT ID FROM Movies WHERE ") + parts.join(QStringLiteral(" AND "));
 
-    // The number of movies found, counted first only where it can be large: a catalogue of no
-    // more movies than that cannot give more.
-    qint64 total = 0;
-    if (progress) {
-        if (m_catalogue.scalar(QStringLiteral("SELECT count(*) FROM Movies")).toLongLong() > ProgressCountFrom) {
-            // sql-identifiers: the same fixed conditions with placeholders
-            QSqlQuery count = m_catalogue.exec(QStringLiteral("SELECT count(*) FROM Movies WHERE ") + where.join(QStringLiteral(" AND ")),
-                                               values);
-            if (count.next())
-                total = count.value(0).toLongLong();
-        }
+    SortOrder &order = sortOrder();
+    order.refresh(m_catalogue);
+    const std::vector<qint64> ids = readIntegers(m_catalogue, sql, values);
+
+    const qint64 total = qint64(ids.size());
+    if (progress)
         progress(0, total);
-    }
-    QSqlQuery q = m_catalogue.exec(sql, values);
+    found.ids = order.arrange(ids, [&](qint64 done) {
+        if (progress)
+            progress(done, total);
+    });
+    for (int id : std::as_const(found.ids))
+        found.idWidth = std::max(found.idWidth, int(QString::number(id).size()));
+    if (progress)
+        progress(total, total);
+    return found;
+}
 
-    QList<FoundMovie> found;
-    int idWidth = 0;
+namespace {
+
+// The catalogue's columns behind the result list's columns, in the list's order.
+const char *const ColumnSql[FoundMovie::ColumnCount] = {"ID", "Title", "Director", "Genre1", "Genre2", "Genre3", "Medium",
+                                                        "Format", "Rating", "ReleaseYear", "RunningTime", "NumDiscs",
+                                                        "UserRating"};
+
+// The movies' IDs as one bound value: a JSON array the statement reads with json_each, however many
+// there are.
+QString idArray(const QList<int> &ids)
+{
+    QString out;
+    out.reserve(ids.size() * 8 + 2);
+    out += QLatin1Char('[');
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        if (i > 0)
+            out += QLatin1Char(',');
+        out += QString::number(ids.at(i));
+    }
+    out += QLatin1Char(']');
+    return out;
+}
+
+// What a cell shows for the value stored.
+QString shownText(int column, const QVariant &value, int idWidth)
+{
+    switch (column) {
+    case FoundMovie::ID:
+        return QString::number(value.toInt()).rightJustified(idWidth, QLatin1Char('0'));
+    case FoundMovie::Time:
+        return QCoreApplication::translate("MovieSearch", "%1 mins").arg(cellText(value));
+    default:
+        return cellText(value);
+    }
+}
+
+} // namespace
+
+QList<FoundMovie> MovieSearch::rows(const QList<int> &ids, const SearchCriteria &c, int idWidth)
+{
+    if (ids.isEmpty())
+        return {};
+    QSqlQuery q = m_catalogue.exec(QStringLiteral("SELECT ID, Title, Director, Genre1, Genre2, Genre3, Medium, Format, Rating, "
+                                                  "ReleaseYear, RunningTime, NumDiscs, UserRating FROM Movies "
+                                                  "WHERE ID IN (SELECT value FROM json_each(?))"),
+                                   {idArray(ids)});
+    QHash<int, FoundMovie> byId;
+    byId.reserve(ids.size());
     while (q.next()) {
-        if (progress && total > 0 && (found.size() & 0x3FF) == 0 && found.size() > 0)
-            progress(std::min<qint64>(found.size(), total), total);
         FoundMovie m;
         m.id = q.value(0).toInt();
-        m.text[FoundMovie::ID] = QString::number(m.id);
-        idWidth = std::max(idWidth, int(m.text[FoundMovie::ID].size()));
-        for (int col = FoundMovie::Title; col <= FoundMovie::Stars; ++col)
-            m.text[col] = cellText(q.value(col));
-        m.text[FoundMovie::Time] = QCoreApplication::translate("MovieSearch", "%1 mins").arg(m.text[FoundMovie::Time]);
+        for (int col = FoundMovie::ID; col < FoundMovie::ColumnCount; ++col)
+            m.text[col] = shownText(col, q.value(col), idWidth);
 
         m.bold[FoundMovie::Title] = equalsExactly(q.value(FoundMovie::Title), c.title);
         m.bold[FoundMovie::Director] = equalsExactly(q.value(FoundMovie::Director), c.director);
@@ -186,13 +421,39 @@ QList<FoundMovie> MovieSearch::search(const SearchCriteria &c, const Progress &p
         m.bold[FoundMovie::Medium] = equalsExactly(q.value(FoundMovie::Medium), c.medium);
         m.bold[FoundMovie::Format] = equalsExactly(q.value(FoundMovie::Format), c.format);
         m.bold[FoundMovie::Rating] = equalsExactly(q.value(FoundMovie::Rating), c.rating);
-        found.append(std::move(m));
+        byId.insert(m.id, std::move(m));
     }
-    for (FoundMovie &m : found)
-        m.text[FoundMovie::ID] = m.text[FoundMovie::ID].rightJustified(idWidth, QLatin1Char('0'));
-    if (progress)
-        progress(total, total);
-    return found;
+    QList<FoundMovie> out;
+    out.reserve(ids.size());
+    for (int id : ids)
+        if (auto it = byId.constFind(id); it != byId.constEnd())
+            out.append(*it);
+    return out;
+}
+
+QStringList MovieSearch::columnTexts(const QList<int> &ids, int column, int idWidth)
+{
+    if (column < 0 || column >= FoundMovie::ColumnCount)
+        return QStringList(ids.size(), QString());
+    // sql-identifiers: a fixed column name from the list above
+    QSqlQuery q = m_catalogue.exec(QStringLiteral("SELECT ID, %1 FROM Movies WHERE ID IN (SELECT value FROM json_each(?))")
+                                       .arg(QLatin1String(ColumnSql[column])),
+                                   {idArray(ids)});
+    QHash<int, QString> byId;
+    byId.reserve(ids.size());
+    while (q.next())
+        byId.insert(q.value(0).toInt(), shownText(column, q.value(1), idWidth));
+    QStringList out;
+    out.reserve(ids.size());
+    for (int id : ids)
+        out << byId.value(id);
+    return out;
+}
+
+QList<FoundMovie> MovieSearch::search(const SearchCriteria &criteria, const Progress &progress)
+{
+    const FoundMovies found = find(criteria, progress);
+    return rows(found.ids, criteria, found.idWidth);
 }
 
 static QStringList column0(QSqlQuery q)

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 
 class Catalogue;
@@ -53,20 +54,41 @@ struct FoundMovie {
     std::array<bool, ColumnCount> bold{};
 };
 
+// The movies a search found, in the order the window lists them. Their row texts are read when
+// they are shown (MovieSearch::rows), a page at a time.
+struct FoundMovies {
+    QList<int> ids;
+    // What was searched for: the bold cells of a row are those equal to it.
+    SearchCriteria criteria;
+    // The ID texts are zero-filled to this width (that of the longest ID found).
+    int idWidth = 0;
+};
+
 // Searches the open catalogue for movies and reads the pick lists of the search window.
 class MovieSearch
 {
 public:
-    explicit MovieSearch(Catalogue &catalogue) : m_catalogue(catalogue) {}
+    explicit MovieSearch(Catalogue &catalogue);
+    ~MovieSearch();
 
-    // The movies matching every criterion in use, in the catalogue's sort order (OrderBy).
+    // The movies matching every criterion in use, in the catalogue's sort order (OrderBy, then ID).
     // Empty when no criterion is in use or the first actor is not in the catalogue.
-    // Throws CinelogError when the catalogue fails. progress(done, total) is called with the number
-    // found first (0, total), now and then while the movies are read, and at the end; the total is
-    // only counted when the catalogue holds more than ProgressCountFrom movies, and is 0 otherwise.
+    // Throws CinelogError when the catalogue fails. progress(done, total) is called once the movies
+    // are found with their number (0, total), now and then while they are put in order, and at the
+    // end (total, total).
     using Progress = std::function<void(qint64 done, qint64 total)>;
+    FoundMovies find(const SearchCriteria &criteria, const Progress &progress = {});
+    // The rows of these movies (found by criteria), in the order given. A movie no longer in the
+    // catalogue has no row. Throws CinelogError when the catalogue fails.
+    QList<FoundMovie> rows(const QList<int> &ids, const SearchCriteria &criteria, int idWidth);
+    // The texts one column shows for these movies, in the order given; empty text for a movie no
+    // longer in the catalogue. Throws CinelogError when the catalogue fails.
+    QStringList columnTexts(const QList<int> &ids, int column, int idWidth);
+    // find() and the rows of every movie found.
     QList<FoundMovie> search(const SearchCriteria &criteria, const Progress &progress = {});
-    static constexpr qint64 ProgressCountFrom = StepProgress::Threshold;
+
+    // Rows read from the catalogue at a time by the result list.
+    static constexpr int PageRows = 128;
 
     // Pick lists, in the order the window shows them.
     QStringList directors();
@@ -100,6 +122,9 @@ public:
 
 private:
     QStringList firstSpellings(const QString &column);
+    class SortOrder;
+    SortOrder &sortOrder();
 
     Catalogue &m_catalogue;
+    std::unique_ptr<SortOrder> m_order;
 };

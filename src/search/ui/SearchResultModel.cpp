@@ -1,14 +1,42 @@
 #include "SearchResultModel.h"
 
-#include <QFont>
-#include <QHash>
-#include <algorithm>
+#include "CinelogError.h"
 
-void SearchResultModel::setMovies(QList<FoundMovie> movies)
+#include <QFont>
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// Rows of texts kept at most; beyond this the held rows are dropped and read again when shown.
+constexpr qsizetype MaxCachedRows = 64 * MovieSearch::PageRows;
+
+} // namespace
+
+void SearchResultModel::setResult(MovieSearch &search, FoundMovies found)
 {
     beginResetModel();
-    m_movies = std::move(movies);
+    m_search = &search;
+    m_found = std::move(found);
+    m_cache.clear();
     endResetModel();
+}
+
+void SearchResultModel::clear()
+{
+    beginResetModel();
+    m_search = nullptr;
+    m_found = {};
+    m_cache.clear();
+    endResetModel();
+}
+
+QString SearchResultModel::title(int row) const
+{
+    if (row < 0 || row >= m_found.ids.size())
+        return {};
+    return rowAt(row).text[FoundMovie::Title];
 }
 
 QStringList SearchResultModel::headers()
@@ -22,7 +50,7 @@ QStringList SearchResultModel::headers()
 
 int SearchResultModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_movies.size());
+    return parent.isValid() ? 0 : int(m_found.ids.size());
 }
 
 int SearchResultModel::columnCount(const QModelIndex &parent) const
@@ -30,24 +58,61 @@ int SearchResultModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(FoundMovie::ColumnCount);
 }
 
+void SearchResultModel::fetchPage(int row) const
+{
+    if (!m_search)
+        return;
+    if (m_cache.size() + MovieSearch::PageRows > MaxCachedRows)
+        m_cache.clear();
+    const int first = row - row % MovieSearch::PageRows;
+    const int last = std::min(int(m_found.ids.size()), first + MovieSearch::PageRows);
+    QList<int> wanted;
+    for (int r = first; r < last; ++r)
+        if (const int id = m_found.ids.at(r); !m_cache.contains(id))
+            wanted << id;
+    if (wanted.isEmpty())
+        return;
+    for (FoundMovie &m : m_search->rows(wanted, m_found.criteria, m_found.idWidth))
+        m_cache.insert(m.id, std::move(m));
+    // A movie deleted since the search has no row: it is held empty, so it is not asked for again.
+    for (int id : std::as_const(wanted))
+        if (!m_cache.contains(id))
+            m_cache.insert(id, m_empty);
+}
+
+const FoundMovie &SearchResultModel::rowAt(int row) const
+{
+    const int id = m_found.ids.at(row);
+    auto it = m_cache.constFind(id);
+    if (it != m_cache.constEnd())
+        return *it;
+    try {
+        fetchPage(row);
+    } catch (const CinelogError &) {
+        // The catalogue failed or went away under the list: its rows show empty.
+        return m_empty;
+    }
+    it = m_cache.constFind(id);
+    return it != m_cache.constEnd() ? *it : m_empty;
+}
+
 QVariant SearchResultModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_movies.size() || index.column() >= FoundMovie::ColumnCount)
+    if (!index.isValid() || index.row() >= m_found.ids.size() || index.column() >= FoundMovie::ColumnCount)
         return {};
-    const FoundMovie &m = m_movies.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return m.text[index.column()];
+        return rowAt(index.row()).text[index.column()];
     case Qt::FontRole:
-        if (m.bold[index.column()]) {
+        if (rowAt(index.row()).bold[index.column()]) {
             QFont f;
             f.setBold(true);
             return f;
         }
         return {};
     case IdRole:
-        return m.id;
+        return m_found.ids.at(index.row());
     default:
         return {};
     }
@@ -62,23 +127,35 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
 
 void SearchResultModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= FoundMovie::ColumnCount)
+    if (column < 0 || column >= FoundMovie::ColumnCount || !m_search || m_found.ids.isEmpty())
         return;
+    // Read before the layout is announced, so that a failing catalogue leaves the list as it was.
+    const QStringList texts = m_search->columnTexts(m_found.ids, column, m_found.idWidth);
+
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     QList<int> ids;
     for (const QModelIndex &i : before)
-        ids << m_movies.at(i.row()).id;
+        ids << m_found.ids.at(i.row());
 
-    std::stable_sort(m_movies.begin(), m_movies.end(), [&](const FoundMovie &a, const FoundMovie &b) {
-        const int c = QString::compare(a.text[column], b.text[column], Qt::CaseInsensitive);
+    // Rows with equal texts keep the order they had.
+    std::vector<int> rows(size_t(m_found.ids.size()));
+    std::iota(rows.begin(), rows.end(), 0);
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        const int c = QString::compare(texts.at(a), texts.at(b), Qt::CaseInsensitive);
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
+    QList<int> sorted;
+    sorted.reserve(m_found.ids.size());
+    for (int r : rows)
+        sorted << m_found.ids.at(r);
+    m_found.ids = std::move(sorted);
 
     // Rows are identified by their movie, which is unique in a result.
     QHash<int, int> rowOf;
-    for (int row = 0; row < m_movies.size(); ++row)
-        rowOf.insert(m_movies.at(row).id, row);
+    rowOf.reserve(m_found.ids.size());
+    for (int row = 0; row < m_found.ids.size(); ++row)
+        rowOf.insert(m_found.ids.at(row), row);
     QModelIndexList after;
     for (qsizetype k = 0; k < before.size(); ++k)
         after << index(rowOf.value(ids.at(k)), before.at(k).column());

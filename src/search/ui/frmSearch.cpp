@@ -235,12 +235,8 @@ void frmSearch::buildUi()
             emit printRequested(reportParams());
     });
     connect(cmdExport, &QPushButton::clicked, this, [this] {
-        if (isSignalConnected(QMetaMethod::fromSignal(&frmSearch::exportRequested)) && m_model->rowCount() > 0) {
-            QList<int> ids;
-            for (const FoundMovie &m : foundMovies())
-                ids << m.id;
-            emit exportRequested(ids);
-        }
+        if (isSignalConnected(QMetaMethod::fromSignal(&frmSearch::exportRequested)) && m_model->rowCount() > 0)
+            emit exportRequested(foundMovieIds());
     });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -314,8 +310,7 @@ void frmSearch::connectNotify(const QMetaMethod &signal)
 report::MovieDetailsSearchParams frmSearch::reportParams() const
 {
     report::MovieDetailsSearchParams params;
-    for (const FoundMovie &m : foundMovies())
-        params.movieIds << m.id;
+    params.movieIds = foundMovieIds();
     const SearchCriteria c = criteria();
     auto item = [](const QString &text) { return report::SearchCriteria::Item{!text.isEmpty(), text}; };
     params.criteria.title = item(c.title);
@@ -332,9 +327,9 @@ report::MovieDetailsSearchParams frmSearch::reportParams() const
     return params;
 }
 
-const QList<FoundMovie> &frmSearch::foundMovies() const
+const QList<int> &frmSearch::foundMovieIds() const
 {
-    return m_model->movies();
+    return m_model->movieIds();
 }
 
 int frmSearch::selectedMovieId() const
@@ -428,11 +423,11 @@ void frmSearch::cmdSearch_Click()
         return;
     }
 
-    QList<FoundMovie> found;
+    FoundMovies found;
     try {
-        // A search that finds many movies shows how many of them have been read.
+        // A search that finds many movies shows how far putting them in order has come.
         std::optional<StepProgress> progress;
-        found = m_search.search(c, [&](qint64 done, qint64 total) {
+        found = m_search.find(c, [&](qint64 done, qint64 total) {
             if (!progress)
                 progress.emplace(m_ctx.progress(), tr("Search for Movies..."), total);
             progress->step(done);
@@ -441,7 +436,8 @@ void frmSearch::cmdSearch_Click()
         m_ctx.prompts().information(e.shownDescription(), tr("Error %1").arg(e.number()));
         return;
     }
-    m_model->setMovies(std::move(found));
+    // The rows' texts are read a page at a time as the list shows them.
+    m_model->setResult(m_search, std::move(found));
     applyInputRules();
     lblTotals->setText(MovieSearch::totalsText(m_model->rowCount()));
     if (m_model->rowCount() == 0)
@@ -463,8 +459,10 @@ void frmSearch::lvMovies_ColumnClick(int column)
     if (m_model->rowCount() == 0)
         return;
     // Every click reverses the direction, whichever column was sorted before.
-    m_sortOrder = m_sortOrder == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
-    m_model->sort(column, m_sortOrder);
+    const Qt::SortOrder order = m_sortOrder == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
+    if (!m_ctx.guard(QStringLiteral("frmSearch - lvMovies_ColumnClick"), [&] { m_model->sort(column, order); }))
+        return;
+    m_sortOrder = order;
     lvMovies->header()->setSortIndicator(column, m_sortOrder);
     lvMovies->header()->setSortIndicatorShown(true);
     if (lvMovies->currentIndex().isValid())

@@ -36,7 +36,7 @@ public:
     void Form_Load();
 
     // The movies listed, in the order shown.
-    const QList<FoundMovie> &foundMovies() const;
+    const QList<int> &foundMovieIds() const;
     // The criteria as the inputs hold them now.
     SearchCriteria criteria() const;
     // The movie of the selected row; 0 when none.

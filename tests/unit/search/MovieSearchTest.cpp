@@ -3,6 +3,7 @@
 #include "SearchFixture.h"
 
 #include <QCoreApplication>
+#include <QSqlQuery>
 #include <vector>
 
 namespace {
@@ -233,6 +234,142 @@ TEST_F(SearchTest, StarsEntriesAndComparisons)
     for (const QString &op : MovieSearch::comparisonEntries())
         EXPECT_EQ(MovieSearch::textOf(*MovieSearch::comparisonFromText(op)), op);
     EXPECT_FALSE(MovieSearch::comparisonFromText(S("; DROP TABLE Movies")).has_value());
+}
+
+TEST_F(SearchTest, RowsAndColumnTextsOfAMovieDeletedSinceTheSearch)
+{
+    const FoundMovies found = search.find(with([](auto &c) { c.title = S("Alien"); }));
+    ASSERT_EQ(found.ids, QList<int>({1, 2}));
+    cat.exec(S("DELETE FROM Movies WHERE ID = 1"));
+    // The deleted movie has no row and an empty text; the others keep theirs, in the order asked.
+    const QList<FoundMovie> rows = search.rows({2, 1, 3}, found.criteria, found.idWidth);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].text[FoundMovie::Title], S("Aliens"));
+    EXPECT_EQ(rows[1].text[FoundMovie::Title], S("The Abyss"));
+    EXPECT_EQ(search.columnTexts({1, 2}, FoundMovie::Title, 1), QStringList({S(""), S("Aliens")}));
+    EXPECT_EQ(search.columnTexts({1, 2}, FoundMovie::Time, 1), QStringList({S(""), S("137 mins")}));
+}
+
+// A catalogue of a few hundred movies whose sort keys tie in groups, searched again and again with
+// one search object (as the window does) while this program and another one change it: the movies
+// found must always come in the order the catalogue sorts them in now.
+class SearchOrderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        path = t.path(S("order.cnlg"));
+        ASSERT_TRUE(SearchFixture::open(cat, path));
+        cat.transaction([&] {
+            for (int i = 1; i <= 300; ++i)
+                cat.exec(S("INSERT INTO Movies (ID, Title, OrderBy) VALUES (?, ?, ?)"),
+                         {i, S("Night %1").arg(i), S("Key %1").arg((i * 7) % 37, 2, 10, QLatin1Char('0'))});
+        });
+        ASSERT_TRUE(other.open(path).opened());
+    }
+
+    QList<int> found() { return search.find(criteria).ids; }
+
+    // The plain statement: every matching movie sorted by the engine.
+    QList<int> sorted()
+    {
+        QList<int> ids;
+        QSqlQuery q = cat.exec(S("SELECT ID FROM Movies WHERE TitleKey LIKE '%night%' ORDER BY OrderByKey, ID"));
+        while (q.next())
+            ids << q.value(0).toInt();
+        return ids;
+    }
+
+    GTestContext t;
+    QString path;
+    Catalogue cat;
+    Catalogue other; // a second connection to the same file, as another running program has
+    MovieSearch search{cat};
+    SearchCriteria criteria = with([](auto &c) { c.title = S("night"); });
+};
+
+TEST_F(SearchOrderTest, FollowsChangesByThisAndAnotherConnection)
+{
+    struct Change {
+        const char *name;
+        std::function<void(Catalogue &mine, Catalogue &theirs)> apply;
+    };
+    const Change changes[] = {
+        {"this program moves a movie to the front",
+         [](Catalogue &mine, Catalogue &) { mine.exec(S("UPDATE Movies SET OrderBy = 'AAA' WHERE ID = 150")); }},
+        {"this program adds a movie that ties with others",
+         [](Catalogue &mine, Catalogue &) { mine.exec(S("INSERT INTO Movies (Title, OrderBy) VALUES ('Night new', 'Key 00')")); }},
+        {"this program deletes a movie", [](Catalogue &mine, Catalogue &) { mine.exec(S("DELETE FROM Movies WHERE ID = 5")); }},
+        {"another program moves a movie to the end",
+         [](Catalogue &, Catalogue &theirs) { theirs.exec(S("UPDATE Movies SET OrderBy = 'ZZZ' WHERE ID = 200")); }},
+        {"another program adds a movie",
+         [](Catalogue &, Catalogue &theirs) { theirs.exec(S("INSERT INTO Movies (Title, OrderBy) VALUES ('Late night', 'Key 05')")); }},
+        {"another program deletes a movie", [](Catalogue &, Catalogue &theirs) { theirs.exec(S("DELETE FROM Movies WHERE ID = 7")); }},
+        {"movies with IDs below zero and far beyond the others",
+         [](Catalogue &mine, Catalogue &) {
+             mine.exec(S("INSERT INTO Movies (ID, Title, OrderBy) VALUES (-7, 'Night below', 'Key 10')"));
+             mine.exec(S("INSERT INTO Movies (ID, Title, OrderBy) VALUES (2000000000, 'Night far', 'Key 10')"));
+         }},
+        {"this program moves the far movie", [](Catalogue &mine, Catalogue &) { mine.exec(S("UPDATE Movies SET OrderBy = '0' WHERE ID = 2000000000")); }},
+    };
+    ASSERT_EQ(found(), sorted());
+    for (const Change &c : changes) {
+        SCOPED_TRACE(c.name);
+        const QList<int> before = found();
+        c.apply(cat, other);
+        const QList<int> expected = sorted();
+        ASSERT_NE(before, expected) << "the change must show in the order";
+        EXPECT_EQ(found(), expected);
+    }
+}
+
+TEST_F(SearchOrderTest, ASearchInsideAnUndoneTransactionLeavesNoOrderBehind)
+{
+    const QList<int> expected = found();
+    EXPECT_THROW(cat.transaction([&] {
+        cat.exec(S("UPDATE Movies SET OrderBy = 'AAA' WHERE ID = 250"));
+        EXPECT_EQ(found().value(0), 250);
+        throw CinelogError(1, S("undone"));
+    }),
+                 CinelogError);
+    EXPECT_EQ(sorted(), expected);
+    EXPECT_EQ(found(), expected);
+}
+
+TEST_F(SearchOrderTest, CriteriaAloneOrTogetherFindWhatThePlainStatementFinds)
+{
+    // An actor in two parts of one movie, and cast links of a movie deleted since.
+    cat.transaction([&] {
+        const int actor = SearchFixture::addActor(cat, S("Ann Example"));
+        for (int id : {10, 20, 20, 30, 40})
+            SearchFixture::link(cat, id, actor);
+        cat.exec(S("UPDATE Movies SET Genre1 = 'Drama', Medium = 'DVD' WHERE ID % 3 = 0"));
+        cat.exec(S("DELETE FROM Movies WHERE ID = 30"));
+    });
+    struct Case {
+        const char *name;
+        SearchCriteria criteria;
+        const char *where;
+    };
+    const Case cases[] = {
+        {"actor alone", with([](auto &c) { c.actor = S("Ann Example"); }),
+         "ID IN (SELECT MovID FROM MovActLink WHERE ActID = (SELECT ID FROM Actors WHERE Actor = 'Ann Example'))"},
+        {"actor and title", with([](auto &c) { c.actor = S("Ann Example"); c.title = S("Night 2"); }),
+         "ID IN (SELECT MovID FROM MovActLink WHERE ActID = (SELECT ID FROM Actors WHERE Actor = 'Ann Example')) "
+         "AND TitleKey LIKE '%night 2%'"},
+        {"title and genre", with([](auto &c) { c.title = S("ght 1"); c.genre = S("drama"); }),
+         "TitleKey LIKE '%ght 1%' AND Genre1 = 'Drama'"},
+        {"title and director, no movie has a director", with([](auto &c) { c.title = S("Night"); c.director = S("Nobody"); }), "0"},
+        {"medium alone", with([](auto &c) { c.medium = S("dvd"); }), "Medium = 'DVD'"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QList<int> expected;
+        QSqlQuery q = cat.exec(S("SELECT ID FROM Movies WHERE %1 ORDER BY OrderByKey, ID").arg(QLatin1String(c.where)));
+        while (q.next())
+            expected << q.value(0).toInt();
+        EXPECT_EQ(search.find(c.criteria).ids, expected);
+    }
 }
 
 TEST(EmptyCatalogueSearch, RatingsOfAnEmptyCatalogueAreTheStandardOnes)

@@ -118,7 +118,7 @@ void FillFromSearchTest::theSearchWindowsMoviesCanBeFilled()
     search->ckTitle->setChecked(true);
     search->txtTitle->setText(QStringLiteral("Heat"));
     search->cmdSearch_Click();
-    QCOMPARE(search->foundMovies().size(), 2);
+    QCOMPARE(search->foundMovieIds().size(), 2);
 
     dialogs.clear();
     drive = [](QDialog &d) {

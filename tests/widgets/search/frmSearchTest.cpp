@@ -11,12 +11,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
+#include <QSet>
 #include <QTreeView>
 #include <memory>
 
@@ -240,6 +243,125 @@ private slots:
         // Another column reverses again: now descending by director.
         clickColumn(2);
         QCOMPARE(m->data(m->index(0, 2)).toString(), QStringLiteral("Steven Soderbergh"));
+    }
+
+    // More movies than a page of rows: the rows past the first page, read when they are shown, carry
+    // the right texts and bold cells, in the found order and after column sorts; a movie deleted
+    // before its row is shown leaves an empty row behind, not a crash.
+    void rowsPastTheFirstPage()
+    {
+        auto s = open(false);
+        QVERIFY(s);
+        constexpr int Movies = 300;
+        s->cat.transaction([&] {
+            for (int i = 1; i <= Movies; ++i) {
+                // Every seventh title is the searched text exactly; the sort keys tie in groups; the
+                // medium is spelt two ways.
+                const QString title = i % 7 == 0 ? QStringLiteral("Night") : QStringLiteral("Night of %1").arg(i % 50);
+                s->cat.exec(QStringLiteral("INSERT INTO Movies (ID, Title, OrderBy, Director, Medium, RunningTime) "
+                                           "VALUES (?, ?, ?, ?, ?, ?)"),
+                            {i, title, QStringLiteral("Key %1").arg((i * 11) % 23), QStringLiteral("Director %1").arg(i % 9),
+                             i % 2 ? QStringLiteral("DVD") : QStringLiteral("dvd"), QString::number(60 + i % 90)});
+            }
+        });
+        // What each row must show, read with plain statements: the found order, and each movie's
+        // shown texts of the columns checked.
+        struct Expected {
+            int id;
+            QString idText, title, director, medium, time;
+        };
+        QList<Expected> rows;
+        QSqlQuery q = s->cat.exec(QStringLiteral("SELECT ID, Title, Director, Medium, RunningTime FROM Movies "
+                                                 "ORDER BY OrderByKey, ID"));
+        while (q.next())
+            rows << Expected{q.value(0).toInt(), q.value(0).toString().rightJustified(3, QLatin1Char('0')), q.value(1).toString(),
+                             q.value(2).toString(), q.value(3).toString(), q.value(4).toString() + QStringLiteral(" mins")};
+        QCOMPARE(rows.size(), Movies);
+        const QList<Expected> foundOrder = rows;
+
+        frmSearch &w = *s->w;
+        w.Form_Load(); // the pick lists of the movies just added
+        check(w.ckMedium, true);
+        w.cmbMedium->setCurrentText(QStringLiteral("DVD"));
+        searchTitle(w, QStringLiteral("Night"));
+        QCOMPARE(w.lblTotals->text(), QStringLiteral("Total Movies Found: 300"));
+        auto *model = qobject_cast<SearchResultModel *>(w.lvMovies->model());
+        QVERIFY(model);
+        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+        auto bold = [model](int row, int column) { return model->data(model->index(row, column), Qt::FontRole).value<QFont>().bold(); };
+        auto text = [model](int row, int column) { return model->data(model->index(row, column)).toString(); };
+        auto compareRows = [&](const char *when) {
+            for (int row : {0, 1, 127, 128, 129, 200, 255, 256, Movies - 1}) {
+                const Expected &e = rows.at(row);
+                const QByteArray where = QByteArray(when) + " row " + QByteArray::number(row);
+                QVERIFY2(text(row, FoundMovie::ID) == e.idText, where);
+                QVERIFY2(model->data(model->index(row, 0), SearchResultModel::IdRole).toInt() == e.id, where);
+                QVERIFY2(text(row, FoundMovie::Title) == e.title, where);
+                QVERIFY2(text(row, FoundMovie::Director) == e.director, where);
+                QVERIFY2(text(row, FoundMovie::Medium) == e.medium, where);
+                QVERIFY2(text(row, FoundMovie::Time) == e.time, where);
+                QVERIFY2(bold(row, FoundMovie::Title) == (e.title == QLatin1String("Night")), where);
+                QVERIFY2(bold(row, FoundMovie::Medium) == (e.medium == QLatin1String("DVD")), where);
+                QVERIFY2(!bold(row, FoundMovie::Director), where);
+            }
+        };
+        // The first row reads its page only.
+        QCOMPARE(text(0, FoundMovie::Title), rows.at(0).title);
+        QCOMPARE(model->cachedRows(), int(MovieSearch::PageRows));
+        compareRows("found order");
+
+        // A click on a column sorts all rows by its text; rows of equal text keep their order.
+        QHeaderView *h = w.lvMovies->header();
+        auto clickColumn = [h](int col) {
+            QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(col) + 5, h->height() / 2));
+        };
+        auto sortRows = [&rows](auto key, bool ascending) {
+            std::stable_sort(rows.begin(), rows.end(), [&](const Expected &a, const Expected &b) {
+                const int c = QString::compare(key(a), key(b), Qt::CaseInsensitive);
+                return ascending ? c < 0 : c > 0;
+            });
+        };
+        clickColumn(FoundMovie::Title);
+        sortRows([](const Expected &e) { return e.title; }, false);
+        compareRows("by title, descending");
+        clickColumn(FoundMovie::Time);
+        sortRows([](const Expected &e) { return e.time; }, true);
+        compareRows("by time, ascending");
+        // A picture of the list scrolled past its first page to $CINELOG_SCREENSHOTS when that is
+        // set, for looking at it.
+        if (const QString folder = qEnvironmentVariable("CINELOG_SCREENSHOTS"); !folder.isEmpty()) {
+            w.resize(twipsToPixels(12000), twipsToPixels(8000));
+            w.lvMovies->scrollTo(model->index(200, 0), QAbstractItemView::PositionAtTop);
+            QTest::qWait(20);
+            w.grab().save(QDir(folder).filePath(QStringLiteral("search-past-first-page.png")));
+        }
+        clickColumn(FoundMovie::ID);
+        sortRows([](const Expected &e) { return e.idText; }, false);
+        compareRows("by ID, descending");
+
+        // Movies deleted after the search: one on a page not read yet, one on a page read.
+        searchTitle(w, QStringLiteral("Night"));
+        QCOMPARE(text(0, FoundMovie::Title), foundOrder.at(0).title);
+        QCOMPARE(model->cachedRows(), int(MovieSearch::PageRows));
+        const int unreadRow = 250, readRow = 3;
+        const int unread = foundOrder.at(unreadRow).id, read = foundOrder.at(readRow).id;
+        s->cat.exec(QStringLiteral("DELETE FROM Movies WHERE ID IN (?, ?)"), {unread, read});
+        QCOMPARE(model->movieId(unreadRow), unread);
+        for (int column = 0; column < FoundMovie::ColumnCount; ++column)
+            QCOMPARE(text(unreadRow, column), QString());
+        QCOMPARE(text(unreadRow + 1, FoundMovie::Title), foundOrder.at(unreadRow + 1).title);
+        QCOMPARE(text(readRow, FoundMovie::Title), foundOrder.at(readRow).title);
+        w.lvMovies->setCurrentIndex(model->index(unreadRow, 1));
+        QCOMPARE(w.lstActors->count(), 0);
+        w.lvMovies->scrollToBottom();
+        QTest::qWait(1);
+        // A sort after the deletion keeps every row; the deleted movies sort as empty texts, first
+        // when the clicks have come round to ascending again.
+        clickColumn(FoundMovie::Title);
+        QCOMPARE(model->rowCount(), Movies);
+        QCOMPARE(QSet<int>({model->movieId(0), model->movieId(1)}), QSet<int>({unread, read}));
+        QCOMPARE(text(2, FoundMovie::Title), QStringLiteral("Night"));
     }
 
     void editMovieHandsTheMovieToTheMainWindow()

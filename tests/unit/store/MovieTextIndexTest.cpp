@@ -112,8 +112,9 @@ TEST_F(StoreTest, OneSaveWritesTheMoviesEntryOnce)
         e.change(m);
         store.save(m, MovieStore::SaveMode::Overwrite);
         const int runs = writes.take();
-        if (e.entryWrites >= 0)
+        if (e.entryWrites >= 0) {
             EXPECT_EQ(runs, e.entryWrites) << e.what;
+        }
         EXPECT_EQ(MovieTextIndex::outOfStep(cat.MovieConn()), 0) << e.what;
         writes.take();
     }

@@ -102,41 +102,79 @@ std::size_t FilterTexts::heldBytes() const
     return m_text.capacity() + m_start.capacity() * sizeof(std::uint32_t) + m_id.capacity() * sizeof(int);
 }
 
+namespace {
+
+// A word looked for, with what the sixteen-byte compares need of it made once.
+class Needle
+{
+public:
+    explicit Needle(std::string_view n) : m_n(n)
+    {
+#if defined(__SSE2__)
+        if (!n.empty()) {
+            m_first = _mm_set1_epi8(n.front());
+            m_last = _mm_set1_epi8(n.back());
+        }
+#endif
+    }
+
+    // The first occurrence in [from, to), or to.
+    const char *in(const char *from, const char *to) const
+    {
+        const std::size_t k = m_n.size();
+        if (k == 0)
+            return from;
+        if (std::size_t(to - from) < k)
+            return to;
+        if (k == 1) {
+            const void *p = std::memchr(from, m_n[0], std::size_t(to - from));
+            return p ? static_cast<const char *>(p) : to;
+        }
+#if defined(__SSE2__)
+        // Sixteen places at a time: those where the first and the last byte of the word both fit
+        // are compared whole.
+        const char *p = from;
+        for (; std::size_t(to - p) >= k - 1 + 16; p += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + k - 1));
+            unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, m_first), _mm_cmpeq_epi8(b, m_last))));
+            while (mask != 0) {
+                const int i = __builtin_ctz(mask);
+                if (middleEqual(p + i))
+                    return p + i;
+                mask &= mask - 1;
+            }
+        }
+        from = p;
+#endif
+        // The last few places (or a text too short for the above, as most records are) one at a time.
+        for (const char *q = from; std::size_t(to - q) >= k; ++q)
+            if (q[0] == m_n[0] && q[k - 1] == m_n[k - 1] && middleEqual(q))
+                return q;
+        return to;
+    }
+
+private:
+    // Whether the bytes between the first and the last equal the word's (words are short: no call).
+    bool middleEqual(const char *at) const
+    {
+        for (std::size_t j = 1; j + 1 < m_n.size(); ++j)
+            if (at[j] != m_n[j])
+                return false;
+        return true;
+    }
+
+    std::string_view m_n;
+#if defined(__SSE2__)
+    __m128i m_first{}, m_last{};
+#endif
+};
+
+} // namespace
+
 const char *FilterTexts::findBytes(const char *from, const char *to, std::string_view needle)
 {
-    const std::size_t k = needle.size();
-    if (k == 0)
-        return from;
-    if (std::size_t(to - from) < k)
-        return to;
-    if (k == 1) {
-        const void *p = std::memchr(from, needle[0], std::size_t(to - from));
-        return p ? static_cast<const char *>(p) : to;
-    }
-#if defined(__SSE2__)
-    // Sixteen places at a time: those where the first and the last byte of the needle both fit are
-    // compared whole.
-    const __m128i first = _mm_set1_epi8(needle[0]);
-    const __m128i last = _mm_set1_epi8(needle[k - 1]);
-    const char *p = from;
-    for (; std::size_t(to - p) >= k - 1 + 16; p += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + k - 1));
-        unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-        while (mask != 0) {
-            const int i = __builtin_ctz(mask);
-            if (std::memcmp(p + i + 1, needle.data() + 1, k - 2) == 0)
-                return p + i;
-            mask &= mask - 1;
-        }
-    }
-    from = p;
-#endif
-    // The last few places (or a text too short for the above, as most records are) one at a time.
-    for (const char *q = from; std::size_t(to - q) >= k; ++q)
-        if (q[0] == needle[0] && q[k - 1] == needle[k - 1] && std::memcmp(q + 1, needle.data() + 1, k - 2) == 0)
-            return q;
-    return to;
+    return Needle(needle).in(from, to);
 }
 
 void FilterTexts::append(int id, std::string_view title, std::string_view orderBy, std::string_view director)
@@ -272,31 +310,37 @@ void FilterTexts::prepare(sqlite3 *db)
 
 void FilterTexts::scan(std::size_t first, std::size_t last, const std::vector<std::string> &w, std::vector<int> &out) const
 {
+    const Needle lead(w.front());
+    std::vector<Needle> others;
+    for (std::size_t i = 1; i < w.size(); ++i)
+        others.emplace_back(w[i]);
     const char *const base = m_text.data();
     const char *p = base + m_start[first];
     const char *const end = base + m_start[last];
     std::size_t r = first;
     while (p < end) {
-        const char *hit = findBytes(p, end, w.front());
+        const char *hit = lead.in(p, end);
         if (hit == end)
             break;
         const auto at = std::uint32_t(hit - base);
-        // The record holding the hit: a few steps on, or a search when it is further.
+        // The record holding the hit: strides doubling from the last one until past it, then a
+        // search between the last two (the records looked at stay near each other in memory).
         if (m_start[r + 1] <= at) {
-            std::size_t steps = 0;
-            while (m_start[r + 1] <= at && ++steps < 8)
-                ++r;
-            if (m_start[r + 1] <= at)
-                r = std::size_t(std::upper_bound(m_start.begin() + std::ptrdiff_t(r) + 1, m_start.begin() + std::ptrdiff_t(last) + 1, at)
-                                - m_start.begin())
-                    - 1;
+            std::size_t lo = r + 1, stride = 1, hi = lo + 1;
+            while (hi < last && m_start[hi] <= at) {
+                lo = hi;
+                stride *= 2;
+                hi = lo + stride;
+            }
+            hi = std::min(hi, last);
+            r = std::size_t(std::upper_bound(m_start.begin() + std::ptrdiff_t(lo), m_start.begin() + std::ptrdiff_t(hi), at) - m_start.begin()) - 1;
         }
         const char *recordBegin = base + m_start[r];
         const char *recordEnd = base + m_start[r + 1];
         if (m_id[r] != 0) {
             bool all = true;
             for (std::size_t i = 1; i < w.size() && all; ++i)
-                all = findBytes(recordBegin, recordEnd, w[i]) != recordEnd;
+                all = others[i - 1].in(recordBegin, recordEnd) != recordEnd;
             if (all)
                 out.push_back(m_id[r]);
         }
@@ -305,14 +349,14 @@ void FilterTexts::scan(std::size_t first, std::size_t last, const std::vector<st
     }
 }
 
-void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found, int parts)
+std::vector<int> FilterTexts::find(sqlite3 *db, const QStringList &words, int parts)
 {
     prepare(db);
     std::vector<std::string> w;
     for (const QString &word : words)
         w.push_back(word.toStdString());
     if (w.empty() || m_id.empty())
-        return;
+        return {};
     // The word found least often in a sample of the texts leads (the longest of those as often); the
     // others are looked for in its records alone.
     if (w.size() > 1) {
@@ -321,7 +365,8 @@ void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::functio
         for (std::size_t i = 0; i < w.size(); ++i) {
             std::size_t hits = 0;
             const char *end = m_text.data() + sample;
-            for (const char *p = findBytes(m_text.data(), end, w[i]); p != end; p = findBytes(p + 1, end, w[i]))
+            const Needle needle(w[i]);
+            for (const char *p = needle.in(m_text.data(), end); p != end; p = needle.in(p + 1, end))
                 ++hits;
             rank.emplace_back(hits, i);
         }
@@ -343,7 +388,7 @@ void FilterTexts::find(sqlite3 *db, const QStringList &words, const std::functio
     scan(0, records / n, w, hits[0]);
     for (std::thread &t : helpers)
         t.join();
-    for (const std::vector<int> &part : hits)
-        for (int id : part)
-            found(id);
+    for (std::size_t i = 1; i < n; ++i)
+        hits[0].insert(hits[0].end(), hits[i].begin(), hits[i].end());
+    return std::move(hits[0]);
 }

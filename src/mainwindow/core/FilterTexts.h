@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,11 +33,11 @@ public:
     static bool usable(const QStringList &words);
     // Brings the texts in step with the catalogue on db (reading them when not held).
     void prepare(sqlite3 *db);
-    // Calls found(id) for every movie of the catalogue on db whose title, sort key or director holds
-    // every word (each folded as the keys are), each once, in no particular order. Throws CinelogError when reading fails.
-    // parts: how many threads look through the texts at once; 0 chooses by their size and the
-    // processors.
-    void find(sqlite3 *db, const QStringList &words, const std::function<void(int)> &found, int parts = 0);
+    // The movies of the catalogue on db whose title, sort key or director holds every word (each
+    // folded as the keys are), each once, in no particular order; parts: how many threads look
+    // through the texts at once (0 chooses by their size and the processors). Throws CinelogError
+    // when reading fails.
+    std::vector<int> find(sqlite3 *db, const QStringList &words, int parts = 0);
     // Bytes held for the texts and their records (for measurements).
     std::size_t heldBytes() const;
 

@@ -698,8 +698,8 @@ void MovieListModel::mark(int id)
     if (id < 0)
         return;
     if (size_t(id) >= m_match.size())
-        m_match.resize(size_t(id) + 1, 0);
-    m_match[size_t(id)] = 1;
+        m_match.resize(size_t(id) + 1, false);
+    m_match[size_t(id)] = true;
 }
 
 // Shows the movies of m_allIds that m_match holds, in that order: anew, or (a short text's slices
@@ -738,7 +738,7 @@ void MovieListModel::applyFilter()
     int maxId = 0;
     for (int id : m_allIds)
         maxId = std::max(maxId, id);
-    m_match.assign(size_t(maxId) + 1, 0);
+    m_match.assign(size_t(maxId) + 1, false);
     if (m_filterKind == FilterKind::Ids) {
         for (int id : m_filterIds)
             markFound(id);
@@ -750,12 +750,10 @@ void MovieListModel::applyFilter()
     sqlite3 *db = handleOf(*m_catalogue);
     if (!m_castIncluded && FilterTexts::usable(m_words)) {
         // The movies' texts held in memory, looked through in one pass for words of any length.
-        std::size_t found = 0;
-        m_texts.find(db, m_words, [this, &found](int id) {
+        const std::vector<int> found = m_texts.find(db, m_words);
+        for (int id : found)
             markFound(id);
-            ++found;
-        });
-        showMatching(true, found);
+        showMatching(true, found.size());
         emit filterFinished();
         return;
     }

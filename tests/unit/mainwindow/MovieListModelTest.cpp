@@ -415,8 +415,8 @@ TEST(FilterTexts, findsTheSameMoviesLookingThroughThemInAnyNumberOfParts)
         QList<int> want = f.plainScan(all, QString::fromUtf8(t));
         std::sort(want.begin(), want.end());
         for (int parts : {1, 2, 3, 7, 1000}) {
-            QList<int> got;
-            texts.find(db, MovieTextIndex::words(QString::fromUtf8(t)), [&](int id) { got << id; }, parts);
+            const std::vector<int> found = texts.find(db, MovieTextIndex::words(QString::fromUtf8(t)), parts);
+            QList<int> got(found.begin(), found.end());
             std::sort(got.begin(), got.end());
             EXPECT_EQ(got, want) << t << " in " << parts << " parts";
         }

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <thread>
 #include <sqlite3.h>
 #if defined(__SSE2__)
@@ -383,11 +384,25 @@ std::vector<int> FilterTexts::find(sqlite3 *db, const QStringList &words, int pa
     n = std::min(n, records);
     std::vector<std::vector<int>> hits(n);
     std::vector<std::thread> helpers;
+    std::vector<std::exception_ptr> failed(n);
     for (std::size_t i = 1; i < n; ++i)
-        helpers.emplace_back([&, i] { scan(records * i / n, records * (i + 1) / n, w, hits[i]); });
-    scan(0, records / n, w, hits[0]);
+        helpers.emplace_back([&, i] {
+            try {
+                scan(records * i / n, records * (i + 1) / n, w, hits[i]);
+            } catch (...) {
+                failed[i] = std::current_exception(); // out of memory: told on this thread
+            }
+        });
+    try {
+        scan(0, records / n, w, hits[0]);
+    } catch (...) {
+        failed[0] = std::current_exception();
+    }
     for (std::thread &t : helpers)
         t.join();
+    for (const std::exception_ptr &e : failed)
+        if (e)
+            std::rethrow_exception(e);
     for (std::size_t i = 1; i < n; ++i)
         hits[0].insert(hits[0].end(), hits[i].begin(), hits[i].end());
     return std::move(hits[0]);

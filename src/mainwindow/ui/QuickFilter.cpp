@@ -70,8 +70,9 @@ QuickFilter::QuickFilter(QWidget *parent) : QWidget(parent)
     });
 }
 
-void QuickFilter::attach(QTreeView *view, MovieListModel *model, QLabel *countLabel)
+void QuickFilter::attach(QTreeView *view, MovieListModel *model, QLabel *countLabel, AppContext &ctx)
 {
+    m_ctx = &ctx;
     m_view = view;
     m_model = model;
     model->setCastIncluded(m_castIncluded);
@@ -198,7 +199,10 @@ void QuickFilter::apply()
     setProperty("keptMovie", kept);
     if (btnFilterChip->isVisible())
         return;
-    m_model->setTextFilter(txtQuickFilter->text());
+    // A catalogue that fails (locked or changed by another program) is reported; the list keeps
+    // what it showed.
+    if (!m_ctx->guard(QStringLiteral("QuickFilter apply"), [this] { m_model->setTextFilter(txtQuickFilter->text()); }))
+        return;
     if (m_view && kept != 0) {
         const int row = m_model->rowOfMovie(kept);
         if (row >= 0) {
@@ -230,12 +234,9 @@ void QuickFilter::updateCount()
 bool QuickFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtQuickFilter && event->type() == QEvent::FocusIn && m_model) {
-        // The texts the filter looks through are read now rather than at the first keystroke.
-        try {
-            m_model->prepareFilter();
-        } catch (const std::exception &) {
-            // The first keystroke reads them again and reports what fails.
-        }
+        // The texts the filter looks through are read now rather than at the first keystroke (which
+        // reads them again and reports what fails).
+        m_ctx->guard(QStringLiteral("QuickFilter focus"), [this] { m_model->prepareFilter(); }, false);
     }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -16,6 +16,7 @@ class QTreeView;
 //
 // While the filter changes, the movie selected in the list stays selected if it is still in; a
 // movie saved since the last keystroke stays in the list even if it no longer matches.
+class AppContext;
 class IniFile;
 class frmOptions;
 
@@ -25,8 +26,9 @@ class QuickFilter : public QWidget
 public:
     explicit QuickFilter(QWidget *parent = nullptr);
 
-    // Filters model, shown in view, and keeps countLabel's number of movies up to date.
-    void attach(QTreeView *view, MovieListModel *model, QLabel *countLabel);
+    // Filters model, shown in view, and keeps countLabel's number of movies up to date; a failure of
+    // the catalogue while filtering is reported through ctx.
+    void attach(QTreeView *view, MovieListModel *model, QLabel *countLabel, AppContext &ctx);
 
     // Narrows the list to these movies; label names the set on the chip ("Rated 7 stars").
     void setMovieIds(const QList<int> &movieIds, const QString &label);
@@ -62,6 +64,7 @@ private:
     QTreeView *m_view = nullptr;
     MovieListModel *m_model = nullptr;
     QLabel *m_count = nullptr;
+    AppContext *m_ctx = nullptr;
     bool m_wasActive = false;
     bool m_castIncluded = false;
 };

@@ -87,7 +87,7 @@ frmMain::frmMain(AppContext &ctx, CatalogueSession &session, QWidget *parent)
     lblNumMovs = new QLabel(listPane);
     lblNumMovs->setObjectName(QStringLiteral("lblNumMovs"));
     m_quickFilter = new QuickFilter(listPane);
-    m_quickFilter->attach(lvMovies, m_model, lblNumMovs);
+    m_quickFilter->attach(lvMovies, m_model, lblNumMovs, m_ctx);
     m_quickFilter->readSettings(ctx.ini());
     connect(this, &frmMain::optionsOpened, m_quickFilter, [this](frmOptions *dialog) { m_quickFilter->addOptions(*dialog); });
     connect(m_quickFilter, &QuickFilter::activeChanged, this, &frmMain::updateCaption);

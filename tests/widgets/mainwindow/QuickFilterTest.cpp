@@ -5,6 +5,7 @@
 #include "CatalogueSession.h"
 #include "MovieListModel.h"
 #include "QuickFilter.h"
+#include "StoreTestSupport.h"
 #include "TestCatalogue.h"
 #include "WidgetTestSupport.h"
 #include "frmMain.h"
@@ -99,6 +100,7 @@ private slots:
     void setOfMoviesShowsAsARemovableChip();
     void refillUnderAFilterLeavesTheEditorAlone();
     void castSettingInTheOptionsFindsMoviesByActors();
+    void catalogueBrokenByAnotherProgramIsReportedNotFatal();
 };
 
 void QuickFilterTest::typingNarrowsTheListAndEscapeClearsIt()
@@ -304,6 +306,25 @@ void QuickFilterTest::castSettingInTheOptionsFindsMoviesByActors()
     box->setText(QStringLiteral("orson"));
     QCOMPARE(again.movieModel()->rowCount(), 1);
     QCOMPARE(again.movieModel()->movieId(0), third);
+}
+
+void QuickFilterTest::catalogueBrokenByAnotherProgramIsReportedNotFatal()
+{
+    Fixture f;
+    f.type(QStringLiteral("night"));
+    QCOMPARE(f.model()->rowCount(), 3);
+    // Another program takes the movies' table away between two keystrokes.
+    {
+        RawDb other(f.catalogue.path());
+        other.exec(QStringLiteral("ALTER TABLE Movies RENAME TO MoviesElsewhere"));
+    }
+    const qsizetype logged = f.t.logLines().size();
+    f.type(QStringLiteral(" o"));
+    QVERIFY(f.t.logLines().size() > logged);
+    QVERIFY(f.t.logLines().last().contains(QStringLiteral("QuickFilter")));
+    // The list keeps what it showed, and the box keeps taking keys.
+    QCOMPARE(f.model()->rowCount(), 3);
+    QCOMPARE(f.box->text(), QStringLiteral("night o"));
 }
 
 QTEST_MAIN(QuickFilterTest)

@@ -5,6 +5,7 @@
 #include "MovieStore.h"
 #include "Contrast.h"
 #include "MovieTextIndex.h"
+#include "PagedRows.h"
 #include "ReadConnection.h"
 #include "Schema.h"
 #include "SqliteFunctions.h"
@@ -229,17 +230,7 @@ const MovieListModel::Row &MovieListModel::rowAt(int row) const
     auto changed = m_changed.constFind(id);
     if (changed != m_changed.constEnd())
         return *changed;
-    auto it = m_cache.constFind(id);
-    if (it != m_cache.constEnd())
-        return *it;
-    try {
-        fetchPage(row);
-    } catch (const CinelogError &) {
-        // The catalogue went away under the list: its rows show empty until it is filled again.
-        return m_empty;
-    }
-    it = m_cache.constFind(id);
-    return it != m_cache.constEnd() ? *it : m_empty;
+    return pagedRow(m_cache, id, m_empty, [&] { fetchPage(row); });
 }
 
 int MovieListModel::rowCount(const QModelIndex &parent) const

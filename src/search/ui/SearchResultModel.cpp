@@ -1,6 +1,7 @@
 #include "SearchResultModel.h"
 
 #include "CinelogError.h"
+#include "PagedRows.h"
 
 #include <QFont>
 #include <algorithm>
@@ -82,18 +83,7 @@ void SearchResultModel::fetchPage(int row) const
 
 const FoundMovie &SearchResultModel::rowAt(int row) const
 {
-    const int id = m_found.ids.at(row);
-    auto it = m_cache.constFind(id);
-    if (it != m_cache.constEnd())
-        return *it;
-    try {
-        fetchPage(row);
-    } catch (const CinelogError &) {
-        // The catalogue failed or went away under the list: its rows show empty.
-        return m_empty;
-    }
-    it = m_cache.constFind(id);
-    return it != m_cache.constEnd() ? *it : m_empty;
+    return pagedRow(m_cache, m_found.ids.at(row), m_empty, [&] { fetchPage(row); });
 }
 
 QVariant SearchResultModel::data(const QModelIndex &index, int role) const

@@ -79,6 +79,7 @@ void FilterTexts::clear()
     m_db = nullptr;
     m_loaded = false;
     m_dataVersion = -1;
+    m_totalChanges = -1;
     m_watch.reset();
     m_text.clear();
     m_text.shrink_to_fit();
@@ -199,12 +200,14 @@ void FilterTexts::load(sqlite3 *db)
     clear();
     m_db = db;
     m_start.push_back(0);
-    {
-        ReadConnection::Statement version(db, QStringLiteral("PRAGMA data_version"));
-        if (version.next())
-            m_dataVersion = version.integer(0);
-    }
     watch(db);
+    {
+        ReadConnection::Statement version(db, QStringLiteral("SELECT data_version, total_changes() FROM pragma_data_version"));
+        if (version.next()) {
+            m_dataVersion = version.integer(0);
+            m_totalChanges = version.integer(1);
+        }
+    }
     // The index's copy of the keys is a narrow table; the movies' rows may hold covers before them.
     bool indexCopy = false;
     {
@@ -284,25 +287,27 @@ void FilterTexts::readAgain(sqlite3 *db, const std::vector<int> &ids)
 
 void FilterTexts::prepare(sqlite3 *db)
 {
-    qint64 dataVersion = -2;
+    qint64 dataVersion = -2, totalChanges = -2;
     int triggers = 0;
     {
-        ReadConnection::Statement state(db, QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), "
+        ReadConnection::Statement state(db, QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), total_changes(), "
                                                  "(SELECT count(*) FROM sqlite_temp_master WHERE type = 'trigger' AND name GLOB 'FilterTexts_*')"));
         if (state.next()) {
             dataVersion = state.integer(0);
-            triggers = state.integer(1);
+            totalChanges = state.integer(1);
+            triggers = state.integer(2);
         }
     }
     // Read whole: never read, another connection, a change committed by another program, the watch
-    // lost (the triggers go with a table dropped and made again), too many changes to read one by
-    // one, or many records replaced.
-    if (!m_loaded || db != m_db || dataVersion != m_dataVersion || !m_watch || triggers != WatchTriggerCount || m_watch->overflow
+    // lost (the triggers go with a table dropped and made again) or never set up (then any change of
+    // this connection's counts), too many changes to read one by one, or many records replaced.
+    const bool watched = m_watch && triggers == WatchTriggerCount && !m_watch->overflow;
+    if (!m_loaded || db != m_db || dataVersion != m_dataVersion || (m_watch ? !watched : totalChanges != m_totalChanges)
         || m_dead > m_id.size() / 4 + 1000) {
         load(db);
         return;
     }
-    if (!m_watch->changed.empty()) {
+    if (m_watch && !m_watch->changed.empty()) {
         std::vector<int> changed;
         changed.swap(m_watch->changed);
         readAgain(db, changed);

@@ -59,6 +59,7 @@ private:
     sqlite3 *m_db = nullptr;
     bool m_loaded = false;
     qint64 m_dataVersion = -1;
+    qint64 m_totalChanges = -1;     // this connection's changes when read (used without a watch)
     std::shared_ptr<Watch> m_watch; // shared with the engine's function on the connection
     std::string m_text;             // the records, each "title \1 [sort key \1] director \0"
     std::vector<std::uint32_t> m_start; // where each record starts, and the end of the last

@@ -352,7 +352,7 @@ TEST(MovieListModel, filterFollowsChangesMadeWithoutTheListBeingTold)
     expectScan("as filled");
     f.model.setTextFilter(QStringLiteral("hunter"));
     const QList<int> hunters = f.ids();
-    ASSERT_GE(hunters.size(), 6);
+    ASSERT_GE(hunters.size(), 7);
 
     // The program's own connection: a save, a delete, a rename undone by a rollback, all without a
     // word to the list.
@@ -379,6 +379,12 @@ TEST(MovieListModel, filterFollowsChangesMadeWithoutTheListBeingTold)
         ASSERT_EQ(other.tryExec("INSERT INTO Movies (Title, TitleKey) VALUES ('Quasimodo III', 'quasimodo iii')"), SQLITE_DONE);
     }
     expectScan("after another program's changes");
+
+    // The connection's watch taken away (as a table dropped and made again takes its triggers):
+    // a change made after that is still found.
+    f.catalogue.exec(QStringLiteral("DROP TRIGGER temp.FilterTexts_Update"));
+    f.catalogue.exec(QStringLiteral("UPDATE Movies SET Title = 'Quasimodo V', TitleKey = 'quasimodo v' WHERE ID = ?"), {hunters[6]});
+    expectScan("after the watch was lost");
 
     // More changes at once than are read again one by one: everything is read again.
     f.catalogue.transaction([&] {

@@ -1,9 +1,9 @@
 #include "FilterTexts.h"
 
 #include "CinelogError.h"
+#include "MovieWatch.h"
 #include "ReadConnection.h"
 
-#include <QSet>
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -19,53 +19,10 @@ namespace {
 constexpr char FieldEnd = '\1';
 constexpr char RecordEnd = '\0';
 
-// Movies changed by the connection itself past which reading them one by one costs more than
-// reading all again.
-constexpr std::size_t MostReadAgain = 20000;
-
 // Texts from this size on are looked through by several threads.
 constexpr std::size_t ParallelFrom = 4 << 20;
 // Bytes of the texts in which each word is counted to choose the one that leads the search.
 constexpr std::size_t SampleBytes = 256 << 10;
-
-const char *const WatchTriggers[] = {
-    "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Insert AFTER INSERT ON main.Movies "
-    "BEGIN SELECT cinelog_filter_texts_changed(new.ID); END",
-    "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Update AFTER UPDATE OF ID, TitleKey, OrderByKey, DirectorKey ON main.Movies "
-    "BEGIN SELECT cinelog_filter_texts_changed(old.ID); SELECT cinelog_filter_texts_changed(new.ID); END",
-    "CREATE TEMP TRIGGER IF NOT EXISTS FilterTexts_Delete AFTER DELETE ON main.Movies "
-    "BEGIN SELECT cinelog_filter_texts_changed(old.ID); END",
-};
-constexpr int WatchTriggerCount = int(std::size(WatchTriggers));
-
-} // namespace
-
-// The movies the connection's own statements touched since the texts were last brought in step.
-struct FilterTexts::Watch {
-    std::vector<int> changed;
-    bool overflow = false;
-};
-
-namespace {
-
-void noteChanged(sqlite3_context *ctx, int, sqlite3_value **argv)
-{
-    auto *watch = static_cast<std::shared_ptr<FilterTexts::Watch> *>(sqlite3_user_data(ctx))->get();
-    if (watch->overflow || sqlite3_value_type(argv[0]) != SQLITE_INTEGER)
-        return;
-    if (watch->changed.size() >= MostReadAgain) {
-        watch->overflow = true;
-        watch->changed.clear();
-        watch->changed.shrink_to_fit();
-        return;
-    }
-    watch->changed.push_back(sqlite3_value_int(argv[0]));
-}
-
-void dropWatchHolder(void *p)
-{
-    delete static_cast<std::shared_ptr<FilterTexts::Watch> *>(p);
-}
 
 } // namespace
 
@@ -74,13 +31,12 @@ FilterTexts::~FilterTexts() = default;
 
 void FilterTexts::clear()
 {
-    // The function and triggers stay with the connection (and go with it); a watch no longer held
-    // here only gathers IDs until the next one replaces it.
+    m_watch.stop();
+    m_watching = false;
     m_db = nullptr;
     m_loaded = false;
     m_dataVersion = -1;
     m_totalChanges = -1;
-    m_watch.reset();
     m_text.clear();
     m_text.shrink_to_fit();
     m_start.clear();
@@ -200,7 +156,8 @@ void FilterTexts::load(sqlite3 *db)
     clear();
     m_db = db;
     m_start.push_back(0);
-    watch(db);
+    // What changes from now on is noted; the texts read below are at least as new.
+    m_watching = m_watch.start(db);
     {
         ReadConnection::Statement version(db, QStringLiteral("SELECT data_version, total_changes() FROM pragma_data_version"));
         if (version.next()) {
@@ -234,25 +191,6 @@ void FilterTexts::load(sqlite3 *db)
     m_loaded = true;
 }
 
-void FilterTexts::watch(sqlite3 *db)
-{
-    // A fresh watch each time the texts are read whole: what the one before gathered is covered.
-    m_watch = std::make_shared<Watch>();
-    auto *holder = new std::shared_ptr<Watch>(m_watch);
-    if (sqlite3_create_function_v2(db, "cinelog_filter_texts_changed", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, holder, noteChanged,
-                                   nullptr, nullptr, dropWatchHolder)
-        != SQLITE_OK) {
-        // The engine calls dropWatchHolder itself when it refuses the function.
-        m_watch.reset();
-        return;
-    }
-    for (const char *sql : WatchTriggers)
-        if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
-            m_watch.reset();
-            return;
-        }
-}
-
 std::size_t FilterTexts::recordOf(int id) const
 {
     const auto sortedEnd = m_id.begin() + std::ptrdiff_t(m_sorted);
@@ -268,11 +206,7 @@ std::size_t FilterTexts::recordOf(int id) const
 void FilterTexts::readAgain(sqlite3 *db, const std::vector<int> &ids)
 {
     ReadConnection::Statement q(db, QStringLiteral("SELECT TitleKey, OrderByKey, DirectorKey FROM Movies WHERE ID = ?"));
-    QSet<int> done;
     for (int id : ids) {
-        if (done.contains(id))
-            continue;
-        done.insert(id);
         const std::size_t r = recordOf(id);
         if (r < m_id.size()) {
             m_id[r] = 0;
@@ -288,30 +222,24 @@ void FilterTexts::readAgain(sqlite3 *db, const std::vector<int> &ids)
 void FilterTexts::prepare(sqlite3 *db)
 {
     qint64 dataVersion = -2, totalChanges = -2;
-    int triggers = 0;
     {
-        ReadConnection::Statement state(db, QStringLiteral("SELECT (SELECT data_version FROM pragma_data_version), total_changes(), "
-                                                 "(SELECT count(*) FROM sqlite_temp_master WHERE type = 'trigger' AND name GLOB 'FilterTexts_*')"));
+        ReadConnection::Statement state(db, QStringLiteral("SELECT data_version, total_changes() FROM pragma_data_version"));
         if (state.next()) {
             dataVersion = state.integer(0);
             totalChanges = state.integer(1);
-            triggers = state.integer(2);
         }
     }
     // Read whole: never read, another connection, a change committed by another program, the watch
-    // lost (the triggers go with a table dropped and made again) or never set up (then any change of
-    // this connection's counts), too many changes to read one by one, or many records replaced.
-    const bool watched = m_watch && triggers == WatchTriggerCount && !m_watch->overflow;
-    if (!m_loaded || db != m_db || dataVersion != m_dataVersion || (m_watch ? !watched : totalChanges != m_totalChanges)
+    // lost or overflowing (without one, any change of this connection counts), or many records
+    // replaced.
+    if (!m_loaded || db != m_db || dataVersion != m_dataVersion || (m_watching ? !m_watch.complete(db) : totalChanges != m_totalChanges)
         || m_dead > m_id.size() / 4 + 1000) {
         load(db);
         return;
     }
-    if (m_watch && !m_watch->changed.empty()) {
-        std::vector<int> changed;
-        changed.swap(m_watch->changed);
-        readAgain(db, changed);
-    }
+    if (m_watching)
+        if (const std::vector<int> changed = m_watch.take(); !changed.empty())
+            readAgain(db, changed);
 }
 
 void FilterTexts::scan(std::size_t first, std::size_t last, const std::vector<std::string> &w, std::vector<int> &out) const

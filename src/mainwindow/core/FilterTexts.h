@@ -1,8 +1,9 @@
 #pragma once
 
+#include "MovieWatch.h"
+
 #include <QStringList>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,12 +45,8 @@ public:
     // The first occurrence of needle in [from, to), or to.
     static const char *findBytes(const char *from, const char *to, std::string_view needle);
 
-    // What the connection's triggers note for the texts.
-    struct Watch;
-
 private:
     void load(sqlite3 *db);
-    void watch(sqlite3 *db);
     void readAgain(sqlite3 *db, const std::vector<int> &ids);
     void append(int id, std::string_view title, std::string_view orderBy, std::string_view director);
     std::size_t recordOf(int id) const;
@@ -60,7 +57,8 @@ private:
     bool m_loaded = false;
     qint64 m_dataVersion = -1;
     qint64 m_totalChanges = -1;     // this connection's changes when read (used without a watch)
-    std::shared_ptr<Watch> m_watch; // shared with the engine's function on the connection
+    MovieWatch m_watch{QStringLiteral("FilterTexts"), QStringLiteral("ID, TitleKey, OrderByKey, DirectorKey")};
+    bool m_watching = false;        // the watch was set up when the texts were read
     std::string m_text;             // the records, each "title \1 [sort key \1] director \0"
     std::vector<std::uint32_t> m_start; // where each record starts, and the end of the last
     std::vector<int> m_id;          // each record's movie; 0 for a record replaced since

@@ -37,11 +37,40 @@ MovieWatch::MovieWatch(const QString &name, const QString &columns) : m_name(nam
 
 MovieWatch::~MovieWatch() = default;
 
+namespace {
+
+// How many of the watch's three triggers the connection has.
+int triggersOn(sqlite3 *db, const QString &name)
+{
+    sqlite3_stmt *q = nullptr;
+    const QByteArray sql = QStringLiteral("SELECT count(*) FROM sqlite_temp_master WHERE type = 'trigger' AND name IN (?1 || '_Insert', "
+                                          "?1 || '_Update', ?1 || '_Delete')").toUtf8();
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &q, nullptr) != SQLITE_OK)
+        return -1;
+    const QByteArray utf8 = name.toUtf8();
+    sqlite3_bind_text(q, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    const int n = sqlite3_step(q) == SQLITE_ROW ? sqlite3_column_int(q, 0) : -1;
+    sqlite3_finalize(q);
+    return n;
+}
+
+} // namespace
+
 bool MovieWatch::start(sqlite3 *db)
 {
-    stop();
-    auto noted = std::make_shared<Noted>();
     const QByteArray function = QStringLiteral("cinelog_%1_changed").arg(m_name.toLower()).toUtf8();
+    if (m_noted && db == m_db && triggersOn(db, m_name) == 3) {
+        // Still set up on this connection: only what was noted is forgotten. (Setting the function
+        // up again would be refused while a statement of the connection is running.)
+        m_noted->ids.clear();
+        m_noted->overflow = false;
+        return true;
+    }
+    stop();
+    // A connection new to this watch (or one whose triggers went with a table): the function is
+    // set up, then the triggers that call it, never the other way round, so that no write of the
+    // connection meets a trigger without its function.
+    auto noted = std::make_shared<Noted>();
     auto *holder = new std::shared_ptr<Noted>(noted);
     // The engine calls dropHolder itself when it refuses the function.
     if (sqlite3_create_function_v2(db, function.constData(), 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, holder, note, nullptr, nullptr,
@@ -73,18 +102,7 @@ void MovieWatch::stop()
 
 bool MovieWatch::complete(sqlite3 *db) const
 {
-    if (!m_noted || db != m_db || m_noted->overflow)
-        return false;
-    sqlite3_stmt *q = nullptr;
-    const QByteArray sql = QStringLiteral("SELECT count(*) FROM sqlite_temp_master WHERE type = 'trigger' AND name IN (?1 || '_Insert', "
-                                          "?1 || '_Update', ?1 || '_Delete')").toUtf8();
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &q, nullptr) != SQLITE_OK)
-        return false;
-    const QByteArray name = m_name.toUtf8();
-    sqlite3_bind_text(q, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
-    const bool all = sqlite3_step(q) == SQLITE_ROW && sqlite3_column_int(q, 0) == 3;
-    sqlite3_finalize(q);
-    return all;
+    return m_noted && db == m_db && !m_noted->overflow && triggersOn(db, m_name) == 3;
 }
 
 std::vector<int> MovieWatch::take()

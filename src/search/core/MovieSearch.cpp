@@ -1,6 +1,7 @@
 #include "MovieSearch.h"
 
 #include "MovieTextIndex.h"
+#include "MovieWatch.h"
 
 #include "Catalogue.h"
 #include "CinelogError.h"
@@ -13,6 +14,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <memory>
@@ -102,13 +104,14 @@ std::vector<qint64> readIntegers(Catalogue &catalogue, const QString &sql, const
 // Where each movie stands in the catalogue's sort order (its sort key, then its ID), read along the
 // sort key's index and kept while the catalogue stays as it was: the movies a search finds are then
 // put in order in memory, instead of each found movie's row being looked up for its key (which
-// costs more than finding them). Any change to the catalogue, by this connection (counted by the
-// engine's total of changed rows) or by another one (the file's data version), or another file
-// opened, has the order read again on the next search.
+// costs more than finding them). The few movies this connection changes are put in their place
+// again (a watch on the connection notes them); a change committed by another connection (the
+// file's data version), another file opened, or many changes at once have the order read again
+// on the next search.
 class MovieSearch::SortOrder
 {
 public:
-    // Reads the order again unless it is known to be current.
+    // Brings the order in step unless it is known to be current.
     void refresh(Catalogue &catalogue)
     {
         QSqlQuery q = catalogue.exec(QStringLiteral("SELECT total_changes(), data_version FROM pragma_data_version"));
@@ -118,13 +121,29 @@ public:
             now.totalChanges = q.value(0).toLongLong();
             now.dataVersion = q.value(1).toLongLong();
         }
-        if (m_state && *m_state == now)
-            return;
-        m_state.reset();
-        read(catalogue);
+        q.finish();
+        sqlite3 *db = sqliteHandle(catalogue.MovieConn());
         // Inside a transaction of this connection the rows read may yet be rolled back, which
         // changes no count: such an order serves this search only.
-        if (!catalogue.inTransaction())
+        const bool keep = !catalogue.inTransaction();
+        if (m_state && m_state->generation == now.generation && m_state->dataVersion == now.dataVersion) {
+            if (m_state->totalChanges == now.totalChanges)
+                return;
+            // Only this connection wrote since: the movies it changed (none, when it changed other
+            // tables alone) go back in their place.
+            if (keep && m_watching && m_watch.complete(db)) {
+                const std::vector<int> changed = m_watch.take();
+                if (changed.size() <= MostPlaced && place(db, changed)) {
+                    m_state = now;
+                    return;
+                }
+            }
+        }
+        m_state.reset();
+        if (keep)
+            m_watching = m_watch.start(db);
+        read(catalogue);
+        if (keep)
             m_state = now;
     }
 
@@ -171,22 +190,109 @@ private:
         quint64 generation = 0;
         qint64 totalChanges = -1;
         qint64 dataVersion = -1;
-        bool operator==(const State &) const = default;
     };
+    // Changed movies put in place one by one at most; more have the order read again.
+    static constexpr size_t MostPlaced = 64;
 
     void read(Catalogue &catalogue)
     {
         m_byPosition.clear();
-        m_dense.clear();
-        m_sparse.clear();
-        qint64 lowest = 0, highest = 0;
         for (const qint64 id : readIntegers(catalogue, QStringLiteral("SELECT ID FROM Movies ORDER BY OrderByKey, ID"))) {
             // The list holds IDs of the int range only; a movie beyond it is never listed.
             if (id < std::numeric_limits<int>::min() || id > std::numeric_limits<int>::max())
                 continue;
-            lowest = m_byPosition.empty() ? id : std::min(lowest, id);
-            highest = m_byPosition.empty() ? id : std::max(highest, id);
             m_byPosition.push_back(int(id));
+        }
+        index();
+    }
+
+    // Puts each of the movies (sorted, each once) where its sort key puts it now, or leaves it out
+    // when it is gone. False when a key cannot be placed here (a number or blob written by another
+    // tool): then the order is read again.
+    bool place(sqlite3 *db, const std::vector<int> &ids)
+    {
+        if (ids.empty())
+            return true;
+        sqlite3_stmt *raw = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT OrderByKey FROM Movies WHERE ID = ?", -1, &raw, nullptr) != SQLITE_OK)
+            return false;
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> st(raw, sqlite3_finalize);
+        // A movie's key: no value when it is gone; kind 0 for Null, 1 for text, -1 for what the
+        // order here cannot compare.
+        struct Key {
+            int kind = 0;
+            QByteArray text;
+        };
+        auto keyOf = [&](int id) -> std::optional<Key> {
+            sqlite3_reset(raw);
+            sqlite3_bind_int64(raw, 1, id);
+            if (sqlite3_step(raw) != SQLITE_ROW)
+                return std::nullopt;
+            Key k;
+            switch (sqlite3_column_type(raw, 0)) {
+            case SQLITE_NULL: k.kind = 0; break;
+            case SQLITE_TEXT:
+                k.kind = 1;
+                k.text = QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(raw, 0)), sqlite3_column_bytes(raw, 0));
+                break;
+            default: k.kind = -1;
+            }
+            return k;
+        };
+        // The engine's order: Null first, then text byte by byte (a shorter text before a longer
+        // one it begins), then the ID.
+        auto before = [](const Key &a, int idA, const Key &b, int idB) {
+            if (a.kind != b.kind)
+                return a.kind < b.kind;
+            if (const int c = std::memcmp(a.text.constData(), b.text.constData(), size_t(std::min(a.text.size(), b.text.size()))); c != 0)
+                return c < 0;
+            if (a.text.size() != b.text.size())
+                return a.text.size() < b.text.size();
+            return idA < idB;
+        };
+        // Out with the movies first, so that the search below meets none of them.
+        std::vector<char> moved(m_byPosition.size(), 0);
+        for (int id : ids)
+            if (const int p = positionOf(id); p >= 0)
+                moved[size_t(p)] = 1;
+        size_t kept = 0;
+        for (size_t p = 0; p < m_byPosition.size(); ++p)
+            if (!moved[p])
+                m_byPosition[kept++] = m_byPosition[p];
+        m_byPosition.resize(kept);
+        for (int id : ids) {
+            const std::optional<Key> key = keyOf(id);
+            if (!key)
+                continue;
+            if (key->kind < 0)
+                return false;
+            size_t lo = 0, hi = m_byPosition.size();
+            while (lo < hi) {
+                const size_t mid = lo + (hi - lo) / 2;
+                const std::optional<Key> there = keyOf(m_byPosition[mid]);
+                if (!there || there->kind < 0)
+                    return false; // changed behind the watch's back: read it all again
+                if (before(*there, m_byPosition[mid], *key, id))
+                    lo = mid + 1;
+                else
+                    hi = mid;
+            }
+            m_byPosition.insert(m_byPosition.begin() + std::ptrdiff_t(lo), id);
+        }
+        index();
+        return true;
+    }
+
+    // The positions by ID, from the order.
+    void index()
+    {
+        m_dense.clear();
+        m_sparse.clear();
+        qint64 lowest = 0, highest = 0;
+        for (size_t p = 0; p < m_byPosition.size(); ++p) {
+            const qint64 id = m_byPosition[p];
+            lowest = p == 0 ? id : std::min(lowest, id);
+            highest = p == 0 ? id : std::max(highest, id);
         }
         // Positions by ID in a plain array where IDs run from 0 without large gaps (as they do
         // when the engine numbers them); otherwise (negative or far apart IDs of a file made
@@ -216,6 +322,8 @@ private:
     }
 
     std::optional<State> m_state;
+    MovieWatch m_watch{QStringLiteral("SearchOrder"), QStringLiteral("ID, OrderByKey")};
+    bool m_watching = false;                    // the watch was set up when the order was read
     std::vector<int> m_byPosition;              // the movies' IDs in order
     std::vector<int> m_dense;                   // by ID: its position, -1 for no movie
     std::vector<std::pair<int, int>> m_sparse;  // (ID, position), sorted by ID

@@ -300,6 +300,13 @@ TEST_F(SearchOrderTest, FollowsChangesByThisAndAnotherConnection)
         {"this program adds a movie that ties with others",
          [](Catalogue &mine, Catalogue &) { mine.exec(S("INSERT INTO Movies (Title, OrderBy) VALUES ('Night new', 'Key 00')")); }},
         {"this program deletes a movie", [](Catalogue &mine, Catalogue &) { mine.exec(S("DELETE FROM Movies WHERE ID = 5")); }},
+        {"this program gives a movie a sort key that begins others",
+         [](Catalogue &mine, Catalogue &) { mine.exec(S("UPDATE Movies SET OrderBy = 'Key 1' WHERE ID = 90")); }},
+        {"this program adds more movies at once than are put in place one by one",
+         [](Catalogue &mine, Catalogue &) {
+             mine.exec(S("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+                         "INSERT INTO Movies (Title, OrderBy) SELECT 'Night batch ' || i, 'Key ' || (i % 37) FROM n"));
+         }},
         {"another program moves a movie to the end",
          [](Catalogue &, Catalogue &theirs) { theirs.exec(S("UPDATE Movies SET OrderBy = 'ZZZ' WHERE ID = 200")); }},
         {"another program adds a movie",

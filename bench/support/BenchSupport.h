@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -54,5 +55,19 @@ public:
 private:
     sqlite3 *m_db = nullptr;
 };
+
+// The whole of a benchmark program's main(): the benchmarks named on its command line, run under a
+// Qt application of type App (windows drawn offscreen unless QT_QPA_PLATFORM says otherwise).
+template <typename App>
+int runBenchmarks(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    App app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
 
 } // namespace bench

@@ -995,6 +995,11 @@ void MovieListModel::removeMovie(int id)
         return;
     }
     // Hidden by the filter: it must not come back when the filter is cleared.
+    forgetMovie(id);
+}
+
+void MovieListModel::forgetMovie(int id)
+{
     const auto all = std::find(m_allIds.begin(), m_allIds.end(), id);
     if (all != m_allIds.end())
         m_allIds.erase(all);
@@ -1010,11 +1015,6 @@ void MovieListModel::removeMovieRow(int row)
     beginRemoveRows(QModelIndex(), row, row);
     const int id = m_ids[size_t(row)];
     m_ids.erase(m_ids.begin() + row);
-    const auto all = std::find(m_allIds.begin(), m_allIds.end(), id);
-    if (all != m_allIds.end())
-        m_allIds.erase(all);
-    m_changed.remove(id);
-    m_cache.remove(id);
-    m_unpadded.remove(id);
+    forgetMovie(id);
     endRemoveRows();
 }

@@ -125,6 +125,8 @@ private:
     void setTexts(Row &r, const MovieRecord &m, bool includeStars);
     std::vector<int> sortedIds(int column, Qt::SortOrder order) const;
     std::vector<int> sortedByIdText(bool ascending) const;
+    // Drops the movie from the unfiltered list and from every row held for it.
+    void forgetMovie(int id);
     void applyFilter();
     // expected: how many rows it will be, where known.
     void showMatching(bool reset, std::size_t expected = 0);

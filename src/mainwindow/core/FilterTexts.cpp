@@ -33,6 +33,11 @@ void FilterTexts::clear()
 {
     m_watch.stop();
     m_watching = false;
+    dropTexts();
+}
+
+void FilterTexts::dropTexts()
+{
     m_db = nullptr;
     m_loaded = false;
     m_dataVersion = -1;
@@ -153,7 +158,8 @@ void FilterTexts::append(int id, std::string_view title, std::string_view orderB
 
 void FilterTexts::load(sqlite3 *db)
 {
-    clear();
+    // The watch stays: set up again on the same connection it only forgets what it noted.
+    dropTexts();
     m_db = db;
     m_start.push_back(0);
     // What changes from now on is noted; the texts read below are at least as new.

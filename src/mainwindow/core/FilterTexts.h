@@ -47,6 +47,7 @@ public:
 
 private:
     void load(sqlite3 *db);
+    void dropTexts();
     void readAgain(sqlite3 *db, const std::vector<int> &ids);
     void append(int id, std::string_view title, std::string_view orderBy, std::string_view director);
     std::size_t recordOf(int id) const;
